@@ -1,0 +1,34 @@
+/* The document in front. */
+#ifndef GUIDES_SDK_AIDOCUMENT_H
+#define GUIDES_SDK_AIDOCUMENT_H
+
+#include "AITypes.h"
+
+AI_BEGIN_C
+
+#define kAIDocumentSuite "AI Document Suite"
+#define kAIDocumentSuiteVersion 1013
+
+/* Ruler units. */
+enum {
+  kInchesUnits = 1,
+  kCentimetersUnits = 2,
+  kPointsUnits = 3,
+  kPicasUnits = 4,
+  kMillimetersUnits = 5,
+  kPixelsUnits = 6,
+  kQUnits = 7,
+  kFeetUnits = 8,
+  kYardsUnits = 9,
+  kMetersUnits = 10
+};
+
+typedef struct AIDocumentSuite {
+  AIErr (*GetDocument)(AIDocumentHandle* document);
+  AIErr (*GetDocumentRulerUnits)(int16_t* units);
+  AIErr (*SetDocumentRulerUnits)(int16_t units);
+} AIDocumentSuite;
+
+AI_END_C
+
+#endif

@@ -1,0 +1,32 @@
+/* Hit tests: what art lies at a point of the document in front. */
+#ifndef GUIDES_SDK_AIHITTEST_H
+#define GUIDES_SDK_AIHITTEST_H
+
+#include "AITypes.h"
+
+AI_BEGIN_C
+
+#define kAIHitTestSuite "AI Hit Test Suite"
+#define kAIHitTestSuiteVersion 1005
+
+/* Request codes. */
+enum { kAllHitRequest = 0, kFillHitRequest = 11 };
+
+typedef struct AIToolHitData {
+  AIBoolean hit;       /* something was hit */
+  AIArtHandle object;  /* the leaf art hit, or null */
+  int32_t type;        /* what part of it was hit */
+  AIRealPoint point;   /* the point tested */
+} AIToolHitData;
+
+typedef struct AIHitTestSuite {
+  /* Tests the topmost visible, non-guide leaf art within tolerance (artwork units) of point;
+     art null means all art of the document. *hit is a reference to release. */
+  AIErr (*HitTestEx)(AIArtHandle art, const AIRealPoint* point, int32_t request, AIReal tolerance, AIHitRef* hit);
+  AIErr (*GetHitData)(AIHitRef hit, AIToolHitData* data);
+  AIErr (*Release)(AIHitRef hit);
+} AIHitTestSuite;
+
+AI_END_C
+
+#endif

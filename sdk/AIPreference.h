@@ -1,0 +1,29 @@
+/* Preferences: (section, key) -> typed value, kept by the host across runs. */
+#ifndef GUIDES_SDK_AIPREFERENCE_H
+#define GUIDES_SDK_AIPREFERENCE_H
+
+#include "AITypes.h"
+
+AI_BEGIN_C
+
+#define kAIPreferenceSuite "AI Preference Suite"
+#define kAIPreferenceSuiteVersion 1005
+
+/* prefix is the section (null for the host's own keys), suffix the key.
+   Reading an absent key, or a key of another type, returns kNotFoundErr and leaves the
+   destination untouched. Every put is stored at once. */
+typedef struct AIPreferenceSuite {
+  AIErr (*GetBooleanPreference)(const char* prefix, const char* suffix, AIBoolean* value);
+  AIErr (*PutBooleanPreference)(const char* prefix, const char* suffix, AIBoolean value);
+  AIErr (*GetIntegerPreference)(const char* prefix, const char* suffix, int32_t* value);
+  AIErr (*PutIntegerPreference)(const char* prefix, const char* suffix, int32_t value);
+  AIErr (*GetRealPreference)(const char* prefix, const char* suffix, double* value);
+  AIErr (*PutRealPreference)(const char* prefix, const char* suffix, double value);
+  /* UTF-8 text, cut at a character boundary to fit capacity - 1 bytes, and terminated. */
+  AIErr (*GetStringPreference)(const char* prefix, const char* suffix, char* buffer, size_t capacity);
+  AIErr (*PutStringPreference)(const char* prefix, const char* suffix, const char* value);
+} AIPreferenceSuite;
+
+AI_END_C
+
+#endif
