@@ -1,0 +1,54 @@
+// Small shared routines: measurement units, the texts of the length fields, number texts
+// and the plain numeric reading of a text.
+#ifndef GUIDES_UTILITAIRES_H
+#define GUIDES_UTILITAIRES_H
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "GuideSet.h"
+
+// The millimetre factor is the single-precision value nearest to 72/25.4, widened to double.
+inline const double kPointsParMillimetre = static_cast<double>(static_cast<float>(72.0 / 25.4));
+
+// PointsParUnite (declared with the set): 72, 28.346457481384277, 1, 12, 2.8346457481384277
+// for codes 1 to 5; 0 for any other code.
+
+// The text a length field shows for a value already expressed in the unit of the code:
+// two decimals, trailing zeros and a trailing point removed, the unit's suffix appended,
+// and the point replaced by a comma when VirguleOuPoint is ','. Non-finite values give
+// "inf", "-inf" or "nan" followed by the suffix.
+std::string TexteDeValeur(double valeur, CodeUnite code);
+
+// The unit whose abbreviation the text contains ("mm", "cm", "in", "pt", "pi" searched in
+// this order), or kUniteAucune.
+CodeUnite UniteDuTexte(std::string_view texte);
+
+// The number typed into a length field: split at the first comma (or else the first point)
+// into an integer part and a fraction part, the fraction negated when the text holds a
+// minus sign anywhere; without a separator, the plain reading of the whole text.
+double ValeurDuTexte(std::string_view texte);
+
+// The plain numeric reading of a field: the number at the start of the text (leading
+// blanks skipped, optional sign, digits, point as the separator, optional exponent), read
+// in single precision and widened to double; 0 when the text does not start with a number.
+// A number too large for single precision reads as the largest finite value of its sign.
+// Independent of the locale.
+double LectureNumeriqueSimple(std::string_view texte);
+
+// The same reading in double precision (used by ValeurDuTexte). A number too large for a
+// double reads as the largest finite double of its sign.
+double LectureNumerique(std::string_view texte);
+
+// Writes the value rounded to `decimales` decimals (VirguleOuPoint, or '.' when it holds
+// anything else, as the separator) followed by a zero terminator and returns the number of
+// characters before the terminator. A negative value is written with a leading '-'; NaN
+// and infinities are written "nan", "inf" and "-inf". A negative decimals count rounds to
+// tens, hundreds... and writes no separator. A text that would not fit in `taille` bytes
+// is not written at all: the buffer receives the empty text (when taille > 0) and the
+// result is 0.
+int NombreEnChaine(float valeur, int8_t decimales, char* sortie, size_t taille);
+
+#endif
