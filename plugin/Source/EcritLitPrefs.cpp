@@ -1,0 +1,211 @@
+#include "EcritLitPrefs.h"
+
+#include <algorithm>
+
+#include "GuideSet.h"
+#include "GuidesOutil.h"
+#include "GuidesSuites.h"
+
+namespace {
+
+// A set's key: the field's two letters and the digit of the set. Only sets 1 to 8 have
+// keys, so the digit is always one character.
+struct Cle {
+  char texte[4];
+};
+
+Cle CleDuSet(const char* lettres, int32_t k) {
+  return Cle{{lettres[0], lettres[1], static_cast<char>('0' + k), '\0'}};
+}
+
+bool NumeroValide(int32_t k) { return k >= 1 && k <= kNombreMaxSets; }
+
+// A read that fails leaves the destination as it was.
+AIErr LitBooleen(const char* cle, bool& valeur) {
+  AIBoolean lu = valeur;
+  AIErr erreur = sAIPreference->GetBooleanPreference(kSectionPrefs, cle, &lu);
+  if (erreur == kNoErr) valeur = lu != 0;
+  return erreur;
+}
+
+void EcritBooleen(const char* cle, bool valeur) { sAIPreference->PutBooleanPreference(kSectionPrefs, cle, valeur); }
+
+// The title buffer is given with its size; the host cuts a longer text to fit.
+AIErr LitTitre(const char* cle, char* titre, size_t taille) {
+  AIErr erreur = sAIPreference->GetStringPreference(kSectionPrefs, cle, titre, taille);
+  titre[taille - 1] = '\0';
+  return erreur;
+}
+
+enum class Genre { Texte, Reel, Entier, Booleen };
+
+struct Champ {
+  const char* lettres;
+  Genre genre;
+};
+
+// The keys of a set record, in the order in which a record is written and copied.
+constexpr Champ kChampsDuSet[] = {
+    {"TI", Genre::Texte},  {"MH", Genre::Reel},   {"MB", Genre::Reel},   {"MG", Genre::Reel}, {"MD", Genre::Reel},
+    {"NC", Genre::Entier}, {"NL", Genre::Entier}, {"LC", Genre::Reel},   {"HL", Genre::Reel}, {"GC", Genre::Reel},
+    {"GL", Genre::Reel},   {"CD", Genre::Booleen}, {"NS", Genre::Entier},
+};
+
+// Copies one key of set `de` to set `vers` with the getter and setter of its kind; a key
+// that cannot be read is not copied.
+void CopieChamp(const Champ& champ, int32_t de, int32_t vers) {
+  const Cle source = CleDuSet(champ.lettres, de);
+  const Cle cible = CleDuSet(champ.lettres, vers);
+  const AIPreferenceSuite& prefs = *sAIPreference;
+  switch (champ.genre) {
+    case Genre::Texte: {
+      char titre[kTailleTitreSet] = {};
+      if (LitTitre(source.texte, titre, sizeof titre) == kNoErr)
+        prefs.PutStringPreference(kSectionPrefs, cible.texte, titre);
+      break;
+    }
+    case Genre::Reel: {
+      double valeur = 0;
+      if (prefs.GetRealPreference(kSectionPrefs, source.texte, &valeur) == kNoErr)
+        prefs.PutRealPreference(kSectionPrefs, cible.texte, valeur);
+      break;
+    }
+    case Genre::Entier: {
+      int32_t valeur = 0;
+      if (prefs.GetIntegerPreference(kSectionPrefs, source.texte, &valeur) == kNoErr)
+        prefs.PutIntegerPreference(kSectionPrefs, cible.texte, valeur);
+      break;
+    }
+    case Genre::Booleen: {
+      AIBoolean valeur = 0;
+      if (prefs.GetBooleanPreference(kSectionPrefs, source.texte, &valeur) == kNoErr)
+        prefs.PutBooleanPreference(kSectionPrefs, cible.texte, valeur);
+      break;
+    }
+  }
+}
+
+void LitReel(const char* lettres, int32_t k, double& valeur) {
+  sAIPreference->GetRealPreference(kSectionPrefs, CleDuSet(lettres, k).texte, &valeur);
+}
+
+void LitEntier(const char* lettres, int32_t k, int32_t& valeur) {
+  sAIPreference->GetIntegerPreference(kSectionPrefs, CleDuSet(lettres, k).texte, &valeur);
+}
+
+void EcritReel(const char* lettres, int32_t k, double valeur) {
+  sAIPreference->PutRealPreference(kSectionPrefs, CleDuSet(lettres, k).texte, valeur);
+}
+
+void EcritEntier(const char* lettres, int32_t k, int32_t valeur) {
+  sAIPreference->PutIntegerPreference(kSectionPrefs, CleDuSet(lettres, k).texte, valeur);
+}
+
+}  // namespace
+
+// ---- Options ------------------------------------------------------------------------------
+
+void EcritPrefs() {
+  if (!sAIPreference) return;
+  OutilsGroupe = false;
+  SonDefaut = true;
+  TousLesPlans = false;
+  ReperesVerrouilles = true;
+  EcritBooleen("PanneauVisible", true);
+  EcritBooleen("OutilsGroupe", OutilsGroupe);
+  EcritBooleen("Son", SonDefaut);
+  EcritBooleen("TousPlans", TousLesPlans);
+  EcritBooleen("Verrouille", ReperesVerrouilles);
+  sAIPreference->PutIntegerPreference(kSectionPrefs, "NbrSets", 0);
+  EcritBooleen("kADM_DPVisibleStr", true);
+}
+
+// "Son" has no preset: a file without it leaves the sound as the process started it.
+void LitPrefs() {
+  if (!sAIPreference) return;
+  if (LitBooleen("TousPlans", TousLesPlans) != kNoErr) {
+    EcritPrefs();
+    return;
+  }
+  OutilsGroupe = false;
+  LitBooleen("OutilsGroupe", OutilsGroupe);
+  LitBooleen("Son", SonDefaut);
+  TousLesPlans = false;
+  LitBooleen("TousPlans", TousLesPlans);
+  ReperesVerrouilles = true;
+  LitBooleen("Verrouille", ReperesVerrouilles);
+}
+
+// ---- User sets ----------------------------------------------------------------------------
+
+// A damaged or hand-edited count is brought back within 0 to 8, so that no key is ever
+// formed from anything but a digit.
+int32_t LitNombreDeSets() {
+  int32_t nombre = 0;
+  if (sAIPreference) sAIPreference->GetIntegerPreference(kSectionPrefs, "NbrSets", &nombre);
+  return std::clamp(nombre, int32_t{0}, kNombreMaxSets);
+}
+
+std::vector<std::string> LitTitresDesSets() {
+  std::vector<std::string> titres;
+  const int32_t nombre = LitNombreDeSets();
+  for (int32_t i = 1; i <= nombre; ++i) {
+    char titre[kTailleTitreSet] = {};
+    LitTitre(CleDuSet("TI", i).texte, titre, sizeof titre);
+    titres.emplace_back(titre);
+  }
+  return titres;
+}
+
+AIErr LitSet(int32_t k) {
+  if (!sAIPreference || !NumeroValide(k)) return kBadParameterErr;
+  int32_t unite = UniteDuSet;
+  LitEntier("NS", k, unite);
+  UniteDuSet = static_cast<CodeUnite>(unite);
+  LitReel("MH", k, MargeHaut);
+  LitReel("MB", k, MargeBas);
+  LitReel("MG", k, MargeGauche);
+  LitReel("MD", k, MargeDroite);
+  LitEntier("NC", k, NombreDeColonnes);
+  LitEntier("NL", k, NombreDeLignes);
+  LitReel("LC", k, LargeurDeColonnes);
+  LitReel("HL", k, HauteurDeLignes);
+  LitReel("GC", k, GouttiereColonnes);
+  LitReel("GL", k, GouttiereLignes);
+  return kNoErr;
+}
+
+AIErr LitCadenasDuSet(int32_t k) {
+  if (!sAIPreference || !NumeroValide(k)) return kBadParameterErr;
+  LitBooleen(CleDuSet("CD", k).texte, CadenasMarges);
+  return kNoErr;
+}
+
+AIErr AjouteSet(int32_t k) {
+  if (!sAIPreference || !NumeroValide(k)) return kBadParameterErr;
+  sAIPreference->PutIntegerPreference(kSectionPrefs, "NbrSets", k);
+  sAIPreference->PutStringPreference(kSectionPrefs, CleDuSet("TI", k).texte, TitreSet);
+  EcritReel("MH", k, MargeHaut);
+  EcritReel("MB", k, MargeBas);
+  EcritReel("MG", k, MargeGauche);
+  EcritReel("MD", k, MargeDroite);
+  EcritEntier("NC", k, NombreDeColonnes);
+  EcritEntier("NL", k, NombreDeLignes);
+  EcritReel("LC", k, LargeurDeColonnes);
+  EcritReel("HL", k, HauteurDeLignes);
+  EcritReel("GC", k, GouttiereColonnes);
+  EcritReel("GL", k, GouttiereLignes);
+  EcritBooleen(CleDuSet("CD", k).texte, CadenasMarges);
+  EcritEntier("NS", k, UniteDuSet);
+  return kNoErr;
+}
+
+// The keys of the old last set stay in the file; nothing reads past the count.
+AIErr SupprimeSet(int32_t s) {
+  const int32_t nombre = LitNombreDeSets();
+  if (!sAIPreference || s < 1 || s > nombre) return kBadParameterErr;
+  sAIPreference->PutIntegerPreference(kSectionPrefs, "NbrSets", nombre - 1);
+  for (int32_t t = s + 1; t <= nombre; ++t)
+    for (const Champ& champ : kChampsDuSet) CopieChamp(champ, t, t - 1);
+  return kNoErr;
+}
