@@ -1,0 +1,35 @@
+// One art object of a document: a group or a path, linked into its parent's list of
+// children. Children run front to back: the first child is the topmost.
+#ifndef GUIDES_HOST_MODEL_ART_H
+#define GUIDES_HOST_MODEL_ART_H
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "AITypes.h"
+#include "model/Ref.h"
+
+namespace host {
+
+struct Art {
+  int16_t type = kUnknownArt;
+  uint64_t document = 0;  // id of the document the art lives in
+  Ref layer;              // the layer whose group holds the art (or is the art)
+  // Links are slots of the same tree; prevSibling is in front, nextSibling behind.
+  uint32_t parent = kNoSlot;
+  uint32_t firstChild = kNoSlot;
+  uint32_t lastChild = kNoSlot;
+  uint32_t prevSibling = kNoSlot;
+  uint32_t nextSibling = kNoSlot;
+  uint32_t childCount = 0;
+  std::string name;  // empty: the art has its default name
+  int32_t userAttributes = 0;
+  std::vector<AIPathSegment> segments;
+  bool closed = false;
+  bool guide = false;
+};
+
+}  // namespace host
+
+#endif

@@ -1,0 +1,64 @@
+#include "model/Model.h"
+
+#include "model/Geometry.h"
+
+namespace host {
+
+uint64_t nextGeneration() {
+  static uint64_t last = 0;
+  return ++last;
+}
+
+AIErr Model::newDocument(std::string name, std::span<const AIRealRect> artboards) {
+  if (artboards.empty()) return kBadParameterErr;
+  for (const AIRealRect& rect : artboards)
+    if (!isFinite(rect)) return kNotFiniteErr;
+
+  auto document = std::make_unique<Document>();
+  document->id = nextGeneration();
+  document->name = std::move(name);
+  for (const AIRealRect& rect : artboards) document->addArtboard(rect);
+  const AIRealRect& first = artboards.front();
+  document->views.push_back(View{1.0, AIRealPoint{(first.left + first.right) / 2,
+                                                  (first.top + first.bottom) / 2}});
+
+  Ref layer;
+  const AIErr error = makeLayer(*document, "Calque " + std::to_string(document->nextLayerNumber++), &layer);
+  if (error) return error;
+  document->layers.push_back(layer);
+  document->currentLayer = layer;
+
+  documents_.push_back(std::move(document));
+  front_ = documents_.size() - 1;
+  return kNoErr;
+}
+
+AIErr Model::bringToFront(size_t index) {
+  if (index >= documents_.size()) return kBadParameterErr;
+  front_ = index;
+  return kNoErr;
+}
+
+Document* Model::front() {
+  return front_ < documents_.size() ? documents_[front_].get() : nullptr;
+}
+
+const Document* Model::front() const {
+  return front_ < documents_.size() ? documents_[front_].get() : nullptr;
+}
+
+namespace {
+std::unique_ptr<Model>& theModel() {
+  static std::unique_ptr<Model> instance;
+  return instance;
+}
+}  // namespace
+
+Model& model() {
+  if (!theModel()) theModel() = std::make_unique<Model>();
+  return *theModel();
+}
+
+void resetModel() { theModel() = std::make_unique<Model>(); }
+
+}  // namespace host
