@@ -1,0 +1,404 @@
+#include "GuidesTraces.h"
+
+#include <algorithm>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "GeometrieReperes.h"
+#include "GuideSet.h"
+#include "GuidesOutil.h"
+#include "GuidesSuites.h"
+#include "IAIArtboards.h"
+#include "IAIUnicodeString.h"
+#include "Utilitaires.h"
+
+AIArtHandle AHGroupe = nullptr;
+bool GroupeCree = false;
+
+AIArtHandle AHGroupeMH[kNombreMaxDePlans] = {};
+AIArtHandle AHGroupeMB[kNombreMaxDePlans] = {};
+AIArtHandle AHGroupeMG[kNombreMaxDePlans] = {};
+AIArtHandle AHGroupeMD[kNombreMaxDePlans] = {};
+AIArtHandle AHGroupeCO[kNombreMaxDePlans] = {};
+AIArtHandle AHGroupeLI[kNombreMaxDePlans] = {};
+
+AIArtHandle AHMargeHaut = nullptr;
+AIArtHandle AHMargeBas = nullptr;
+AIArtHandle AHMargeGauche = nullptr;
+AIArtHandle AHMargeDroite = nullptr;
+
+MaillonGuide* PtrPremierColonneLiee = nullptr;
+MaillonGuide* PtrPremierLigneLiee = nullptr;
+
+namespace {
+
+constexpr const char* kNomCalqueReperes = "Ralto-Guides";
+constexpr const char* kNomGroupeParent = "Repères";
+constexpr const char* kTexteCalqueVerrouille = "Tracé impossible, le calque est verrouillé.";
+// "/r" is the alert's own text, not a line break.
+constexpr const char* kTexteTropDePlans = "Il y a trop de plans de travail/rIllustrator limite ce nombre à 100.";
+
+// Runs a guide operation so that no exception reaches the host: a host error raised by a
+// string becomes its code, a failed allocation the host's out-of-memory code.
+template <class Operation>
+AIErr Protege(Operation operation) noexcept {
+  try {
+    return operation();
+  } catch (const ai::Error& erreur) {
+    return erreur;
+  } catch (const std::bad_alloc&) {
+    return kOutOfMemoryErr;
+  } catch (...) {
+    return kCantHappenErr;
+  }
+}
+
+bool ArtValide(AIArtHandle art) {
+  if (art == nullptr) return false;
+  AIBoolean valide = false;
+  return sAIArt->ValidArt(art, true, &valide) == kNoErr && valide;
+}
+
+AIErr Alerte(const char* texte) { return sAIUser->MessageAlert(ai::UnicodeString(texte).ref()); }
+
+// ---------------------------------------------------------------------------------------
+// What one kind of guide needs: its name, its group array, and its margin path or its list.
+
+struct Sorte {
+  SorteDeRepere sorte;
+  const char* nom;
+  AIArtHandle* groupes;
+  AIArtHandle* cheminDeMarge;    // margin kinds
+  MaillonGuide** listeDeChemins;  // columns and rows
+};
+
+const Sorte kMargeDroite = {SorteDeRepere::MargeDroite, "Marges droite", AHGroupeMD, &AHMargeDroite, nullptr};
+const Sorte kMargeGauche = {SorteDeRepere::MargeGauche, "Marges gauche", AHGroupeMG, &AHMargeGauche, nullptr};
+const Sorte kMargeBas = {SorteDeRepere::MargeBas, "Marges bas", AHGroupeMB, &AHMargeBas, nullptr};
+const Sorte kMargeHaut = {SorteDeRepere::MargeHaut, "Marges haut", AHGroupeMH, &AHMargeHaut, nullptr};
+const Sorte kColonnes = {SorteDeRepere::Colonnes, "Colonnes", AHGroupeCO, nullptr, &PtrPremierColonneLiee};
+const Sorte kLignes = {SorteDeRepere::Lignes, "Lignes", AHGroupeLI, nullptr, &PtrPremierLigneLiee};
+
+double MargeDeLaSorte(SorteDeRepere sorte, const ValeursDuSet& v) {
+  switch (sorte) {
+    case SorteDeRepere::MargeDroite: return v.margeDroite;
+    case SorteDeRepere::MargeGauche: return v.margeGauche;
+    case SorteDeRepere::MargeBas: return v.margeBas;
+    default: return v.margeHaut;
+  }
+}
+
+// Where a tracer lays its guides: artboard `plan`, or the clicked object's bounds.
+struct Reference {
+  bool objet;
+  int plan;  // 0 for the object, which shares the artboard 1 entries
+
+  // The group name: the kind's name, followed by the artboard number for an artboard.
+  std::string NomDeGroupe(const char* nomDeSorte) const {
+    std::string nom = nomDeSorte;
+    if (!objet) {
+      char numero[8];
+      NombreEnChaine(static_cast<float>(plan + 1), 0, numero, sizeof numero);
+      nom += numero;
+    }
+    return nom;
+  }
+
+  // The artboard is made active first (visible: after all artboards, the last is active).
+  AIErr LitRectangle(AIRealRect& rectangle) const {
+    if (objet) {
+      rectangle = RectangleEnglobant;
+      return kNoErr;
+    }
+    const ai::ArtboardList plans;
+    const AIErr activation = plans.setActive(plan);
+    if (activation != kNoErr) return activation;
+    return plans.position(plan, rectangle);
+  }
+};
+
+Reference PourPlan(int n) { return {false, n}; }
+Reference PourObjet() { return {true, 0}; }
+bool PlanConnu(int n) { return n >= 0 && n < kNombreMaxDePlans; }
+
+// Makes art inside `parent`, on top. The handle is written only when the art is made: a
+// failed creation must not leave an older handle in place that guides would then go into.
+bool NouvelArt(int16_t type, AIArtHandle parent, AIArtHandle* art, AIErr& resultat) {
+  AIArtHandle nouveau = nullptr;
+  resultat = sAIArt->NewArt(type, kPlaceInsideOnTop, parent, &nouveau);
+  if (resultat != kNoErr || nouveau == nullptr) return false;
+  *art = nouveau;
+  return true;
+}
+
+AIErr Nomme(AIArtHandle art, const std::string& nom) {
+  return sAIArt->SetArtName(art, ai::UnicodeString(nom.c_str()).ref());
+}
+
+AIErr VerrouilleSelonOption(AIArtHandle chemin) {
+  return sAIArt->SetArtUserAttr(chemin, kArtLocked, ReperesVerrouilles ? kArtLocked : 0);
+}
+
+AIPathSegment SegmentDeChemin(AIRealPoint point) { return {point, point, point, true}; }
+
+AIErr Trace(const SegmentDeRepere& segment, AIArtHandle* chemin) {
+  return TraceSimpleTrait(SegmentDeChemin(segment.debut), SegmentDeChemin(segment.fin), chemin, 1);
+}
+
+// The reference rectangle and the kind's segments; the host's error when the artboard
+// cannot be read, kTooManyErr or kNotFiniteErr when the set cannot be laid out.
+AIErr CalculeSegments(const Sorte& sorte, const Reference& reference, std::vector<SegmentDeRepere>& segments) {
+  AIRealRect rectangle = {0, 0, 0, 0};
+  const AIErr lecture = reference.LitRectangle(rectangle);
+  if (lecture != kNoErr) return lecture;
+  const ModeDeTrace mode = reference.objet ? ModeDeTrace::PourObjet : ModeDeTrace::PourPlan;
+  if (!SegmentsDuRepere(sorte.sorte, rectangle, ValeursDuSetCourant(), mode, segments)) return kTooManyErr;
+  return SegmentsFinis(segments) ? kNoErr : kNotFiniteErr;
+}
+
+// ---------------------------------------------------------------------------------------
+// The margin tracer: the previous group goes first, then one guide unless the margin is 0.
+
+AIErr TraceMarge(const Sorte& sorte, const Reference& reference) {
+  if (!PlanConnu(reference.plan)) return kBadParameterErr;
+  AIArtHandle& groupe = sorte.groupes[reference.plan];
+  DetruitTrace(&groupe);
+  if (MargeDeLaSorte(sorte.sorte, ValeursDuSetCourant()) == 0.0) return kNoErr;
+  if (!ArtValide(AHGroupe)) return kNoErr;
+  // The rectangle is read before the group is made, so that an artboard the document no
+  // longer has leaves no empty group behind.
+  std::vector<SegmentDeRepere> segments;
+  AIErr resultat = CalculeSegments(sorte, reference, segments);
+  if (resultat != kNoErr || segments.empty()) return resultat;
+  if (!NouvelArt(kGroupArt, AHGroupe, &groupe, resultat)) return resultat;
+  resultat = Nomme(groupe, reference.NomDeGroupe(sorte.nom));
+  if (!NouvelArt(kPathArt, groupe, sorte.cheminDeMarge, resultat)) return resultat;
+  resultat = VerrouilleSelonOption(*sorte.cheminDeMarge);
+  return Trace(segments.front(), sorte.cheminDeMarge);
+}
+
+// The list keeps only its last node: the paths of the freed nodes stay in the document.
+void RaccourcitListe(MaillonGuide*& tete) {
+  while (tete->suivant != nullptr) {
+    MaillonGuide* ancienne = tete;
+    tete = tete->suivant;
+    delete ancienne;
+  }
+}
+
+// The column and row tracer: nothing at all without a parent group; then the previous
+// group goes, and a new one gets one path per segment, each remembered in the list.
+AIErr TraceDivisions(const Sorte& sorte, const Reference& reference) {
+  if (!PlanConnu(reference.plan)) return kBadParameterErr;
+  if (!ArtValide(AHGroupe)) return kNoErr;
+  AlloueListesDeGuides();
+  MaillonGuide*& tete = *sorte.listeDeChemins;
+  RaccourcitListe(tete);
+  AIArtHandle& groupe = sorte.groupes[reference.plan];
+  AIErr resultat = kNoErr;
+  if (ArtValide(groupe)) resultat = sAIArt->DisposeArt(groupe);
+  const ValeursDuSet valeurs = ValeursDuSetCourant();
+  const int32_t nombre = sorte.sorte == SorteDeRepere::Colonnes ? valeurs.nombreDeColonnes : valeurs.nombreDeLignes;
+  if (nombre <= 1) return resultat;
+  std::vector<SegmentDeRepere> segments;
+  resultat = CalculeSegments(sorte, reference, segments);
+  if (resultat != kNoErr) return resultat;
+  if (!NouvelArt(kGroupArt, AHGroupe, &groupe, resultat)) return resultat;
+  resultat = Nomme(groupe, reference.NomDeGroupe(sorte.nom));
+  MaillonGuide* courant = tete;
+  for (const SegmentDeRepere& segment : segments) {
+    if (courant->suivant == nullptr) {
+      courant->suivant = new MaillonGuide;
+      if (!NouvelArt(kPathArt, groupe, &courant->chemin, resultat)) return resultat;
+      resultat = VerrouilleSelonOption(courant->chemin);
+    }
+    resultat = Trace(segment, &courant->chemin);
+    courant = courant->suivant;
+  }
+  return resultat;
+}
+
+AIErr TraceSorte(const Sorte& sorte, const Reference& reference) {
+  return Protege([&] {
+    return sorte.listeDeChemins != nullptr ? TraceDivisions(sorte, reference) : TraceMarge(sorte, reference);
+  });
+}
+
+// The object tracer after a click on an object, else every artboard or the chosen one.
+AIErr Repartit(AIErr (*pourPlan)(int), AIErr (*pourObjet)()) {
+  if (CreerReperesSelonObjetClique) return pourObjet();
+  if (!TousLesPlans) return pourPlan(NumeroDuPlan);
+  AIErr resultat = kNoErr;
+  const int nombre = std::clamp<int>(NbrPlans, 0, kNombreMaxDePlans);
+  for (int n = 0; n < nombre; ++n) resultat = pourPlan(n);
+  return resultat;
+}
+
+// ---------------------------------------------------------------------------------------
+// The parent group.
+
+// A layer that cannot be edited shows the alert; the click makes no parent group.
+AIErr RefusCalqueVerrouille() {
+  Alerte(kTexteCalqueVerrouille);
+  return kLayerLockedErr;
+}
+
+AIErr EstModifiable(AILayerHandle calque, bool& modifiable) {
+  AIBoolean editable = false;
+  const AIErr resultat = sAILayer->GetLayerEditable(calque, &editable);
+  modifiable = resultat == kNoErr && editable;
+  return resultat;
+}
+
+// The first layer titled "Ralto-Guides", or null.
+AIErr TrouveCalqueReperes(const ai::UnicodeString& nom, AILayerHandle& calque) {
+  calque = nullptr;
+  int32_t nombre = 0;
+  AIErr resultat = sAILayer->CountLayers(&nombre);
+  for (int32_t i = 0; i < nombre; ++i) {
+    AILayerHandle candidat = nullptr;
+    resultat = sAILayer->GetNthLayer(i, &candidat);
+    if (resultat != kNoErr) continue;
+    ai::UnicodeString titre;
+    resultat = sAILayer->GetLayerTitle(candidat, titre.slot());
+    if (resultat == kNoErr && titre.compare(nom) == 0) {
+      calque = candidat;
+      break;
+    }
+  }
+  return resultat;
+}
+
+AIErr CreeCalqueReperes(const ai::UnicodeString& nom, AILayerHandle& calque) {
+  AILayerHandle courant = nullptr;
+  AIErr resultat = sAILayer->GetCurrentLayer(&courant);
+  if (resultat != kNoErr) return resultat;
+  resultat = sAILayer->InsertLayer(courant, kPlaceAboveAll, &calque);
+  if (resultat != kNoErr) return resultat;
+  return sAILayer->SetLayerTitle(calque, nom.ref());
+}
+
+// The previous parent group goes only when nothing was put in it.
+void EffaceGroupeParentVide() {
+  if (!ArtValide(AHGroupe)) return;
+  AIArtHandle enfant = nullptr;
+  if (sAIArt->GetArtFirstChild(AHGroupe, &enfant) == kNoErr && enfant == nullptr) sAIArt->DisposeArt(AHGroupe);
+}
+
+AIErr CreationGroupeDuClic() {
+  if (GroupeCree) return kNoErr;
+  const ai::UnicodeString nomDuCalque(kNomCalqueReperes);
+  AILayerHandle calque = nullptr;
+  AIErr resultat = TrouveCalqueReperes(nomDuCalque, calque);
+  bool modifiable = false;
+  if (calque != nullptr) {
+    resultat = EstModifiable(calque, modifiable);
+    if (resultat != kNoErr) return resultat;
+    if (!modifiable) return RefusCalqueVerrouille();
+  } else {
+    resultat = CreeCalqueReperes(nomDuCalque, calque);
+    if (resultat != kNoErr || calque == nullptr) return resultat;
+  }
+  // The guides layer may be editable and the click still refused: the user's layer is locked.
+  AILayerHandle courant = nullptr;
+  resultat = sAILayer->GetCurrentLayer(&courant);
+  if (resultat != kNoErr) return resultat;
+  resultat = EstModifiable(courant, modifiable);
+  if (resultat != kNoErr) return resultat;
+  if (!modifiable) return RefusCalqueVerrouille();
+  // A null reference with "inside" would mean the current layer: never make the group there.
+  AIArtHandle groupeDuCalque = nullptr;
+  resultat = sAILayer->GetFirstArtOfLayer(calque, &groupeDuCalque);
+  if (resultat != kNoErr || groupeDuCalque == nullptr) return resultat != kNoErr ? resultat : kCantHappenErr;
+  EffaceGroupeParentVide();
+  AIArtHandle nouveau = nullptr;
+  resultat = sAIArt->NewArt(kGroupArt, kPlaceInsideOnTop, groupeDuCalque, &nouveau);
+  if (resultat != kNoErr) return resultat;
+  AHGroupe = nouveau;
+  GroupeCree = true;
+  return sAIArt->SetArtName(AHGroupe, ai::UnicodeString(kNomGroupeParent).ref());
+}
+
+}  // namespace
+
+// -----------------------------------------------------------------------------------------
+
+void AlloueListesDeGuides() {
+  if (PtrPremierColonneLiee == nullptr) PtrPremierColonneLiee = new MaillonGuide;
+  if (PtrPremierLigneLiee == nullptr) PtrPremierLigneLiee = new MaillonGuide;
+}
+
+void LibereListesDeGuides() {
+  for (MaillonGuide** tete : {&PtrPremierColonneLiee, &PtrPremierLigneLiee}) {
+    while (*tete != nullptr) {
+      MaillonGuide* suivant = (*tete)->suivant;
+      delete *tete;
+      *tete = suivant;
+    }
+  }
+}
+
+AIErr CreationGroupe() { return Protege(CreationGroupeDuClic); }
+
+AIErr TraceMargesDroitePourPlan(int n) { return TraceSorte(kMargeDroite, PourPlan(n)); }
+AIErr TraceMargesDroitePourObjet() { return TraceSorte(kMargeDroite, PourObjet()); }
+AIErr TraceMargesGauchePourPlan(int n) { return TraceSorte(kMargeGauche, PourPlan(n)); }
+AIErr TraceMargesGauchePourObjet() { return TraceSorte(kMargeGauche, PourObjet()); }
+AIErr TraceMargesBasPourPlan(int n) { return TraceSorte(kMargeBas, PourPlan(n)); }
+AIErr TraceMargesBasPourObjet() { return TraceSorte(kMargeBas, PourObjet()); }
+AIErr TraceMargesHautPourPlan(int n) { return TraceSorte(kMargeHaut, PourPlan(n)); }
+AIErr TraceMargesHautPourObjet() { return TraceSorte(kMargeHaut, PourObjet()); }
+AIErr TraceColonnesPourPlan(int n) { return TraceSorte(kColonnes, PourPlan(n)); }
+AIErr TraceColonnesPourObjet() { return TraceSorte(kColonnes, PourObjet()); }
+AIErr TraceLignesPourPlan(int n) { return TraceSorte(kLignes, PourPlan(n)); }
+AIErr TraceLignesPourObjet() { return TraceSorte(kLignes, PourObjet()); }
+
+AIErr TraceMargesDroite() { return Repartit(TraceMargesDroitePourPlan, TraceMargesDroitePourObjet); }
+AIErr TraceMargesGauche() { return Repartit(TraceMargesGauchePourPlan, TraceMargesGauchePourObjet); }
+AIErr TraceMargesBas() { return Repartit(TraceMargesBasPourPlan, TraceMargesBasPourObjet); }
+AIErr TraceMargesHaut() { return Repartit(TraceMargesHautPourPlan, TraceMargesHautPourObjet); }
+AIErr TraceColonnes() { return Repartit(TraceColonnesPourPlan, TraceColonnesPourObjet); }
+AIErr TraceLignes() { return Repartit(TraceLignesPourPlan, TraceLignesPourObjet); }
+
+AIErr TraceSimpleTrait(AIPathSegment debut, AIPathSegment fin, AIArtHandle* chemin, unsigned char guide) {
+  if (chemin == nullptr || !ArtValide(*chemin)) return kNoErr;
+  debut.in = debut.out = debut.p;
+  fin.in = fin.out = fin.p;
+  AIErr resultat = sAIPath->SetPathSegmentCount(*chemin, 2);
+  resultat = sAIPath->SetPathClosed(*chemin, false);
+  resultat = sAIPath->SetPathIsGuide(*chemin, guide);
+  resultat = sAIPath->SetPathSegments(*chemin, 0, 1, &debut);
+  resultat = sAIPath->SetPathSegments(*chemin, 1, 1, &fin);
+  return resultat;
+}
+
+void DetruitTrace(AIArtHandle* art) {
+  if (art != nullptr && ArtValide(*art)) sAIArt->DisposeArt(*art);
+}
+
+AIErr EffaceReperes() {
+  int premier = NumeroDuPlan, dernier = NumeroDuPlan;
+  if (TousLesPlans) {
+    premier = 0;
+    dernier = std::min<int>(NbrPlans, kNombreMaxDePlans) - 1;
+  }
+  for (int n = std::max(premier, 0); n <= dernier && n < kNombreMaxDePlans; ++n)
+    for (AIArtHandle* groupes : {AHGroupeMH, AHGroupeMB, AHGroupeMG, AHGroupeMD, AHGroupeCO, AHGroupeLI})
+      DetruitTrace(&groupes[n]);
+  return kNoErr;
+}
+
+AIErr CompteLesPlans() {
+  return Protege([] {
+    const ai::ArtboardList plans;
+    int32_t nombre = 0;
+    const AIErr resultat = plans.count(nombre);
+    NbrPlans = resultat == kNoErr ? std::max(nombre, 0) : 0;
+    if (NbrPlans > kNombreMaxDePlans) {
+      Alerte(kTexteTropDePlans);
+      NbrPlans = kNombreMaxDePlans;
+    }
+    return resultat;
+  });
+}
