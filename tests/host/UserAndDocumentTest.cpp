@@ -1,0 +1,77 @@
+// Alerts, cursor resource managers, the document in front and its ruler unit.
+#include "HostFixture.h"
+
+namespace {
+
+TEST_F(HostTest, AlertsAreLoggedInOrder) {
+  EXPECT_EQ(testhost::alerts(), std::vector<std::string>{});
+  AIUnicodeStringRef first = makeString("Tracé impossible, le calque est verrouillé.");
+  AIUnicodeStringRef second =
+      makeString("Il y a trop de plans de travail/rIllustrator limite ce nombre à 100.");
+  EXPECT_EQ(user->MessageAlert(first), kNoErr);
+  EXPECT_EQ(user->MessageAlert(second), kNoErr);
+  EXPECT_EQ(user->MessageAlert(nullptr), kNoErr);
+  EXPECT_EQ(testhost::alerts(),
+            (std::vector<std::string>{"Tracé impossible, le calque est verrouillé.",
+                                      "Il y a trop de plans de travail/rIllustrator limite ce nombre à 100.",
+                                      ""}));
+  strings->Dispose(first);
+  strings->Dispose(second);
+  testhost::reset();
+  EXPECT_EQ(testhost::alerts(), std::vector<std::string>{});
+}
+
+TEST_F(HostTest, CursorManagersAreDisposedOnceEach) {
+  AIResourceManagerHandle a = nullptr, b = nullptr;
+  ASSERT_EQ(user->CreateCursorResourceMgr(nullptr, &a), kNoErr);
+  ASSERT_EQ(user->CreateCursorResourceMgr(nullptr, &b), kNoErr);
+  EXPECT_NE(a, b);
+  EXPECT_EQ(user->DisposeCursorResourceMgr(a), kNoErr);
+  EXPECT_EQ(user->DisposeCursorResourceMgr(a), kBadParameterErr);
+  EXPECT_EQ(user->DisposeCursorResourceMgr(b), kNoErr);
+  EXPECT_EQ(user->DisposeCursorResourceMgr(nullptr), kBadParameterErr);
+  EXPECT_EQ(user->CreateCursorResourceMgr(nullptr, nullptr), kBadParameterErr);
+}
+
+TEST_F(HostTest, RulerUnitsBelongToEachDocument) {
+  int16_t units = 0;
+  ASSERT_EQ(document->GetDocumentRulerUnits(&units), kNoErr);
+  EXPECT_EQ(units, kPointsUnits);
+  ASSERT_EQ(document->SetDocumentRulerUnits(kMillimetersUnits), kNoErr);
+  EXPECT_EQ(document->SetDocumentRulerUnits(0), kBadParameterErr);
+  EXPECT_EQ(document->SetDocumentRulerUnits(11), kBadParameterErr);
+  AIDocumentHandle first = nullptr, second = nullptr;
+  ASSERT_EQ(document->GetDocument(&first), kNoErr);
+
+  testhost::newDocument(100, 100);
+  ASSERT_EQ(document->GetDocument(&second), kNoErr);
+  EXPECT_NE(first, second);
+  ASSERT_EQ(document->GetDocumentRulerUnits(&units), kNoErr);
+  EXPECT_EQ(units, kPointsUnits);
+  testhost::bringDocumentToFront(0);
+  ASSERT_EQ(document->GetDocumentRulerUnits(&units), kNoErr);
+  EXPECT_EQ(units, kMillimetersUnits);
+  EXPECT_THROW(testhost::bringDocumentToFront(2), std::runtime_error);
+}
+
+TEST(DocumentWithoutDocument, CallsAnswerNoDocument) {
+  testhost::reset();
+  auto suite = testhost::suite<AIDocumentSuite>(kAIDocumentSuite, kAIDocumentSuiteVersion);
+  AIDocumentHandle handle = nullptr;
+  int16_t units = -1;
+  EXPECT_EQ(suite->GetDocument(&handle), kNoDocumentErr);
+  EXPECT_EQ(suite->GetDocumentRulerUnits(&units), kNoDocumentErr);
+  EXPECT_EQ(suite->SetDocumentRulerUnits(kPointsUnits), kNoDocumentErr);
+  EXPECT_EQ(handle, nullptr);
+  EXPECT_EQ(units, -1);
+}
+
+TEST(SuiteRegistry, TablesAreFoundByExactNameAndVersion) {
+  EXPECT_NE(testhost::suite<AIArtSuite>(kAIArtSuite, kAIArtSuiteVersion), nullptr);
+  EXPECT_NE(testhost::suite<AIUserSuite>(kAIUserSuite, kAIUserSuiteVersion), nullptr);
+  EXPECT_EQ(testhost::suite<AIArtSuite>(kAIArtSuite, kAIArtSuiteVersion - 1), nullptr);
+  EXPECT_EQ(testhost::suite<AIArtSuite>("AI Art Suite ", kAIArtSuiteVersion), nullptr);
+  EXPECT_EQ(testhost::suite<AIArtSuite>("", 0), nullptr);
+}
+
+}  // namespace
