@@ -1,0 +1,185 @@
+#include "kit/View.h"
+
+#include <algorithm>
+
+#include "kit/Application.h"
+#include "kit/Window.h"
+
+namespace kit {
+
+View::View(const Rect& frame) : View("View", frame) {}
+
+View::View(std::string className, const Rect& frame) : Object(std::move(className)), frame_(frame) {}
+
+View::~View() {
+  GraphicsContext::forgetDestination(&displayList_);
+  if (Window* w = window()) w->forgetViewTree(*this);
+  if (superview_) superview_->detachChild(this).release();  // our owner is already deleting us
+  auto children = std::move(children_);
+  children_.clear();
+  for (auto& child : children) child.view->superview_ = nullptr;
+  // Owned children die here with the local vector.
+}
+
+void View::setFrame(const Rect& frame) { frame_ = frame; }
+void View::setFrameOrigin(Point origin) { setFrame(Rect{origin, frame_.size}); }
+void View::setFrameSize(Size size) { setFrame(Rect{frame_.origin, size}); }
+
+void View::attach(View* child, std::unique_ptr<View> owned) {
+  child->superview_ = this;
+  children_.push_back(Child{child, std::move(owned)});
+}
+
+std::unique_ptr<View> View::detachChild(View* child) {
+  auto it = std::find_if(children_.begin(), children_.end(), [&](const Child& c) { return c.view == child; });
+  if (it == children_.end()) return nullptr;
+  std::unique_ptr<View> owned = std::move(it->owned);
+  children_.erase(it);
+  child->superview_ = nullptr;
+  return owned;
+}
+
+View* View::addSubview(std::unique_ptr<View> view) {
+  if (!view || isDescendantOf(*view)) return nullptr;
+  View* raw = view.get();
+  if (raw->superview_) {
+    if (Window* w = raw->window()) w->forgetViewTree(*raw);
+    raw->superview_->detachChild(raw).release();  // borrowed there: not its owner
+  }
+  attach(raw, std::move(view));
+  return raw;
+}
+
+bool View::addSubview(View& view) {
+  if (isDescendantOf(view)) return false;
+  std::unique_ptr<View> owned;
+  if (view.superview_) {
+    if (Window* w = view.window()) w->forgetViewTree(view);
+    owned = view.superview_->detachChild(&view);
+  }
+  attach(&view, std::move(owned));
+  return true;
+}
+
+std::unique_ptr<View> View::removeFromSuperview() {
+  if (!superview_) return nullptr;
+  if (Window* w = window()) w->forgetViewTree(*this);
+  return superview_->detachChild(this);
+}
+
+std::vector<View*> View::subviews() const {
+  std::vector<View*> views;
+  views.reserve(children_.size());
+  for (const auto& child : children_) views.push_back(child.view);
+  return views;
+}
+
+bool View::isDescendantOf(const View& ancestor) const {
+  for (const View* v = this; v; v = v->superview_)
+    if (v == &ancestor) return true;
+  return false;
+}
+
+Window* View::window() const {
+  const View* v = this;
+  while (v->superview_) v = v->superview_;
+  return v->window_;
+}
+
+bool View::isHiddenOrHasHiddenAncestor() const {
+  for (const View* v = this; v; v = v->superview_)
+    if (v->hidden_) return true;
+  return false;
+}
+
+View* View::viewWithIdentifier(const std::string& id) {
+  if (identifier_ == id) return this;
+  for (auto& child : children_)
+    if (View* found = child.view->viewWithIdentifier(id)) return found;
+  return nullptr;
+}
+
+void View::display() {
+  if (isHiddenOrHasHiddenAncestor()) return;
+  displayList_.clear();
+  ++displayCount_;
+  needsDisplay_ = false;
+  GraphicsContext::pushDestination(&displayList_);
+  drawRect(bounds());
+  GraphicsContext::popDestination(&displayList_);
+  for (View* child : subviews())
+    if (!child->hidden_) child->display();
+}
+
+void View::displayIfNeeded() {
+  if (hidden_) return;
+  if (needsDisplay_) {
+    display();
+    return;
+  }
+  for (View* child : subviews()) child->displayIfNeeded();
+}
+
+void View::drawRect(const Rect&) {}
+
+bool View::acceptsFirstResponder() const { return false; }
+bool View::canBecomeKeyView() const { return acceptsFirstResponder() && !isHiddenOrHasHiddenAncestor(); }
+void View::mouseDown(const Event&) {}
+void View::mouseEntered(const Event&) {}
+void View::mouseExited(const Event&) {}
+
+TrackingArea* View::addTrackingArea(std::unique_ptr<TrackingArea> area) {
+  if (!area) return nullptr;
+  trackingAreas_.push_back(std::move(area));
+  return trackingAreas_.back().get();
+}
+
+void View::removeTrackingArea(TrackingArea* area) {
+  std::erase_if(trackingAreas_, [&](const auto& a) { return a.get() == area; });
+}
+
+std::vector<TrackingArea*> View::trackingAreas() const {
+  std::vector<TrackingArea*> areas;
+  for (const auto& a : trackingAreas_) areas.push_back(a.get());
+  return areas;
+}
+
+Delivery View::refusalForUserEvent() const {
+  if (!Application::shared().windowTakesEvents(window())) return Delivery::RefusedOutsideModal;
+  if (isHiddenOrHasHiddenAncestor()) return Delivery::RefusedHidden;
+  return Delivery::Delivered;
+}
+
+Delivery View::userClick(ModifierFlags flags) {
+  Delivery d = refusalForUserEvent();
+  if (d != Delivery::Delivered) return d;
+  Event event{EventType::LeftMouseDown, flags, frame_.origin, nullptr};
+  Application::shared().setCurrentEvent(event);
+  mouseDown(event);  // may destroy this view: nothing of it is touched afterwards
+  return Delivery::Delivered;
+}
+
+Delivery View::deliverTracking(EventType type, ModifierFlags flags) {
+  Delivery d = refusalForUserEvent();
+  if (d != Delivery::Delivered) return d;
+  std::vector<TrackingArea*> areas;
+  for (const auto& a : trackingAreas_)
+    if (a->options() & TrackingMouseEnteredAndExited) areas.push_back(a.get());
+  if (areas.empty()) return Delivery::RefusedNoTrackingArea;
+  // Owners are collected first: a handler may remove or replace the areas.
+  std::vector<std::pair<View*, TrackingArea*>> targets;
+  for (TrackingArea* a : areas)
+    if (a->owner()) targets.emplace_back(a->owner(), a);
+  for (auto& [owner, area] : targets) {
+    Event event{type, flags, frame_.origin, area};
+    Application::shared().setCurrentEvent(event);
+    if (type == EventType::MouseEntered) owner->mouseEntered(event);
+    else owner->mouseExited(event);
+  }
+  return Delivery::Delivered;
+}
+
+Delivery View::userMouseEntered(ModifierFlags flags) { return deliverTracking(EventType::MouseEntered, flags); }
+Delivery View::userMouseExited(ModifierFlags flags) { return deliverTracking(EventType::MouseExited, flags); }
+
+}  // namespace kit
