@@ -65,11 +65,19 @@ AIErr Model::placementOf(int16_t paintOrder, Ref prep, uint32_t* anchor) const {
 
 void Model::place(int16_t paintOrder, uint32_t anchor, uint32_t art) {
   switch (paintOrder) {
-    case kPlaceAbove: arts_.insertAbove(anchor, art); break;
-    case kPlaceBelow: arts_.insertBelow(anchor, art); break;
+    case kPlaceAbove:
+      arts_.insertAbove(anchor, art);
+      break;
+    case kPlaceBelow:
+      arts_.insertBelow(anchor, art);
+      break;
     case kPlaceInsideOnTop:
-    case kPlaceAboveAll: arts_.insertOnTop(anchor, art); break;
-    default: arts_.insertAtBottom(anchor, art); break;
+    case kPlaceAboveAll:
+      arts_.insertOnTop(anchor, art);
+      break;
+    default:
+      arts_.insertAtBottom(anchor, art);
+      break;
   }
 }
 
@@ -179,9 +187,9 @@ AIErr Model::setArtUserAttributes(Ref art, int32_t which, int32_t attributes) {
 
 void Model::setSelected(Document& document, Ref art, bool selected) {
   auto& list = document.selection;
-  list.erase(std::remove_if(list.begin(), list.end(),
-                            [&](Ref r) { return r == art || !arts_.find(r); }),
-             list.end());
+  list.erase(
+      std::remove_if(list.begin(), list.end(), [&](Ref r) { return r == art || !arts_.find(r); }),
+      list.end());
   if (selected) list.push_back(art);
 }
 

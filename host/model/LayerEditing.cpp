@@ -30,12 +30,17 @@ const Layer* Model::findLayer(Ref layer) const {
 }
 
 // The common checks of every layer call: a handle, a document in front, a live layer of it.
-AIErr Model::layerFor(Ref layer, Layer** found) {
+AIErr Model::readableLayer(Ref layer, const Layer** found) const {
   if (layer.isNull()) return kBadParameterErr;
   if (!front()) return kNoDocumentErr;
-  Layer* candidate = layers_.find(layer);
-  if (!candidate || candidate->document != front()->id) return kStaleHandleErr;
-  *found = candidate;
+  *found = findLayer(layer);
+  return *found ? kNoErr : kStaleHandleErr;
+}
+
+AIErr Model::layerToChange(Ref layer, Layer** found) {
+  const Layer* readable = nullptr;
+  if (const AIErr error = readableLayer(layer, &readable)) return error;
+  *found = layers_.find(layer);
   return kNoErr;
 }
 
@@ -66,7 +71,7 @@ AIErr Model::currentLayer(Ref* layer) const {
 
 AIErr Model::setCurrentLayer(Ref layer) {
   Layer* found = nullptr;
-  if (const AIErr error = layerFor(layer, &found)) return error;
+  if (const AIErr error = layerToChange(layer, &found)) return error;
   front()->currentLayer = layer;
   return kNoErr;
 }
@@ -81,14 +86,21 @@ AIErr Model::insertLayer(Ref base, int16_t paintOrder, Ref* made) {
     case kPlaceAbove:
     case kPlaceBelow:
       if (base.isNull()) return kBadParameterErr;
-      position = static_cast<size_t>(document->layerIndex(base)) + (paintOrder == kPlaceBelow ? 1 : 0);
+      position =
+          static_cast<size_t>(document->layerIndex(base)) + (paintOrder == kPlaceBelow ? 1 : 0);
       break;
-    case kPlaceAboveAll: position = 0; break;
-    case kPlaceBelowAll: position = document->layers.size(); break;
-    default: return kBadParameterErr;
+    case kPlaceAboveAll:
+      position = 0;
+      break;
+    case kPlaceBelowAll:
+      position = document->layers.size();
+      break;
+    default:
+      return kBadParameterErr;
   }
   Ref layer;
-  if (const AIErr error = makeLayer(*document, "Calque " + std::to_string(document->nextLayerNumber), &layer))
+  if (const AIErr error =
+          makeLayer(*document, "Calque " + std::to_string(document->nextLayerNumber), &layer))
     return error;
   ++document->nextLayerNumber;
   document->layers.insert(document->layers.begin() + static_cast<std::ptrdiff_t>(position), layer);
@@ -99,7 +111,7 @@ AIErr Model::insertLayer(Ref base, int16_t paintOrder, Ref* made) {
 // The last layer of a document stays; a non-editable layer keeps its art and so stays too.
 AIErr Model::deleteLayer(Ref layer) {
   Layer* found = nullptr;
-  if (const AIErr error = layerFor(layer, &found)) return error;
+  if (const AIErr error = layerToChange(layer, &found)) return error;
   Document& document = *front();
   if (document.layers.size() == 1) return kBadParameterErr;
   if (!found->editable) return kLayerLockedErr;
@@ -115,21 +127,21 @@ AIErr Model::deleteLayer(Ref layer) {
 
 AIErr Model::setLayerTitle(Ref layer, std::string_view title) {
   Layer* found = nullptr;
-  if (const AIErr error = layerFor(layer, &found)) return error;
+  if (const AIErr error = layerToChange(layer, &found)) return error;
   found->title.assign(title);
   return kNoErr;
 }
 
 AIErr Model::setLayerEditable(Ref layer, bool editable) {
   Layer* found = nullptr;
-  if (const AIErr error = layerFor(layer, &found)) return error;
+  if (const AIErr error = layerToChange(layer, &found)) return error;
   found->editable = editable;
   return kNoErr;
 }
 
 AIErr Model::setLayerVisible(Ref layer, bool visible) {
   Layer* found = nullptr;
-  if (const AIErr error = layerFor(layer, &found)) return error;
+  if (const AIErr error = layerToChange(layer, &found)) return error;
   found->visible = visible;
   return kNoErr;
 }

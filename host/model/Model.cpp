@@ -19,11 +19,12 @@ AIErr Model::newDocument(std::string name, std::span<const AIRealRect> artboards
   document->name = std::move(name);
   for (const AIRealRect& rect : artboards) document->addArtboard(rect);
   const AIRealRect& first = artboards.front();
-  document->views.push_back(View{1.0, AIRealPoint{(first.left + first.right) / 2,
-                                                  (first.top + first.bottom) / 2}});
+  document->views.push_back(
+      View{1.0, AIRealPoint{(first.left + first.right) / 2, (first.top + first.bottom) / 2}});
 
   Ref layer;
-  const AIErr error = makeLayer(*document, "Calque " + std::to_string(document->nextLayerNumber++), &layer);
+  const AIErr error =
+      makeLayer(*document, "Calque " + std::to_string(document->nextLayerNumber++), &layer);
   if (error) return error;
   document->layers.push_back(layer);
   document->currentLayer = layer;
@@ -39,9 +40,7 @@ AIErr Model::bringToFront(size_t index) {
   return kNoErr;
 }
 
-Document* Model::front() {
-  return front_ < documents_.size() ? documents_[front_].get() : nullptr;
-}
+Document* Model::front() { return front_ < documents_.size() ? documents_[front_].get() : nullptr; }
 
 const Document* Model::front() const {
   return front_ < documents_.size() ? documents_[front_].get() : nullptr;

@@ -70,6 +70,8 @@ class Model {
   // become the current layer.
   // The layer if it is live and of the front document, else null.
   const Layer* findLayer(Ref layer) const;
+  // The same with the host's answer when there is none (null, no document, stale).
+  AIErr readableLayer(Ref layer, const Layer** found) const;
   AIErr layerCount(int32_t* count) const;
   AIErr nthLayer(int32_t n, Ref* layer) const;
   AIErr currentLayer(Ref* layer) const;
@@ -98,7 +100,7 @@ class Model {
   AIErr readableArt(Ref art, const Art** found) const;
   template <class Link>
   AIErr readLink(Ref art, Ref* out, Link link) const;
-  AIErr layerFor(Ref layer, Layer** found);
+  AIErr layerToChange(Ref layer, Layer** found);
   AIErr editableArt(Ref art, Art** found);
   AIErr editablePath(Ref path, Art** found);
   AIErr readablePath(Ref path, const Art** found) const;

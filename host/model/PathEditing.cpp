@@ -49,7 +49,8 @@ AIErr Model::pathSegments(Ref path, int16_t first, int16_t count, AIPathSegment*
   return kNoErr;
 }
 
-AIErr Model::setPathSegments(Ref path, int16_t first, int16_t count, const AIPathSegment* segments) {
+AIErr Model::setPathSegments(Ref path, int16_t first, int16_t count,
+                             const AIPathSegment* segments) {
   Art* found = nullptr;
   if (const AIErr error = editablePath(path, &found)) return error;
   if (!rangeInside(*found, first, count) || (count > 0 && !segments)) return kBadParameterErr;

@@ -33,12 +33,8 @@ class SlotTable {
   }
 
   // The object the reference designates, or null when it is stale.
-  T* find(Ref ref) {
-    return isLive(ref) ? &entries_[ref.slot].value : nullptr;
-  }
-  const T* find(Ref ref) const {
-    return isLive(ref) ? &entries_[ref.slot].value : nullptr;
-  }
+  T* find(Ref ref) { return isLive(ref) ? &entries_[ref.slot].value : nullptr; }
+  const T* find(Ref ref) const { return isLive(ref) ? &entries_[ref.slot].value : nullptr; }
 
   bool isLive(Ref ref) const {
     return ref.slot < entries_.size() && entries_[ref.slot].live &&

@@ -91,9 +91,9 @@ AIErr GetLayerOfArt(AIArtHandle art, AILayerHandle* layer) {
 }  // namespace
 
 extern const AIArtSuite artSuite = {
-    NewArt,       DisposeArt,    GetArtType,      GetArtParent,   GetArtFirstChild,
-    GetArtSibling, GetArtPriorSibling, GetArtBounds, GetArtName,  SetArtName,
-    GetArtUserAttr, SetArtUserAttr, ValidArt,      GetLayerOfArt,
+    NewArt,         DisposeArt,         GetArtType,   GetArtParent,  GetArtFirstChild,
+    GetArtSibling,  GetArtPriorSibling, GetArtBounds, GetArtName,    SetArtName,
+    GetArtUserAttr, SetArtUserAttr,     ValidArt,     GetLayerOfArt,
 };
 
 }  // namespace host

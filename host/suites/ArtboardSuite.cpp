@@ -63,7 +63,8 @@ AIErr SetActive(AIArtboardListRef list, int32_t index) {
   return document->setActiveArtboard(index);
 }
 
-AIErr GetArtboardProperties(AIArtboardListRef list, int32_t index, AIArtboardPropertiesRef* properties) {
+AIErr GetArtboardProperties(AIArtboardListRef list, int32_t index,
+                            AIArtboardPropertiesRef* properties) {
   if (!properties) return kBadParameterErr;
   Document* document = nullptr;
   if (const AIErr error = documentOf(list, &document)) return error;
@@ -100,7 +101,7 @@ AIErr GetName(AIArtboardPropertiesRef properties, AIUnicodeStringRef* name) {
 }  // namespace
 
 extern const AIArtboardSuite artboardSuite = {
-    GetArtboardList, ReleaseArtboardList, GetCount,    GetActive, SetActive,
+    GetArtboardList,       ReleaseArtboardList,       GetCount,    GetActive, SetActive,
     GetArtboardProperties, DisposeArtboardProperties, GetPosition, GetName,
 };
 

@@ -31,7 +31,9 @@ AIErr SetDocumentRulerUnits(int16_t units) {
 }  // namespace
 
 extern const AIDocumentSuite documentSuite = {
-    GetDocument, GetDocumentRulerUnits, SetDocumentRulerUnits,
+    GetDocument,
+    GetDocumentRulerUnits,
+    SetDocumentRulerUnits,
 };
 
 }  // namespace host

@@ -13,11 +13,7 @@ AIErr returnLayer(AIErr error, Ref ref, AILayerHandle* out) {
 
 // The layer a handle designates, with the host's answer when there is none.
 AIErr layerOf(AILayerHandle handle, const Layer** layer) {
-  const Ref ref = fromHandle(handle);
-  if (ref.isNull()) return kBadParameterErr;
-  if (!model().front()) return kNoDocumentErr;
-  *layer = model().findLayer(ref);
-  return *layer ? kNoErr : kStaleHandleErr;
+  return model().readableLayer(fromHandle(handle), layer);
 }
 
 AIErr CountLayers(int32_t* count) { return model().layerCount(count); }
@@ -92,9 +88,9 @@ AIErr GetFirstArtOfLayer(AILayerHandle layer, AIArtHandle* group) {
 }  // namespace
 
 extern const AILayerSuite layerSuite = {
-    CountLayers,      GetNthLayer,      GetCurrentLayer,  SetCurrentLayer,  InsertLayer,
-    DeleteLayer,      GetLayerTitle,    SetLayerTitle,    GetLayerEditable, SetLayerEditable,
-    GetLayerVisible,  SetLayerVisible,  GetFirstArtOfLayer,
+    CountLayers,     GetNthLayer,     GetCurrentLayer,    SetCurrentLayer,  InsertLayer,
+    DeleteLayer,     GetLayerTitle,   SetLayerTitle,      GetLayerEditable, SetLayerEditable,
+    GetLayerVisible, SetLayerVisible, GetFirstArtOfLayer,
 };
 
 }  // namespace host

@@ -18,7 +18,8 @@ AIErr GetPathSegments(AIArtHandle path, int16_t segNumber, int16_t count, AIPath
   return model().pathSegments(fromHandle(path), segNumber, count, segments);
 }
 
-AIErr SetPathSegments(AIArtHandle path, int16_t segNumber, int16_t count, const AIPathSegment* segments) {
+AIErr SetPathSegments(AIArtHandle path, int16_t segNumber, int16_t count,
+                      const AIPathSegment* segments) {
   return model().setPathSegments(fromHandle(path), segNumber, count, segments);
 }
 

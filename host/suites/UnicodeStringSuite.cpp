@@ -42,7 +42,8 @@ AIErr Compare(AIUnicodeStringRef a, AIUnicodeStringRef b, int32_t* result) {
   return kNoErr;
 }
 
-AIErr GetAs(AIUnicodeStringRef string, int32_t encoding, char* buffer, size_t capacity, size_t* length) {
+AIErr GetAs(AIUnicodeStringRef string, int32_t encoding, char* buffer, size_t capacity,
+            size_t* length) {
   const std::string* text = receivedString(string);
   if (!text || !isKnownEncoding(encoding) || (capacity > 0 && !buffer)) return kBadParameterErr;
   size_t written = 0;

@@ -32,7 +32,9 @@ AIErr DisposeCursorResourceMgr(AIResourceManagerHandle manager) {
 }  // namespace
 
 extern const AIUserSuite userSuite = {
-    MessageAlert, CreateCursorResourceMgr, DisposeCursorResourceMgr,
+    MessageAlert,
+    CreateCursorResourceMgr,
+    DisposeCursorResourceMgr,
 };
 
 }  // namespace host

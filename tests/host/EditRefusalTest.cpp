@@ -93,7 +93,8 @@ class PathEdits : public HostTest {
 };
 
 TEST_F(PathEdits, NonFiniteCoordinatesAreRefusedAndChangeNothing) {
-  const float bad[] = {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
+  const float bad[] = {std::numeric_limits<float>::quiet_NaN(),
+                       std::numeric_limits<float>::infinity(),
                        -std::numeric_limits<float>::infinity()};
   for (float value : bad) {
     AIPathSegment segments[2] = {{{7, 7}, {7, 7}, {7, 7}, 0}, {{8, 8}, {8, 8}, {8, 8}, 0}};
@@ -142,20 +143,6 @@ TEST_F(PathEdits, CountChangesKeepTheFirstSegmentsAndAddEmptyOnes) {
   ASSERT_EQ(path->SetPathSegmentCount(line, 0), kNoErr);
   EXPECT_EQ(anchors().size(), 0u);
   EXPECT_EQ(path->SetPathSegmentCount(line, 32767), kNoErr);
-}
-
-TEST_F(PathEdits, ClosedAndGuideFlagsRoundTrip) {
-  AIBoolean closed = 1, guide = 1;
-  EXPECT_EQ(path->GetPathClosed(line, &closed), kNoErr);
-  EXPECT_EQ(path->GetPathIsGuide(line, &guide), kNoErr);
-  EXPECT_EQ(closed, 0);
-  EXPECT_EQ(guide, 0);
-  EXPECT_EQ(path->SetPathClosed(line, 1), kNoErr);
-  EXPECT_EQ(path->SetPathIsGuide(line, 2), kNoErr);  // any non-zero value is true
-  EXPECT_EQ(path->GetPathClosed(line, &closed), kNoErr);
-  EXPECT_EQ(path->GetPathIsGuide(line, &guide), kNoErr);
-  EXPECT_EQ(closed, 1);
-  EXPECT_EQ(guide, 1);
 }
 
 }  // namespace

@@ -48,12 +48,15 @@ class HostTest : public ::testing::Test {
     return group;
   }
   // An open path with one corner segment per point, on top inside parent.
-  AIArtHandle newPath(AIArtHandle parent, std::initializer_list<AIRealPoint> points, const char* name = "") {
+  AIArtHandle newPath(AIArtHandle parent, std::initializer_list<AIRealPoint> points,
+                      const char* name = "") {
     AIArtHandle made = newArt(kPathArt, kPlaceInsideOnTop, parent);
     std::vector<AIPathSegment> segments;
     for (AIRealPoint p : points) segments.push_back(AIPathSegment{p, p, p, 1});
     EXPECT_EQ(path->SetPathSegmentCount(made, static_cast<int16_t>(segments.size())), kNoErr);
-    EXPECT_EQ(path->SetPathSegments(made, 0, static_cast<int16_t>(segments.size()), segments.data()), kNoErr);
+    EXPECT_EQ(
+        path->SetPathSegments(made, 0, static_cast<int16_t>(segments.size()), segments.data()),
+        kNoErr);
     if (*name) setName(made, name);
     return made;
   }
@@ -68,7 +71,9 @@ class HostTest : public ::testing::Test {
     size_t length = 0;
     EXPECT_EQ(strings->GetLength(string, kAIPlatformCharacterEncoding, &length), kNoErr);
     std::string text(length + 1, '\0');
-    EXPECT_EQ(strings->GetAs(string, kAIPlatformCharacterEncoding, text.data(), text.size(), &length), kNoErr);
+    EXPECT_EQ(
+        strings->GetAs(string, kAIPlatformCharacterEncoding, text.data(), text.size(), &length),
+        kNoErr);
     text.resize(length);
     EXPECT_EQ(strings->Dispose(string), kNoErr);
     return text;

@@ -125,7 +125,8 @@ TEST_F(LayerOrder, InsertedLayersTakeTheirPlaceAndLeaveTheCurrentLayer) {
   insert(first, kPlaceBelowAll);
   insert(first, kPlaceAbove);
   insert(top, kPlaceBelow);
-  EXPECT_EQ(titles(), (std::vector<std::string>{"Calque 2", "Calque 5", "Calque 4", "Calque 1", "Calque 3"}));
+  EXPECT_EQ(titles(),
+            (std::vector<std::string>{"Calque 2", "Calque 5", "Calque 4", "Calque 1", "Calque 3"}));
   EXPECT_EQ(currentLayer(), first);
 
   AIBoolean editable = 0, visible = 0;

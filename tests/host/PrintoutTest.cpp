@@ -35,12 +35,15 @@ class Printouts : public HostTest {
 TEST_F(Printouts, GuideLinesListGuidesFrontToBackWithTheirGroups) {
   testhost::setCurrentLayer("Calque 1");
   testhost::addRect(AIRealRect{0, 10, 10, 0}, "not a guide");
-  EXPECT_EQ(testhost::guideLines(),
-            (std::vector<std::string>{
-                "Ralto-Guides/Repères/Colonnes1 294.66534423828125 833.4960327148438 294.66534423828125 8.503936767578125 unlocked",
-                "Ralto-Guides/Repères/Colonnes1 300.3346252441406 833.4960327148438 300.3346252441406 8.503936767578125 unlocked",
-                "Ralto-Guides/Repères/Marges droite1 586.4960327148438 842 586.4960327148438 0 locked",
-            }));
+  EXPECT_EQ(
+      testhost::guideLines(),
+      (std::vector<std::string>{
+          "Ralto-Guides/Repères/Colonnes1 294.66534423828125 833.4960327148438 294.66534423828125 "
+          "8.503936767578125 unlocked",
+          "Ralto-Guides/Repères/Colonnes1 300.3346252441406 833.4960327148438 300.3346252441406 "
+          "8.503936767578125 unlocked",
+          "Ralto-Guides/Repères/Marges droite1 586.4960327148438 842 586.4960327148438 0 locked",
+      }));
 }
 
 TEST_F(Printouts, ArtLinesListEveryArtWithItsKindAndSize) {
@@ -48,18 +51,17 @@ TEST_F(Printouts, ArtLinesListEveryArtWithItsKindAndSize) {
   newPath(unnamed, {{0, 0}, {1, 1}, {2, 2}});
   testhost::setCurrentLayer("Calque 1");
   testhost::addRect(AIRealRect{0, 10, 10, 0}, "Cadre");
-  EXPECT_EQ(testhost::artLines(),
-            (std::vector<std::string>{
-                "Ralto-Guides/Repères group 2",
-                "Ralto-Guides/Repères/Colonnes1 group 2",
-                "Ralto-Guides/Repères/Colonnes1/<unnamed> path 2 guide",
-                "Ralto-Guides/Repères/Colonnes1/<unnamed> path 2 guide",
-                "Ralto-Guides/Repères/Marges droite1 group 1",
-                "Ralto-Guides/Repères/Marges droite1/<unnamed> path 2 guide",
-                "Ralto-Guides/<unnamed> group 1",
-                "Ralto-Guides/<unnamed>/<unnamed> path 3",
-                "Calque 1/Cadre path 4",
-            }));
+  EXPECT_EQ(testhost::artLines(), (std::vector<std::string>{
+                                      "Ralto-Guides/Repères group 2",
+                                      "Ralto-Guides/Repères/Colonnes1 group 2",
+                                      "Ralto-Guides/Repères/Colonnes1/<unnamed> path 2 guide",
+                                      "Ralto-Guides/Repères/Colonnes1/<unnamed> path 2 guide",
+                                      "Ralto-Guides/Repères/Marges droite1 group 1",
+                                      "Ralto-Guides/Repères/Marges droite1/<unnamed> path 2 guide",
+                                      "Ralto-Guides/<unnamed> group 1",
+                                      "Ralto-Guides/<unnamed>/<unnamed> path 3",
+                                      "Calque 1/Cadre path 4",
+                                  }));
 }
 
 TEST_F(Printouts, OnlyTheFrontDocumentIsPrinted) {

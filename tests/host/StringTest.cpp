@@ -17,7 +17,8 @@ TEST_F(Strings, TextRoundTripsInBothEncodings) {
   ASSERT_EQ(strings->Initialize(&s, "Tracé impossible", kAIUTF8CharacterEncoding), kNoErr);
   char buffer[64];
   size_t length = 0;
-  ASSERT_EQ(strings->GetAs(s, kAIPlatformCharacterEncoding, buffer, sizeof buffer, &length), kNoErr);
+  ASSERT_EQ(strings->GetAs(s, kAIPlatformCharacterEncoding, buffer, sizeof buffer, &length),
+            kNoErr);
   EXPECT_STREQ(buffer, "Tracé impossible");
   EXPECT_EQ(length, 17u);  // é takes two bytes
   EXPECT_EQ(strings->GetLength(s, kAIUTF8CharacterEncoding, &length), kNoErr);
@@ -30,11 +31,13 @@ TEST_F(Strings, TextRoundTripsInBothEncodings) {
 }
 
 TEST_F(Strings, InvalidUtf8IsRefused) {
-  const char* invalid[] = {"\xC3", "abc\xFF", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\x80"};
+  const char* invalid[] = {"\xC3",         "abc\xFF",          "\xC0\xAF",
+                           "\xED\xA0\x80", "\xF4\x90\x80\x80", "\x80"};
   const size_t before = live();
   for (const char* text : invalid) {
     AIUnicodeStringRef s = nullptr;
-    EXPECT_EQ(strings->Initialize(&s, text, kAIPlatformCharacterEncoding), kBadParameterErr) << text;
+    EXPECT_EQ(strings->Initialize(&s, text, kAIPlatformCharacterEncoding), kBadParameterErr)
+        << text;
     EXPECT_EQ(s, nullptr);
   }
   EXPECT_EQ(live(), before);

@@ -12,9 +12,9 @@ TEST_F(HostTest, AlertsAreLoggedInOrder) {
   EXPECT_EQ(user->MessageAlert(second), kNoErr);
   EXPECT_EQ(user->MessageAlert(nullptr), kNoErr);
   EXPECT_EQ(testhost::alerts(),
-            (std::vector<std::string>{"Tracé impossible, le calque est verrouillé.",
-                                      "Il y a trop de plans de travail/rIllustrator limite ce nombre à 100.",
-                                      ""}));
+            (std::vector<std::string>{
+                "Tracé impossible, le calque est verrouillé.",
+                "Il y a trop de plans de travail/rIllustrator limite ce nombre à 100.", ""}));
   strings->Dispose(first);
   strings->Dispose(second);
   testhost::reset();

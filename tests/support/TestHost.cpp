@@ -12,12 +12,15 @@ namespace {
 
 // Misuse of the test host is a fault of the test: it stops the test with a clear message.
 void require(AIErr error, const char* what) {
-  if (error) throw std::runtime_error(std::string("testhost: ") + what + " failed, code " + std::to_string(error));
+  if (error)
+    throw std::runtime_error(std::string("testhost: ") + what + " failed, code " +
+                             std::to_string(error));
 }
 
 host::Ref layerTitled(const char* title) {
   const host::Ref layer = host::model().layerTitled(title ? title : "");
-  if (layer.isNull()) throw std::runtime_error(std::string("testhost: no layer titled ") + (title ? title : ""));
+  if (layer.isNull())
+    throw std::runtime_error(std::string("testhost: no layer titled ") + (title ? title : ""));
   return layer;
 }
 
