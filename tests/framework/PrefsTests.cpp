@@ -1,0 +1,196 @@
+// The options and user sets in the host's preferences, over an in-memory store.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "EcritLitPrefs.h"
+#include "FakeHost.h"
+#include "GuideSet.h"
+#include "GuidesOutil.h"
+#include "GuidesSuites.h"
+
+namespace {
+
+using fakehost::pref;
+using fakehost::setPref;
+using fakehost::state;
+
+class Prefs : public testing::Test {
+ protected:
+  void SetUp() override {
+    fakehost::reset();
+    sAIPreference = fakehost::preferences();
+    TousLesPlans = ReperesVerrouilles = SonDefaut = OutilsGroupe = false;
+  }
+  void TearDown() override { sAIPreference = nullptr; }
+
+  // Makes the current set a recognisable one, numbered n.
+  static void CurrentSet(int n) {
+    std::snprintf(TitreSet, sizeof TitreSet, "Set %d", n);
+    UniteDuSet = static_cast<CodeUnite>(n % 5 + 1);
+    MargeHaut = 10.5 * n;
+    MargeBas = 11.25 * n;
+    MargeGauche = 12.0 * n;
+    MargeDroite = 13.0 * n;
+    NombreDeColonnes = n + 1;
+    NombreDeLignes = n + 2;
+    LargeurDeColonnes = 14.0 * n;
+    HauteurDeLignes = 15.0 * n;
+    GouttiereColonnes = 16.0 * n;
+    GouttiereLignes = 17.0 * n;
+    CadenasMarges = n % 2 == 1;
+  }
+
+  // Loads set k as the panel does and checks that it is the set numbered n.
+  static void ExpectSetLoads(int k, int n) {
+    CurrentSet(99);
+    ASSERT_EQ(LitSet(k), kNoErr);
+    ASSERT_EQ(LitCadenasDuSet(k), kNoErr);
+    EXPECT_EQ(UniteDuSet, n % 5 + 1);
+    EXPECT_EQ(MargeHaut, 10.5 * n);
+    EXPECT_EQ(MargeBas, 11.25 * n);
+    EXPECT_EQ(MargeGauche, 12.0 * n);
+    EXPECT_EQ(MargeDroite, 13.0 * n);
+    EXPECT_EQ(NombreDeColonnes, n + 1);
+    EXPECT_EQ(NombreDeLignes, n + 2);
+    EXPECT_EQ(LargeurDeColonnes, 14.0 * n);
+    EXPECT_EQ(HauteurDeLignes, 15.0 * n);
+    EXPECT_EQ(GouttiereColonnes, 16.0 * n);
+    EXPECT_EQ(GouttiereLignes, 17.0 * n);
+    EXPECT_EQ(CadenasMarges, n % 2 == 1);
+  }
+
+  static void StoreSets(int count) {
+    for (int k = 1; k <= count; ++k) {
+      CurrentSet(k);
+      ASSERT_EQ(AjouteSet(k), kNoErr);
+    }
+  }
+};
+
+TEST_F(Prefs, AFreshStoreGetsTheFirstLaunchDefaults) {
+  LitPrefs();
+  EXPECT_EQ(state().puts, (std::vector<std::string>{"PanneauVisible", "OutilsGroupe", "Son", "TousPlans",
+                                                    "Verrouille", "NbrSets", "kADM_DPVisibleStr"}));
+  bool value = false;
+  int32_t count = -1;
+  EXPECT_TRUE(pref("PanneauVisible", value) && value);
+  EXPECT_TRUE(pref("OutilsGroupe", value) && !value);
+  EXPECT_TRUE(pref("Son", value) && value);
+  EXPECT_TRUE(pref("TousPlans", value) && !value);
+  EXPECT_TRUE(pref("Verrouille", value) && value);
+  EXPECT_TRUE(pref("kADM_DPVisibleStr", value) && value);
+  EXPECT_TRUE(pref("NbrSets", count));
+  EXPECT_EQ(count, 0);
+  EXPECT_FALSE(OutilsGroupe);
+  EXPECT_TRUE(SonDefaut);
+  EXPECT_FALSE(TousLesPlans);
+  EXPECT_TRUE(ReperesVerrouilles);
+}
+
+TEST_F(Prefs, LaterLaunchesReadTheOptionsAndWriteNothing) {
+  setPref("TousPlans", true);
+  setPref("Verrouille", false);
+  setPref("Son", true);
+  setPref("OutilsGroupe", true);
+  LitPrefs();
+  EXPECT_TRUE(TousLesPlans);
+  EXPECT_FALSE(ReperesVerrouilles);
+  EXPECT_TRUE(SonDefaut);
+  EXPECT_TRUE(OutilsGroupe);
+  EXPECT_TRUE(state().puts.empty());
+}
+
+TEST_F(Prefs, AbsentOptionsKeepTheirPresets) {
+  setPref("TousPlans", true);
+  OutilsGroupe = true;
+  ReperesVerrouilles = false;
+  LitPrefs();
+  EXPECT_FALSE(SonDefaut);  // no "Son": the sound stays off
+  EXPECT_FALSE(OutilsGroupe);
+  EXPECT_TRUE(ReperesVerrouilles);
+  EXPECT_TRUE(TousLesPlans);
+}
+
+TEST_F(Prefs, ACountWithoutTheOptionsIsAFirstLaunch) {
+  setPref("NbrSets", int32_t{5});
+  LitPrefs();
+  int32_t count = -1;
+  EXPECT_TRUE(pref("NbrSets", count));
+  EXPECT_EQ(count, 0);
+  EXPECT_TRUE(LitTitresDesSets().empty());
+}
+
+TEST_F(Prefs, AppendingTheFirstSetWritesTheCountThenItsRecord) {
+  CurrentSet(1);
+  ASSERT_EQ(AjouteSet(1), kNoErr);
+  EXPECT_EQ(state().puts, (std::vector<std::string>{"NbrSets", "TI1", "MH1", "MB1", "MG1", "MD1", "NC1", "NL1",
+                                                    "LC1", "HL1", "GC1", "GL1", "CD1", "NS1"}));
+  EXPECT_EQ(LitNombreDeSets(), 1);
+  EXPECT_EQ(LitTitresDesSets(), std::vector<std::string>{"Set 1"});
+  ExpectSetLoads(1, 1);
+}
+
+TEST_F(Prefs, DeletingASetMovesTheLaterOnesDown) {
+  StoreSets(4);
+  state().puts.clear();
+  ASSERT_EQ(SupprimeSet(2), kNoErr);
+  EXPECT_EQ(state().puts.front(), "NbrSets");
+  EXPECT_EQ(LitNombreDeSets(), 3);
+  EXPECT_EQ(LitTitresDesSets(), (std::vector<std::string>{"Set 1", "Set 3", "Set 4"}));
+  ExpectSetLoads(1, 1);
+  ExpectSetLoads(2, 3);
+  ExpectSetLoads(3, 4);
+  // The old last record stays in the file.
+  std::string stale;
+  EXPECT_TRUE(pref("TI4", stale));
+  EXPECT_EQ(stale, "Set 4");
+  ExpectSetLoads(4, 4);
+}
+
+TEST_F(Prefs, SetNumbersOutsideTheListAreRefused) {
+  StoreSets(2);
+  state().puts.clear();
+  for (int32_t k : {0, -1, 9, 10, 58}) {
+    EXPECT_EQ(AjouteSet(k), kBadParameterErr) << k;
+    EXPECT_EQ(LitSet(k), kBadParameterErr) << k;
+    EXPECT_EQ(LitCadenasDuSet(k), kBadParameterErr) << k;
+  }
+  EXPECT_EQ(SupprimeSet(3), kBadParameterErr);
+  EXPECT_EQ(SupprimeSet(0), kBadParameterErr);
+  EXPECT_TRUE(state().puts.empty());
+  EXPECT_EQ(LitNombreDeSets(), 2);
+}
+
+TEST_F(Prefs, AnAccentedTitleComesBackWhole) {
+  const char* title = "Mise en page à 3 colonnes — éditée";
+  CurrentSet(1);
+  std::snprintf(TitreSet, sizeof TitreSet, "%s", title);
+  ASSERT_EQ(AjouteSet(1), kNoErr);
+  EXPECT_EQ(LitTitresDesSets(), std::vector<std::string>{title});
+}
+
+TEST_F(Prefs, ADamagedCountIsReadAsTheNearestBound) {
+  setPref("NbrSets", int32_t{42});
+  EXPECT_EQ(LitNombreDeSets(), 8);
+  const std::vector<std::string> titles = LitTitresDesSets();
+  EXPECT_EQ(titles.size(), 8u);  // keys TI1 to TI8, all absent: empty titles
+  for (const std::string& title : titles) EXPECT_EQ(title, "");
+
+  setPref("NbrSets", int32_t{-3});
+  EXPECT_EQ(LitNombreDeSets(), 0);
+  EXPECT_TRUE(LitTitresDesSets().empty());
+  EXPECT_EQ(SupprimeSet(1), kBadParameterErr);
+}
+
+TEST_F(Prefs, AnOverlongStoredTitleIsCutToTheBuffer) {
+  setPref("NbrSets", int32_t{1});
+  std::string huge;
+  for (int i = 0; i < 1000; ++i) huge += "é";  // two bytes each
+  setPref("TI1", huge);
+  const std::vector<std::string> titles = LitTitresDesSets();
+  ASSERT_EQ(titles.size(), 1u);
+  EXPECT_EQ(titles[0], huge.substr(0, kTailleTitreSet - 1));  // whole characters only
+}
+
+}  // namespace
