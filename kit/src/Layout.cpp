@@ -104,7 +104,7 @@ class LayoutLoader {
       std::string path = where + "[" + std::to_string(i) + "]";
       const Json& element = (*it)[i];
       if (!element.is_object()) fail(path, "expected an object");
-      each(element, describe(path, element));
+      each(element, path);
     }
   }
 
@@ -196,7 +196,8 @@ class LayoutLoader {
     commits_.push_back(std::move(commit));
   }
 
-  void loadObject(const Json& e, const std::string& where) {
+  void loadObject(const Json& e, const std::string& path) {
+    const std::string where = describe(path, e);
     checkKeys(e, where, {"class", "outlet"});
     auto object = create(string(e, "class", where), Rect{}, where);
     Object* raw = object.get();
@@ -220,7 +221,8 @@ class LayoutLoader {
     return std::unique_ptr<View>(static_cast<View*>(object.release()));
   }
 
-  std::unique_ptr<View> loadView(const Json& e, const std::string& where, int depth) {
+  std::unique_ptr<View> loadView(const Json& e, const std::string& path, int depth) {
+    const std::string where = describe(path, e);
     if (depth > Layout::maxDepth) fail(where, "views nested too deeply");
     if (!find(e, "class")) fail(where, "missing 'class'");
     std::string className = string(e, "class", where);
@@ -230,12 +232,12 @@ class LayoutLoader {
     configureView(*view, e, where, allowed);
     checkKeys(e, where, allowed);
     nameObject(e, view.get(), where);
-    forEachElement(e, "subviews", where + ".", [&](const Json& child, const std::string& childWhere) {
-      view->addSubview(loadView(child, childWhere, depth + 1));
+    forEachElement(e, "subviews", path + ".", [&](const Json& child, const std::string& childPath) {
+      view->addSubview(loadView(child, childPath, depth + 1));
     });
     if (const Json* doc = find(e, "documentView")) {
       if (!doc->is_object()) fail(where, "'documentView' must be an element");
-      static_cast<ScrollView*>(view.get())->setDocumentView(loadView(*doc, describe(where + ".documentView", *doc), depth + 1));
+      static_cast<ScrollView*>(view.get())->setDocumentView(loadView(*doc, path + ".documentView", depth + 1));
     }
     return view;
   }
@@ -359,7 +361,8 @@ class LayoutLoader {
   }
 
   // ---- windows ----
-  void loadWindow(const Json& e, const std::string& where) {
+  void loadWindow(const Json& e, const std::string& path) {
+    const std::string where = describe(path, e);
     checkKeys(e, where, {"class", "outlet", "identifier", "title", "frame", "visible", "subviews"});
     std::string className = find(e, "class") ? string(e, "class", where) : "Window";
     std::unique_ptr<Window> window;
@@ -379,8 +382,8 @@ class LayoutLoader {
     raw->setTitle(string(e, "title", where));
     if (boolean(e, "visible", false, where)) raw->makeKeyAndOrderFront();
     nameObject(e, raw, where);
-    forEachElement(e, "subviews", where + ".", [&](const Json& child, const std::string& childWhere) {
-      raw->contentView()->addSubview(loadView(child, childWhere, 1));
+    forEachElement(e, "subviews", path + ".", [&](const Json& child, const std::string& childPath) {
+      raw->contentView()->addSubview(loadView(child, childPath, 1));
     });
   }
 

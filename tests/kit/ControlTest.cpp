@@ -1,0 +1,386 @@
+// Controls as the plug-in and the host's session commands use them: numeric readings of
+// field texts, focus and text selection, the Tab order, editing commands offered to a
+// delegate, pop-up bookkeeping, and the refusal of events by hidden or disabled controls.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "kit/Kit.h"
+
+namespace {
+
+TEST(FieldNumber, FloatValueReadsTheNumberAtTheStartWithAPoint) {
+  kit::TextField field;
+  auto read = [&](const std::string& text) {
+    field.setStringValue(text);
+    return field.floatValue();
+  };
+  EXPECT_EQ(read("12.5 mm"), 12.5f);
+  EXPECT_EQ(read("12,5"), 12.0f);  // the comma is not a decimal separator here
+  EXPECT_EQ(read("abc"), 0.0f);
+  EXPECT_EQ(read(""), 0.0f);
+  EXPECT_EQ(read(" 3"), 3.0f);
+  EXPECT_EQ(read("-0.5cm"), -0.5f);
+  EXPECT_EQ(read(".25"), 0.25f);
+  EXPECT_EQ(read("2.37"), 2.37f);  // single precision, as the fields are read
+  EXPECT_EQ(double(read("2.37")), double(2.37f));
+  EXPECT_EQ(read("1e3 pt"), 1000.0f);
+  EXPECT_EQ(read("4e"), 4.0f);  // an unfinished exponent is not part of the number
+  EXPECT_EQ(read("1e400"), INFINITY);
+  EXPECT_EQ(read("-1e400"), -INFINITY);
+  EXPECT_EQ(read("1e-400"), 0.0f);
+  EXPECT_EQ(read("inf"), 0.0f);
+  EXPECT_EQ(read("nan"), 0.0f);
+  EXPECT_EQ(read(std::string(5000, '9')), INFINITY);
+  EXPECT_EQ(read("0." + std::string(5000, '0') + "1"), 0.0f);
+}
+
+TEST(FieldNumber, WholeNumbersSaturateInsteadOfOverflowing) {
+  kit::TextField field;
+  field.setStringValue("12.9 colonnes");
+  EXPECT_EQ(field.intValue(), 12);
+  field.setStringValue("  -7");
+  EXPECT_EQ(field.intValue(), -7);
+  field.setStringValue("99999999999");
+  EXPECT_EQ(field.intValue(), INT_MAX);
+  EXPECT_EQ(field.integerValue(), 99999999999L);
+  field.setStringValue("-99999999999999999999999");
+  EXPECT_EQ(field.intValue(), INT_MIN);
+  EXPECT_EQ(field.integerValue(), LONG_MIN);
+  field.setStringValue("-2147483648");
+  EXPECT_EQ(field.intValue(), INT_MIN);
+  field.setStringValue("x1");
+  EXPECT_EQ(field.intValue(), 0);
+  field.setIntValue(42);
+  EXPECT_EQ(field.stringValue(), "42");
+  field.setFloatValue(2.5f);
+  EXPECT_EQ(field.stringValue(), "2.5");
+}
+
+// A window with three fields and a label, as a panel would have.
+struct FieldWindow {
+  kit::Window window{kit::makeRect(0, 0, 240, 158)};
+  kit::TextField* top;
+  kit::TextField* bottom;
+  kit::TextField* label;
+  kit::TextField* columns;
+  std::vector<kit::Control*> sent;
+
+  FieldWindow() {
+    auto add = [&](const char* text) {
+      auto* f = static_cast<kit::TextField*>(window.contentView()->addSubview(std::make_unique<kit::TextField>()));
+      f->setStringValue(text);
+      f->setAction([this](kit::Control* c) { sent.push_back(c); });
+      return f;
+    };
+    top = add("3 mm");
+    bottom = add("4 mm");
+    label = add("1/11");
+    label->setEditable(false);
+    label->setSelectable(false);
+    columns = add("2");
+  }
+};
+
+TEST(FieldFocus, SelectTextMakesTheFieldFirstResponderWithTheWholeTextSelected) {
+  FieldWindow w;
+  w.top->selectText();
+  EXPECT_EQ(w.window.firstResponder(), w.top);
+  EXPECT_TRUE(w.top->isEditing());
+  EXPECT_EQ(w.top->selectedRange(), (kit::Range{0, 4}));
+  ASSERT_NE(w.top->currentEditor(), nullptr);
+  EXPECT_EQ(w.top->currentEditor()->string(), "3 mm");
+
+  w.bottom->selectText();
+  EXPECT_FALSE(w.top->isEditing());
+  EXPECT_EQ(w.top->selectedRange(), (kit::Range{}));
+  EXPECT_EQ(w.window.firstResponder(), w.bottom);
+
+  w.label->selectText();  // a plain label takes no focus
+  EXPECT_EQ(w.window.firstResponder(), w.bottom);
+
+  kit::TextField loose;
+  loose.selectText();  // outside any window nothing can be focused
+  EXPECT_FALSE(loose.isEditing());
+
+  // A field that leaves the window stops being its first responder.
+  auto removed = w.bottom->removeFromSuperview();
+  EXPECT_EQ(w.window.firstResponder(), nullptr);
+}
+
+TEST(FieldFocus, TabMovesAlongTheFieldsSkippingThoseThatTakeNoFocus) {
+  FieldWindow w;
+  w.top->selectText();
+  EXPECT_EQ(w.top->userCommand("insertTab:"), kit::Delivery::Delivered);
+  EXPECT_EQ(w.window.firstResponder(), w.bottom);
+  EXPECT_EQ(w.bottom->selectedRange(), (kit::Range{0, 4}));
+  w.bottom->userCommand("insertTab:");
+  EXPECT_EQ(w.window.firstResponder(), w.columns);  // the label is skipped
+  w.columns->setEnabled(false);
+  w.bottom->selectText();
+  w.bottom->userCommand("insertTab:");
+  EXPECT_EQ(w.window.firstResponder(), w.top);  // disabled skipped, wrapped around
+  w.top->userCommand("insertBacktab:");
+  EXPECT_EQ(w.window.firstResponder(), w.bottom);
+}
+
+class CommandLog : public kit::TextFieldDelegate {
+ public:
+  bool doCommandBySelector(kit::Control* control, kit::TextView* editor, const std::string& selector) override {
+    offered.push_back(selector);
+    controls.push_back(control);
+    editors.push_back(editor);
+    if (selector == "moveUp:") static_cast<kit::TextField*>(control)->setStringValue("4 mm");
+    return selector == "moveUp:" || selector == "insertTab:";
+  }
+  std::vector<std::string> offered;
+  std::vector<kit::Control*> controls;
+  std::vector<kit::TextView*> editors;
+};
+
+TEST(FieldDelegate, CommandsAreOfferedFirstAndDeclinedOnesPerformed) {
+  FieldWindow w;
+  CommandLog log;
+  w.top->setDelegate(&log);
+
+  w.top->userCommand("moveUp:");
+  EXPECT_EQ(w.top->stringValue(), "4 mm");
+  EXPECT_EQ(w.top->currentEditor()->string(), "4 mm");  // the editor follows the field
+  w.top->userCommand("insertTab:");                     // handled: the focus stays
+  EXPECT_EQ(w.window.firstResponder(), w.top);
+  w.top->userCommand("insertBacktab:");  // declined: performed
+  EXPECT_EQ(w.window.firstResponder(), w.columns);
+
+  EXPECT_EQ(log.offered, (std::vector<std::string>{"moveUp:", "insertTab:", "insertBacktab:"}));
+  EXPECT_EQ(log.controls[0], w.top);
+  EXPECT_EQ(log.editors[0], w.window.fieldEditor());
+  EXPECT_TRUE(w.sent.empty());
+}
+
+TEST(FieldDelegate, TypedTextIsValidatedAsByReturn) {
+  FieldWindow w;
+  CommandLog log;
+  w.top->setDelegate(&log);
+  EXPECT_EQ(w.top->userTypeText("12,5 cm"), kit::Delivery::Delivered);
+  EXPECT_EQ(w.top->stringValue(), "12,5 cm");
+  EXPECT_EQ(log.offered, (std::vector<std::string>{"insertNewline:"}));
+  EXPECT_EQ(w.sent, (std::vector<kit::Control*>{w.top}));
+  EXPECT_EQ(w.top->selectedRange(), (kit::Range{0, 7}));
+  EXPECT_EQ(w.label->userTypeText("2/11"), kit::Delivery::RefusedNotEditable);
+  EXPECT_EQ(w.label->stringValue(), "1/11");
+}
+
+TEST(PopUp, ItemBookkeeping) {
+  kit::PopUpButton popup;
+  EXPECT_EQ(popup.indexOfSelectedItem(), -1);
+  EXPECT_EQ(popup.titleOfSelectedItem(), "");
+  popup.addItemWithTitle("Défaut");
+  EXPECT_EQ(popup.indexOfSelectedItem(), 0);  // a pop-up shows its first item
+  popup.addSeparatorItem();
+  popup.addItemsWithTitles({"Nouveau set…", "Supprimer des sets…"});
+  EXPECT_TRUE(popup.insertItemWithTitle("Mon set 1", 1));
+  EXPECT_TRUE(popup.insertItemWithTitle("Mon set 1", 2));  // same title: still a new item
+  EXPECT_EQ(popup.numberOfItems(), 6);
+  EXPECT_EQ(popup.itemTitles(),
+            (std::vector<std::string>{"Défaut", "Mon set 1", "Mon set 1", "", "Nouveau set…", "Supprimer des sets…"}));
+  EXPECT_TRUE(popup.itemAtIndex(3)->separator);
+  EXPECT_EQ(popup.itemAtIndex(6), nullptr);
+  EXPECT_EQ(popup.itemTitleAtIndex(-1), "");
+
+  EXPECT_TRUE(popup.selectItemAtIndex(2));
+  EXPECT_EQ(popup.titleOfSelectedItem(), "Mon set 1");
+  EXPECT_FALSE(popup.selectItemAtIndex(3));  // a separator
+  EXPECT_FALSE(popup.selectItemAtIndex(6));
+  EXPECT_FALSE(popup.insertItemWithTitle("x", 7));
+  EXPECT_EQ(popup.indexOfSelectedItem(), 2);
+
+  popup.removeItemAtIndex(1);  // above the selection: it follows its item
+  EXPECT_EQ(popup.indexOfSelectedItem(), 1);
+  popup.insertItemWithTitle("Mon set 0", 1);
+  EXPECT_EQ(popup.indexOfSelectedItem(), 2);
+  popup.removeItemAtIndex(2);  // the selected item itself
+  EXPECT_EQ(popup.indexOfSelectedItem(), 0);
+  EXPECT_FALSE(popup.removeItemAtIndex(-1));
+
+  popup.removeAllItems();
+  EXPECT_EQ(popup.numberOfItems(), 0);
+  EXPECT_EQ(popup.indexOfSelectedItem(), -1);
+  for (int i = 0; i < 3; ++i) popup.insertItemWithTitle("Plan " + std::to_string(i + 1), i);
+  EXPECT_EQ(popup.itemTitles(), (std::vector<std::string>{"Plan 1", "Plan 2", "Plan 3"}));
+}
+
+TEST(PopUp, ChoosingAnItemSelectsItThenSendsTheActionWithTheModifiers) {
+  kit::PopUpButton popup;
+  popup.addItemsWithTitles({"a", "b"});
+  popup.addSeparatorItem();
+  popup.addItemWithTitle("off");
+  popup.itemAtIndex(3)->enabled = false;
+  std::vector<std::pair<int, kit::ModifierFlags>> seen;
+  popup.setAction([&](kit::Control* sender) {
+    seen.emplace_back(static_cast<kit::PopUpButton*>(sender)->indexOfSelectedItem(),
+                      kit::Application::shared().currentModifierFlags());
+  });
+  EXPECT_EQ(popup.userChooseItem(1, kit::EventModifierFlagOption), kit::Delivery::Delivered);
+  EXPECT_EQ(popup.userChooseItem(2), kit::Delivery::RefusedNoSuchItem);
+  EXPECT_EQ(popup.userChooseItem(3), kit::Delivery::RefusedNoSuchItem);
+  EXPECT_EQ(popup.userChooseItem(9), kit::Delivery::RefusedNoSuchItem);
+  EXPECT_EQ(seen, (std::vector<std::pair<int, kit::ModifierFlags>>{{1, kit::EventModifierFlagOption}}));
+  EXPECT_EQ(kit::EventModifierFlagShift, 1u << 17);
+  EXPECT_EQ(kit::EventModifierFlagOption, 1u << 19);
+}
+
+TEST(ComboBoxItems, ChoosingPutsTheItemInTheText) {
+  kit::ComboBox combo;
+  combo.addItemsWithObjectValues({"1", "2", "3"});
+  int actions = 0;
+  combo.setAction([&](kit::Control*) { ++actions; });
+  EXPECT_EQ(combo.userChooseItem(2), kit::Delivery::Delivered);
+  EXPECT_EQ(combo.stringValue(), "3");
+  EXPECT_EQ(combo.intValue(), 3);
+  EXPECT_EQ(combo.indexOfSelectedItem(), 2);
+  combo.setStringValue("7");
+  EXPECT_EQ(combo.indexOfSelectedItem(), -1);
+  EXPECT_EQ(combo.userChooseItem(3), kit::Delivery::RefusedNoSuchItem);
+  EXPECT_EQ(actions, 1);
+}
+
+TEST(Buttons, ClicksChangeStateByTypeThenSendTheAction) {
+  kit::Button check, push, radio;
+  check.setButtonType(kit::ButtonType::Switch);
+  radio.setButtonType(kit::ButtonType::Radio);
+  std::vector<int> states;
+  for (kit::Button* b : {&check, &push, &radio})
+    b->setAction([&](kit::Control* c) { states.push_back(static_cast<kit::Button*>(c)->state()); });
+  check.userClick();
+  check.performClick();
+  push.userClick();
+  radio.userClick();
+  radio.userClick();
+  EXPECT_EQ(states, (std::vector<int>{1, 0, 0, 1, 1}));
+  check.setState(7);
+  EXPECT_EQ(check.state(), kit::ControlStateOn);
+}
+
+TEST(Refusals, HiddenOrDisabledControlsRefuseUserEventsAndSendNothing) {
+  kit::Window window;
+  auto* group = window.contentView()->addSubview(std::make_unique<kit::View>());
+  auto* button = static_cast<kit::Button*>(group->addSubview(std::make_unique<kit::Button>()));
+  auto* field = static_cast<kit::TextField*>(group->addSubview(std::make_unique<kit::TextField>()));
+  auto* popup = static_cast<kit::PopUpButton*>(group->addSubview(std::make_unique<kit::PopUpButton>()));
+  popup->addItemWithTitle("Plan 1");
+  int actions = 0;
+  for (kit::Control* c : std::initializer_list<kit::Control*>{button, field, popup})
+    c->setAction([&](kit::Control*) { ++actions; });
+
+  button->setHidden(true);
+  EXPECT_EQ(button->userClick(), kit::Delivery::RefusedHidden);
+  button->setHidden(false);
+  button->setEnabled(false);
+  EXPECT_EQ(button->userClick(), kit::Delivery::RefusedDisabled);
+  button->performClick();  // programmatic clicks honour the enabled state too
+  field->setEnabled(false);
+  EXPECT_EQ(field->userTypeText("5"), kit::Delivery::RefusedDisabled);
+  EXPECT_EQ(field->userCommand("insertNewline:"), kit::Delivery::RefusedDisabled);
+  EXPECT_EQ(field->stringValue(), "");
+  group->setHidden(true);  // inside a hidden superview
+  EXPECT_EQ(popup->userChooseItem(0), kit::Delivery::RefusedHidden);
+  EXPECT_EQ(popup->userClick(), kit::Delivery::RefusedHidden);
+  EXPECT_EQ(actions, 0);
+
+  group->setHidden(false);
+  button->setEnabled(true);
+  EXPECT_EQ(button->userClick(), kit::Delivery::Delivered);
+  EXPECT_EQ(actions, 1);
+  EXPECT_STREQ(kit::describe(kit::Delivery::RefusedDisabled), "refused: control is disabled");
+}
+
+TEST(Refusals, HiddenButtonsStillTakeProgrammaticClicks) {
+  kit::Button hidden;
+  hidden.setHidden(true);
+  int actions = 0;
+  hidden.setAction([&](kit::Control*) { ++actions; });
+  hidden.performClick();
+  EXPECT_EQ(actions, 1);
+}
+
+TEST(KeyEquivalents, ReturnAndEscapeClickTheMatchingButton) {
+  kit::Window dialog;
+  auto* ok = static_cast<kit::Button*>(dialog.contentView()->addSubview(std::make_unique<kit::Button>()));
+  auto* cancel = static_cast<kit::Button*>(dialog.contentView()->addSubview(std::make_unique<kit::Button>()));
+  auto* byDefault = static_cast<kit::Button*>(dialog.contentView()->addSubview(std::make_unique<kit::Button>()));
+  ok->setKeyEquivalent("\r");
+  cancel->setKeyEquivalent("\x1b");
+  byDefault->setKeyEquivalent("d");
+  byDefault->setKeyEquivalentModifierMask(kit::EventModifierFlagCommand);
+  std::vector<kit::Control*> clicked;
+  for (kit::Button* b : {ok, cancel, byDefault}) b->setAction([&](kit::Control* c) { clicked.push_back(c); });
+  EXPECT_EQ(dialog.userKeyEquivalent("\x1b"), kit::Delivery::Delivered);
+  EXPECT_EQ(dialog.userKeyEquivalent("d"), kit::Delivery::RefusedNoSuchItem);
+  EXPECT_EQ(dialog.userKeyEquivalent("d", kit::EventModifierFlagCommand), kit::Delivery::Delivered);
+  ok->setEnabled(false);
+  EXPECT_EQ(dialog.userKeyEquivalent("\r"), kit::Delivery::RefusedNoSuchItem);
+  EXPECT_EQ(clicked, (std::vector<kit::Control*>{cancel, byDefault}));
+}
+
+// Mouse handling of custom views, as the panel's icon views do it.
+class HoverView : public kit::View {
+ public:
+  explicit HoverView(const kit::Rect& frame) : kit::View(frame) {
+    addTrackingArea(std::make_unique<kit::TrackingArea>(bounds(), 35, this));
+  }
+  void mouseEntered(const kit::Event& e) override { events.push_back("entered" + std::to_string(e.modifierFlags)); }
+  void mouseExited(const kit::Event&) override { events.push_back("exited"); }
+  void mouseDown(const kit::Event&) override { events.push_back("down"); }
+  bool acceptsFirstResponder() const override { return true; }
+  std::vector<std::string> events;
+};
+
+TEST(CustomViews, TrackingAreasReceiveEnteredAndExitedAndClicksReachMouseDown) {
+  kit::Window window;
+  auto* view = static_cast<HoverView*>(window.contentView()->addSubview(std::make_unique<HoverView>(kit::makeRect(0, 0, 18, 18))));
+  ASSERT_EQ(view->trackingAreas().size(), 1u);
+  EXPECT_EQ(view->trackingAreas()[0]->options(),
+            kit::TrackingMouseEnteredAndExited | kit::TrackingMouseMoved | kit::TrackingActiveInKeyWindow);
+  EXPECT_EQ(view->trackingAreas()[0]->rect(), kit::makeRect(0, 0, 18, 18));
+  EXPECT_EQ(view->userMouseEntered(), kit::Delivery::Delivered);
+  EXPECT_EQ(view->userClick(), kit::Delivery::Delivered);
+  EXPECT_EQ(view->userMouseExited(), kit::Delivery::Delivered);
+  view->setHidden(true);
+  EXPECT_EQ(view->userMouseEntered(), kit::Delivery::RefusedHidden);
+  EXPECT_EQ(view->events, (std::vector<std::string>{"entered0", "down", "exited"}));
+
+  kit::View plain;
+  EXPECT_EQ(plain.userMouseEntered(), kit::Delivery::RefusedNoTrackingArea);
+}
+
+TEST(ViewTree, OwnedAndBorrowedSubviewsGoAwayCleanlyInEitherOrder) {
+  auto borrowed = std::make_unique<kit::View>();
+  {
+    kit::View panel;
+    panel.addSubview(*borrowed);
+    EXPECT_EQ(borrowed->superview(), &panel);
+    auto* owned = panel.addSubview(std::make_unique<kit::View>());
+    owned->setIdentifier("owned");
+    EXPECT_EQ(panel.viewWithIdentifier("owned"), owned);
+    EXPECT_FALSE(owned->addSubview(panel));  // no cycles
+  }
+  EXPECT_EQ(borrowed->superview(), nullptr);  // the panel went first
+
+  kit::View panel;
+  panel.addSubview(*borrowed);
+  borrowed.reset();  // the borrowed view went first
+  EXPECT_TRUE(panel.subviews().empty());
+
+  auto* moved = panel.addSubview(std::make_unique<kit::View>());
+  kit::View other;
+  other.addSubview(*moved);  // ownership moves along with the view
+  EXPECT_TRUE(panel.subviews().empty());
+  EXPECT_EQ(moved->superview(), &other);
+  EXPECT_NE(moved->removeFromSuperview(), nullptr);
+}
+
+}  // namespace

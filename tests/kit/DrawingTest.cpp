@@ -1,0 +1,215 @@
+// Drawing: filled rectangles rasterised into images (read back pixel by pixel), cursors
+// made from them, and the display lists that views record.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "kit/Kit.h"
+
+namespace {
+
+const kit::Pixel clear{0, 0, 0, 0};
+const kit::Pixel white{255, 255, 255, 255};
+const kit::Pixel black{0, 0, 0, 255};
+
+// The image as rows of characters, top row first: '.' clear, 'W' white, 'B' black.
+std::vector<std::string> picture(const kit::Image& image) {
+  std::vector<std::string> rows;
+  for (int y = image.pixelsHigh() - 1; y >= 0; --y) {
+    std::string row;
+    for (int x = 0; x < image.pixelsWide(); ++x) {
+      kit::Pixel p = image.pixelAt(x, y);
+      row += p == clear ? '.' : p == white ? 'W' : p == black ? 'B' : '?';
+    }
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+void fill(const std::vector<kit::Rect>& rects, const kit::Color& color) {
+  color.set();
+  for (const auto& r : rects) kit::rectFill(r);
+}
+
+TEST(ImageFill, FilledRectanglesReadBackPixelForPixelFromTheBottomLeft) {
+  kit::Image image(kit::Size{16, 16});
+  image.lockFocus();
+  fill({kit::makeRect(6, 1, 3, 6)}, kit::Color::whiteColor());
+  fill({kit::makeRect(7, 2, 1, 4)}, kit::Color::blackColor());
+  image.unlockFocus();
+
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 16; ++x) {
+      bool inWhite = x >= 6 && x < 9 && y >= 1 && y < 7;
+      bool inBlack = x == 7 && y >= 2 && y < 6;
+      kit::Pixel expected = inBlack ? black : inWhite ? white : clear;
+      EXPECT_EQ(image.pixelAt(x, y), expected) << "pixel " << x << "," << y;
+    }
+  }
+  EXPECT_EQ(image.pixelAt(-1, 0), clear);
+  EXPECT_EQ(image.pixelAt(16, 16), clear);
+}
+
+TEST(ImageFill, TheCrossCursorIsDrawnWhiteFirstThenBlack) {
+  kit::Image image(kit::Size{16, 16});
+  image.lockFocus();
+  fill({kit::makeRect(0, 7, 15, 3), kit::makeRect(6, 1, 3, 6), kit::makeRect(6, 10, 3, 6)}, kit::Color::whiteColor());
+  fill({kit::makeRect(1, 8, 4, 1), kit::makeRect(7, 8, 1, 1), kit::makeRect(10, 8, 4, 1), kit::makeRect(7, 2, 1, 4),
+        kit::makeRect(7, 11, 1, 4)},
+       kit::Color::blackColor());
+  image.unlockFocus();
+  kit::Cursor cross(image, kit::Point{7, 8});
+
+  EXPECT_EQ(picture(cross.image()), (std::vector<std::string>{
+                                        "......WWW.......",
+                                        "......WBW.......",
+                                        "......WBW.......",
+                                        "......WBW.......",
+                                        "......WBW.......",
+                                        "......WWW.......",
+                                        "WWWWWWWWWWWWWWW.",
+                                        "WBBBBWWBWWBBBBW.",
+                                        "WWWWWWWWWWWWWWW.",
+                                        "......WWW.......",
+                                        "......WBW.......",
+                                        "......WBW.......",
+                                        "......WBW.......",
+                                        "......WBW.......",
+                                        "......WWW.......",
+                                        "................",
+                                    }));
+  EXPECT_EQ(cross.hotSpot(), (kit::Point{7, 8}));
+}
+
+TEST(ImageFill, FillsAreClippedAndOddRectanglesAreHarmless) {
+  kit::Image image(kit::Size{4, 4});
+  image.lockFocus();
+  kit::Color::whiteColor().set();
+  kit::rectFill(kit::makeRect(-10, -10, 12, 1000));  // clipped to columns 0 and 1
+  kit::rectFill(kit::makeRect(NAN, 0, 2, 2));
+  kit::rectFill(kit::makeRect(0, 0, INFINITY, -3));
+  kit::rectFill(kit::makeRect(1e300, 1e300, 1e300, 1e300));
+  image.unlockFocus();
+  image.unlockFocus();  // once too often: ignored
+  EXPECT_EQ(picture(image), (std::vector<std::string>{"WW..", "WW..", "WW..", "WW.."}));
+
+  kit::Image none(kit::Size{-5, NAN});
+  EXPECT_EQ(none.pixelsWide(), 0);
+  EXPECT_EQ(none.pixelsHigh(), 0);
+  kit::Image huge(kit::Size{1e12, 1});
+  EXPECT_EQ(huge.pixelsWide(), kit::Image::maxSide);
+}
+
+TEST(ImageFill, SourceOverBlendsAndNothingIsDrawnWithoutFocus) {
+  kit::Image image(kit::Size{2, 1});
+  kit::Color::whiteColor().set();
+  kit::rectFill(kit::makeRect(0, 0, 2, 1));  // no destination: nothing happens
+  EXPECT_EQ(image.pixelAt(0, 0), clear);
+  image.lockFocus();
+  kit::Color::whiteColor().set();
+  kit::rectFill(kit::makeRect(0, 0, 1, 1));
+  kit::Color::colorWithCalibratedRed(0, 0, 0, 0.5).set();
+  kit::rectFillUsingOperation(kit::makeRect(0, 0, 2, 1), kit::CompositingOperation::SourceOver);
+  image.unlockFocus();
+  EXPECT_EQ(image.pixelAt(0, 0), (kit::Pixel{128, 128, 128, 255}));
+  EXPECT_EQ(image.pixelAt(1, 0), (kit::Pixel{0, 0, 0, 128}));
+}
+
+TEST(Cursors, SettingACursorMakesItCurrentUntilItGoesAway) {
+  kit::Cursor::arrowCursor().set();
+  EXPECT_EQ(kit::Cursor::currentCursor()->name(), "arrow");
+  int before = kit::Cursor::setCount();
+  {
+    kit::Cursor made(kit::Image(kit::Size{16, 16}), kit::Point{7, 8});
+    made.set();
+    EXPECT_EQ(kit::Cursor::currentCursor(), &made);
+    kit::Cursor::pointingHandCursor().set();
+    EXPECT_EQ(kit::Cursor::currentCursor()->name(), "pointingHand");
+    made.set();
+  }
+  EXPECT_EQ(kit::Cursor::currentCursor(), &kit::Cursor::arrowCursor());
+  EXPECT_EQ(kit::Cursor::setCount(), before + 3);
+}
+
+// A pictogram view drawing like the panel's icons: antialiasing off, coloured strokes,
+// zero-length dots, and a translucent veil.
+class Pictogram : public kit::View {
+ public:
+  using kit::View::View;
+  void drawRect(const kit::Rect& dirty) override {
+    dirtyRects.push_back(dirty);
+    kit::GraphicsContext::currentContext()->setShouldAntialias(false);
+    kit::Color::colorWithCalibratedRed(0, 0, 1, 0.5).set();
+    kit::BezierPath line;
+    line.moveToPoint({0, 16});
+    line.lineToPoint({17, 16});
+    line.setLineWidth(2);
+    line.stroke();
+    kit::BezierPath dot;
+    dot.moveToPoint({2, 9});
+    dot.lineToPoint({2, 9});
+    dot.stroke();
+    kit::Color::colorWithCalibratedRed(0.1, 0.6, 1, 0.5).set();
+    kit::rectFillUsingOperation(dirty, kit::CompositingOperation::SourceOver);
+  }
+  std::vector<kit::Rect> dirtyRects;
+};
+
+TEST(DisplayLists, EachDisplayRecordsStrokesAndFillsAfresh) {
+  kit::View panel(kit::makeRect(0, 0, 240, 158));
+  auto* icon = static_cast<Pictogram*>(panel.addSubview(std::make_unique<Pictogram>(kit::makeRect(20, 30, 18, 18))));
+  panel.display();
+  icon->display();
+  EXPECT_EQ(icon->displayCount(), 2);
+  ASSERT_EQ(icon->displayList().size(), 3u);  // the first display's records were cleared
+  EXPECT_EQ(icon->dirtyRects.back(), kit::makeRect(0, 0, 18, 18));
+
+  const auto& line = std::get<kit::StrokeRecord>(icon->displayList()[0]);
+  using K = kit::PathElement::Kind;
+  EXPECT_EQ(line.elements, (std::vector<kit::PathElement>{{K::MoveTo, {0, 16}}, {K::LineTo, {17, 16}}}));
+  EXPECT_EQ(line.color, kit::Color::colorWithCalibratedRed(0, 0, 1, 0.5));
+  EXPECT_EQ(line.lineWidth, 2.0);
+  EXPECT_FALSE(line.antialias);
+  const auto& dot = std::get<kit::StrokeRecord>(icon->displayList()[1]);
+  EXPECT_EQ(dot.elements, (std::vector<kit::PathElement>{{K::MoveTo, {2, 9}}, {K::LineTo, {2, 9}}}));
+  EXPECT_EQ(dot.lineWidth, 1.0);
+  const auto& veil = std::get<kit::FillRecord>(icon->displayList()[2]);
+  EXPECT_EQ(veil.rect, kit::makeRect(0, 0, 18, 18));
+  EXPECT_EQ(veil.color.greenComponent(), 0.6);
+  EXPECT_EQ(veil.operation, kit::CompositingOperation::SourceOver);
+  EXPECT_EQ(kit::GraphicsContext::currentContext(), nullptr);  // drawing is over
+
+  // Each display starts with antialiasing on again; the view turns it off itself.
+  kit::View plain;
+  plain.display();
+  EXPECT_TRUE(plain.displayList().empty());
+}
+
+TEST(DisplayLists, HiddenViewsDrawNothingAndMarkedViewsDrawWhenAsked) {
+  kit::View panel;
+  auto* icon = static_cast<Pictogram*>(panel.addSubview(std::make_unique<Pictogram>(kit::makeRect(0, 0, 18, 18))));
+  panel.setHidden(true);
+  icon->display();
+  EXPECT_EQ(icon->displayCount(), 0);
+  panel.setHidden(false);
+  icon->setNeedsDisplay(true);
+  panel.displayIfNeeded();
+  EXPECT_EQ(icon->displayCount(), 1);
+  EXPECT_FALSE(icon->needsDisplay());
+  panel.displayIfNeeded();
+  EXPECT_EQ(icon->displayCount(), 1);
+}
+
+TEST(DisplayLists, ColoursAreClampedCalibratedComponents) {
+  auto c = kit::Color::colorWithCalibratedRed(1.5, -2, NAN, 0.5);
+  EXPECT_EQ(c.redComponent(), 1.0);
+  EXPECT_EQ(c.greenComponent(), 0.0);
+  EXPECT_EQ(c.blueComponent(), 0.0);
+  EXPECT_EQ(c.alphaComponent(), 0.5);
+}
+
+}  // namespace

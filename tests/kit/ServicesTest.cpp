@@ -1,0 +1,120 @@
+// The services around the views: synthetic key events queued for the host, sounds read
+// from AIFF files, web pages opened (recorded), and a module's Resources folder.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "kit/Kit.h"
+
+namespace {
+
+TEST(SyntheticKeys, APostedKeyDownIsQueuedForTheHostLoop) {
+  auto& queue = kit::EventQueue::shared();
+  queue.clear();
+  CGEventRef event = CGEventCreateKeyboardEvent(nullptr, 63, true);
+  CGEventPost(kCGSessionEventTap, event);
+  CFRelease(event);
+  CGEventPost(kCGSessionEventTap, event);  // released: ignored
+  CFRelease(event);                        // twice: ignored
+  CFRelease(nullptr);
+
+  ASSERT_EQ(queue.size(), 1u);
+  EXPECT_EQ(queue.next(), (kit::KeyEvent{63, true, 1}));
+  EXPECT_EQ(queue.next(), std::nullopt);
+}
+
+TEST(SyntheticKeys, ARunawayPosterCannotGrowTheQueueWithoutBound) {
+  auto& queue = kit::EventQueue::shared();
+  queue.clear();
+  CGEventRef event = CGEventCreateKeyboardEvent(nullptr, 63, true);
+  for (std::size_t i = 0; i < kit::EventQueue::capacity + 10; ++i) CGEventPost(kCGSessionEventTap, event);
+  CFRelease(event);
+  EXPECT_EQ(queue.size(), kit::EventQueue::capacity);
+  EXPECT_GE(queue.droppedCount(), 10u);
+  queue.clear();
+}
+
+class TempFolder : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder = std::filesystem::temp_directory_path() /
+             ("kit-services-" + std::to_string(::getpid()) + "-" +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(folder / "Resources");
+    kit::Sound::clearPlayLog();
+  }
+  void TearDown() override { std::filesystem::remove_all(folder); }
+  std::string write(const std::string& name, const std::string& bytes) {
+    auto path = folder / "Resources" / name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path.string();
+  }
+  std::filesystem::path folder;
+};
+
+// A minimal AIFF file: the FORM header and an empty-sound COMM chunk.
+std::string tinyAiff() {
+  std::string comm("COMM\0\0\0\x12\0\x01\0\0\0\0\0\x10\x40\x0e\xac\x44\0\0\0\0\0\0", 26);
+  std::string form = "FORM" + std::string("\0\0\0\x1e", 4) + "AIFF" + comm;
+  return form;
+}
+
+TEST_F(TempFolder, AValidAiffPlaysAndIsLogged) {
+  std::string path = write("Pop.aiff", tinyAiff());
+  auto sound = kit::Sound::initWithContentsOfFile(path, true);
+  ASSERT_NE(sound, nullptr);
+  EXPECT_TRUE(sound->play());
+  EXPECT_EQ(kit::Sound::playLog(), std::vector<std::string>{path});
+}
+
+TEST_F(TempFolder, MissingOrInvalidSoundFilesGiveNoSound) {
+  EXPECT_EQ(kit::Sound::initWithContentsOfFile((folder / "Resources" / "Bruit.aiff").string()), nullptr);
+  EXPECT_EQ(kit::Sound::initWithContentsOfFile(write("Tink.aiff", "FORM\0\0\0\x04WAVE")), nullptr);
+  EXPECT_EQ(kit::Sound::initWithContentsOfFile(write("short.aiff", "FORM")), nullptr);
+  EXPECT_EQ(kit::Sound::initWithContentsOfFile(""), nullptr);
+  EXPECT_EQ(kit::Sound::initWithContentsOfFile((folder / "Resources").string()), nullptr);
+  auto fifo = folder / "Resources" / "pipe.aiff";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_EQ(kit::Sound::initWithContentsOfFile(fifo.string()), nullptr);  // and does not block
+  EXPECT_TRUE(kit::Sound::playLog().empty());
+}
+
+TEST_F(TempFolder, ResourcesAreFoundInsideTheBundleOnly) {
+  write("GuidesDialogue.json", "{}");
+  kit::Bundle bundle(folder.string());
+  EXPECT_EQ(bundle.resourcePath(), (folder / "Resources").string());
+  EXPECT_EQ(bundle.pathForResource("GuidesDialogue", "json"), (folder / "Resources" / "GuidesDialogue.json").string());
+  EXPECT_EQ(bundle.pathForResource("Absent", "json"), "");
+  EXPECT_EQ(bundle.pathForResource("../Resources/GuidesDialogue", "json"), "");
+  EXPECT_EQ(bundle.pathForResource("..", ""), "");
+}
+
+TEST(Bundles, TheBundleOfAnAddressIsTheFolderOfItsModule) {
+  auto ofTest = kit::Bundle::bundleContainingAddress(reinterpret_cast<const void*>(&tinyAiff));
+  ASSERT_TRUE(ofTest.has_value());
+  EXPECT_EQ(ofTest->bundlePath(), kit::Bundle::mainBundle().bundlePath());
+  EXPECT_EQ(ofTest->resourcePath(), kit::Bundle::mainBundle().bundlePath() + "/Resources");
+
+  auto ofKit = kit::Bundle::bundleContainingAddress(reinterpret_cast<const void*>(&kit::readLeadingFloat));
+  ASSERT_TRUE(ofKit.has_value());
+  EXPECT_EQ(std::filesystem::path(ofKit->bundlePath()).filename(), "kit");  // the library's own folder
+  EXPECT_FALSE(kit::Bundle::bundleContainingAddress(nullptr).has_value());
+}
+
+TEST(WebPages, OpeningIsRecordedAndMalformedAddressesAreRefused) {
+  auto& workspace = kit::Workspace::sharedWorkspace();
+  workspace.clearOpenedURLs();
+  EXPECT_TRUE(workspace.openURL("https://example.org/guides"));
+  EXPECT_FALSE(workspace.openURL("https://example.org/a b"));
+  EXPECT_FALSE(workspace.openURL("x; rm -rf /"));
+  EXPECT_FALSE(workspace.openURL("no scheme"));
+  EXPECT_FALSE(workspace.openURL(""));
+  EXPECT_FALSE(workspace.openURL("http://a\nb"));
+  EXPECT_EQ(workspace.openedURLs(), std::vector<std::string>{"https://example.org/guides"});
+}
+
+}  // namespace
