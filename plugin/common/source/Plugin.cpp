@@ -246,64 +246,73 @@ struct Route {
 };
 
 template <class Record>
-Record* As(void* message) {
-  return static_cast<Record*>(message);
+ASErr CallWith(Plugin& plugin, ASErr (Plugin::*handler)(Record*), void* message) {
+  return (plugin.*handler)(static_cast<Record*>(message));
 }
+
+// Calls a handler with the message as the record type it takes.
+template <auto handler>
+ASErr Call(Plugin& plugin, void* message) {
+  return CallWith(plugin, handler, message);
+}
+
+ASErr Answered(Plugin&, void*) { return kNoErr; }
+ASErr PurgeCaches(Plugin& plugin, void*) { return plugin.Purge() ? ASErr{kPurgedErr} : ASErr{kNoErr}; }
 
 // The workspace selectors are spelled as the host sends them ("Woskspace").
 const Route kRoutes[] = {
-    {kSPAccessCaller, kSPAccessUnloadSelector, [](Plugin& p, void* m) { return p.UnloadPlugin(As<SPAccessMessage>(m)); }},
-    {kSPAccessCaller, kSPAccessReloadSelector, [](Plugin& p, void* m) { return p.ReloadPlugin(As<SPAccessMessage>(m)); }},
-    {kSPInterfaceCaller, kSPInterfaceAboutSelector, [](Plugin&, void*) { return ASErr{kNoErr}; }},
-    {kSPInterfaceCaller, kSPInterfaceStartupSelector, [](Plugin&, void*) { return ASErr{kNoErr}; }},
-    {kSPCacheCaller, kSPPluginPurgeCachesSelector, [](Plugin& p, void*) { return p.Purge() ? ASErr{kPurgedErr} : ASErr{kNoErr}; }},
-    {kSPPropertiesCaller, kSPPropertiesAcquireSelector, [](Plugin& p, void* m) { return p.AcquireProperty(As<SPPropertiesMessage>(m)); }},
-    {kSPPropertiesCaller, kSPPropertiesReleaseSelector, [](Plugin& p, void* m) { return p.ReleaseProperty(As<SPPropertiesMessage>(m)); }},
-    {kActionManagerCaller, kDoActionSelector, [](Plugin& p, void* m) { return p.GoAction(m); }},
-    {kAIMenuCaller, kAIMenuGoSelector, [](Plugin& p, void* m) { return p.GoMenuItem(As<AIMenuMessage>(m)); }},
-    {kAIMenuCaller, kAIMenuUpdateSelector, [](Plugin& p, void* m) { return p.UpdateMenuItem(As<AIMenuMessage>(m)); }},
-    {kFilterCaller, kGetParametersSelector, [](Plugin& p, void* m) { return p.GetFilterParameters(m); }},
-    {kFilterCaller, kGoSelector, [](Plugin& p, void* m) { return p.GoFilter(m); }},
-    {kPluginGroupCaller, "AI Notify Edits", [](Plugin& p, void* m) { return p.PluginGroupNotify(m); }},
-    {kPluginGroupCaller, "AI Update", [](Plugin& p, void* m) { return p.PluginGroupUpdate(m); }},
-    {kFileFormatCaller, kGetParametersSelector, [](Plugin& p, void* m) { return p.GetFileFormatParameters(m); }},
-    {kFileFormatCaller, kGoSelector, [](Plugin& p, void* m) { return p.GoFileFormat(m); }},
-    {kFileFormatCaller, "AI Check", [](Plugin& p, void* m) { return p.CheckFileFormat(m); }},
-    {kFileFormatCaller, "AI Update AI140", [](Plugin& p, void* m) { return p.FileFormatUpdate(m); }},
-    {kFileFormatCaller, kDoActionSelector, [](Plugin& p, void* m) { return p.SetFileFormatParameters(m); }},
-    {kAIToolCaller, kSelectorAIEditToolOptions, [](Plugin& p, void* m) { return p.EditTool(As<AIToolMessage>(m)); }},
-    {kAIToolCaller, kSelectorAITrackToolCursor, [](Plugin& p, void* m) { return p.TrackToolCursor(As<AIToolMessage>(m)); }},
-    {kAIToolCaller, kSelectorAIToolMouseDown, [](Plugin& p, void* m) { return p.ToolMouseDown(As<AIToolMessage>(m)); }},
-    {kAIToolCaller, kSelectorAIToolMouseDrag, [](Plugin& p, void* m) { return p.ToolMouseDrag(As<AIToolMessage>(m)); }},
-    {kAIToolCaller, kSelectorAIToolMouseUp, [](Plugin& p, void* m) { return p.ToolMouseUp(As<AIToolMessage>(m)); }},
-    {kAIToolCaller, kSelectorAISelectTool, [](Plugin& p, void* m) { return p.SelectTool(As<AIToolMessage>(m)); }},
-    {kAIToolCaller, kSelectorAIDeselectTool, [](Plugin& p, void* m) { return p.DeselectTool(As<AIToolMessage>(m)); }},
-    {kAIToolCaller, kSelectorAIReselectTool, [](Plugin& p, void* m) { return p.ReselectTool(As<AIToolMessage>(m)); }},
-    {kAIToolCaller, kSelectorAIDecreaseDiameter, [](Plugin& p, void* m) { return p.DecreaseDiameter(As<AIToolMessage>(m)); }},
-    {kAIToolCaller, kSelectorAIIncreaseDiameter, [](Plugin& p, void* m) { return p.IncreaseDiameter(As<AIToolMessage>(m)); }},
-    {kLiveEffectCaller, "AI Live Effect Edit Parameters", [](Plugin& p, void* m) { return p.EditLiveEffectParameters(m); }},
-    {kLiveEffectCaller, "AI Live Effect Go Live", [](Plugin& p, void* m) { return p.GoLiveEffect(m); }},
-    {kLiveEffectCaller, "AI Live Effect Interpolate Parameters", [](Plugin& p, void* m) { return p.LiveEffectInterpolate(m); }},
-    {kLiveEffectCaller, "AI Live Effect Input Type", [](Plugin& p, void* m) { return p.LiveEffectGetInputType(m); }},
-    {kLiveEffectCaller, "AI Live Effect Scale Parameters", [](Plugin& p, void* m) { return p.LiveEffectScaleParameters(m); }},
-    {kLiveEffectCaller, "AI Live Effect Convert Color Space", [](Plugin& p, void* m) { return p.LiveEffectConvertColorSpace(m); }},
-    {kLiveEffectCaller, "AI Live Effect Adjust Colors", [](Plugin& p, void* m) { return p.LiveEffectAdjustColors(m); }},
-    {kLiveEffectCaller, "AI Live Effect Handle Merge", [](Plugin& p, void* m) { return p.LiveEffectHandleMerge(m); }},
-    {kTimerCaller, kGoSelector, [](Plugin& p, void* m) { return p.GoTimer(m); }},
-    {kClipboardCaller, kGoSelector, [](Plugin& p, void* m) { return p.GoClipboard(m); }},
-    {kClipboardCaller, "AI Can Copy", [](Plugin& p, void* m) { return p.CanCopyClipboard(m); }},
-    {kClipboardCaller, "AI Clone", [](Plugin& p, void* m) { return p.CloneClipboard(m); }},
-    {kClipboardCaller, "AI Dispose", [](Plugin& p, void* m) { return p.DisposeClipboard(m); }},
-    {kWorkspaceCaller, "Write Woskspace", [](Plugin& p, void* m) { return p.WorkspaceWrite(m); }},
-    {kWorkspaceCaller, "Restore Woskspace", [](Plugin& p, void* m) { return p.WorkspaceRestore(m); }},
-    {kWorkspaceCaller, "Default Woskspace", [](Plugin& p, void* m) { return p.WorkspaceDefault(m); }},
+    {kSPAccessCaller, kSPAccessUnloadSelector, Call<&Plugin::UnloadPlugin>},
+    {kSPAccessCaller, kSPAccessReloadSelector, Call<&Plugin::ReloadPlugin>},
+    {kSPInterfaceCaller, kSPInterfaceAboutSelector, Answered},
+    {kSPInterfaceCaller, kSPInterfaceStartupSelector, Answered},
+    {kSPCacheCaller, kSPPluginPurgeCachesSelector, PurgeCaches},
+    {kSPPropertiesCaller, kSPPropertiesAcquireSelector, Call<&Plugin::AcquireProperty>},
+    {kSPPropertiesCaller, kSPPropertiesReleaseSelector, Call<&Plugin::ReleaseProperty>},
+    {kActionManagerCaller, kDoActionSelector, Call<&Plugin::GoAction>},
+    {kAIMenuCaller, kAIMenuGoSelector, Call<&Plugin::GoMenuItem>},
+    {kAIMenuCaller, kAIMenuUpdateSelector, Call<&Plugin::UpdateMenuItem>},
+    {kFilterCaller, kGetParametersSelector, Call<&Plugin::GetFilterParameters>},
+    {kFilterCaller, kGoSelector, Call<&Plugin::GoFilter>},
+    {kPluginGroupCaller, "AI Notify Edits", Call<&Plugin::PluginGroupNotify>},
+    {kPluginGroupCaller, "AI Update", Call<&Plugin::PluginGroupUpdate>},
+    {kFileFormatCaller, kGetParametersSelector, Call<&Plugin::GetFileFormatParameters>},
+    {kFileFormatCaller, kGoSelector, Call<&Plugin::GoFileFormat>},
+    {kFileFormatCaller, "AI Check", Call<&Plugin::CheckFileFormat>},
+    {kFileFormatCaller, "AI Update AI140", Call<&Plugin::FileFormatUpdate>},
+    {kFileFormatCaller, kDoActionSelector, Call<&Plugin::SetFileFormatParameters>},
+    {kAIToolCaller, kSelectorAIEditToolOptions, Call<&Plugin::EditTool>},
+    {kAIToolCaller, kSelectorAITrackToolCursor, Call<&Plugin::TrackToolCursor>},
+    {kAIToolCaller, kSelectorAIToolMouseDown, Call<&Plugin::ToolMouseDown>},
+    {kAIToolCaller, kSelectorAIToolMouseDrag, Call<&Plugin::ToolMouseDrag>},
+    {kAIToolCaller, kSelectorAIToolMouseUp, Call<&Plugin::ToolMouseUp>},
+    {kAIToolCaller, kSelectorAISelectTool, Call<&Plugin::SelectTool>},
+    {kAIToolCaller, kSelectorAIDeselectTool, Call<&Plugin::DeselectTool>},
+    {kAIToolCaller, kSelectorAIReselectTool, Call<&Plugin::ReselectTool>},
+    {kAIToolCaller, kSelectorAIDecreaseDiameter, Call<&Plugin::DecreaseDiameter>},
+    {kAIToolCaller, kSelectorAIIncreaseDiameter, Call<&Plugin::IncreaseDiameter>},
+    {kLiveEffectCaller, "AI Live Effect Edit Parameters", Call<&Plugin::EditLiveEffectParameters>},
+    {kLiveEffectCaller, "AI Live Effect Go Live", Call<&Plugin::GoLiveEffect>},
+    {kLiveEffectCaller, "AI Live Effect Interpolate Parameters", Call<&Plugin::LiveEffectInterpolate>},
+    {kLiveEffectCaller, "AI Live Effect Input Type", Call<&Plugin::LiveEffectGetInputType>},
+    {kLiveEffectCaller, "AI Live Effect Scale Parameters", Call<&Plugin::LiveEffectScaleParameters>},
+    {kLiveEffectCaller, "AI Live Effect Convert Color Space", Call<&Plugin::LiveEffectConvertColorSpace>},
+    {kLiveEffectCaller, "AI Live Effect Adjust Colors", Call<&Plugin::LiveEffectAdjustColors>},
+    {kLiveEffectCaller, "AI Live Effect Handle Merge", Call<&Plugin::LiveEffectHandleMerge>},
+    {kTimerCaller, kGoSelector, Call<&Plugin::GoTimer>},
+    {kClipboardCaller, kGoSelector, Call<&Plugin::GoClipboard>},
+    {kClipboardCaller, "AI Can Copy", Call<&Plugin::CanCopyClipboard>},
+    {kClipboardCaller, "AI Clone", Call<&Plugin::CloneClipboard>},
+    {kClipboardCaller, "AI Dispose", Call<&Plugin::DisposeClipboard>},
+    {kWorkspaceCaller, "Write Woskspace", Call<&Plugin::WorkspaceWrite>},
+    {kWorkspaceCaller, "Restore Woskspace", Call<&Plugin::WorkspaceRestore>},
+    {kWorkspaceCaller, "Default Woskspace", Call<&Plugin::WorkspaceDefault>},
 };
 
 }  // namespace
 
 ASErr Plugin::Message(const char* caller, const char* selector, void* message) {
   AcquireOptionalSuites();
-  if (Same(caller, kAINotifierCaller)) return DispatchNotifier(selector, As<AINotifierMessage>(message));
+  if (Same(caller, kAINotifierCaller)) return DispatchNotifier(selector, static_cast<AINotifierMessage*>(message));
   for (const Route& route : kRoutes)
     if (Same(caller, route.caller) && Same(selector, route.selector)) return route.handle(*this, message);
   return kUnhandledMsgErr;
