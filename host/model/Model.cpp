@@ -46,18 +46,13 @@ const Document* Model::front() const {
   return front_ < documents_.size() ? documents_[front_].get() : nullptr;
 }
 
-namespace {
-std::unique_ptr<Model>& theModel() {
-  static std::unique_ptr<Model> instance;
-  return instance;
-}
-}  // namespace
-
+// Never destroyed: a plug-in's static objects may still call the host while the process
+// exits, and memory reachable from a static pointer is not a leak.
 Model& model() {
-  if (!theModel()) theModel() = std::make_unique<Model>();
-  return *theModel();
+  static Model* const instance = new Model();
+  return *instance;
 }
 
-void resetModel() { theModel() = std::make_unique<Model>(); }
+void resetModel() { model() = Model(); }
 
 }  // namespace host
