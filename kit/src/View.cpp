@@ -104,9 +104,14 @@ void View::display() {
   displayList_.clear();
   ++displayCount_;
   needsDisplay_ = false;
-  GraphicsContext::pushDestination(&displayList_);
-  drawRect(bounds());
-  GraphicsContext::popDestination(&displayList_);
+  {
+    struct Destination {
+      DisplayList* list;
+      explicit Destination(DisplayList* l) : list(l) { GraphicsContext::pushDestination(list); }
+      ~Destination() { GraphicsContext::popDestination(list); }  // also when drawRect throws
+    } destination(&displayList_);
+    drawRect(bounds());
+  }
   for (View* child : subviews())
     if (!child->hidden_) child->display();
 }

@@ -156,6 +156,30 @@ TEST(Layout, LayoutOwnsItsObjectsAndTheirWindowsLeaveTheApplication) {
   EXPECT_EQ(kit::Application::shared().windowWithIdentifier("dialog"), nullptr);
 }
 
+TEST(Layout, TheLoadedControlsAreDescribedByOutletName) {
+  Owner owner;
+  auto bindings = owner.bindings();
+  auto layout = kit::Layout::loadString(everyKind, "panel.json", bindings);
+  owner.check->performClick();
+  nlohmann::json named = kit::describeNamedViews(*owner.view);
+  EXPECT_EQ(named["field"]["text"], "3 mm");
+  EXPECT_EQ(named["field"]["action"], "fieldChanged:");
+  EXPECT_EQ(named["check"]["state"], 0);
+  EXPECT_EQ(named["plus"]["enabled"], false);
+  EXPECT_EQ(named["popup"]["selectedIndex"], 2);
+  EXPECT_EQ(named["popup"]["items"][1]["separator"], true);
+  EXPECT_EQ(named["help"]["text"], "page 1");
+  EXPECT_EQ(named["icon"]["class"], "IconView");
+  EXPECT_EQ(named["icon"]["hidden"], true);
+  EXPECT_EQ(named["scroll"]["frame"], nlohmann::json::array({0, 0, 216, 100}));
+  EXPECT_FALSE(named.contains("ok"));  // in the dialog, not in the view
+
+  nlohmann::json dialog = kit::describeWindow(*owner.dialog);
+  EXPECT_EQ(dialog["title"], "Préférences");
+  EXPECT_EQ(dialog["visible"], false);
+  EXPECT_EQ(dialog["contentView"]["subviews"][0]["identifier"], "ok");
+}
+
 struct BrokenCase {
   const char* label;
   const char* json;

@@ -20,6 +20,7 @@
 #include "kit/Object.h"
 #include "kit/PopUpButton.h"
 #include "kit/ScrollView.h"
+#include "kit/Snapshot.h"
 #include "kit/Sound.h"
 #include "kit/TextField.h"
 #include "kit/TextView.h"
