@@ -43,6 +43,12 @@ void TextField::mouseDown(const Event&) {
   if (!isEditing()) selectText();
 }
 
+// A key event keeps the modifiers the host set for it.
+void TextField::markKeyDown() {
+  Application& app = Application::shared();
+  app.setCurrentEvent(Event{EventType::KeyDown, app.currentModifierFlags(), frame().origin, nullptr});
+}
+
 void TextField::beginEditingIfNeeded() {
   if (!isEditing()) selectText();
 }
@@ -67,7 +73,7 @@ Delivery TextField::userTypeText(const std::string& text) {
   Delivery d = refusalForUserEvent();
   if (d != Delivery::Delivered) return d;
   if (!editable_) return Delivery::RefusedNotEditable;
-  Application::shared().setCurrentEvent(Event{EventType::KeyDown, 0, frame().origin, nullptr});
+  markKeyDown();
   beginEditingIfNeeded();
   setStringValue(text);
   if (!offerCommand("insertNewline:")) performDefaultCommand("insertNewline:");
@@ -77,7 +83,7 @@ Delivery TextField::userTypeText(const std::string& text) {
 Delivery TextField::userCommand(const std::string& selector) {
   Delivery d = refusalForUserEvent();
   if (d != Delivery::Delivered) return d;
-  Application::shared().setCurrentEvent(Event{EventType::KeyDown, 0, frame().origin, nullptr});
+  markKeyDown();
   beginEditingIfNeeded();
   if (!offerCommand(selector)) performDefaultCommand(selector);
   return Delivery::Delivered;

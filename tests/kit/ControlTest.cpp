@@ -134,12 +134,14 @@ class CommandLog : public kit::TextFieldDelegate {
     offered.push_back(selector);
     controls.push_back(control);
     editors.push_back(editor);
+    flags.push_back(kit::Application::shared().currentModifierFlags());
     if (selector == "moveUp:") static_cast<kit::TextField*>(control)->setStringValue("4 mm");
     return selector == "moveUp:" || selector == "insertTab:";
   }
   std::vector<std::string> offered;
   std::vector<kit::Control*> controls;
   std::vector<kit::TextView*> editors;
+  std::vector<kit::ModifierFlags> flags;
 };
 
 TEST(FieldDelegate, CommandsAreOfferedFirstAndDeclinedOnesPerformed) {
@@ -147,7 +149,9 @@ TEST(FieldDelegate, CommandsAreOfferedFirstAndDeclinedOnesPerformed) {
   CommandLog log;
   w.top->setDelegate(&log);
 
+  kit::Application::shared().setCurrentModifierFlags(kit::EventModifierFlagShift);  // as the host does
   w.top->userCommand("moveUp:");
+  kit::Application::shared().setCurrentModifierFlags(0);
   EXPECT_EQ(w.top->stringValue(), "4 mm");
   EXPECT_EQ(w.top->currentEditor()->string(), "4 mm");  // the editor follows the field
   w.top->userCommand("insertTab:");                     // handled: the focus stays
@@ -157,6 +161,7 @@ TEST(FieldDelegate, CommandsAreOfferedFirstAndDeclinedOnesPerformed) {
 
   EXPECT_EQ(log.offered, (std::vector<std::string>{"moveUp:", "insertTab:", "insertBacktab:"}));
   EXPECT_EQ(log.controls[0], w.top);
+  EXPECT_EQ(log.flags, (std::vector<kit::ModifierFlags>{kit::EventModifierFlagShift, 0, 0}));
   EXPECT_EQ(log.editors[0], w.window.fieldEditor());
   EXPECT_TRUE(w.sent.empty());
 }

@@ -1,6 +1,7 @@
 // Layout files: creating every kind of control, connecting outlets, actions, custom
 // classes and delegates, and refusing broken files without touching the owner.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -290,7 +291,7 @@ class ControllerFolder : public ::testing::Test {
  protected:
   void SetUp() override {
     folder = std::filesystem::temp_directory_path() /
-             ("kit-layout-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+             ("kit-layout-" + std::to_string(::getpid()) + "-" +
               ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::create_directories(folder / "Resources");
   }

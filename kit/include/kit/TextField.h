@@ -54,7 +54,7 @@ class TextField : public Control {
   bool acceptsFirstResponder() const override;
   void mouseDown(const Event& event) override;
 
-  // --- user-level entry points ---
+  // --- user-level entry points (they keep the modifiers the host set) ---
   // Replaces the text and validates it as Return does: "insertNewline:" is offered to
   // the delegate and, unless it handles it, the action is sent.
   Delivery userTypeText(const std::string& text);
@@ -70,6 +70,7 @@ class TextField : public Control {
   bool offerCommand(const std::string& selector);
   void performDefaultCommand(const std::string& selector);
   void beginEditingIfNeeded();
+  void markKeyDown();
 
   Color textColor_ = Color::blackColor();
   Color backgroundColor_ = Color::whiteColor();

@@ -79,6 +79,7 @@ class View : public Object {
   std::vector<TrackingArea*> trackingAreas() const;
 
   // --- user-level entry points (the host's session commands call these) ---
+  // Those taking modifier flags make a new current event with exactly those flags.
   // Delivered when a user event would reach this view, else the reason for refusing it.
   virtual Delivery refusalForUserEvent() const;
   // A mouse click: becomes the application's current event, then mouseDown.
