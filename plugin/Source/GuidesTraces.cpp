@@ -1,6 +1,7 @@
 #include "GuidesTraces.h"
 
 #include <algorithm>
+#include <array>
 #include <new>
 #include <string>
 #include <vector>
@@ -97,12 +98,19 @@ struct Reference {
   // The group name: the kind's name, followed by the artboard number for an artboard.
   std::string NomDeGroupe(const char* nomDeSorte) const {
     std::string nom = nomDeSorte;
-    if (!objet) {
-      char numero[8];
-      NombreEnChaine(static_cast<float>(plan + 1), 0, numero, sizeof numero);
-      nom += numero;
-    }
+    if (!objet) nom += NumeroDePlan(plan);
     return nom;
+  }
+
+  // "1" to "100", written once: a live redraw names six groups per artboard.
+  static const char* NumeroDePlan(int n) {
+    static const auto numeros = [] {
+      std::array<std::array<char, 8>, kNombreMaxDePlans> textes{};
+      for (int k = 0; k < kNombreMaxDePlans; ++k)
+        NombreEnChaine(static_cast<float>(k + 1), 0, textes[k].data(), textes[k].size());
+      return textes;
+    }();
+    return numeros[n].data();
   }
 
   // The artboard is made active first (visible: after all artboards, the last is active).
@@ -142,18 +150,31 @@ AIErr VerrouilleSelonOption(AIArtHandle chemin) {
 
 AIPathSegment SegmentDeChemin(AIRealPoint point) { return {point, point, point, true}; }
 
-AIErr Trace(const SegmentDeRepere& segment, AIArtHandle* chemin) {
-  return TraceSimpleTrait(SegmentDeChemin(segment.debut), SegmentDeChemin(segment.fin), chemin, 1);
+// TraceSimpleTrait for a path this tracer has just made, whose handle needs no check.
+AIErr TraceCheminNeuf(const SegmentDeRepere& segment, AIArtHandle chemin) {
+  const AIPathSegment points[2] = {SegmentDeChemin(segment.debut), SegmentDeChemin(segment.fin)};
+  sAIPath->SetPathSegmentCount(chemin, 2);
+  sAIPath->SetPathClosed(chemin, false);
+  sAIPath->SetPathIsGuide(chemin, true);
+  sAIPath->SetPathSegments(chemin, 0, 1, &points[0]);
+  return sAIPath->SetPathSegments(chemin, 1, 1, &points[1]);
+}
+
+// One buffer for the segments of every trace: a live redraw re-traces on each panel change.
+std::vector<SegmentDeRepere>& SegmentsEnCours() {
+  static std::vector<SegmentDeRepere> segments;
+  return segments;
 }
 
 // The reference rectangle and the kind's segments; the host's error when the artboard
 // cannot be read, kTooManyErr or kNotFiniteErr when the set cannot be laid out.
-AIErr CalculeSegments(const Sorte& sorte, const Reference& reference, std::vector<SegmentDeRepere>& segments) {
+AIErr CalculeSegments(const Sorte& sorte, const Reference& reference, const ValeursDuSet& valeurs,
+                      std::vector<SegmentDeRepere>& segments) {
   AIRealRect rectangle = {0, 0, 0, 0};
   const AIErr lecture = reference.LitRectangle(rectangle);
   if (lecture != kNoErr) return lecture;
   const ModeDeTrace mode = reference.objet ? ModeDeTrace::PourObjet : ModeDeTrace::PourPlan;
-  if (!SegmentsDuRepere(sorte.sorte, rectangle, ValeursDuSetCourant(), mode, segments)) return kTooManyErr;
+  if (!SegmentsDuRepere(sorte.sorte, rectangle, valeurs, mode, segments)) return kTooManyErr;
   return SegmentsFinis(segments) ? kNoErr : kNotFiniteErr;
 }
 
@@ -164,18 +185,44 @@ AIErr TraceMarge(const Sorte& sorte, const Reference& reference) {
   if (!PlanConnu(reference.plan)) return kBadParameterErr;
   AIArtHandle& groupe = sorte.groupes[reference.plan];
   DetruitTrace(&groupe);
-  if (MargeDeLaSorte(sorte.sorte, ValeursDuSetCourant()) == 0.0) return kNoErr;
+  const ValeursDuSet valeurs = ValeursDuSetCourant();
+  if (MargeDeLaSorte(sorte.sorte, valeurs) == 0.0) return kNoErr;
   if (!ArtValide(AHGroupe)) return kNoErr;
   // The rectangle is read before the group is made, so that an artboard the document no
   // longer has leaves no empty group behind.
-  std::vector<SegmentDeRepere> segments;
-  AIErr resultat = CalculeSegments(sorte, reference, segments);
+  std::vector<SegmentDeRepere>& segments = SegmentsEnCours();
+  AIErr resultat = CalculeSegments(sorte, reference, valeurs, segments);
   if (resultat != kNoErr || segments.empty()) return resultat;
   if (!NouvelArt(kGroupArt, AHGroupe, &groupe, resultat)) return resultat;
   resultat = Nomme(groupe, reference.NomDeGroupe(sorte.nom));
   if (!NouvelArt(kPathArt, groupe, sorte.cheminDeMarge, resultat)) return resultat;
   resultat = VerrouilleSelonOption(*sorte.cheminDeMarge);
-  return Trace(segments.front(), sorte.cheminDeMarge);
+  return TraceCheminNeuf(segments.front(), *sorte.cheminDeMarge);
+}
+
+// Nodes freed from a list wait here for the next trace instead of going back to the heap:
+// a live redraw frees and makes the same number of nodes on every panel change.
+MaillonGuide* MaillonsLibres = nullptr;
+
+MaillonGuide* NouveauMaillon() {
+  if (MaillonsLibres == nullptr) return new MaillonGuide;
+  MaillonGuide* maillon = MaillonsLibres;
+  MaillonsLibres = maillon->suivant;
+  *maillon = MaillonGuide{};
+  return maillon;
+}
+
+void LibereMaillon(MaillonGuide* maillon) {
+  maillon->suivant = MaillonsLibres;
+  MaillonsLibres = maillon;
+}
+
+void DetruitChaine(MaillonGuide*& tete) {
+  while (tete != nullptr) {
+    MaillonGuide* suivant = tete->suivant;
+    delete tete;
+    tete = suivant;
+  }
 }
 
 // The list keeps only its last node: the paths of the freed nodes stay in the document.
@@ -183,7 +230,7 @@ void RaccourcitListe(MaillonGuide*& tete) {
   while (tete->suivant != nullptr) {
     MaillonGuide* ancienne = tete;
     tete = tete->suivant;
-    delete ancienne;
+    LibereMaillon(ancienne);
   }
 }
 
@@ -201,19 +248,21 @@ AIErr TraceDivisions(const Sorte& sorte, const Reference& reference) {
   const ValeursDuSet valeurs = ValeursDuSetCourant();
   const int32_t nombre = sorte.sorte == SorteDeRepere::Colonnes ? valeurs.nombreDeColonnes : valeurs.nombreDeLignes;
   if (nombre <= 1) return resultat;
-  std::vector<SegmentDeRepere> segments;
-  resultat = CalculeSegments(sorte, reference, segments);
+  std::vector<SegmentDeRepere>& segments = SegmentsEnCours();
+  resultat = CalculeSegments(sorte, reference, valeurs, segments);
   if (resultat != kNoErr) return resultat;
   if (!NouvelArt(kGroupArt, AHGroupe, &groupe, resultat)) return resultat;
   resultat = Nomme(groupe, reference.NomDeGroupe(sorte.nom));
   MaillonGuide* courant = tete;
   for (const SegmentDeRepere& segment : segments) {
     if (courant->suivant == nullptr) {
-      courant->suivant = new MaillonGuide;
+      courant->suivant = NouveauMaillon();
       if (!NouvelArt(kPathArt, groupe, &courant->chemin, resultat)) return resultat;
       resultat = VerrouilleSelonOption(courant->chemin);
+      resultat = TraceCheminNeuf(segment, courant->chemin);
+    } else {
+      resultat = TraceSimpleTrait(SegmentDeChemin(segment.debut), SegmentDeChemin(segment.fin), &courant->chemin, 1);
     }
-    resultat = Trace(segment, &courant->chemin);
     courant = courant->suivant;
   }
   return resultat;
@@ -330,13 +379,9 @@ void AlloueListesDeGuides() {
 }
 
 void LibereListesDeGuides() {
-  for (MaillonGuide** tete : {&PtrPremierColonneLiee, &PtrPremierLigneLiee}) {
-    while (*tete != nullptr) {
-      MaillonGuide* suivant = (*tete)->suivant;
-      delete *tete;
-      *tete = suivant;
-    }
-  }
+  DetruitChaine(PtrPremierColonneLiee);
+  DetruitChaine(PtrPremierLigneLiee);
+  DetruitChaine(MaillonsLibres);
 }
 
 AIErr CreationGroupe() { return Protege(CreationGroupeDuClic); }
@@ -365,12 +410,12 @@ AIErr TraceSimpleTrait(AIPathSegment debut, AIPathSegment fin, AIArtHandle* chem
   if (chemin == nullptr || !ArtValide(*chemin)) return kNoErr;
   debut.in = debut.out = debut.p;
   fin.in = fin.out = fin.p;
-  AIErr resultat = sAIPath->SetPathSegmentCount(*chemin, 2);
-  resultat = sAIPath->SetPathClosed(*chemin, false);
-  resultat = sAIPath->SetPathIsGuide(*chemin, guide);
-  resultat = sAIPath->SetPathSegments(*chemin, 0, 1, &debut);
-  resultat = sAIPath->SetPathSegments(*chemin, 1, 1, &fin);
-  return resultat;
+  // Each call's code replaces the previous one: the last is the result.
+  sAIPath->SetPathSegmentCount(*chemin, 2);
+  sAIPath->SetPathClosed(*chemin, false);
+  sAIPath->SetPathIsGuide(*chemin, guide);
+  sAIPath->SetPathSegments(*chemin, 0, 1, &debut);
+  return sAIPath->SetPathSegments(*chemin, 1, 1, &fin);
 }
 
 void DetruitTrace(AIArtHandle* art) {

@@ -1,0 +1,245 @@
+// Tracing speed through the simulated host. Each case runs twice: "Traceur" through the
+// plug-in's dispatchers, "Base" making the same groups and guide paths directly through the
+// same suites from precomputed segments. At the end the ratios Traceur/Base and the time per
+// guide of each case relative to the smallest are printed, from CPU time (the machine is
+// shared), using the medians when the run has repetitions.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "GeometrieReperes.h"
+#include "GuideSet.h"
+#include "GuidesOutil.h"
+#include "GuidesSuites.h"
+#include "GuidesTraces.h"
+#include "IAIUnicodeString.h"
+#include "TestHost.h"
+#include "Utilitaires.h"
+
+namespace {
+
+struct Cas {
+  int plans;
+  int divisions;  // columns and rows
+};
+
+void BrancheLesSuites() {
+  sAIArt = testhost::suite<AIArtSuite>(kAIArtSuite, kAIArtSuiteVersion);
+  sAIPath = testhost::suite<AIPathSuite>(kAIPathSuite, kAIPathSuiteVersion);
+  sAILayer = testhost::suite<AILayerSuite>(kAILayerSuite, kAILayerSuiteVersion);
+  sAIArtboard = testhost::suite<AIArtboardSuite>(kAIArtboardSuite, kAIArtboardSuiteVersion);
+  sAIUser = testhost::suite<AIUserSuite>(kAIUserSuite, kAIUserSuiteVersion);
+  sAIUnicodeString = testhost::suite<AIUnicodeStringSuite>(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
+}
+
+// A fresh document with the set of the case: the default set's margins and gutters, with
+// `divisions` columns and rows on every artboard.
+void Prepare(const Cas& cas) {
+  testhost::reset();
+  BrancheLesSuites();
+  LibereListesDeGuides();
+  AHGroupe = nullptr;
+  testhost::newDocument(595, 842, cas.plans);
+  MargeHaut = MargeBas = MargeGauche = MargeDroite = 3 * PointsParUnite(kUniteMillimetres);
+  NombreDeColonnes = NombreDeLignes = cas.divisions;
+  LargeurDeColonnes = HauteurDeLignes = 0;
+  GouttiereColonnes = GouttiereLignes = 2 * PointsParUnite(kUniteMillimetres);
+  TousLesPlans = true;
+  ReperesVerrouilles = true;
+  CreerReperesSelonObjetClique = false;
+  NumeroDuPlan = 0;
+}
+
+AIErr Redessine() {
+  TraceMargesDroite();
+  TraceMargesGauche();
+  TraceMargesBas();
+  TraceMargesHaut();
+  TraceColonnes();
+  return TraceLignes();
+}
+
+void Clic() {
+  GroupeCree = false;
+  CreationGroupe();
+  CompteLesPlans();
+  Redessine();
+}
+
+int64_t NombreDeReperes(const Cas& cas) { return int64_t{cas.plans} * (4 + 4 * (cas.divisions - 1)); }
+
+void CompteParRepere(benchmark::State& state, const Cas& cas) {
+  state.SetItemsProcessed(state.iterations() * NombreDeReperes(cas));
+  state.counters["reperes"] = static_cast<double>(NombreDeReperes(cas));
+}
+
+void Traceur(benchmark::State& state, Cas cas) {
+  Prepare(cas);
+  Clic();
+  for (auto _ : state) benchmark::DoNotOptimize(Redessine());
+  CompteParRepere(state, cas);
+  LibereListesDeGuides();
+  testhost::reset();
+}
+
+// ---------------------------------------------------------------------------------------
+// The baseline: the same kind groups, names and guide paths, in the same order, from
+// segments computed once before timing. Like the tracer it reads each group's artboard
+// through the artboard suite (list, active artboard, properties, position), which the
+// design asks of every group; it skips the plug-in's own work: geometry, validity checks
+// of its handles, the path lists.
+
+struct GroupeAFaire {
+  int plan;
+  std::string nom;
+  std::vector<SegmentDeRepere> segments;
+};
+
+void LitPlan(int plan) {
+  AIArtboardListRef liste = nullptr;
+  sAIArtboard->GetArtboardList(&liste);
+  sAIArtboard->SetActive(liste, plan);
+  AIArtboardPropertiesRef proprietes = nullptr;
+  sAIArtboard->GetArtboardProperties(liste, plan, &proprietes);
+  AIRealRect rectangle;
+  sAIArtboard->GetPosition(proprietes, &rectangle);
+  benchmark::DoNotOptimize(rectangle);
+  sAIArtboard->DisposeArtboardProperties(proprietes);
+  sAIArtboard->ReleaseArtboardList(liste);
+}
+
+std::vector<GroupeAFaire> GroupesDuCas(const Cas& cas) {
+  const SorteDeRepere sortes[] = {SorteDeRepere::MargeDroite, SorteDeRepere::MargeGauche, SorteDeRepere::MargeBas,
+                                  SorteDeRepere::MargeHaut,   SorteDeRepere::Colonnes,    SorteDeRepere::Lignes};
+  const char* noms[] = {"Marges droite", "Marges gauche", "Marges bas", "Marges haut", "Colonnes", "Lignes"};
+  std::vector<GroupeAFaire> groupes;
+  for (int s = 0; s < 6; ++s) {
+    for (int n = 0; n < cas.plans; ++n) {
+      const float gauche = static_cast<float>(n) * (595 + 20);
+      const AIRealRect plan = {gauche, 842, gauche + 595, 0};
+      GroupeAFaire groupe{n, noms[s] + std::to_string(n + 1), {}};
+      SegmentsDuRepere(sortes[s], plan, ValeursDuSetCourant(), ModeDeTrace::PourPlan, groupe.segments);
+      groupes.push_back(std::move(groupe));
+    }
+  }
+  return groupes;
+}
+
+void TraceDirect(AIArtHandle parent, const std::vector<GroupeAFaire>& aFaire, std::vector<AIArtHandle>& faits) {
+  for (AIArtHandle groupe : faits) sAIArt->DisposeArt(groupe);
+  faits.clear();
+  for (const GroupeAFaire& g : aFaire) {
+    LitPlan(g.plan);
+    AIArtHandle groupe = nullptr;
+    sAIArt->NewArt(kGroupArt, kPlaceInsideOnTop, parent, &groupe);
+    sAIArt->SetArtName(groupe, ai::UnicodeString(g.nom.c_str()).ref());
+    faits.push_back(groupe);
+    for (const SegmentDeRepere& s : g.segments) {
+      AIArtHandle chemin = nullptr;
+      sAIArt->NewArt(kPathArt, kPlaceInsideOnTop, groupe, &chemin);
+      sAIArt->SetArtUserAttr(chemin, kArtLocked, kArtLocked);
+      const AIPathSegment points[2] = {{s.debut, s.debut, s.debut, true}, {s.fin, s.fin, s.fin, true}};
+      sAIPath->SetPathSegmentCount(chemin, 2);
+      sAIPath->SetPathClosed(chemin, false);
+      sAIPath->SetPathIsGuide(chemin, true);
+      sAIPath->SetPathSegments(chemin, 0, 1, &points[0]);
+      sAIPath->SetPathSegments(chemin, 1, 1, &points[1]);
+    }
+  }
+}
+
+void Base(benchmark::State& state, Cas cas) {
+  Prepare(cas);
+  GroupeCree = false;
+  CreationGroupe();
+  const std::vector<GroupeAFaire> aFaire = GroupesDuCas(cas);
+  std::vector<AIArtHandle> faits;
+  TraceDirect(AHGroupe, aFaire, faits);
+  for (auto _ : state) TraceDirect(AHGroupe, aFaire, faits);
+  CompteParRepere(state, cas);
+  testhost::reset();
+}
+
+// The document holds as many objects after a thousand re-traces as after one.
+void ObjetsApresRetraces(benchmark::State& state) {
+  const Cas cas{3, 10};
+  for (auto _ : state) {
+    Prepare(cas);
+    Clic();
+    const size_t apresUn = testhost::liveArtCount();
+    for (int k = 0; k < 1000; ++k) Redessine();
+    state.counters["objets_apres_1"] = static_cast<double>(apresUn);
+    state.counters["objets_apres_1000"] = static_cast<double>(testhost::liveArtCount());
+  }
+  LibereListesDeGuides();
+  testhost::reset();
+}
+
+const Cas kDefaut{1, 2};
+const Cas kMoyen{10, 10};
+const Cas kGrand{100, 100};
+
+BENCHMARK_CAPTURE(Traceur, Defaut, kDefaut);
+BENCHMARK_CAPTURE(Base, Defaut, kDefaut);
+BENCHMARK_CAPTURE(Traceur, Moyen, kMoyen);
+BENCHMARK_CAPTURE(Base, Moyen, kMoyen);
+BENCHMARK_CAPTURE(Traceur, Grand, kGrand)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Base, Grand, kGrand)->Unit(benchmark::kMillisecond);
+BENCHMARK(ObjetsApresRetraces)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Prints, after the usual table, Traceur/Base for each case and the time per guide of each
+// case relative to the smallest one.
+class RapportDeRatios : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      const auto reperes = run.counters.find("reperes");
+      if (reperes == run.counters.end() || run.iterations == 0) continue;
+      // With repetitions the median wins over the single runs.
+      const bool mediane = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+      if (run.run_type != Run::RT_Iteration && !mediane) continue;
+      const std::string nom = run.run_name.str();
+      if (!mediane && medianes_.count(nom) != 0) continue;
+      if (mediane) medianes_.insert(nom);
+      tempsParRepere_[nom] = run.cpu_accumulated_time / static_cast<double>(run.iterations) / reperes->second;
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+
+  void Finalize() override {
+    ConsoleReporter::Finalize();
+    std::printf("\n%-8s %14s %14s %16s %18s\n", "cas", "traceur ns/rep", "base ns/rep", "traceur/base",
+                "ns/rep vs Defaut");
+    const double reference = Temps("Traceur/Defaut");
+    for (const char* cas : {"Defaut", "Moyen", "Grand"}) {
+      const double traceur = Temps(std::string("Traceur/") + cas), base = Temps(std::string("Base/") + cas);
+      if (traceur <= 0 || base <= 0) continue;
+      std::printf("%-8s %14.1f %14.1f %16.3f %18.3f\n", cas, traceur * 1e9, base * 1e9, traceur / base,
+                  reference > 0 ? traceur / reference : 0.0);
+    }
+  }
+
+ private:
+  double Temps(const std::string& nom) const {
+    const auto trouve = tempsParRepere_.find(nom);
+    return trouve == tempsParRepere_.end() ? 0.0 : trouve->second;
+  }
+
+  std::map<std::string, double> tempsParRepere_;  // CPU seconds per guide
+  std::set<std::string> medianes_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  RapportDeRatios rapport;
+  benchmark::RunSpecifiedBenchmarks(&rapport);
+  benchmark::Shutdown();
+  return 0;
+}
