@@ -18,6 +18,9 @@
 #include "TestHost.h"
 #include "Utilitaires.h"
 
+using Lignes = std::vector<std::string>;
+inline const std::string kRep = "Ralto-Guides/Repères";
+
 class ClicSimule : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -28,33 +31,16 @@ class ClicSimule : public ::testing::Test {
     sAIArtboard = testhost::suite<AIArtboardSuite>(kAIArtboardSuite, kAIArtboardSuiteVersion);
     sAIUser = testhost::suite<AIUserSuite>(kAIUserSuite, kAIUserSuiteVersion);
     sAIUnicodeString = testhost::suite<AIUnicodeStringSuite>(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
-    ASSERT_NE(sAIArt, nullptr);
-    ASSERT_NE(sAIPath, nullptr);
-    ASSERT_NE(sAILayer, nullptr);
-    ASSERT_NE(sAIArtboard, nullptr);
-    ASSERT_NE(sAIUser, nullptr);
-    ASSERT_NE(sAIUnicodeString, nullptr);
-    OublieLesGroupes();
+    ASSERT_TRUE(sAIArt && sAIPath && sAILayer && sAIArtboard && sAIUser && sAIUnicodeString);
+    AHGroupe = nullptr;  // the previous test's handles are stale anyway
     MetSetParDefaut();
     TousLesPlans = false;
     ReperesVerrouilles = true;
-    NumeroDuPlan = 0;
-    NbrPlans = 0;
-    CreerReperesSelonObjetClique = false;
   }
 
   void TearDown() override {
     LibereListesDeGuides();
-    OublieLesGroupes();
     testhost::reset();
-  }
-
-  static void OublieLesGroupes() {
-    AHGroupe = nullptr;
-    GroupeCree = false;
-    for (AIArtHandle* groupes : {AHGroupeMH, AHGroupeMB, AHGroupeMG, AHGroupeMD, AHGroupeCO, AHGroupeLI})
-      std::fill(groupes, groupes + kNombreMaxDePlans, nullptr);
-    AHMargeHaut = AHMargeBas = AHMargeGauche = AHMargeDroite = nullptr;
   }
 
   // The default set: margins 3 mm, 2 columns and 2 rows shared equally, gutters 2 mm.
@@ -63,11 +49,6 @@ class ClicSimule : public ::testing::Test {
     NombreDeColonnes = NombreDeLignes = 2;
     LargeurDeColonnes = HauteurDeLignes = 0;
     GouttiereColonnes = GouttiereLignes = 2 * PointsParUnite(kUniteMillimetres);
-  }
-
-  static void MetSetVide() {
-    MargeHaut = MargeBas = MargeGauche = MargeDroite = 0;
-    NombreDeColonnes = NombreDeLignes = 1;
   }
 
   // The six kinds in the tool's order; the rows' result is the click's.
@@ -80,51 +61,43 @@ class ClicSimule : public ::testing::Test {
     return TraceLignes();
   }
 
-  // A click outside every object, with artboard `plan` chosen in the panel.
-  static AIErr ClicSurPlan(int plan = 0) {
+  // A click outside every object with artboard `plan` chosen in the panel, or on `objet`.
+  static AIErr Clic(int plan = 0, AIArtHandle objet = nullptr) {
     GroupeCree = false;
     CreationGroupe();
-    CreerReperesSelonObjetClique = false;
+    CreerReperesSelonObjetClique = objet != nullptr;
+    if (objet) {
+      EXPECT_EQ(sAIArt->GetArtBounds(objet, &RectangleEnglobant), kNoErr);
+    }
     NumeroDuPlan = plan;
     CompteLesPlans();
     return Redessine();
   }
 
-  // A click on an object: its bounds become the reference rectangle.
-  static AIErr ClicSurObjet(AIArtHandle objet) {
-    GroupeCree = false;
-    CreationGroupe();
-    EXPECT_EQ(sAIArt->GetArtBounds(objet, &RectangleEnglobant), kNoErr);
-    CreerReperesSelonObjetClique = true;
-    CompteLesPlans();
-    return Redessine();
-  }
-
-  static std::vector<std::string> LignesCommencant(const std::vector<std::string>& lignes, const std::string& debut) {
-    std::vector<std::string> choisies;
-    for (const std::string& ligne : lignes)
-      if (ligne.rfind(debut, 0) == 0) choisies.push_back(ligne);
+  static Lignes Commencant(const Lignes& lignes, const std::string& debut) {
+    Lignes choisies;
+    std::copy_if(lignes.begin(), lignes.end(), std::back_inserter(choisies),
+                 [&](const std::string& l) { return l.rfind(debut, 0) == 0; });
     return choisies;
   }
-
-  static size_t Compte(const std::vector<std::string>& lignes, const std::string& debut) {
-    return LignesCommencant(lignes, debut).size();
-  }
+  static size_t Objets(const std::string& debut) { return Commencant(testhost::artLines(), debut).size(); }
+  static size_t Guides(const std::string& debut) { return Commencant(testhost::guideLines(), debut).size(); }
+  static Lignes Parents() { return Commencant(testhost::artLines(), kRep + " "); }
 
   static int32_t PlanActif() {
     AIArtboardListRef liste = nullptr;
     int32_t actif = -1;
-    EXPECT_EQ(sAIArtboard->GetArtboardList(&liste), kNoErr);
-    EXPECT_EQ(sAIArtboard->GetActive(liste, &actif), kNoErr);
+    sAIArtboard->GetArtboardList(&liste);
+    sAIArtboard->GetActive(liste, &actif);
     sAIArtboard->ReleaseArtboardList(liste);
     return actif;
   }
 
   static std::string TitreDuCalque(int32_t index) {
     AILayerHandle calque = nullptr;
-    EXPECT_EQ(sAILayer->GetNthLayer(index, &calque), kNoErr);
     ai::UnicodeString titre;
-    EXPECT_EQ(sAILayer->GetLayerTitle(calque, titre.slot()), kNoErr);
+    sAILayer->GetNthLayer(index, &calque);
+    sAILayer->GetLayerTitle(calque, titre.slot());
     return titre.as_Platform();
   }
 };
