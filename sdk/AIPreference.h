@@ -24,6 +24,9 @@ typedef struct AIPreferenceSuite {
   AIErr (*PutStringPreference)(const char* prefix, const char* suffix, const char* value);
 } AIPreferenceSuite;
 
+/* A put the host could not store (its preferences file cannot be written); nothing changed. */
+enum { kPreferenceWriteErr = AI_FOURCC('P', 'W', 'R', '!') };
+
 AI_END_C
 
 #endif

@@ -40,6 +40,17 @@ AIErr Model::bringToFront(size_t index) {
   return kNoErr;
 }
 
+AIErr Model::closeDocument(size_t index) {
+  if (index >= documents_.size()) return kBadParameterErr;
+  for (Ref layer : documents_[index]->layers) {
+    arts_.disposeSubtree(layers_.find(layer)->group.slot);
+    layers_.erase(layer);
+  }
+  documents_.erase(documents_.begin() + static_cast<std::ptrdiff_t>(index));
+  front_ = documents_.empty() ? SIZE_MAX : documents_.size() - 1;
+  return kNoErr;
+}
+
 Document* Model::front() { return front_ < documents_.size() ? documents_[front_].get() : nullptr; }
 
 const Document* Model::front() const {

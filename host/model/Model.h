@@ -29,6 +29,8 @@ class Model {
   // artboards (at least one, all finite) and one layer "Calque 1", editable, visible, current.
   AIErr newDocument(std::string name, std::span<const AIRealRect> artboards);
   AIErr bringToFront(size_t index);
+  // Closes a document with everything in it; the last of the remaining ones comes in front.
+  AIErr closeDocument(size_t index);
   size_t documentCount() const { return documents_.size(); }
   const Document& documentAt(size_t index) const { return *documents_[index]; }
   Document* front();

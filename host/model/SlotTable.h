@@ -61,6 +61,8 @@ class SlotTable {
   }
 
   size_t liveCount() const { return liveCount_; }
+  // Slots ever used, live or free: the bound of a walk over refAt(slot).
+  size_t slotCount() const { return entries_.size(); }
 
  private:
   struct Entry {

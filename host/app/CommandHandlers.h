@@ -1,0 +1,38 @@
+// What each session command does. Each one throws CommandError when it cannot run.
+#ifndef GUIDES_HOST_APP_COMMANDHANDLERS_H
+#define GUIDES_HOST_APP_COMMANDHANDLERS_H
+
+#include "app/Commands.h"
+
+namespace host {
+
+// Documents and artboards.
+void documentNew(CommandContext& context, const Arguments& arguments);
+void documentSwitch(CommandContext& context, const Arguments& arguments);
+void documentClose(CommandContext& context, const Arguments& arguments);
+void artboardAdd(CommandContext& context, const Arguments& arguments);
+void artboardRemove(CommandContext& context, const Arguments& arguments);
+
+// Art and layers.
+void rect(CommandContext& context, const Arguments& arguments);
+void layerNew(CommandContext& context, const Arguments& arguments);
+void layerLock(CommandContext& context, const Arguments& arguments);
+void layerUnlock(CommandContext& context, const Arguments& arguments);
+void layerCurrent(CommandContext& context, const Arguments& arguments);
+void deleteArt(CommandContext& context, const Arguments& arguments);
+
+// Printouts and files.
+void printDocument(CommandContext& context, const Arguments& arguments);
+void printGuides(CommandContext& context, const Arguments& arguments);
+void printPrefs(CommandContext& context, const Arguments& arguments);
+void printLog(CommandContext& context, const Arguments& arguments);
+void saveJson(CommandContext& context, const Arguments& arguments);
+void saveSvg(CommandContext& context, const Arguments& arguments);
+
+// The plug-ins' run.
+void restart(CommandContext& context, const Arguments& arguments);
+void quit(CommandContext& context, const Arguments& arguments);
+
+}  // namespace host
+
+#endif

@@ -1,0 +1,49 @@
+// The session language: one table of commands, each with its name, its arguments and a
+// one-line description, so that a help text can be made from it.
+#ifndef GUIDES_HOST_APP_COMMANDS_H
+#define GUIDES_HOST_APP_COMMANDS_H
+
+#include <ostream>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace host {
+
+class Application;
+
+// A command that cannot run: its message becomes "line N: <message>".
+struct CommandError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+struct CommandContext {
+  Application& application;
+  std::ostream& out;
+  int documentsMade = 0;  // names new documents "Document N"
+  bool quit = false;
+};
+
+using Arguments = std::vector<std::string>;
+
+struct Command {
+  std::string_view name;         // one or two words: "rect", "document new"
+  std::string_view usage;        // the arguments: "L T R B [NAME]"
+  std::string_view description;
+  size_t required;               // arguments that must be given
+  size_t optional;               // arguments that may follow
+  bool lastRunsToEndOfLine;      // the last argument may hold spaces
+  void (*run)(CommandContext&, const Arguments&);
+};
+
+std::span<const Command> commandTable();
+
+// The command a line names, with its arguments split as the command wants them.
+// Throws CommandError for an unknown command or a wrong number of arguments.
+const Command& parseCommand(std::string_view line, Arguments* arguments);
+
+}  // namespace host
+
+#endif

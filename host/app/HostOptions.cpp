@@ -1,0 +1,65 @@
+#include "app/HostOptions.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <CLI/CLI.hpp>
+#include <cstdlib>
+
+namespace host {
+
+std::optional<int> parseOptions(int argc, char** argv, HostOptions* options) {
+  CLI::App app{
+      "guides-host: the simulated host application. It loads the guides plug-in, starts it, runs\n"
+      "a session script (one command a line, '#' comments; SCRIPT '-' or none reads standard\n"
+      "input), then shuts the plug-in down. Coordinates are artwork points, y upwards.",
+      "guides-host"};
+  app.add_option("--prefs", options->preferences,
+                 "preferences file (JSON); default $XDG_CONFIG_HOME/guides-host/prefs.json or "
+                 "~/.config/guides-host/prefs.json");
+  app.add_option("--plugin", options->plugins,
+                 "plug-in module to load, repeatable; default the Guides.so built beside the host "
+                 "(../plugin/Guides.so)");
+  app.add_flag("--trace", options->trace,
+               "log every message sent to a plug-in and every suite call, with its result, on "
+               "standard error");
+  app.add_option("--json", options->json, "write the front document as JSON here at the end");
+  app.add_option("--svg", options->svg, "write the front document as SVG here at the end");
+  app.add_option("--without-suite", options->withheldSuites,
+                 "withhold a suite by name (e.g. \"AI Art Suite\"), repeatable");
+  app.add_option("script", options->script, "session script, or - for standard input");
+  app.footer(
+      "Session commands:\n"
+      "  document new W H [artboards N] [unit in|cm|pt|pi|mm|px|ft|yd|m|q]\n"
+      "  document switch N | document close | artboard add L T R B | artboard remove N\n"
+      "  rect L T R B [NAME] | layer new|lock|unlock|current NAME | delete PATH\n"
+      "  print document|guides|prefs|log | save json FILE | save svg FILE | restart | quit\n"
+      "Exit status: 0 when the session ran to its end, 1 when it stopped at an error.");
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    return app.exit(error);
+  }
+  return std::nullopt;
+}
+
+std::filesystem::path defaultPreferencesFile() {
+  const std::filesystem::path relative = std::filesystem::path("guides-host") / "prefs.json";
+  if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config)
+    return std::filesystem::path(config) / relative;
+  const char* home = std::getenv("HOME");
+  if (!home || !*home) {
+    const passwd* user = getpwuid(getuid());
+    home = user ? user->pw_dir : ".";
+  }
+  return std::filesystem::path(home) / ".config" / relative;
+}
+
+std::filesystem::path defaultPluginModule() {
+  std::error_code error;
+  const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+  const std::filesystem::path folder = error ? std::filesystem::path(".") : executable.parent_path();
+  return (folder / ".." / "plugin" / "Guides.so").lexically_normal();
+}
+
+}  // namespace host

@@ -1,0 +1,33 @@
+// The command line of guides-host.
+#ifndef GUIDES_HOST_APP_HOSTOPTIONS_H
+#define GUIDES_HOST_APP_HOSTOPTIONS_H
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace host {
+
+struct HostOptions {
+  std::filesystem::path preferences;             // empty: the user's default file
+  std::vector<std::filesystem::path> plugins;    // empty: the Guides.so built beside the host
+  bool trace = false;
+  std::filesystem::path json;                    // front document written here at the end
+  std::filesystem::path svg;
+  std::vector<std::string> withheldSuites;
+  std::string script = "-";                      // "-": standard input
+};
+
+// Reads the command line. Returns the exit status when the host should stop at once
+// (--help, a usage error, with CLI11's message printed), or nothing to go on.
+std::optional<int> parseOptions(int argc, char** argv, HostOptions* options);
+
+// $XDG_CONFIG_HOME/guides-host/prefs.json, else ~/.config/guides-host/prefs.json.
+std::filesystem::path defaultPreferencesFile();
+// ../plugin/Guides.so relative to the running executable's folder.
+std::filesystem::path defaultPluginModule();
+
+}  // namespace host
+
+#endif

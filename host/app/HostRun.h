@@ -1,0 +1,16 @@
+// One run of guides-host: preferences opened, plug-ins started, the session run, the
+// front document exported, plug-ins shut down.
+#ifndef GUIDES_HOST_APP_HOSTRUN_H
+#define GUIDES_HOST_APP_HOSTRUN_H
+
+#include "app/HostOptions.h"
+
+namespace host {
+
+// The exit status: 0 when the session ran to its end and the exports were written, 1
+// otherwise.
+int runHost(const HostOptions& options);
+
+}  // namespace host
+
+#endif

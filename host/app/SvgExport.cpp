@@ -1,0 +1,146 @@
+#include <algorithm>
+#include <vector>
+
+#include "app/Exports.h"
+#include "model/ArtWalk.h"
+#include "model/NumberText.h"
+
+namespace host {
+
+namespace {
+
+constexpr double kMargin = 20;
+
+// The page reads with y downwards: artwork y becomes -y (0 stays 0, not -0).
+double flipped(double v) { return v == 0 ? 0.0 : -v; }
+
+std::string escaped(std::string_view text) {
+  std::string out;
+  for (char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+void appendPoint(std::string& out, AIRealPoint p) {
+  appendNumber(out, p.h);
+  out += ' ';
+  appendNumber(out, flipped(p.v));
+}
+
+bool isCorner(AIRealPoint handle, AIRealPoint anchor) {
+  return handle.h == anchor.h && handle.v == anchor.v;
+}
+
+// One step of the outline: a line when both handles sit on their anchors, else a curve.
+void appendStep(std::string& out, const AIPathSegment& from, const AIPathSegment& to) {
+  if (isCorner(from.out, from.p) && isCorner(to.in, to.p)) {
+    out += " L ";
+  } else {
+    out += " C ";
+    appendPoint(out, from.out);
+    out += ' ';
+    appendPoint(out, to.in);
+    out += ' ';
+  }
+  appendPoint(out, to.p);
+}
+
+std::string pathData(const Art& art) {
+  std::string d = "M ";
+  appendPoint(d, art.segments.front().p);
+  for (size_t i = 1; i < art.segments.size(); ++i)
+    appendStep(d, art.segments[i - 1], art.segments[i]);
+  if (art.closed) {
+    if (art.segments.size() > 1) appendStep(d, art.segments.back(), art.segments.front());
+    d += " Z";
+  }
+  return d;
+}
+
+// Hidden art, or art inside a hidden group, is not drawn.
+bool isShown(const ArtTree& arts, uint32_t slot) {
+  for (; slot != kNoSlot; slot = arts.at(slot).parent)
+    if (arts.at(slot).userAttributes & kArtHidden) return false;
+  return true;
+}
+
+struct Extent {
+  double left = 0, top = 0, right = 0, bottom = 0;
+  bool empty = true;
+  void add(double h, double v) {
+    if (empty) {
+      left = right = h;
+      top = bottom = v;
+      empty = false;
+      return;
+    }
+    left = std::min(left, h);
+    right = std::max(right, h);
+    top = std::max(top, v);
+    bottom = std::min(bottom, v);
+  }
+};
+
+}  // namespace
+
+std::string documentSvg(const Model& model) {
+  const Document& document = *model.front();
+  const ArtTree& arts = model.arts();
+
+  // Visible paths, front first as the walk finds them; drawn back to front.
+  std::vector<const Art*> paths;
+  std::vector<const Art*> guides;
+  Extent extent;
+  for (const Artboard& artboard : document.artboards) {
+    extent.add(artboard.rect.left, artboard.rect.top);
+    extent.add(artboard.rect.right, artboard.rect.bottom);
+  }
+  walkFrontDocument(model, [&](const std::string&, uint32_t slot, const Art& art) {
+    if (art.type != kPathArt || art.segments.empty() || !isShown(arts, slot)) return;
+    if (!model.findLayer(art.layer)->visible) return;
+    (art.guide ? guides : paths).push_back(&art);
+    for (const AIPathSegment& s : art.segments) extent.add(s.p.h, s.p.v);
+  });
+
+  const double x = extent.left - kMargin;
+  const double y = flipped(extent.top) - kMargin;
+  const double width = extent.right - extent.left + 2 * kMargin;
+  const double height = extent.top - extent.bottom + 2 * kMargin;
+  std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+  out += "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"" + numberText(x) + " " +
+         numberText(y) + " " + numberText(width) + " " + numberText(height) + "\" width=\"" +
+         numberText(width) + "\" height=\"" + numberText(height) + "\">\n";
+  out += "<title>" + escaped(document.name) + "</title>\n";
+  out += "<rect x=\"" + numberText(x) + "\" y=\"" + numberText(y) + "\" width=\"" +
+         numberText(width) + "\" height=\"" + numberText(height) + "\" fill=\"#e8e8e8\"/>\n";
+
+  out += "<g id=\"artboards\" fill=\"white\" stroke=\"#999999\" stroke-width=\"0.5\">\n";
+  for (const Artboard& artboard : document.artboards) {
+    const AIRealRect& r = artboard.rect;
+    out += "<rect x=\"" + numberText(r.left) + "\" y=\"" + numberText(flipped(r.top)) +
+           "\" width=\"" + numberText(double{r.right} - r.left) + "\" height=\"" +
+           numberText(double{r.top} - r.bottom) + "\"><title>" + escaped(artboard.name) +
+           "</title></rect>\n";
+  }
+  out += "</g>\n";
+
+  out += "<g id=\"art\" fill=\"none\" stroke=\"black\" stroke-width=\"1\">\n";
+  for (auto art = paths.rbegin(); art != paths.rend(); ++art)
+    out += "<path d=\"" + pathData(**art) + "\"/>\n";
+  out += "</g>\n";
+
+  out += "<g id=\"guides\" fill=\"none\" stroke=\"#00bfff\" stroke-width=\"0.5\">\n";
+  for (auto guide = guides.rbegin(); guide != guides.rend(); ++guide)
+    out += "<path d=\"" + pathData(**guide) + "\"/>\n";
+  out += "</g>\n</svg>\n";
+  return out;
+}
+
+}  // namespace host

@@ -1,0 +1,98 @@
+// Tools of the toolbox: the host's own ("Adobe Select Tool", ...) and those plug-ins add.
+// A tool's number is its place in the toolbox.
+#include "model/Shell.h"
+#include "suites/SuiteSupport.h"
+#include "suites/SuiteTables.h"
+
+namespace host {
+
+namespace {
+
+UserInterface& ui() { return shell().ui; }
+
+Tool* toolOf(AIToolHandle tool) { return ui().tools.find(fromHandle(tool)); }
+
+// Information variables end with kInfoEndOfList; a list with no end stops here.
+constexpr size_t kMaxInfoVars = 32;
+
+AIErr AddTool(SPPluginRef plugin, const char* name, const AIAddToolData* data, int32_t options,
+              AIToolHandle* tool) {
+  if (!name || !data || !tool || !shell().plugins.find(fromHandle(plugin)) || !isValidUtf8(name))
+    return kBadParameterErr;
+  const std::string* title = receivedString(data->title);
+  const std::string* tooltip = receivedString(data->tooltip);
+  if (!title || !tooltip || !ui().toolNamed(name).isNull()) return kBadParameterErr;
+  Tool made;
+  made.plugin = fromHandle(plugin);
+  made.name = name;
+  made.title = *title;
+  made.tooltip = *tooltip;
+  made.options = options;
+  const Ref ref = ui().tools.insert(std::move(made));
+  if (ref.isNull()) return kTooManyErr;
+  ui().toolOrder.push_back(ref);
+  *tool = toHandle<AIToolHandle>(ref);
+  return kNoErr;
+}
+
+AIErr GetToolNumberFromName(const char* name, int16_t* number) {
+  if (!name || !number) return kBadParameterErr;
+  const Ref tool = ui().toolNamed(name);
+  if (tool.isNull()) return kNotFoundErr;
+  *number = ui().toolNumber(tool);
+  return kNoErr;
+}
+
+AIErr GetToolNumberFromHandle(AIToolHandle tool, int16_t* number) {
+  if (!toolOf(tool) || !number) return kBadParameterErr;
+  *number = ui().toolNumber(fromHandle(tool));
+  return kNoErr;
+}
+
+AIErr GetToolName(AIToolHandle tool, const char** name) {
+  const Tool* record = toolOf(tool);
+  if (!record || !name) return kBadParameterErr;
+  *name = record->name.c_str();
+  return kNoErr;
+}
+
+AIErr SetToolInfoVars(AIToolHandle tool, const int32_t* infoVars) {
+  Tool* record = toolOf(tool);
+  if (!record || !infoVars) return kBadParameterErr;
+  std::vector<int32_t> vars;
+  for (size_t i = 0; infoVars[i] != kInfoEndOfList; ++i) {
+    if (i == kMaxInfoVars) return kBadParameterErr;
+    vars.push_back(infoVars[i]);
+  }
+  record->infoVars = std::move(vars);
+  return kNoErr;
+}
+
+AIErr SetSelectedTool(AIToolHandle tool) {
+  if (!toolOf(tool)) return kBadParameterErr;
+  ui().selectedTool = fromHandle(tool);
+  return kNoErr;
+}
+
+AIErr SetSelectedToolByName(const char* name) {
+  if (!name) return kBadParameterErr;
+  const Ref tool = ui().toolNamed(name);
+  if (tool.isNull()) return kNotFoundErr;
+  ui().selectedTool = tool;
+  return kNoErr;
+}
+
+AIErr GetSelectedTool(AIToolHandle* tool) {
+  if (!tool) return kBadParameterErr;
+  *tool = toHandle<AIToolHandle>(ui().selectedTool);
+  return kNoErr;
+}
+
+}  // namespace
+
+extern const AIToolSuite toolSuite = {
+    AddTool,         GetToolNumberFromName, GetToolNumberFromHandle, GetToolName,
+    SetToolInfoVars, SetSelectedTool,       SetSelectedToolByName,   GetSelectedTool,
+};
+
+}  // namespace host
