@@ -1,0 +1,87 @@
+// The help pages: the eleven files shipped in the Resources folder, and how a page file
+// that is not one of ours is refused.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "TextesAide.h"
+
+namespace {
+
+std::string PremiereLigne(const std::string& texte) { return texte.substr(0, texte.find('\n')); }
+
+TEST(PagesAide, ElevenPagesInFrenchWithTheirTitleLines) {
+  EXPECT_EQ(PremiereLigne(TexteDePageAide(1)), "Ralto-Guides sert à créer des repères automatiquement.");
+  EXPECT_EQ(PremiereLigne(TexteDePageAide(2)), "À l'ouverture, c'est le set par défaut qui est actif.");
+  const char* titres[] = {"ALT-CLIC",
+                          "BOUTON RALTO",
+                          "PRÉFÉRENCES (1)",
+                          "PRÉFÉRENCES (2)",
+                          "COMPOSITION D'UN SET",
+                          "AJOUTER/SUPPRIMER UN SET",
+                          "SUPPRIMER DES SETS",
+                          "LARGEUR DES COLONNES",
+                          "HAUTEUR DES LIGNES"};
+  for (int page = 3; page <= kNombrePagesAide; ++page) {
+    SCOPED_TRACE(page);
+    const std::string& texte = TexteDePageAide(page);
+    EXPECT_EQ(PremiereLigne(texte), titres[page - 3]);
+    // A title line, an empty line, then the paragraphs.
+    EXPECT_EQ(texte.find("\n\n"), PremiereLigne(texte).size());
+  }
+  for (int page = 1; page <= kNombrePagesAide; ++page) {
+    SCOPED_TRACE(page);
+    const std::string& texte = TexteDePageAide(page);
+    EXPECT_GT(texte.size(), 60u);
+    EXPECT_NE(texte.back(), '\n');
+    EXPECT_EQ(texte.find("\n\n\n"), std::string::npos);
+  }
+}
+
+TEST(PagesAide, ThePagesAreReadOnceAndPagesOutOfRangeAreEmpty) {
+  EXPECT_EQ(&TexteDePageAide(5), &TexteDePageAide(5));
+  for (int page : {0, -1, 12, 1000, -2147483647 - 1}) EXPECT_EQ(TexteDePageAide(page), "") << page;
+}
+
+class FichierAide : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dossier_ = std::filesystem::path(::testing::TempDir()) / ("aide-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dossier_);
+  }
+  void TearDown() override { std::filesystem::remove_all(dossier_); }
+  std::string Ecrire(const std::string& nom, const std::string& contenu) {
+    const auto chemin = dossier_ / nom;
+    std::ofstream(chemin, std::ios::binary) << contenu;
+    return chemin.string();
+  }
+  std::filesystem::path dossier_;
+};
+
+TEST_F(FichierAide, APageLosesOnlyItsClosingLineBreaks) {
+  EXPECT_EQ(LireTexteAide(Ecrire("a.txt", "TITRE\n\nÉtape 1.\r\n\n")), "TITRE\n\nÉtape 1.");
+  EXPECT_EQ(LireTexteAide(Ecrire("b.txt", "")), "");
+  EXPECT_EQ(LireTexteAide(Ecrire("c.txt", std::string("a\0b", 3))), std::string("a\0b", 3));
+}
+
+TEST_F(FichierAide, MissingOversizedOrBrokenPagesReadAsEmpty) {
+  EXPECT_EQ(LireTexteAide((dossier_ / "absente.txt").string()), "");
+  EXPECT_EQ(LireTexteAide(dossier_.string()), "");
+  EXPECT_EQ(LireTexteAide(""), "");
+
+  EXPECT_EQ(LireTexteAide(Ecrire("pile.txt", std::string(kTailleMaxPageAide, 'a'))).size(), kTailleMaxPageAide);
+  EXPECT_EQ(LireTexteAide(Ecrire("trop.txt", std::string(kTailleMaxPageAide + 1, 'a'))), "");
+
+  EXPECT_EQ(LireTexteAide(Ecrire("latin1.txt", "R\xE9p\xE8res")), "");     // Latin-1, not UTF-8
+  EXPECT_EQ(LireTexteAide(Ecrire("coupe.txt", "Rep\xC3")), "");            // cut in a character
+  EXPECT_EQ(LireTexteAide(Ecrire("long.txt", "\xC0\xAF")), "");            // overlong '/'
+  EXPECT_EQ(LireTexteAide(Ecrire("surrogat.txt", "\xED\xA0\x80")), "");    // a surrogate
+  EXPECT_EQ(LireTexteAide(Ecrire("au-dela.txt", "\xF4\x90\x80\x80")), "");  // beyond U+10FFFF
+  EXPECT_EQ(LireTexteAide(Ecrire("emoji.txt", "\xF0\x9F\x93\x90")), "\xF0\x9F\x93\x90");
+}
+
+}  // namespace
