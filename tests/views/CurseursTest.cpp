@@ -100,7 +100,7 @@ TEST_F(Curseurs, TheObjectCursorIsAnArrowBesideAFrameWithTwoDashedColumns) {
                                          }));
 }
 
-TEST_F(Curseurs, AllThreeAreSixteenPixelsSquareWithTheHotSpotAtSevenEight) {
+TEST_F(Curseurs, AllThreeAreSixteenPixelsSquareWithTheHotSpotAtSevenEightAndAreMadeOnce) {
   for (const kit::Cursor* curseur : {CurseurPointille, CurseurGenerique, CurseurGuidesObjet}) {
     ASSERT_NE(curseur, nullptr);
     EXPECT_EQ(curseur->image().pixelsWide(), 16);
@@ -109,9 +109,8 @@ TEST_F(Curseurs, AllThreeAreSixteenPixelsSquareWithTheHotSpotAtSevenEight) {
   }
   EXPECT_NE(CurseurPointille, CurseurGenerique);
   EXPECT_NE(CurseurGenerique, CurseurGuidesObjet);
-}
 
-TEST_F(Curseurs, ASecondLoadOfThePanelKeepsTheCursorsAlreadyMade) {
+  // Loading the panel again keeps the cursors already made, the current one included.
   const kit::Cursor* generique = CurseurGenerique;
   generique->set();
   CalculerCurseurs();

@@ -193,7 +193,7 @@ TEST_F(DispositionPanneau, NamingControlsHiddenButtonsAndDarkVariantsStartHidden
     EXPECT_FALSE(Sortie<kit::View>(nom)->isHidden()) << nom;
 }
 
-TEST_F(DispositionPanneau, IconsSitBesideTheirFieldsInThePanelAndTheHelpFillsTheRightHalf) {
+TEST_F(DispositionPanneau, IconsSitBesideTheirFieldsTheHelpFillsTheRightHalfAndTheVeilCoversAll) {
   EXPECT_EQ(panneau_->frame(), kit::makeRect(0, 0, 240, 158));
   for (std::size_t i = 0; i < kIcones.size(); ++i) {
     SCOPED_TRACE(kIcones[i]);
@@ -213,11 +213,9 @@ TEST_F(DispositionPanneau, IconsSitBesideTheirFieldsInThePanelAndTheHelpFillsThe
   }
   EXPECT_EQ(Sortie<kit::ScrollView>("PANaideScrollView")->documentView(), Sortie<kit::View>("PANaide"));
   EXPECT_EQ(Sortie<kit::TextField>("PANnumeroPage")->stringValue(), "1/11");
-}
 
-TEST_F(DispositionPanneau, TheWakeViewIsDrawnLastOverTheWholeWidth) {
+  // The wake-up veil is drawn last, over the whole width.
   auto* reveil = Sortie<BoutonReveilGuides>("BoutonReveilGuidesNSView");
-  ASSERT_FALSE(panneau_->subviews().empty());
   EXPECT_EQ(panneau_->subviews().back(), reveil);
   EXPECT_EQ(reveil->frame().size.width, 480);
 }

@@ -122,10 +122,8 @@ TEST_F(Icones, LockedMarginsDimTheBottomLeftAndRightIconsButNotTheTopOne) {
   BoutonMargeBas bas(kit::makeRect(0, 0, 18, 18));
   BoutonMargeGauche gauche(kit::makeRect(0, 0, 18, 18));
   BoutonMargeDroite droite(kit::makeRect(0, 0, 18, 18));
-  BoutonNombreColonnes colonnes(kit::makeRect(0, 0, 18, 18));
 
   for (const auto& trait : Traits(haut)) EXPECT_EQ(trait.color.alphaComponent(), 1.0);
-  for (const auto& trait : Traits(colonnes)) EXPECT_EQ(trait.color.alphaComponent(), 1.0);
   for (kit::View* vue : {static_cast<kit::View*>(&bas), static_cast<kit::View*>(&gauche),
                          static_cast<kit::View*>(&droite)}) {
     SCOPED_TRACE(vue->className());
@@ -185,19 +183,6 @@ TEST_F(Icones, MeasuredDistancesEndInZeroLengthDotsOfWidthOne) {
       EXPECT_EQ(point.lineWidth, 1.0);
       EXPECT_EQ(point.color, Rgba(0, 0, 1, 0.5));
     }
-  }
-}
-
-TEST_F(Icones, EveryIconStaysInsideItsEighteenPointSquare) {
-  for (auto& icone : LesDixIcones()) {
-    SCOPED_TRACE(icone->className());
-    for (const auto& trait : Traits(*icone))
-      for (const auto& element : trait.elements) {
-        EXPECT_GE(element.point.x, 0);
-        EXPECT_LE(element.point.x, 18);
-        EXPECT_GE(element.point.y, 0);
-        EXPECT_LE(element.point.y, 18);
-      }
   }
 }
 
