@@ -19,14 +19,18 @@ std::optional<int> parseOptions(int argc, char** argv, HostOptions* options) {
                  "~/.config/guides-host/prefs.json");
   app.add_option("--plugin", options->plugins,
                  "plug-in module to load, repeatable; default the Guides.so built beside the host "
-                 "(../plugin/Guides.so)");
+                 "(../plugin/Guides.so)")
+      ->allow_extra_args(false)
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   app.add_flag("--trace", options->trace,
                "log every message sent to a plug-in and every suite call, with its result, on "
                "standard error");
   app.add_option("--json", options->json, "write the front document as JSON here at the end");
   app.add_option("--svg", options->svg, "write the front document as SVG here at the end");
   app.add_option("--without-suite", options->withheldSuites,
-                 "withhold a suite by name (e.g. \"AI Art Suite\"), repeatable");
+                 "withhold a suite by name (e.g. \"AI Art Suite\"), repeatable")
+      ->allow_extra_args(false)
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   app.add_option("script", options->script, "session script, or - for standard input");
   app.footer(
       "Session commands:\n"

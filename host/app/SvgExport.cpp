@@ -58,7 +58,11 @@ std::string pathData(const Art& art) {
   for (size_t i = 1; i < art.segments.size(); ++i)
     appendStep(d, art.segments[i - 1], art.segments[i]);
   if (art.closed) {
-    if (art.segments.size() > 1) appendStep(d, art.segments.back(), art.segments.front());
+    // Z draws the closing line itself; only a closing curve is written out.
+    const AIPathSegment& last = art.segments.back();
+    const AIPathSegment& first = art.segments.front();
+    if (art.segments.size() > 1 && !(isCorner(last.out, last.p) && isCorner(first.in, first.p)))
+      appendStep(d, last, first);
     d += " Z";
   }
   return d;
