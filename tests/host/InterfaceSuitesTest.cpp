@@ -1,0 +1,209 @@
+// What plug-ins add to the host's interface: menus, tools, panels with their toolkit view
+// and flyout menu, annotators, the theme; and all of it forgotten with the plug-in.
+#include <limits>
+
+#include "AIAnnotator.h"
+#include "AIMenu.h"
+#include "AIPanel.h"
+#include "AITool.h"
+#include "AIUITheme.h"
+#include "AIUnicodeString.h"
+#include "ShellFixture.h"
+#include "kit/View.h"
+
+class InterfaceTest : public ShellTest {
+ protected:
+  const AIMenuSuite* menus = suite<AIMenuSuite>(kAIMenuSuite, kAIMenuSuiteVersion);
+  const AIToolSuite* tools = suite<AIToolSuite>(kAIToolSuite, kAIToolSuiteVersion);
+  const AIPanelSuite* panels = suite<AIPanelSuite>(kAIPanelSuite, kAIPanelSuiteVersion);
+  const AIPanelFlyoutMenuSuite* flyouts =
+      suite<AIPanelFlyoutMenuSuite>(kAIPanelFlyoutMenuSuite, kAIPanelFlyoutMenuSuiteVersion);
+  const AIUnicodeStringSuite* strings =
+      suite<AIUnicodeStringSuite>(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
+
+  AIUnicodeStringRef text(const char* utf8) {
+    AIUnicodeStringRef made = nullptr;
+    EXPECT_EQ(strings->Initialize(&made, utf8, kAIPlatformCharacterEncoding), kNoErr);
+    made_.push_back(made);
+    return made;
+  }
+  std::string read(AIUnicodeStringRef string) {
+    char buffer[128] = {};
+    size_t length = 0;
+    EXPECT_EQ(strings->GetAs(string, kAIPlatformCharacterEncoding, buffer, sizeof buffer, &length), kNoErr);
+    strings->Dispose(string);
+    return buffer;
+  }
+  std::vector<std::string> groupNames() {
+    int32_t count = 0;
+    EXPECT_EQ(menus->CountMenuGroups(&count), kNoErr);
+    std::vector<std::string> names;
+    for (int32_t n = 0; n < count; ++n) {
+      AIMenuGroup group = nullptr;
+      const char* name = nullptr;
+      EXPECT_EQ(menus->GetNthMenuGroup(n, &group), kNoErr);
+      EXPECT_EQ(menus->GetMenuGroupName(group, &name), kNoErr);
+      names.emplace_back(name);
+    }
+    return names;
+  }
+  void TearDown() override {
+    for (AIUnicodeStringRef s : made_) strings->Dispose(s);
+    ShellTest::TearDown();
+  }
+
+ private:
+  std::vector<AIUnicodeStringRef> made_;
+};
+
+TEST_F(InterfaceTest, MenuItemsGoInExistingGroupsAndBecomeSubMenus) {
+  EXPECT_EQ(groupNames(), (std::vector<std::string>{kAboutMenuGroup, kToolPalettesMenuGroup}));
+  AIMenuItemHandle parent = nullptr, item = nullptr;
+  ASSERT_EQ(menus->AddMenuItem(self, "Ralto-Outils", kToolPalettesMenuGroup, text("Ralto-Outils"), 0, &parent),
+            kNoErr);
+  AIMenuGroup group = nullptr;
+  ASSERT_EQ(menus->AddMenuGroupAsSubMenu("Ralto-Outils", 1, parent, &group), kNoErr);
+  ASSERT_EQ(menus->AddMenuItem(self, "Masquer Ralto-Guides", "Ralto-Outils", text("Masquer Ralto-Guides"),
+                               kMenuItemWantsUpdateOption, &item),
+            kNoErr);
+  EXPECT_EQ(groupNames().back(), "Ralto-Outils");
+
+  EXPECT_EQ(menus->SetItemText(item, text("Afficher Ralto-Guides")), kNoErr);
+  AIUnicodeStringRef label = nullptr;
+  EXPECT_EQ(menus->GetItemText(item, &label), kNoErr);
+  EXPECT_EQ(read(label), "Afficher Ralto-Guides");
+
+  AIMenuItemHandle refused = nullptr;
+  EXPECT_EQ(menus->AddMenuItem(self, "Masquer Ralto-Guides", "Ralto-Outils", text("x"), 0, &refused),
+            kBadParameterErr);
+  EXPECT_EQ(menus->AddMenuItem(self, "autre", "Pas de groupe", text("x"), 0, &refused), kNotFoundErr);
+  EXPECT_EQ(menus->AddMenuGroupAsSubMenu("Ralto-Outils", 1, item, &group), kBadParameterErr);
+  EXPECT_EQ(menus->AddMenuGroupAsSubMenu("Autre", 1, parent, &group), kBadParameterErr);
+  EXPECT_EQ(refused, nullptr);
+}
+
+TEST_F(InterfaceTest, ToolsAreNumberedInTheToolboxAndSelectedByNameOrHandle) {
+  const AIAddToolData data{text("Outil Guides"), text("Crée les repères"), 0, 0, kNoTool, kNoTool};
+  AIToolHandle tool = nullptr;
+  ASSERT_EQ(tools->AddTool(self, "Outil Guides", &data, kToolWantsToTrackCursorOption, &tool), kNoErr);
+  int16_t byName = -1, byHandle = -2;
+  EXPECT_EQ(tools->GetToolNumberFromName("Outil Guides", &byName), kNoErr);
+  EXPECT_EQ(tools->GetToolNumberFromHandle(tool, &byHandle), kNoErr);
+  EXPECT_EQ(byName, byHandle);
+  EXPECT_EQ(tools->GetToolNumberFromName("Outil inconnu", &byName), kNotFoundErr);
+  EXPECT_EQ(tools->AddTool(self, "Outil Guides", &data, 0, &tool), kBadParameterErr);
+
+  EXPECT_EQ(tools->SetSelectedTool(tool), kNoErr);
+  AIToolHandle selected = nullptr;
+  EXPECT_EQ(tools->GetSelectedTool(&selected), kNoErr);
+  EXPECT_EQ(selected, tool);
+  EXPECT_EQ(tools->SetSelectedToolByName(kSelectToolName), kNoErr);
+  EXPECT_EQ(tools->GetSelectedTool(&selected), kNoErr);
+  const char* name = nullptr;
+  EXPECT_EQ(tools->GetToolName(selected, &name), kNoErr);
+  EXPECT_STREQ(name, kSelectToolName);
+
+  const int32_t unterminated[40] = {1, 2, 3};  // no kInfoEndOfList within reach
+  const int32_t vars[] = {1, 2, kInfoEndOfList};
+  EXPECT_EQ(tools->SetToolInfoVars(tool, vars), kNoErr);
+  EXPECT_EQ(tools->SetToolInfoVars(tool, unterminated), kBadParameterErr);
+}
+
+TEST_F(InterfaceTest, APanelHoldsAToolkitViewOfItsSizeAndItsFlyoutMenu) {
+  AIPanelFlyoutMenuRef menu = nullptr;
+  ASSERT_EQ(flyouts->Create(&menu), kNoErr);
+  ASSERT_EQ(flyouts->AppendItem(menu, 1, text("Repères verrouillés")), kNoErr);
+  ASSERT_EQ(flyouts->AppendSeparator(menu, 2), kNoErr);
+  EXPECT_EQ(flyouts->AppendItem(menu, 1, text("doublon")), kBadParameterErr);
+  EXPECT_EQ(flyouts->SetItemMark(menu, 1, kAIPanelFlyoutMenuItemMark_CHECK), kNoErr);
+  EXPECT_EQ(flyouts->SetItemEnabled(menu, 1, 0), kNoErr);
+  int32_t mark = 0, id = 0, count = 0;
+  AIBoolean enabled = 1;
+  EXPECT_EQ(flyouts->GetItemMark(menu, 1, &mark), kNoErr);
+  EXPECT_EQ(flyouts->GetItemEnabled(menu, 1, &enabled), kNoErr);
+  EXPECT_EQ(flyouts->GetItemCount(menu, &count), kNoErr);
+  EXPECT_EQ(flyouts->GetItemId(menu, 1, &id), kNoErr);
+  EXPECT_EQ(mark, kAIPanelFlyoutMenuItemMark_CHECK);
+  EXPECT_EQ(enabled, 0);
+  EXPECT_EQ(count, 2);
+  EXPECT_EQ(id, 2);
+  EXPECT_EQ(flyouts->GetItemMark(menu, 9, &mark), kBadParameterErr);
+
+  const AISize minimum{240, 158};
+  int userData = 0;
+  AIPanelRef panel = nullptr;
+  ASSERT_EQ(panels->Create(self, text("PanneauEssai"), text("Guides 1.4"), 3, &minimum, 0, menu, &userData, &panel),
+            kNoErr);
+  void* view = nullptr;
+  ASSERT_EQ(panels->GetPlatformWindow(panel, &view), kNoErr);
+  ASSERT_NE(view, nullptr);
+  const AISize wide{480, 158};
+  EXPECT_EQ(panels->SetSize(panel, &wide), kNoErr);
+  EXPECT_EQ(static_cast<kit::View*>(view)->frame().size.width, 480);
+  const AISize bad{std::numeric_limits<float>::quiet_NaN(), 1};
+  EXPECT_EQ(panels->SetSize(panel, &bad), kBadParameterErr);
+
+  AIBoolean shown = 1;
+  EXPECT_EQ(panels->IsShown(panel, &shown), kNoErr);
+  EXPECT_EQ(shown, 0);
+  EXPECT_EQ(panels->Show(panel, 1), kNoErr);
+  EXPECT_EQ(panels->IsShown(panel, &shown), kNoErr);
+  EXPECT_EQ(shown, 1);
+  AIPanelFlyoutMenuRef got = nullptr;
+  void* data = nullptr;
+  EXPECT_EQ(panels->GetFlyoutMenu(panel, &got), kNoErr);
+  EXPECT_EQ(panels->GetUserData(panel, &data), kNoErr);
+  EXPECT_EQ(got, menu);
+  EXPECT_EQ(data, &userData);
+  const uint8_t icon[] = {0x89, 'P', 'N', 'G'};
+  EXPECT_EQ(panels->SetIcon(panel, icon, sizeof icon, nullptr, 0), kNoErr);
+  EXPECT_EQ(panels->SetIcon(panel, nullptr, 10, nullptr, 0), kBadParameterErr);
+}
+
+TEST_F(InterfaceTest, APluginThatGoesTakesItsMenusToolsPanelsAndAnnotatorsWithIt) {
+  const auto* annotators = suite<AIAnnotatorSuite>(kAIAnnotatorSuite, kAIAnnotatorSuiteVersion);
+  AIMenuItemHandle parent = nullptr, item = nullptr;
+  AIMenuGroup group = nullptr;
+  menus->AddMenuItem(self, "Ralto-Outils", kToolPalettesMenuGroup, text("Ralto-Outils"), 0, &parent);
+  menus->AddMenuGroupAsSubMenu("Ralto-Outils", 1, parent, &group);
+  menus->AddMenuItem(self, "Masquer", "Ralto-Outils", text("Masquer"), 0, &item);
+  const AIAddToolData data{text("Outil"), text(""), 0, 0, kNoTool, kNoTool};
+  AIToolHandle tool = nullptr;
+  tools->AddTool(self, "Outil Guides", &data, 0, &tool);
+  tools->SetSelectedTool(tool);
+  const AISize size{240, 158};
+  AIPanelRef panel = nullptr;
+  panels->Create(self, text("P"), text("P"), 1, &size, 0, nullptr, nullptr, &panel);
+  AIAnnotatorHandle annotator = nullptr;
+  annotators->AddAnnotator(self, "RaltoAnno", &annotator);
+
+  host::shell().ui.forgetPlugin(host::fromHandle(self));
+
+  EXPECT_EQ(groupNames(), (std::vector<std::string>{kAboutMenuGroup, kToolPalettesMenuGroup}));
+  EXPECT_EQ(menus->EnableItem(item), kBadParameterErr);
+  int16_t number = 0;
+  EXPECT_EQ(tools->GetToolNumberFromHandle(tool, &number), kBadParameterErr);
+  AIToolHandle selected = nullptr;
+  const char* name = nullptr;
+  tools->GetSelectedTool(&selected);
+  EXPECT_EQ(tools->GetToolName(selected, &name), kNoErr);
+  EXPECT_STREQ(name, kSelectToolName);
+  AIBoolean shown = 0;
+  EXPECT_EQ(panels->IsShown(panel, &shown), kBadParameterErr);
+  EXPECT_EQ(annotators->SetAnnotatorActive(annotator, 1), kBadParameterErr);
+}
+
+TEST_F(InterfaceTest, TheThemeAnswersForEveryComponentItKnows) {
+  const auto* theme = suite<AIUIThemeSuite>(kAIUIThemeSuite, kAIUIThemeSuiteVersion);
+  AIBoolean dark = 1;
+  EXPECT_EQ(theme->IsDarkTheme(&dark), kNoErr);
+  EXPECT_EQ(dark, 0);
+  AIUIThemeColor light{}, darkColour{};
+  EXPECT_EQ(theme->GetUIThemeColor(kAIUIThemeSelectorPanel, kAIUIComponentFieldBackground, &light), kNoErr);
+  host::shell().ui.darkTheme = true;
+  EXPECT_EQ(theme->GetUIThemeColor(kAIUIThemeSelectorPanel, kAIUIComponentFieldBackground, &darkColour), kNoErr);
+  EXPECT_LT(darkColour.red, light.red);
+  AIUIThemeColor untouched{1, 0.5f, 0.5f, 0.5f};
+  EXPECT_EQ(theme->GetUIThemeColor(kAIUIThemeSelectorPanel, 9, &untouched), kBadParameterErr);
+  EXPECT_EQ(untouched.red, 0.5f);
+}

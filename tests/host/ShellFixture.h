@@ -1,0 +1,58 @@
+// A fresh host (no document, no plug-in, in-memory preferences) for tests of the shell's
+// suites, a plug-in record to act as the caller, and a temporary folder removed afterwards.
+#ifndef GUIDES_TESTS_HOST_SHELLFIXTURE_H
+#define GUIDES_TESTS_HOST_SHELLFIXTURE_H
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+#include <string>
+
+#include "TestHost.h"
+#include "model/Shell.h"
+
+class ShellTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testhost::reset();
+    host::resetShell();
+    host::shell().log.setErrorStream(&errors);
+    host::PluginRecord record;
+    record.fileName = "Test.so";
+    record.name = "Test";
+    record.resourcesFolder = (folder() / "Resources").string();
+    self = host::toHandle<SPPluginRef>(host::shell().plugins.add(record));
+  }
+  void TearDown() override {
+    host::resetShell();
+    testhost::reset();
+    if (!folder_.empty()) std::filesystem::remove_all(folder_);
+  }
+
+  template <class S>
+  const S* suite(const char* name, int32_t version) {
+    return testhost::suite<S>(name, version);
+  }
+
+  // A folder of this test's own, made on first use.
+  const std::filesystem::path& folder() {
+    if (folder_.empty()) {
+      const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+      folder_ = std::filesystem::temp_directory_path() /
+                ("guides-host-test-" + std::to_string(::getpid()) + "-" + info->test_suite_name() +
+                 "-" + info->name());
+      std::filesystem::remove_all(folder_);
+      std::filesystem::create_directories(folder_);
+    }
+    return folder_;
+  }
+
+  SPPluginRef self = nullptr;
+  std::ostringstream errors;  // what the host wrote to standard error
+
+ private:
+  std::filesystem::path folder_;
+};
+
+#endif

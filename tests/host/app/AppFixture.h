@@ -1,0 +1,57 @@
+// A fresh host for the application tests: model and shell reset, preferences in a file of
+// the test's own, the host's standard error captured, and helpers to read the log.
+#ifndef GUIDES_TESTS_HOST_APP_APPFIXTURE_H
+#define GUIDES_TESTS_HOST_APP_APPFIXTURE_H
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <sstream>
+#include <string>
+
+#include "model/Model.h"
+#include "model/Shell.h"
+
+class AppTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    host::resetModel();
+    host::resetShell();
+    host::shell().log.setErrorStream(&errors);
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    folder = std::filesystem::temp_directory_path() /
+             ("guides-app-test-" + std::to_string(::getpid()) + "-" + info->test_suite_name() + "-" +
+              info->name());
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    prefsFile = folder / "prefs.json";
+    host::shell().preferences.open(prefsFile);
+  }
+  void TearDown() override {
+    host::resetShell();
+    host::resetModel();
+    std::filesystem::remove_all(folder);
+  }
+
+  bool logged(const std::string& line) const {
+    const auto& lines = host::shell().log.lines();
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+  }
+  size_t occurrences(const std::string& text) const {
+    const std::string all = errors.str();
+    size_t count = 0;
+    for (size_t at = all.find(text); at != std::string::npos; at = all.find(text, at + 1)) ++count;
+    return count;
+  }
+  int32_t suitesHeld() const {
+    return host::shell().suites.totalAcquired() - host::shell().suites.totalReleased();
+  }
+
+  std::filesystem::path folder;
+  std::filesystem::path prefsFile;
+  std::ostringstream errors;
+};
+
+#endif
