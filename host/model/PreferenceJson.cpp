@@ -36,7 +36,9 @@ bool fitsInt32(const Json& number) {
 // One typed value: an object with one member naming the type.
 bool valueFromJson(const Json& json, PreferenceStore::Value* value) {
   if (!json.is_object() || json.size() != 1) return false;
-  const auto& [type, content] = *json.items().begin();
+  const auto member = json.begin();
+  const std::string& type = member.key();
+  const Json& content = member.value();
   if (type == "boolean" && content.is_boolean()) {
     *value = content.get<bool>();
   } else if (type == "integer" && content.is_number_integer() && fitsInt32(content)) {
