@@ -6,7 +6,25 @@
 #include <CLI/CLI.hpp>
 #include <cstdlib>
 
+#include "app/Commands.h"
+
 namespace host {
+
+namespace {
+
+// The session commands as the command table describes them.
+std::string sessionHelp() {
+  std::string help = "Session commands:\n";
+  for (const Command& command : commandTable()) {
+    std::string synopsis = "  " + std::string(command.name);
+    if (!command.usage.empty()) synopsis += " " + std::string(command.usage);
+    help += synopsis + "\n      " + std::string(command.description) + "\n";
+  }
+  return help + "Exit status: 0 when the session ran to its end, 1 when a line failed (the error\n"
+                "names its line).";
+}
+
+}  // namespace
 
 std::optional<int> parseOptions(int argc, char** argv, HostOptions* options) {
   CLI::App app{
@@ -16,29 +34,29 @@ std::optional<int> parseOptions(int argc, char** argv, HostOptions* options) {
       "guides-host"};
   app.add_option("--prefs", options->preferences,
                  "preferences file (JSON); default $XDG_CONFIG_HOME/guides-host/prefs.json or "
-                 "~/.config/guides-host/prefs.json");
+                 "~/.config/guides-host/prefs.json")
+      ->type_name("FILE");
   app.add_option("--plugin", options->plugins,
                  "plug-in module to load, repeatable; default the Guides.so built beside the host "
                  "(../plugin/Guides.so)")
+      ->type_name("PATH")
       ->allow_extra_args(false)
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   app.add_flag("--trace", options->trace,
                "log every message sent to a plug-in and every suite call, with its result, on "
                "standard error");
-  app.add_option("--json", options->json, "write the front document as JSON here at the end");
-  app.add_option("--svg", options->svg, "write the front document as SVG here at the end");
+  app.add_option("--json", options->json, "write the front document as JSON here at the end")
+      ->type_name("FILE");
+  app.add_option("--svg", options->svg, "write the front document as SVG here at the end")
+      ->type_name("FILE");
   app.add_option("--without-suite", options->withheldSuites,
                  "withhold a suite by name (e.g. \"AI Art Suite\"), repeatable")
+      ->type_name("NAME")
       ->allow_extra_args(false)
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
-  app.add_option("script", options->script, "session script, or - for standard input");
-  app.footer(
-      "Session commands:\n"
-      "  document new W H [artboards N] [unit in|cm|pt|pi|mm|px|ft|yd|m|q]\n"
-      "  document switch N | document close | artboard add L T R B | artboard remove N\n"
-      "  rect L T R B [NAME] | layer new|lock|unlock|current NAME | delete PATH\n"
-      "  print document|guides|prefs|log | save json FILE | save svg FILE | restart | quit\n"
-      "Exit status: 0 when the session ran to its end, 1 when it stopped at an error.");
+  app.add_option("script", options->script, "session script, or - for standard input")
+      ->type_name("SCRIPT");
+  app.footer(sessionHelp());
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {

@@ -78,9 +78,9 @@ std::vector<std::string> logLines(const Shell& shell, const Model& model) {
   lines.push_back("suites: " + std::to_string(acquired) + " acquired, " + std::to_string(released) +
                   " released, " + std::to_string(acquired - released) + " held");
   for (const auto& [key, count] : shell.suites.counts())
-    if (count.acquired > count.released)
-      lines.push_back("held: " + key.first + " " + std::to_string(key.second) + " x" +
-                      std::to_string(count.acquired - count.released));
+    lines.push_back("suite " + key.first + " " + std::to_string(key.second) + ": " +
+                    std::to_string(count.acquired) + " acquired, " + std::to_string(count.released) +
+                    " released");
   return lines;
 }
 

@@ -19,7 +19,7 @@ std::vector<std::string> documentLines(const Model& model);
 std::vector<std::string> preferenceLines(const PreferenceStore& store);
 
 // The log, the alerts shown, then the suites: "suites: A acquired, R released, H held" and
-// one "held: NAME VERSION xN" line for each suite still held.
+// one "suite NAME VERSION: A acquired, R released" line for each suite ever acquired.
 std::vector<std::string> logLines(const Shell& shell, const Model& model);
 
 }  // namespace host
