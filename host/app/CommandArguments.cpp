@@ -62,6 +62,9 @@ void check(AIErr error) {
     case kNoDocumentErr:
       reason = "no document is open";
       break;
+    case kNotFiniteErr:
+      reason = "a coordinate is out of range";
+      break;
     case kTooManyErr:
       reason = "too many objects";
       break;

@@ -1,5 +1,6 @@
 #include "app/HostRun.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 
@@ -8,6 +9,7 @@
 #include "app/Session.h"
 #include "model/FileWriting.h"
 #include "model/Shell.h"
+#include "suites/SuiteRegistry.h"
 
 namespace host {
 
@@ -18,6 +20,17 @@ void openPreferences(const HostOptions& options) {
       options.preferences.empty() ? defaultPreferencesFile() : options.preferences;
   const PreferenceStore::Report report = shell().preferences.open(file);
   if (!report.problem.empty()) shell().log.error(report.problem, report.detail);
+}
+
+// A name the host has no suite for is withheld all the same, and said to be unknown.
+void withhold(const std::vector<std::string>& names) {
+  for (const std::string& name : names) {
+    const auto suites = allSuites();
+    if (std::none_of(suites.begin(), suites.end(), [&](const SuiteEntry& s) { return s.name == name; }))
+      std::cerr << "guides-host: --without-suite: the host has no suite named \"" << name << "\""
+                << std::endl;
+    shell().suites.withhold(name);
+  }
 }
 
 bool exportTo(const std::filesystem::path& file, std::string (*format)(const Model&)) {
@@ -36,15 +49,16 @@ bool exportTo(const std::filesystem::path& file, std::string (*format)(const Mod
 
 int runHost(const HostOptions& options) {
   shell().log.setTracing(options.trace);
-  for (const std::string& name : options.withheldSuites) shell().suites.withhold(name);
+  withhold(options.withheldSuites);
   openPreferences(options);
 
   // The script is opened before any plug-in starts, so a wrong path costs nothing.
   std::ifstream file;
   std::istream* script = &std::cin;
   if (options.script != "-") {
-    file.open(options.script);
-    if (!file) {
+    std::error_code error;
+    if (!std::filesystem::is_directory(options.script, error)) file.open(options.script);
+    if (!file.is_open()) {
       std::cerr << "guides-host: cannot read the script " << options.script << std::endl;
       return 1;
     }

@@ -1,5 +1,6 @@
 // Data filters over the plug-in's resources: a resource of type 'PNGI' named N is the file
 // N.png of the Resources folder beside the plug-in's module. It is read in chunks.
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 
