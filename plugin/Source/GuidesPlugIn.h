@@ -32,6 +32,13 @@ class GuidesPlugIn : public Plugin {
   ASErr toolAnnotate(AIAnnotatorMessage* message);
   ASErr InvalAnnotator(AIAnnotatorMessage* message);
 
+  // Start-up steps: the tool, the annotator, the menus, the notifiers; and the panel's
+  // content once the application has started.
+  ASErr AddTools(SPInterfaceMessage* message);
+  ASErr AddAnnotator(SPInterfaceMessage* message);
+  ASErr AddMenus(SPInterfaceMessage* message);
+  ASErr AddNotifier(SPInterfaceMessage* message);
+
   // Handles the host gave the plug-in; all null until registered.
   AIMenuItemHandle fAboutMenuItem = nullptr;
   AIMenuItemHandle fShowHideMenuItem = nullptr;

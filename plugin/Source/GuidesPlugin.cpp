@@ -4,7 +4,6 @@
 #include <new>
 #include <utility>
 
-#include "EcritLitPrefs.h"
 #include "GuidesSuites.h"
 
 Plugin* AllocatePlugin(SPPluginRef pluginRef) { return new (std::nothrow) GuidesPlugIn(pluginRef); }
@@ -30,7 +29,10 @@ GuidesPlugIn* GuidesPlugIn::FixupVTable(GuidesPlugIn* plugin) {
 ASErr GuidesPlugIn::StartupPlugin(SPInterfaceMessage* message) {
   ASErr error = Plugin::StartupPlugin(message);
   if (error == kNoErr) error = KeepPluginOptions(fPluginRef);
-  if (error == kNoErr) LitPrefs();
+  if (error == kNoErr) error = AddTools(message);
+  if (error == kNoErr) error = AddAnnotator(message);
+  if (error == kNoErr) error = AddMenus(message);
+  if (error == kNoErr) error = AddNotifier(message);
   return error;
 }
 
@@ -64,18 +66,3 @@ ASErr GuidesPlugIn::AnnotationMessage(const char* selector, AIAnnotatorMessage* 
   if (std::strcmp(selector, kSelectorAIInvalAnnotation) == 0) return InvalAnnotator(message);
   return kUnhandledMsgErr;
 }
-
-ASErr GuidesPlugIn::toolAnnotate(AIAnnotatorMessage*) { return kUnhandledMsgErr; }
-ASErr GuidesPlugIn::InvalAnnotator(AIAnnotatorMessage*) { return kUnhandledMsgErr; }
-
-ASErr GuidesPlugIn::Notify(AINotifierMessage* message) { return Plugin::Notify(message); }
-ASErr GuidesPlugIn::GoMenuItem(AIMenuMessage* message) { return Plugin::GoMenuItem(message); }
-ASErr GuidesPlugIn::UpdateMenuItem(AIMenuMessage* message) { return Plugin::UpdateMenuItem(message); }
-
-ASErr GuidesPlugIn::EditTool(AIToolMessage* message) { return Plugin::EditTool(message); }
-ASErr GuidesPlugIn::TrackToolCursor(AIToolMessage* message) { return Plugin::TrackToolCursor(message); }
-ASErr GuidesPlugIn::ToolMouseDown(AIToolMessage* message) { return Plugin::ToolMouseDown(message); }
-ASErr GuidesPlugIn::ToolMouseDrag(AIToolMessage* message) { return Plugin::ToolMouseDrag(message); }
-ASErr GuidesPlugIn::ToolMouseUp(AIToolMessage* message) { return Plugin::ToolMouseUp(message); }
-ASErr GuidesPlugIn::SelectTool(AIToolMessage* message) { return Plugin::SelectTool(message); }
-ASErr GuidesPlugIn::DeselectTool(AIToolMessage* message) { return Plugin::DeselectTool(message); }
