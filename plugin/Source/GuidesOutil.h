@@ -25,4 +25,9 @@ extern int32_t NbrPlans;
 extern bool CreerReperesSelonObjetClique;
 extern AIRealRect RectangleEnglobant;
 
+// Enables or disables the panel's controls (controls not loaded yet are skipped); always 0.
+AIErr ActiverZones(unsigned char on);
+// Plays a feedback sound: 9000 "Pop.aiff", 9002 "Bruit.aiff", any other "Tink.aiff".
+void Sonorise(int16_t code);
+
 #endif

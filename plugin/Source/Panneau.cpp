@@ -1,0 +1,5 @@
+#include "Panneau.h"
+
+AIPanelRef PanneauRef = nullptr;
+AIPanelFlyoutMenuRef MenuLocal = nullptr;
+bool PreferencesAffichees = false;
