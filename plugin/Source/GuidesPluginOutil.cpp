@@ -1,23 +1,62 @@
-// The tool's messages and the annotator's: what GuidesPlugIn does with them.
+// The tool's messages and the annotator's: what GuidesPlugIn does with them. The work is
+// in the Outil* files, Survol and GuidesAnnotations; here each message is checked and
+// guarded, so every path answers the host a code and nothing is thrown at it.
 #include "EcritLitPrefs.h"
+#include "GuidesAnnotations.h"
 #include "GuidesPlugIn.h"
 #include "GuidesSuites.h"
+#include "OutilGuides.h"
 
-// Registration: the stored options are read first, the tool itself comes next.
-ASErr GuidesPlugIn::AddTools(SPInterfaceMessage*) {
-  LitPrefs();
-  return kNoErr;
+namespace {
+
+// The tool's handlers need the message's cursor and event; a message without a record is
+// refused.
+template <class Traitement>
+ASErr AvecMessage(AIToolMessage* message, Traitement traitement) {
+  if (message == nullptr) return kBadParameterErr;
+  return CallGuarded([&] { return traitement(*message); });
 }
 
-ASErr GuidesPlugIn::AddAnnotator(SPInterfaceMessage*) { return kNoErr; }
+}  // namespace
 
-ASErr GuidesPlugIn::toolAnnotate(AIAnnotatorMessage*) { return kUnhandledMsgErr; }
-ASErr GuidesPlugIn::InvalAnnotator(AIAnnotatorMessage*) { return kUnhandledMsgErr; }
+// Registration: the stored options are read first, so that the tool's placement follows them.
+ASErr GuidesPlugIn::AddTools(SPInterfaceMessage*) {
+  return CallGuarded([&] {
+    LitPrefs();
+    return EnregistreOutil(fPluginRef);
+  });
+}
 
-ASErr GuidesPlugIn::EditTool(AIToolMessage* message) { return Plugin::EditTool(message); }
-ASErr GuidesPlugIn::TrackToolCursor(AIToolMessage* message) { return Plugin::TrackToolCursor(message); }
-ASErr GuidesPlugIn::ToolMouseDown(AIToolMessage* message) { return Plugin::ToolMouseDown(message); }
-ASErr GuidesPlugIn::ToolMouseDrag(AIToolMessage* message) { return Plugin::ToolMouseDrag(message); }
-ASErr GuidesPlugIn::ToolMouseUp(AIToolMessage* message) { return Plugin::ToolMouseUp(message); }
-ASErr GuidesPlugIn::SelectTool(AIToolMessage* message) { return Plugin::SelectTool(message); }
-ASErr GuidesPlugIn::DeselectTool(AIToolMessage* message) { return Plugin::DeselectTool(message); }
+// The hint shows only while the tool is selected: registered inactive.
+ASErr GuidesPlugIn::AddAnnotator(SPInterfaceMessage*) {
+  ASErr erreur = sAIAnnotator->AddAnnotator(fPluginRef, "RaltoAnno", &fAnnotator);
+  if (erreur == kNoErr) erreur = sAIAnnotator->SetAnnotatorActive(fAnnotator, false);
+  return erreur;
+}
+
+ASErr GuidesPlugIn::toolAnnotate(AIAnnotatorMessage* message) {
+  if (message == nullptr) return kBadParameterErr;
+  return CallGuarded([&] { return DessineAnnotation(*message); });
+}
+
+// fInvalRect stays the empty rectangle it starts as: the host redraws every active
+// annotator after each event anyway, so the hint needs no area of its own.
+ASErr GuidesPlugIn::InvalAnnotator(AIAnnotatorMessage*) { return InvalideAnnotations(fInvalRect); }
+
+ASErr GuidesPlugIn::EditTool(AIToolMessage*) { return CallGuarded([] { return EditeOptionsOutil(); }); }
+
+ASErr GuidesPlugIn::TrackToolCursor(AIToolMessage* message) { return AvecMessage(message, SuitCurseur); }
+
+ASErr GuidesPlugIn::ToolMouseDown(AIToolMessage* message) { return AvecMessage(message, CliqueOutil); }
+
+ASErr GuidesPlugIn::ToolMouseDrag(AIToolMessage*) { return kNoErr; }
+
+ASErr GuidesPlugIn::ToolMouseUp(AIToolMessage*) { return kNoErr; }
+
+ASErr GuidesPlugIn::SelectTool(AIToolMessage*) {
+  return CallGuarded([&] { return SelectionneOutil(fAnnotator); });
+}
+
+ASErr GuidesPlugIn::DeselectTool(AIToolMessage*) {
+  return CallGuarded([&] { return DeselectionneOutil(fAnnotator); });
+}

@@ -1,4 +1,33 @@
 // Feedback sounds, played from the files of the plug-in's Resources folder.
-#include "GuidesOutil.h"
+#include <optional>
+#include <string>
 
-void Sonorise(int16_t) {}
+#include "GuidesOutil.h"
+#include "OutilGuides.h"
+#include "kit/Bundle.h"
+#include "kit/Sound.h"
+
+const char* NomDuSon(int16_t code) {
+  switch (code) {
+    case 9000:
+      return "Pop";
+    case 9002:
+      return "Bruit";
+    default:
+      return "Tink";
+  }
+}
+
+// Also called from panel actions: nothing may escape into the toolkit.
+void Sonorise(int16_t code) {
+  try {
+    const std::optional<kit::Bundle> module =
+        kit::Bundle::bundleContainingAddress(reinterpret_cast<const void*>(&Sonorise));
+    if (!module) return;
+    const std::string chemin = module->pathForResource(NomDuSon(code), "aiff");
+    if (chemin.empty()) return;  // a missing file plays nothing
+    if (auto son = kit::Sound::initWithContentsOfFile(chemin, true)) son->play();
+  } catch (...) {
+    // No sound, then: a sound is only feedback.
+  }
+}
