@@ -1,0 +1,72 @@
+// The guides tool's pure rules: the hover tolerance, the working unit taken from the
+// rulers, the artboard popup's titles, the sound files and the hint's colour.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "GuidesAnnotations.h"
+#include "OutilGuides.h"
+#include "Survol.h"
+
+namespace {
+
+TEST(ToleranceDeSurvol, AboutFourScreenPixelsButNeverUnderOneArtworkUnit) {
+  EXPECT_EQ(ToleranceDeSurvol(1.0f), 4.0f);
+  EXPECT_EQ(ToleranceDeSurvol(8.0f), 1.0f);
+  EXPECT_EQ(ToleranceDeSurvol(0.25f), 16.0f);
+  EXPECT_EQ(ToleranceDeSurvol(4.0f), 1.0f);
+  EXPECT_EQ(ToleranceDeSurvol(3.0f), 4.0f / 3.0f);
+  EXPECT_EQ(ToleranceDeSurvol(1.0f / 64), 256.0f);
+}
+
+TEST(ToleranceDeSurvol, AZoomThatIsNoZoomCountsAsFullSizeAndTheResultStaysFinite) {
+  constexpr float nan = std::numeric_limits<float>::quiet_NaN();
+  constexpr float inf = std::numeric_limits<float>::infinity();
+  for (float zoom : {0.0f, -2.0f, nan, inf, -inf}) EXPECT_EQ(ToleranceDeSurvol(zoom), 4.0f) << zoom;
+  EXPECT_EQ(ToleranceDeSurvol(std::numeric_limits<float>::denorm_min()), std::numeric_limits<float>::max());
+}
+
+TEST(UniteDeLaRegle, LengthUnitsKeepTheirCodePixelsArePointsTheRestMillimetres) {
+  EXPECT_EQ(UniteDeLaRegle(1), kUnitePouces);
+  EXPECT_EQ(UniteDeLaRegle(2), kUniteCentimetres);
+  EXPECT_EQ(UniteDeLaRegle(3), kUnitePoints);
+  EXPECT_EQ(UniteDeLaRegle(4), kUnitePicas);
+  EXPECT_EQ(UniteDeLaRegle(5), kUniteMillimetres);
+  EXPECT_EQ(UniteDeLaRegle(6), kUnitePoints);
+  for (int16_t autre : {0, 7, 8, 9, 10, -1, 32767}) EXPECT_EQ(UniteDeLaRegle(autre), kUniteMillimetres) << autre;
+}
+
+TEST(TitrePlan, NumbersArtboardsFromOne) {
+  EXPECT_EQ(TitrePlan(0), "Plan 1");
+  EXPECT_EQ(TitrePlan(9), "Plan 10");
+  EXPECT_EQ(TitrePlan(99), "Plan 100");
+  EXPECT_EQ(TitrePlan(std::numeric_limits<int32_t>::max()), "Plan 2147483648");
+}
+
+TEST(NomDuSon, PopAndBruitHaveTheirCodesEveryOtherCodeIsTink) {
+  EXPECT_EQ(std::string(NomDuSon(9000)), "Pop");
+  EXPECT_EQ(std::string(NomDuSon(9002)), "Bruit");
+  for (int16_t autre : {9001, 0, -1, 32767}) EXPECT_EQ(std::string(NomDuSon(autre)), "Tink") << autre;
+}
+
+TEST(ComposanteDeCouleur, FractionInSinglePrecisionTimesFullScaleTruncated) {
+  EXPECT_EQ(ComposanteDeCouleur(0.0), 0);
+  EXPECT_EQ(ComposanteDeCouleur(1.0), 65535);
+  EXPECT_EQ(ComposanteDeCouleur(0.25), 16383);  // 16383.75
+  EXPECT_EQ(ComposanteDeCouleur(0.5), 32767);   // 32767.5
+  // Single precision first: 0.1 as a float times 65535 is 6553.5, which truncates to 6553.
+  EXPECT_EQ(ComposanteDeCouleur(0.1), 6553);
+}
+
+TEST(ComposanteDeCouleur, StoredValuesOutOfRangeAreBroughtBack) {
+  EXPECT_EQ(ComposanteDeCouleur(-0.5), 0);
+  EXPECT_EQ(ComposanteDeCouleur(1.5), 65535);
+  EXPECT_EQ(ComposanteDeCouleur(1e300), 65535);
+  EXPECT_EQ(ComposanteDeCouleur(std::nan("")), 0);
+  EXPECT_EQ(ComposanteDeCouleur(-std::numeric_limits<double>::infinity()), 0);
+  EXPECT_EQ(ComposanteDeCouleur(std::numeric_limits<double>::infinity()), 65535);
+}
+
+}  // namespace
