@@ -11,6 +11,8 @@ AI_BEGIN_C
 
 /* Request codes. */
 enum { kAllHitRequest = 0, kFillHitRequest = 11 };
+/* What part of the art was hit (AIToolHitData.type). */
+enum { kNothingHitType = 0, kOutlineHitType = 1, kInsideHitType = 2 };
 
 typedef struct AIToolHitData {
   AIBoolean hit;       /* something was hit */

@@ -14,11 +14,27 @@ Application::~Application() { shutdown(); }
 void Application::start() {
   for (auto& plugin : plugins_) plugin->start();
   for (auto& plugin : plugins_) plugin->announceApplicationStarted();
+  events_.settle();
 }
 
 // Plug-ins go in the reverse order of their start.
 void Application::shutdown() {
   for (auto plugin = plugins_.rbegin(); plugin != plugins_.rend(); ++plugin) (*plugin)->shutDown();
+}
+
+PluginHost* Application::runningPlugin(Ref plugin) const {
+  if (plugin.isNull()) return nullptr;
+  for (const auto& candidate : plugins_)
+    if (candidate->isRunning() && candidate->ref() == plugin) return candidate.get();
+  return nullptr;
+}
+
+void Application::notifyAll(std::string_view type) {
+  for (auto& plugin : plugins_)
+    if (plugin->isRunning()) {
+      plugin->notify(type);
+      events_.serveWaiting();
+    }
 }
 
 void Application::restart() {

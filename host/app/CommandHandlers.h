@@ -21,6 +21,27 @@ void layerUnlock(CommandContext& context, const Arguments& arguments);
 void layerCurrent(CommandContext& context, const Arguments& arguments);
 void deleteArt(CommandContext& context, const Arguments& arguments);
 
+// Events over the document.
+void selectTool(CommandContext& context, const Arguments& arguments);
+void move(CommandContext& context, const Arguments& arguments);
+void click(CommandContext& context, const Arguments& arguments);
+void drag(CommandContext& context, const Arguments& arguments);
+void key(CommandContext& context, const Arguments& arguments);
+void zoom(CommandContext& context, const Arguments& arguments);
+
+// Menus, flyout menus, theme.
+void menu(CommandContext& context, const Arguments& arguments);
+void flyout(CommandContext& context, const Arguments& arguments);
+void theme(CommandContext& context, const Arguments& arguments);
+
+// Controls of the panel and windows.
+void uiClick(CommandContext& context, const Arguments& arguments);
+void uiType(CommandContext& context, const Arguments& arguments);
+void uiCommand(CommandContext& context, const Arguments& arguments);
+void uiChoose(CommandContext& context, const Arguments& arguments);
+void uiHover(CommandContext& context, const Arguments& arguments);
+void uiLeave(CommandContext& context, const Arguments& arguments);
+
 // Printouts and files.
 void printDocument(CommandContext& context, const Arguments& arguments);
 void printGuides(CommandContext& context, const Arguments& arguments);
@@ -28,6 +49,15 @@ void printPrefs(CommandContext& context, const Arguments& arguments);
 void printLog(CommandContext& context, const Arguments& arguments);
 void saveJson(CommandContext& context, const Arguments& arguments);
 void saveSvg(CommandContext& context, const Arguments& arguments);
+void printTools(CommandContext& context, const Arguments& arguments);
+void printMenus(CommandContext& context, const Arguments& arguments);
+void printOverlay(CommandContext& context, const Arguments& arguments);
+void printCursor(CommandContext& context, const Arguments& arguments);
+void printSounds(CommandContext& context, const Arguments& arguments);
+void printUrls(CommandContext& context, const Arguments& arguments);
+void printPanel(CommandContext& context, const Arguments& arguments);
+void savePanelJson(CommandContext& context, const Arguments& arguments);
+void savePanelSvg(CommandContext& context, const Arguments& arguments);
 
 // The plug-ins' run.
 void restart(CommandContext& context, const Arguments& arguments);

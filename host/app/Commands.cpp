@@ -8,38 +8,102 @@ namespace host {
 
 namespace {
 
+// Commands that change something are events: the event loop settles after them (tools
+// told, posted keys served, overlay redrawn). Printouts and files are not.
+constexpr bool kEvent = true;
+constexpr bool kOutput = false;
+
 const Command kCommands[] = {
+    // Documents, art and layers.
     {"document new", "W H [artboards N] [unit in|cm|pt|pi|mm|px|ft|yd|m|q]",
-     "a new document in front; artboard k at left k*(W+20), bottom 0, top H", 2, 4, false,
+     "a new document in front; artboard k at left k*(W+20), bottom 0, top H", 2, 4, false, kEvent,
      documentNew},
     {"document switch", "N", "brings document N (1-based, in order of creation) in front", 1, 0,
-     false, documentSwitch},
-    {"document close", "", "closes the document in front", 0, 0, false, documentClose},
-    {"artboard add", "L T R B", "adds an artboard to the document in front", 4, 0, false,
+     false, kEvent, documentSwitch},
+    {"document close", "", "closes the document in front", 0, 0, false, kEvent, documentClose},
+    {"artboard add", "L T R B", "adds an artboard to the document in front", 4, 0, false, kEvent,
      artboardAdd},
-    {"artboard remove", "N", "removes artboard N (1-based)", 1, 0, false, artboardRemove},
+    {"artboard remove", "N", "removes artboard N (1-based)", 1, 0, false, kEvent, artboardRemove},
     {"rect", "L T R B [NAME]", "a closed rectangular path on top of the current layer", 4, 1, true,
-     rect},
+     kEvent, rect},
     {"layer new", "NAME", "a new layer above all others; it becomes the current layer", 1, 0, true,
-     layerNew},
-    {"layer lock", "NAME", "makes a layer not editable", 1, 0, true, layerLock},
-    {"layer unlock", "NAME", "makes a layer editable", 1, 0, true, layerUnlock},
-    {"layer current", "NAME", "makes a layer the current one", 1, 0, true, layerCurrent},
+     kEvent, layerNew},
+    {"layer lock", "NAME", "makes a layer not editable", 1, 0, true, kEvent, layerLock},
+    {"layer unlock", "NAME", "makes a layer editable", 1, 0, true, kEvent, layerUnlock},
+    {"layer current", "NAME", "makes a layer the current one", 1, 0, true, kEvent, layerCurrent},
     {"delete", "PATH",
      "deletes the first art named PATH, or found by a path of names from a layer title; a layer "
      "title alone deletes the layer",
-     1, 0, true, deleteArt},
+     1, 0, true, kEvent, deleteArt},
+
+    // Events over the document (refused while a dialog runs modally).
+    {"tool", "NAME",
+     "selects a tool by name; the plug-in tools losing and gaining the selection are told", 1, 0,
+     true, kEvent, selectTool},
+    {"move", "X Y [alt] [shift]",
+     "the cursor moves to an artwork point; the selected plug-in tool tracks it if it asked to", 2,
+     2, false, kEvent, move},
+    {"click", "X Y [alt] [shift]", "mouse down then up at an artwork point", 2, 2, false, kEvent,
+     click},
+    {"drag", "X1 Y1 X2 Y2 [alt] [shift]", "mouse down at the first point, drag to the second, up",
+     4, 2, false, kEvent, drag},
+    {"key", "return", "Return over the document: the selected plug-in tool edits its options", 1, 0,
+     false, kEvent, key},
+    {"zoom", "Z", "sets the zoom of the front document's first view (1/64 to 64)", 1, 0, false,
+     kEvent, zoom},
+
+    // The host's menus, the panels' flyout menus and the theme.
+    {"menu", "PATH",
+     "chooses a menu item by its path of texts, e.g. Tool Palettes/Ralto-Outils/Masquer "
+     "Ralto-Guides (the items are updated first)",
+     1, 0, true, kEvent, menu},
+    {"flyout", "ID", "chooses the item ID of the panel's flyout menu", 1, 0, false, kEvent, flyout},
+    {"theme", "dark|light", "switches the interface theme; plug-ins are told of the change", 1, 0,
+     false, kEvent, theme},
+
+    // Controls of the panel and of the windows showing, by outlet name.
+    {"ui click", "NAME [shift] [alt]", "clicks a control or view", 1, 2, false, kEvent, uiClick},
+    {"ui type", "NAME [TEXT]", "replaces a field's text and validates it as Return does", 1, 1, true,
+     kEvent, uiType},
+    {"ui command", "NAME SELECTOR",
+     "offers an editing command (moveUp:, insertTab:, ...) to a field, then does the default", 2, 0,
+     false, kEvent, uiCommand},
+    {"ui choose", "NAME INDEX [alt] [shift]", "chooses item INDEX (0-based) of a popup or combo box",
+     2, 2, false, kEvent, uiChoose},
+    {"ui hover", "NAME", "the mouse enters a view", 1, 0, false, kEvent, uiHover},
+    {"ui leave", "NAME", "the mouse leaves a view", 1, 0, false, kEvent, uiLeave},
+
+    // Printouts and files.
     {"print document", "", "prints the document in front: artboards, layers, art", 0, 0, false,
-     printDocument},
-    {"print guides", "", "prints one line per guide, front first", 0, 0, false, printGuides},
-    {"print prefs", "", "prints the stored preferences", 0, 0, false, printPrefs},
+     kOutput, printDocument},
+    {"print guides", "", "prints one line per guide, front first", 0, 0, false, kOutput,
+     printGuides},
+    {"print prefs", "", "prints the stored preferences", 0, 0, false, kOutput, printPrefs},
     {"print log", "", "prints the host's log and the suites acquired and released", 0, 0, false,
-     printLog},
-    {"save json", "FILE", "writes the document in front as JSON", 1, 0, true, saveJson},
-    {"save svg", "FILE", "writes the document in front as SVG", 1, 0, true, saveSvg},
+     kOutput, printLog},
+    {"print tools", "", "prints the toolbox: groups, toolsets, tools, the selected one", 0, 0,
+     false, kOutput, printTools},
+    {"print menus", "", "prints the host's menus (the items are updated first)", 0, 0, false,
+     kOutput, printMenus},
+    {"print overlay", "", "prints what the annotators drew in the last frame", 0, 0, false,
+     kOutput, printOverlay},
+    {"print cursor", "", "prints the current cursor, pixel by pixel, and its hot spot", 0, 0, false,
+     kOutput, printCursor},
+    {"print sounds", "", "prints the sounds played, in order, by file name", 0, 0, false, kOutput,
+     printSounds},
+    {"print urls", "", "prints the web pages opened, in order", 0, 0, false, kOutput, printUrls},
+    {"print panel", "", "prints the panels and the windows showing, and their named controls", 0, 0,
+     false, kOutput, printPanel},
+    {"save json", "FILE", "writes the document in front as JSON", 1, 0, true, kOutput, saveJson},
+    {"save svg", "FILE", "writes the document in front as SVG", 1, 0, true, kOutput, saveSvg},
+    {"save panel-json", "FILE", "writes the panels and the windows showing as JSON", 1, 0, true,
+     kOutput, savePanelJson},
+    {"save panel-svg", "FILE", "draws the panels as SVG", 1, 0, true, kOutput, savePanelSvg},
+
+    // The plug-ins' run.
     {"restart", "", "shuts the plug-ins down and starts them again, preferences read again", 0, 0,
-     false, restart},
-    {"quit", "", "ends the session", 0, 0, false, quit},
+     false, kEvent, restart},
+    {"quit", "", "ends the session", 0, 0, false, kOutput, quit},
 };
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }

@@ -35,6 +35,7 @@ struct Command {
   size_t required;               // arguments that must be given
   size_t optional;               // arguments that may follow
   bool lastRunsToEndOfLine;      // the last argument may hold spaces
+  bool isEvent;                  // followed by the event loop's settle (printouts are not)
   void (*run)(CommandContext&, const Arguments&);
 };
 

@@ -54,6 +54,18 @@ std::optional<int> parseOptions(int argc, char** argv, HostOptions* options) {
       ->type_name("NAME")
       ->allow_extra_args(false)
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+  app.add_option("--companion-tool", options->companionTools,
+                 "a tool registered before the plug-ins start, in a toolbox group of its own, as "
+                 "a companion plug-in would, repeatable")
+      ->type_name("NAME")
+      ->allow_extra_args(false)
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+  app.add_option("--menu-group", options->menuGroups,
+                 "a menu group made before the plug-ins start, as an item of \"Tool Palettes\" "
+                 "opening a sub-menu of that name, as a companion plug-in would, repeatable")
+      ->type_name("NAME")
+      ->allow_extra_args(false)
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   app.add_option("script", options->script, "session script, or - for standard input")
       ->type_name("SCRIPT");
   app.footer(sessionHelp());

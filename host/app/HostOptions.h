@@ -16,6 +16,8 @@ struct HostOptions {
   std::filesystem::path json;                    // front document written here at the end
   std::filesystem::path svg;
   std::vector<std::string> withheldSuites;
+  std::vector<std::string> companionTools;       // tools other plug-ins registered first
+  std::vector<std::string> menuGroups;           // menu groups other plug-ins made first
   std::string script = "-";                      // "-": standard input
 };
 

@@ -45,12 +45,23 @@ bool exportTo(const std::filesystem::path& file, std::string (*format)(const Mod
   return false;
 }
 
+// What companion plug-ins of the same maker would have added before ours start.
+void addCompanions(const HostOptions& options) {
+  for (const std::string& name : options.companionTools)
+    if (shell().ui.addCompanionTool(name).isNull())
+      std::cerr << "guides-host: --companion-tool: \"" << name << "\" is taken" << std::endl;
+  for (const std::string& name : options.menuGroups)
+    if (!shell().ui.addCompanionMenuGroup(name))
+      std::cerr << "guides-host: --menu-group: \"" << name << "\" is taken" << std::endl;
+}
+
 }  // namespace
 
 int runHost(const HostOptions& options) {
   shell().log.setTracing(options.trace);
   withhold(options.withheldSuites);
   openPreferences(options);
+  addCompanions(options);
 
   // The script is opened before any plug-in starts, so a wrong path costs nothing.
   std::ifstream file;

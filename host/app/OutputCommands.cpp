@@ -1,7 +1,11 @@
 // Session commands that print the host's state or write the document to a file.
 #include "app/CommandArguments.h"
 #include "app/CommandHandlers.h"
+#include "app/Application.h"
 #include "app/Exports.h"
+#include "app/InterfacePrintouts.h"
+#include "app/Menus.h"
+#include "app/PanelExports.h"
 #include "app/Printouts.h"
 #include "model/FileWriting.h"
 #include "model/Printout.h"
@@ -20,6 +24,11 @@ void save(const std::string& file, std::string (*format)(const Model&)) {
   std::string reason;
   if (!writeFileAtomically(file, format(model()), &reason))
     throw CommandError("cannot write " + file + ": " + reason);
+}
+
+void write(const std::string& file, const std::string& text) {
+  std::string reason;
+  if (!writeFileAtomically(file, text, &reason)) throw CommandError("cannot write " + file + ": " + reason);
 }
 
 }  // namespace
@@ -43,5 +52,27 @@ void printLog(CommandContext& context, const Arguments&) {
 void saveJson(CommandContext&, const Arguments& arguments) { save(arguments[0], documentJson); }
 
 void saveSvg(CommandContext&, const Arguments& arguments) { save(arguments[0], documentSvg); }
+
+void printTools(CommandContext& context, const Arguments&) { printLines(context, toolLines()); }
+
+// A menu is updated before it shows.
+void printMenus(CommandContext& context, const Arguments&) {
+  updateMenus(context.application.events());
+  printLines(context, menuLines());
+}
+
+void printOverlay(CommandContext& context, const Arguments&) { printLines(context, overlayLines()); }
+
+void printCursor(CommandContext& context, const Arguments&) { printLines(context, cursorLines()); }
+
+void printSounds(CommandContext& context, const Arguments&) { printLines(context, soundLines()); }
+
+void printUrls(CommandContext& context, const Arguments&) { printLines(context, urlLines()); }
+
+void printPanel(CommandContext& context, const Arguments&) { printLines(context, panelLines()); }
+
+void savePanelJson(CommandContext&, const Arguments& arguments) { write(arguments[0], panelJson()); }
+
+void savePanelSvg(CommandContext&, const Arguments& arguments) { write(arguments[0], panelSvg()); }
 
 }  // namespace host

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "app/Application.h"
+
 namespace host {
 
 namespace {
@@ -11,29 +13,69 @@ bool isSkipped(std::string_view line) {
   return first == std::string_view::npos || line[first] == '#';
 }
 
+// Installs a source for the toolkit's modal runs while a script runs, and puts the
+// previous one back afterwards.
+class SourceScope {
+ public:
+  explicit SourceScope(kit::EventSource* source)
+      : previous_(kit::Application::shared().eventSource()) {
+    kit::Application::shared().setEventSource(source);
+  }
+  ~SourceScope() { kit::Application::shared().setEventSource(previous_); }
+  SourceScope(const SourceScope&) = delete;
+  SourceScope& operator=(const SourceScope&) = delete;
+
+ private:
+  kit::EventSource* previous_;
+};
+
 }  // namespace
 
 Session::Session(Application& application, std::ostream& out, std::ostream& errors)
     : context_{application, out}, errors_(errors) {}
 
 bool Session::run(std::istream& script) {
-  std::string line;
-  for (int number = 1; !context_.quit && std::getline(script, line); ++number) {
-    if (isSkipped(line)) continue;
-    Arguments arguments;
-    const Command* command = nullptr;
-    try {
-      command = &parseCommand(line, &arguments);
-      command->run(context_, arguments);
-    } catch (const CommandError& error) {
-      context_.out.flush();
-      errors_ << "line " << number << ": ";
-      if (command) errors_ << command->name << ": ";
-      errors_ << error.what() << std::endl;
-      return false;
+  script_ = &script;
+  lineNumber_ = 0;
+  failed_ = false;
+  {
+    SourceScope scope(this);
+    while (runNextEvent()) {
     }
   }
-  return true;
+  script_ = nullptr;
+  return !failed_;
+}
+
+bool Session::runNextEvent() {
+  if (!script_ || failed_ || context_.quit) return false;
+  std::string line;
+  do {
+    if (!std::getline(*script_, line)) return false;
+    ++lineNumber_;
+  } while (isSkipped(line));
+
+  // Nothing is thrown from here: a modal run may have called in through a plug-in, which
+  // would not let an exception pass.
+  Arguments arguments;
+  const Command* command = nullptr;
+  try {
+    command = &parseCommand(line, &arguments);
+    command->run(context_, arguments);
+    if (command->isEvent) context_.application.events().settle();
+  } catch (const std::exception& error) {
+    fail(command, error.what());
+    return false;
+  }
+  return !context_.quit;
+}
+
+void Session::fail(const Command* command, const char* message) {
+  context_.out.flush();
+  errors_ << "line " << lineNumber_ << ": ";
+  if (command) errors_ << command->name << ": ";
+  errors_ << message << std::endl;
+  failed_ = true;
 }
 
 }  // namespace host

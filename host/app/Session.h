@@ -1,4 +1,6 @@
-// A session: the lines of a script run one after the other against the application.
+// A session: the lines of a script run one after the other against the application. The
+// session is also the toolkit's event source: a modal run started by a command takes the
+// following lines as its events, so the commands after it act on the dialog.
 #ifndef GUIDES_HOST_APP_SESSION_H
 #define GUIDES_HOST_APP_SESSION_H
 
@@ -6,12 +8,13 @@
 #include <ostream>
 
 #include "app/Commands.h"
+#include "kit/Application.h"
 
 namespace host {
 
 class Application;
 
-class Session {
+class Session : public kit::EventSource {
  public:
   // Printouts go to out, errors ("line 7: unknown command 'frobnicate'") to errors.
   Session(Application& application, std::ostream& out, std::ostream& errors);
@@ -20,9 +23,17 @@ class Session {
   // Blank lines and lines starting with '#' are skipped.
   bool run(std::istream& script);
 
+  // Runs the next command of the script; false at the end, after `quit` or a failed line.
+  bool runNextEvent() override;
+
  private:
+  void fail(const Command* command, const char* message);
+
   CommandContext context_;
   std::ostream& errors_;
+  std::istream* script_ = nullptr;
+  int lineNumber_ = 0;
+  bool failed_ = false;
 };
 
 }  // namespace host

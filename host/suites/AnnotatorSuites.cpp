@@ -1,7 +1,9 @@
-// Annotators (drawing hooks over the artwork) and the drawer they draw with. The host
-// keeps which annotators are active and counts the invalidations asked for; the drawing
-// operations accept their settings and draw nothing yet.
+// Annotators (drawing hooks over the artwork) and the drawer they draw with. The host keeps
+// which annotators are active and the rectangles invalidated; during a redraw each active
+// annotator gets a drawer, and what it draws becomes the overlay of that frame. A drawer
+// is good for its own frame only: one kept and used later is refused.
 #include <cmath>
+#include <cstring>
 
 #include "model/Shell.h"
 #include "suites/SuiteSupport.h"
@@ -11,12 +13,20 @@ namespace host {
 
 namespace {
 
+// A text drawn over the artwork is a label, not a document: longer ones are refused.
+constexpr size_t kMaxTextBytes = 4096;
+
 Annotator* annotatorOf(AIAnnotatorHandle annotator) {
   return shell().ui.annotators.find(fromHandle(annotator));
 }
 
+AnnotationDrawer* drawerOf(AIAnnotatorDrawer* drawer) {
+  return shell().ui.annotations.drawer(fromHandle(drawer));
+}
+
 AIErr AddAnnotator(SPPluginRef plugin, const char* name, AIAnnotatorHandle* annotator) {
-  if (!name || !annotator || !shell().plugins.find(fromHandle(plugin))) return kBadParameterErr;
+  if (!name || !annotator || !shell().plugins.find(fromHandle(plugin)) || !isValidUtf8(name))
+    return kBadParameterErr;
   const Ref made = shell().ui.annotators.insert(Annotator{fromHandle(plugin), name, false});
   if (made.isNull()) return kTooManyErr;
   *annotator = toHandle<AIAnnotatorHandle>(made);
@@ -37,35 +47,69 @@ AIErr GetAnnotatorActive(AIAnnotatorHandle annotator, AIBoolean* active) {
   return kNoErr;
 }
 
+// Every view of a document is redrawn together, so the view given does not narrow it.
 AIErr InvalAnnotationRect(AIDocumentViewHandle /*view*/, const AIRect* rect) {
   if (!rect) return kBadParameterErr;
-  ++shell().ui.invalidations;
+  shell().ui.annotations.invalidate(*rect);
   return kNoErr;
 }
 
 AIErr SetColor(AIAnnotatorDrawer* drawer, const AIRGBColor* color) {
-  return drawer && color ? kNoErr : kBadParameterErr;
+  AnnotationDrawer* pen = drawerOf(drawer);
+  if (!pen || !color) return kBadParameterErr;
+  pen->color = *color;
+  return kNoErr;
 }
 
 AIErr SetLineWidth(AIAnnotatorDrawer* drawer, AIReal width) {
-  if (!drawer) return kBadParameterErr;
-  return std::isfinite(width) && width >= 0 ? kNoErr : kBadParameterErr;
+  AnnotationDrawer* pen = drawerOf(drawer);
+  if (!pen || !std::isfinite(width) || width < 0) return kBadParameterErr;
+  pen->lineWidth = width;
+  return kNoErr;
 }
 
-AIErr SetLineDashed(AIAnnotatorDrawer* drawer, AIBoolean /*dashed*/) {
-  return drawer ? kNoErr : kBadParameterErr;
+AIErr SetLineDashed(AIAnnotatorDrawer* drawer, AIBoolean dashed) {
+  AnnotationDrawer* pen = drawerOf(drawer);
+  if (!pen) return kBadParameterErr;
+  pen->dashed = dashed != 0;
+  return kNoErr;
 }
 
-AIErr SetFontPreset(AIAnnotatorDrawer* drawer, int32_t /*preset*/) {
-  return drawer ? kNoErr : kBadParameterErr;
+AIErr SetFontPreset(AIAnnotatorDrawer* drawer, int32_t preset) {
+  AnnotationDrawer* pen = drawerOf(drawer);
+  if (!pen) return kBadParameterErr;
+  pen->font = preset;
+  return kNoErr;
+}
+
+OverlayItem itemDrawnWith(const AnnotationDrawer& pen, OverlayItem::Kind kind) {
+  OverlayItem item;
+  item.kind = kind;
+  item.color = pen.color;
+  item.lineWidth = pen.lineWidth;
+  item.dashed = pen.dashed;
+  item.font = pen.font;
+  return item;
 }
 
 AIErr DrawTextAligned(AIAnnotatorDrawer* drawer, const char* text, const AIPoint* at) {
-  return drawer && text && at ? kNoErr : kBadParameterErr;
+  const AnnotationDrawer* pen = drawerOf(drawer);
+  if (!pen || !text || !at) return kBadParameterErr;
+  const size_t length = strnlen(text, kMaxTextBytes + 1);
+  if (length > kMaxTextBytes || !isValidUtf8(std::string_view(text, length))) return kBadParameterErr;
+  OverlayItem item = itemDrawnWith(*pen, OverlayItem::Kind::Text);
+  item.text.assign(text, length);
+  item.start = *at;
+  return shell().ui.annotations.draw(std::move(item)) ? kNoErr : kTooManyErr;
 }
 
 AIErr DrawLine(AIAnnotatorDrawer* drawer, const AIPoint* start, const AIPoint* end) {
-  return drawer && start && end ? kNoErr : kBadParameterErr;
+  const AnnotationDrawer* pen = drawerOf(drawer);
+  if (!pen || !start || !end) return kBadParameterErr;
+  OverlayItem item = itemDrawnWith(*pen, OverlayItem::Kind::Line);
+  item.start = *start;
+  item.end = *end;
+  return shell().ui.annotations.draw(std::move(item)) ? kNoErr : kTooManyErr;
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
-// Views of the document in front. Every view is a window of a fixed size in pixels
-// showing the artwork around its centre at its zoom; view y grows downwards.
-#include <algorithm>
+// Views of the document in front. Every view is a window of 1000 x 800 pixels showing the
+// artwork around its centre at its zoom; view y grows downwards. Zooms run from 1/64 to 64:
+// anything else (zero, negative, not finite, or so far out that the bounds overflow) is
+// refused.
 #include <cmath>
-#include <limits>
 
 #include "model/Shell.h"
+#include "model/ViewGeometry.h"
 #include "suites/SuiteSupport.h"
 #include "suites/SuiteTables.h"
 
@@ -12,8 +13,6 @@ namespace host {
 
 namespace {
 
-constexpr double kViewWidth = 1200;
-constexpr double kViewHeight = 800;
 constexpr double kMinZoom = 1.0 / 64;
 constexpr double kMaxZoom = 64;
 
@@ -31,22 +30,6 @@ AIErr viewOf(AIDocumentViewHandle handle, View** view) {
   return kNoErr;
 }
 
-AIRealRect boundsOf(const View& view) {
-  const double halfWidth = kViewWidth / 2 / view.zoom;
-  const double halfHeight = kViewHeight / 2 / view.zoom;
-  return AIRealRect{static_cast<AIReal>(view.centre.h - halfWidth),
-                    static_cast<AIReal>(view.centre.v + halfHeight),
-                    static_cast<AIReal>(view.centre.h + halfWidth),
-                    static_cast<AIReal>(view.centre.v - halfHeight)};
-}
-
-int32_t toPixel(double value) {
-  constexpr double lowest = std::numeric_limits<int32_t>::min();
-  constexpr double highest = std::numeric_limits<int32_t>::max();
-  if (!std::isfinite(value)) return 0;
-  return static_cast<int32_t>(std::lround(std::clamp(value, lowest, highest)));
-}
-
 AIErr CountDocumentViews(int32_t* count) {
   if (!count) return kBadParameterErr;
   const Document* document = model().front();
@@ -60,7 +43,7 @@ AIErr GetNthDocumentView(int32_t n, AIDocumentViewHandle* view) {
   const Document* document = model().front();
   if (!document) return kNoDocumentErr;
   if (n < 0 || n >= static_cast<int32_t>(document->views.size())) return kBadParameterErr;
-  *view = toHandle<AIDocumentViewHandle>(Ref{static_cast<uint32_t>(n), document->id});
+  *view = viewHandle(*document, n);
   return kNoErr;
 }
 
@@ -84,7 +67,7 @@ AIErr GetDocumentViewBounds(AIDocumentViewHandle handle, AIRealRect* bounds) {
   if (!bounds) return kBadParameterErr;
   View* view = nullptr;
   if (const AIErr error = viewOf(handle, &view)) return error;
-  *bounds = boundsOf(*view);
+  *bounds = viewBounds(*view);
   return kNoErr;
 }
 
@@ -93,9 +76,7 @@ AIErr ArtworkPointToViewPoint(AIDocumentViewHandle handle, const AIRealPoint* ar
   if (!artworkPoint || !viewPoint) return kBadParameterErr;
   View* view = nullptr;
   if (const AIErr error = viewOf(handle, &view)) return error;
-  const AIRealRect bounds = boundsOf(*view);
-  viewPoint->h = toPixel((artworkPoint->h - bounds.left) * view->zoom);
-  viewPoint->v = toPixel((bounds.top - artworkPoint->v) * view->zoom);
+  *viewPoint = artworkToView(*view, *artworkPoint);
   return kNoErr;
 }
 
@@ -104,9 +85,7 @@ AIErr ViewPointToArtworkPoint(AIDocumentViewHandle handle, const AIPoint* viewPo
   if (!artworkPoint || !viewPoint) return kBadParameterErr;
   View* view = nullptr;
   if (const AIErr error = viewOf(handle, &view)) return error;
-  const AIRealRect bounds = boundsOf(*view);
-  artworkPoint->h = static_cast<AIReal>(bounds.left + viewPoint->h / view->zoom);
-  artworkPoint->v = static_cast<AIReal>(bounds.top - viewPoint->v / view->zoom);
+  *artworkPoint = viewToArtwork(*view, *viewPoint);
   return kNoErr;
 }
 

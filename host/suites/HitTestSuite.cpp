@@ -1,8 +1,9 @@
-// Hit tests. Every hit is a record the caller releases. What lies under the point is
-// found by the document's hit test once the host has one; until then nothing is hit.
+// Hit tests. Every hit is a record the caller releases; released records are reused, so a
+// hover test on every mouse movement allocates nothing once the first has been made.
 #include <cmath>
 
 #include "model/Geometry.h"
+#include "model/HitTest.h"
 #include "model/Shell.h"
 #include "suites/SuiteSupport.h"
 #include "suites/SuiteTables.h"
@@ -11,13 +12,17 @@ namespace host {
 
 namespace {
 
+// The request code chooses nothing here: every request finds outlines and insides alike.
 AIErr HitTestEx(AIArtHandle art, const AIRealPoint* point, int32_t /*request*/, AIReal tolerance,
                 AIHitRef* hit) {
   if (!point || !hit || !isFinite(*point) || !std::isfinite(tolerance) || tolerance < 0)
     return kBadParameterErr;
   if (!model().front()) return kNoDocumentErr;
   if (art && !model().isValidArt(fromHandle(art))) return kStaleHandleErr;
-  const Ref made = shell().handles.hits.insert(AIToolHitData{0, nullptr, 0, *point});
+  const Hit found = hitTest(model(), *point, tolerance, fromHandle(art));
+  const AIToolHitData data{toBoolean(!found.art.isNull()), toHandle<AIArtHandle>(found.art),
+                           static_cast<int32_t>(found.part), *point};
+  const Ref made = shell().handles.hits.insert(data);
   if (made.isNull()) return kTooManyErr;
   *hit = toHandle<AIHitRef>(made);
   return kNoErr;

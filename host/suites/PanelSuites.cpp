@@ -1,7 +1,10 @@
-// Floating panels that show a toolkit view the plug-in fills, and their flyout menus.
+// Floating panels and their flyout menus. A panel is a toolkit window, so its fields take
+// the focus and Tab moves through them as in any window; the plug-in fills its content
+// view. The panel is shown while the window is visible.
 #include <cmath>
 
 #include "kit/View.h"
+#include "kit/Window.h"
 #include "model/Shell.h"
 #include "suites/SuiteSupport.h"
 #include "suites/SuiteTables.h"
@@ -22,6 +25,10 @@ bool isSize(const AISize& size) {
 
 // An icon is a small PNG image; a bigger one is refused rather than copied.
 constexpr size_t kMaxIconBytes = 1u << 20;
+
+// Where panels float on the screen.
+constexpr double kPanelLeft = 1100;
+constexpr double kPanelBottom = 500;
 
 bool copyIcon(const uint8_t* bytes, size_t size, std::vector<uint8_t>* icon) {
   if ((!bytes && size > 0) || size > kMaxIconBytes) return false;
@@ -47,7 +54,9 @@ AIErr Create(SPPluginRef plugin, AIUnicodeStringRef id, AIUnicodeStringRef title
   made.resizable = resizable != 0;
   made.flyout = fromHandle(menu);
   made.userData = userData;
-  made.view = std::make_shared<kit::View>(kit::makeRect(0, 0, minimumSize->width, minimumSize->height));
+  made.window = std::make_shared<kit::Window>(
+      kit::makeRect(kPanelLeft, kPanelBottom, minimumSize->width, minimumSize->height), *titleText);
+  made.window->setIdentifier(*idText);
   const Ref ref = ui().panels.insert(std::move(made));
   if (ref.isNull()) return kTooManyErr;
   *panel = toHandle<AIPanelRef>(ref);
@@ -63,14 +72,15 @@ AIErr Destroy(AIPanelRef panel) {
 AIErr Show(AIPanelRef panel, AIBoolean show) {
   Panel* record = panelOf(panel);
   if (!record) return kBadParameterErr;
-  record->shown = show != 0;
+  if (show && !record->isShown()) record->window->makeKeyAndOrderFront();
+  if (!show && record->isShown()) record->window->orderOut();
   return kNoErr;
 }
 
 AIErr IsShown(AIPanelRef panel, AIBoolean* shown) {
   const Panel* record = panelOf(panel);
   if (!record || !shown) return kBadParameterErr;
-  *shown = toBoolean(record->shown);
+  *shown = toBoolean(record->isShown());
   return kNoErr;
 }
 
@@ -84,7 +94,7 @@ AIErr GetUserData(AIPanelRef panel, void** userData) {
 AIErr GetPlatformWindow(AIPanelRef panel, void** view) {
   const Panel* record = panelOf(panel);
   if (!record || !view) return kBadParameterErr;
-  *view = record->view.get();
+  *view = record->view();
   return kNoErr;
 }
 
@@ -99,7 +109,8 @@ AIErr SetSize(AIPanelRef panel, const AISize* size) {
   Panel* record = panelOf(panel);
   if (!record || !size || !isSize(*size)) return kBadParameterErr;
   record->size = *size;
-  record->view->setFrameSize(kit::Size{size->width, size->height});
+  const kit::Rect frame = record->window->frame();
+  record->window->setFrame(kit::Rect{frame.origin, kit::Size{size->width, size->height}}, false);
   return kNoErr;
 }
 

@@ -1,5 +1,7 @@
-// Tools of the toolbox: the host's own ("Adobe Select Tool", ...) and those plug-ins add.
-// A tool's number is its place in the toolbox.
+// Tools of the toolbox: the host's own ("Adobe Select Tool", ...), the companions' and those
+// plug-ins add. A tool's number is its place in the toolbox. Selecting a tool takes effect
+// at once; the tools that lose and gain the selection are told as soon as the plug-in's
+// current message or action returns to the host.
 #include "model/Shell.h"
 #include "suites/SuiteSupport.h"
 #include "suites/SuiteTables.h"
@@ -24,14 +26,17 @@ AIErr AddTool(SPPluginRef plugin, const char* name, const AIAddToolData* data, i
   if (!title || !tooltip || !ui().toolNamed(name).isNull()) return kBadParameterErr;
   Tool made;
   made.plugin = fromHandle(plugin);
+  made.owner = ToolOwner::Plugin;
   made.name = name;
   made.title = *title;
   made.tooltip = *tooltip;
   made.options = options;
-  const Ref ref = ui().tools.insert(std::move(made));
-  if (ref.isNull()) return kTooManyErr;
-  ui().toolOrder.push_back(ref);
-  *tool = toHandle<AIToolHandle>(ref);
+  made.normalIcon = data->normalIconResID;
+  made.darkIcon = data->darkIconResID;
+  Ref added;
+  if (const AIErr error = ui().addTool(std::move(made), data->sameGroupAs, data->sameToolsetAs, &added))
+    return error;
+  *tool = toHandle<AIToolHandle>(added);
   return kNoErr;
 }
 
@@ -70,7 +75,7 @@ AIErr SetToolInfoVars(AIToolHandle tool, const int32_t* infoVars) {
 
 AIErr SetSelectedTool(AIToolHandle tool) {
   if (!toolOf(tool)) return kBadParameterErr;
-  ui().selectedTool = fromHandle(tool);
+  ui().selectTool(fromHandle(tool));
   return kNoErr;
 }
 
@@ -78,7 +83,7 @@ AIErr SetSelectedToolByName(const char* name) {
   if (!name) return kBadParameterErr;
   const Ref tool = ui().toolNamed(name);
   if (tool.isNull()) return kNotFoundErr;
-  ui().selectedTool = tool;
+  ui().selectTool(tool);
   return kNoErr;
 }
 

@@ -1,0 +1,40 @@
+// The host's menus as people see them: the host's groups, their items in the order they
+// were added, sub-menus opening under the items that hold them. Before a menu is shown
+// the items that asked for it are updated by their plug-ins.
+#ifndef GUIDES_HOST_APP_MENUS_H
+#define GUIDES_HOST_APP_MENUS_H
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/Ref.h"
+
+namespace host {
+
+class EventLoop;
+
+// Sends "AI Update" to every item of a running plug-in that asked for updates.
+void updateMenus(EventLoop& events);
+
+// The items of a group, in the order they were added.
+std::vector<Ref> menuItemsOf(std::string_view group);
+
+// The item a path of texts names: a host group, then the texts of the items leading to it
+// ("Tool Palettes/Ralto-Outils/Masquer Ralto-Guides"). Null with the reason when none does.
+Ref menuItemAt(std::string_view path, std::string* problem);
+
+// "AI Go" to the item's plug-in; nothing for items the host or a companion made.
+void chooseMenuItem(EventLoop& events, Ref item);
+
+// The menus, one line per group and item, indented by depth:
+//   About
+//     À propos des Ralto-Outils… >
+//       Ralto-Guides…
+// " >" marks an item that opens a sub-menu (" > NAME" when the group is named otherwise),
+// " (disabled)" and " (checked)" follow.
+std::vector<std::string> menuLines();
+
+}  // namespace host
+
+#endif
