@@ -18,7 +18,8 @@ namespace host {
 std::string documentJson(const Model& model);
 
 // Artboards as white rectangles with a thin grey border, visible art as black outlines,
-// guides as thin cyan lines on top; y flipped so that the page reads the right way up.
+// guides as thin cyan lines on top, then the annotators' overlay of the last frame and the
+// cursor at the last cursor position; y flipped so that the page reads the right way up.
 std::string documentSvg(const Model& model);
 
 }  // namespace host

@@ -75,6 +75,22 @@ void appendNamedViews(std::vector<std::string>& lines, const kit::View& view) {
   for (const kit::View* child : view.subviews()) appendNamedViews(lines, *child);
 }
 
+void appendFlyout(std::vector<std::string>& lines, const Panel& panel) {
+  const FlyoutMenu* menu = shell().ui.flyoutMenus.find(panel.flyout);
+  if (!menu) return;
+  for (const FlyoutItem& item : menu->items) {
+    std::string line = "  flyout " + std::to_string(item.id);
+    if (item.separator) {
+      lines.push_back(line + " separator");
+      continue;
+    }
+    line += " " + jsonQuoted(item.text);
+    if (!item.enabled) line += " disabled";
+    if (item.mark == kAIPanelFlyoutMenuItemMark_CHECK) line += " checked";
+    lines.push_back(std::move(line));
+  }
+}
+
 }  // namespace
 
 std::vector<std::string> panelLines() {
@@ -86,6 +102,7 @@ std::vector<std::string> panelLines() {
     lines.push_back("panel " + jsonQuoted(panel.title) + " id " + jsonQuoted(panel.id) + " size " +
                     numberText(panel.size.width) + " " + numberText(panel.size.height) +
                     (panel.isShown() ? " shown" : " hidden"));
+    appendFlyout(lines, panel);
     if (panel.view()) appendNamedViews(lines, *panel.view());
   }
   const kit::Application& application = kit::Application::shared();

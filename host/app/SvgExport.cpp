@@ -2,8 +2,11 @@
 #include <vector>
 
 #include "app/Exports.h"
+#include "kit/Cursor.h"
 #include "model/ArtWalk.h"
 #include "model/NumberText.h"
+#include "model/Shell.h"
+#include "model/ViewGeometry.h"
 
 namespace host {
 
@@ -92,6 +95,72 @@ struct Extent {
   }
 };
 
+// Overlay texts are drawn at this many view pixels high.
+constexpr double kOverlayFontPixels = 12;
+
+std::string colorText(AIRGBColor c) {
+  return "rgb(" + std::to_string(c.red / 257) + "," + std::to_string(c.green / 257) + "," +
+         std::to_string(c.blue / 257) + ")";
+}
+
+void appendViewPoint(std::string& out, const View& view, AIPoint p, const char* x, const char* y) {
+  const AIRealPoint at = viewToArtwork(view, p);
+  out += std::string(" ") + x + "=\"" + numberText(at.h) + "\" " + y + "=\"" + numberText(flipped(at.v)) + "\"";
+}
+
+// What the annotators drew in the last frame, at its place over the artwork.
+std::string overlaySvg(const View& view) {
+  std::string out = "<g id=\"overlay\">\n";
+  for (const OverlayItem& item : shell().ui.annotations.overlay()) {
+    if (item.kind == OverlayItem::Kind::Text) {
+      out += "<text";
+      appendViewPoint(out, view, item.start, "x", "y");
+      out += " font-size=\"" + numberText(kOverlayFontPixels / view.zoom) + "\" fill=\"" +
+             colorText(item.color) + "\">" + escaped(item.text) + "</text>\n";
+    } else {
+      out += "<line";
+      appendViewPoint(out, view, item.start, "x1", "y1");
+      appendViewPoint(out, view, item.end, "x2", "y2");
+      out += " stroke=\"" + colorText(item.color) + "\" stroke-width=\"" +
+             numberText(item.lineWidth / view.zoom) + "\"";
+      if (item.dashed) out += " stroke-dasharray=\"" + numberText(3 / view.zoom) + "\"";
+      out += "/>\n";
+    }
+  }
+  return out + "</g>\n";
+}
+
+// The cursor at the last cursor position, its hot spot on the point, one image pixel a
+// view pixel; a built-in cursor is drawn as a plain arrow.
+std::string cursorSvg(const View& view) {
+  const AIRealPoint at = shell().ui.cursorPosition;
+  const kit::Cursor* cursor = kit::Cursor::currentCursor();
+  const double pixel = 1 / view.zoom;
+  std::string out = "<g id=\"cursor\">\n";
+  if (!cursor || !cursor->name().empty()) {
+    const auto point = [&](double dx, double dy) {
+      return numberText(at.h + dx * pixel) + "," + numberText(flipped(at.v) + dy * pixel);
+    };
+    out += "<polygon points=\"" + point(0, 0) + " " + point(0, 16) + " " + point(4, 12) + " " +
+           point(10, 12) + "\" fill=\"black\" stroke=\"white\" stroke-width=\"" + numberText(pixel) +
+           "\"><title>" + (cursor ? cursor->name() : std::string("arrow")) + "</title></polygon>\n";
+    return out + "</g>\n";
+  }
+  const kit::Image& image = cursor->image();
+  const kit::Point hot = cursor->hotSpot();
+  for (int row = 0; row < image.pixelsHigh(); ++row) {
+    for (int x = 0; x < image.pixelsWide(); ++x) {
+      const kit::Pixel p = image.pixelAt(x, image.pixelsHigh() - 1 - row);
+      if (p.a == 0) continue;
+      out += "<rect x=\"" + numberText(at.h + (x - hot.x) * pixel) + "\" y=\"" +
+             numberText(flipped(at.v) + (row - hot.y) * pixel) + "\" width=\"" + numberText(pixel) +
+             "\" height=\"" + numberText(pixel) + "\" fill=\"rgb(" + std::to_string(p.r) + "," +
+             std::to_string(p.g) + "," + std::to_string(p.b) + ")\"/>\n";
+    }
+  }
+  return out + "</g>\n";
+}
+
 }  // namespace
 
 std::string documentSvg(const Model& model) {
@@ -143,7 +212,10 @@ std::string documentSvg(const Model& model) {
   out += "<g id=\"guides\" fill=\"none\" stroke=\"#00bfff\" stroke-width=\"0.5\">\n";
   for (auto guide = guides.rbegin(); guide != guides.rend(); ++guide)
     out += "<path d=\"" + pathData(**guide) + "\"/>\n";
-  out += "</g>\n</svg>\n";
+  out += "</g>\n";
+  out += overlaySvg(document.views.front());
+  out += cursorSvg(document.views.front());
+  out += "</svg>\n";
   return out;
 }
 
