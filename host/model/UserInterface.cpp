@@ -156,9 +156,14 @@ void UserInterface::forgetPlugin(Ref plugin) {
     tools.erase(tool);
     return true;
   });
-  // The tool of a plug-in that has gone is told nothing more.
+  // The tools of a plug-in that has gone are told nothing more; a change still matters
+  // while a plug-in tool at either end can be told.
+  const auto tellable = [&](Ref tool) {
+    const Tool* record = tools.find(tool);
+    return record && record->owner == ToolOwner::Plugin;
+  };
   std::erase_if(toolChanges_, [&](const ToolChange& change) {
-    return !tools.isLive(change.from) && !tools.isLive(change.to);
+    return !tellable(change.from) && !tellable(change.to);
   });
   if (!tools.isLive(selectedTool)) selectedTool = toolOrder.front();
 

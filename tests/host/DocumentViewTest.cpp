@@ -1,0 +1,94 @@
+// Views of the front document: the zoom, the artwork rectangle shown (1000 x 800 pixels
+// around the view's centre) and the conversions between view and artwork points.
+#include <limits>
+
+#include "AIDocumentView.h"
+#include "HostFixture.h"
+
+class DocumentViewTest : public HostTest {
+ protected:
+  const AIDocumentViewSuite* views =
+      testhost::suite<AIDocumentViewSuite>(kAIDocumentViewSuite, kAIDocumentViewSuiteVersion);
+
+  AIDocumentViewHandle firstView() {
+    AIDocumentViewHandle view = nullptr;
+    EXPECT_EQ(views->GetNthDocumentView(0, &view), kNoErr);
+    return view;
+  }
+  AIRealRect bounds(AIDocumentViewHandle view) {
+    AIRealRect rect{};
+    EXPECT_EQ(views->GetDocumentViewBounds(view, &rect), kNoErr);
+    return rect;
+  }
+};
+
+TEST_F(DocumentViewTest, TheBoundsAreTheWindowAroundTheCentreAtTheZoom) {
+  AIDocumentViewHandle view = firstView();
+  // The A4 page's centre is (297.5, 421).
+  const AIRealRect atOne = bounds(view);
+  EXPECT_EQ(atOne.left, -202.5f);
+  EXPECT_EQ(atOne.right, 797.5f);
+  EXPECT_EQ(atOne.top, 821.0f);
+  EXPECT_EQ(atOne.bottom, 21.0f);
+  ASSERT_EQ(views->SetDocumentViewZoom(view, 4), kNoErr);
+  AIReal zoom = 0;
+  EXPECT_EQ(views->GetDocumentViewZoom(view, &zoom), kNoErr);
+  EXPECT_EQ(zoom, 4.0f);
+  const AIRealRect atFour = bounds(nullptr);  // no view: the current one
+  EXPECT_EQ(atFour.left, 172.5f);
+  EXPECT_EQ(atFour.right, 422.5f);
+  EXPECT_EQ(atFour.top, 521.0f);
+  EXPECT_EQ(atFour.bottom, 321.0f);
+}
+
+TEST_F(DocumentViewTest, ZoomsOutsideTheRangeAreRefusedAndChangeNothing) {
+  AIDocumentViewHandle view = firstView();
+  for (AIReal refused : {0.0f, -1.0f, 1.0f / 128, 65.0f, std::numeric_limits<float>::infinity(),
+                         std::numeric_limits<float>::quiet_NaN()})
+    EXPECT_EQ(views->SetDocumentViewZoom(view, refused), kBadParameterErr) << refused;
+  AIReal zoom = 0;
+  EXPECT_EQ(views->GetDocumentViewZoom(view, &zoom), kNoErr);
+  EXPECT_EQ(zoom, 1.0f);
+  EXPECT_EQ(views->SetDocumentViewZoom(view, 1.0f / 64), kNoErr);
+  EXPECT_EQ(views->SetDocumentViewZoom(view, 64), kNoErr);
+}
+
+TEST_F(DocumentViewTest, ViewPointsGrowDownwardsAndConvertBothWays) {
+  AIDocumentViewHandle view = firstView();
+  ASSERT_EQ(views->SetDocumentViewZoom(view, 2), kNoErr);
+  const AIRealPoint artwork{300, 400};
+  AIPoint pixel{};
+  ASSERT_EQ(views->ArtworkPointToViewPoint(view, &artwork, &pixel), kNoErr);
+  EXPECT_EQ(pixel.h, 505);
+  EXPECT_EQ(pixel.v, 442);
+  const AIRealPoint higher{300, 410};
+  AIPoint above{};
+  ASSERT_EQ(views->ArtworkPointToViewPoint(view, &higher, &above), kNoErr);
+  EXPECT_EQ(above.v, 422);  // 10 points up is 20 pixels up
+  AIRealPoint back{};
+  ASSERT_EQ(views->ViewPointToArtworkPoint(view, &pixel, &back), kNoErr);
+  EXPECT_EQ(back.h, 300.0f);
+  EXPECT_EQ(back.v, 400.0f);
+  const AIPoint corner{0, 0};
+  ASSERT_EQ(views->ViewPointToArtworkPoint(nullptr, &corner, &back), kNoErr);
+  EXPECT_EQ(back.h, 47.5f);
+  EXPECT_EQ(back.v, 621.0f);
+}
+
+TEST_F(DocumentViewTest, AViewOfAnotherDocumentIsStaleAndOutOfRangeViewsAreRefused) {
+  AIDocumentViewHandle view = firstView();
+  int32_t count = 0;
+  EXPECT_EQ(views->CountDocumentViews(&count), kNoErr);
+  EXPECT_EQ(count, 1);
+  AIDocumentViewHandle none = nullptr;
+  EXPECT_EQ(views->GetNthDocumentView(1, &none), kBadParameterErr);
+  EXPECT_EQ(views->GetNthDocumentView(-1, &none), kBadParameterErr);
+  testhost::newDocument(100, 100);
+  AIReal zoom = 0;
+  EXPECT_EQ(views->GetDocumentViewZoom(view, &zoom), kStaleHandleErr);
+  EXPECT_EQ(views->SetDocumentViewZoom(view, 2), kStaleHandleErr);
+  testhost::bringDocumentToFront(0);
+  EXPECT_EQ(views->GetDocumentViewZoom(view, &zoom), kNoErr);
+  testhost::reset();
+  EXPECT_EQ(views->GetDocumentViewZoom(nullptr, &zoom), kNoDocumentErr);
+}

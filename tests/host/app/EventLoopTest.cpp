@@ -1,0 +1,123 @@
+// The event loop as a session drives it: the session is the toolkit's event source, so a
+// modal dialog takes the lines that follow; whatever ends the script ends the dialog too.
+// Posted keys and tool changes are served after each event, within bounds; menus are found
+// by their path of texts; controls by outlet name.
+#include "AIMenu.h"
+#include "AppFixture.h"
+#include "app/Application.h"
+#include "app/Menus.h"
+#include "app/Session.h"
+#include "kit/Application.h"
+#include "kit/EventQueue.h"
+
+namespace {
+
+class EventLoopTest : public AppTest {
+ protected:
+  void TearDown() override {
+    kit::EventQueue::shared().clear();
+    AppTest::TearDown();
+  }
+  // Runs a script against the application: true when it ran to its end.
+  bool run(host::Application& application, const std::string& script) {
+    host::Session session(application, out, sessionErrors);
+    std::istringstream in(script);
+    return session.run(in);
+  }
+  std::vector<std::string> menuPathProblems(const std::vector<std::string>& paths) {
+    std::vector<std::string> problems;
+    for (const std::string& path : paths) {
+      std::string problem;
+      EXPECT_TRUE(host::menuItemAt(path, &problem).isNull()) << path;
+      problems.push_back(problem);
+    }
+    return problems;
+  }
+
+  std::ostringstream out;
+  std::ostringstream sessionErrors;
+};
+
+TEST_F(EventLoopTest, AFailingLineInsideADialogEndsTheDialogAndTheSession) {
+  host::Application application({INTERFACE_RECORDER_MODULE});
+  application.start();
+  EXPECT_FALSE(run(application, "ui click dialogue\nui type nom Paul\nrect 1 2 3\nprint panel\n"));
+  EXPECT_EQ(sessionErrors.str(), "line 3: usage: rect L T R B [NAME]\n");
+  EXPECT_EQ(out.str(), "");  // nothing after the failing line ran
+  EXPECT_EQ(kit::Application::shared().modalWindow(), nullptr);
+  EXPECT_EQ(kit::Application::shared().eventSource(), nullptr);  // the session's own is gone
+  application.shutdown();
+}
+
+TEST_F(EventLoopTest, QuitInsideADialogEndsBothAndADryScriptEndsADialogQuietly) {
+  host::Application application({INTERFACE_RECORDER_MODULE});
+  application.start();
+  EXPECT_TRUE(run(application, "ui click dialogue\nquit\nprint panel\n"));
+  EXPECT_EQ(out.str(), "");
+  EXPECT_TRUE(run(application, "ui click dialogue\n"));
+  EXPECT_EQ(kit::Application::shared().modalWindow(), nullptr);
+  // Within a dialog the document takes no events; restarting would unload the dialog's code.
+  EXPECT_TRUE(run(application, "document new 100 100\nui click dialogue\nclick 1 1\nrestart\nui click fermer\n"));
+  EXPECT_EQ(out.str(), "click refused: a dialog is running modally\nrestart refused: a dialog is running modally\n");
+  EXPECT_TRUE(logged("restart refused: a dialog is running modally"));
+  application.shutdown();
+}
+
+TEST_F(EventLoopTest, ControlsAreNamedAndModifiersSpelledOrTheLineFails) {
+  host::Application application({INTERFACE_RECORDER_MODULE});
+  application.start();
+  const std::pair<const char*, const char*> cases[] = {
+      {"ui click personne", "line 1: ui click: no control named 'personne'\n"},
+      {"ui type bouton 3", "line 1: ui type: 'bouton' is not a text field\n"},
+      {"ui choose bouton 0", "line 1: ui choose: 'bouton' is not a popup or a combo box\n"},
+      {"ui choose bouton -1", "line 1: ui choose: '-1' is not an index (0, 1, 2, ...)\n"},
+      {"ui click bouton ctrl", "line 1: ui click: 'ctrl' is not a modifier (alt, shift)\n"},
+      {"flyout 2", "line 1: flyout: the flyout menu has no item 2\n"},
+      {"flyout un", "line 1: flyout: 'un' is not an item id\n"},
+      {"tool Outil Fantôme", "line 1: tool: no tool named 'Outil Fantôme'\n"},
+      {"key escape", "line 1: key: unknown key 'escape' (return)\n"},
+      {"theme gris", "line 1: theme: unknown theme 'gris' (dark, light)\n"},
+      {"move 1 1", "line 1: move: no document is open\n"},
+  };
+  for (const auto& [line, message] : cases) {
+    sessionErrors.str("");
+    EXPECT_FALSE(run(application, line)) << line;
+    EXPECT_EQ(sessionErrors.str(), message);
+  }
+  application.shutdown();
+}
+
+TEST_F(EventLoopTest, PostedKeysAreServedWithinBoundsAndDroppedWithoutAPluginTool) {
+  host::Application application({});
+  application.start();
+  kit::EventQueue& queue = kit::EventQueue::shared();
+  for (int i = 0; i < 10; ++i) queue.post(kit::KeyEvent{63, true, 1});
+  EXPECT_TRUE(run(application, "document new 100 100\n"));
+  EXPECT_TRUE(queue.empty());  // the host's own tool tracks nothing: the keys are dropped
+  EXPECT_TRUE(errors.str().empty());
+
+  for (int i = 0; i < 1000; ++i) queue.post(kit::KeyEvent{63, true, 1});
+  EXPECT_TRUE(run(application, "zoom 2\n"));
+  EXPECT_TRUE(queue.empty());
+  EXPECT_NE(errors.str().find("posted key(s) dropped"), std::string::npos);
+}
+
+TEST_F(EventLoopTest, MenuPathsNameAHostMenuThenItemTexts) {
+  host::UserInterface& ui = host::shell().ui;
+  ASSERT_TRUE(ui.addCompanionMenuGroup("Ralto-Outils"));
+  ui.menuItems.insert(host::MenuItem{host::Ref{}, "Masquer", "Ralto-Outils", "Masquer Ralto-Guides"});
+  std::string problem;
+  const host::Ref item = host::menuItemAt("Tool Palettes/Ralto-Outils/Masquer Ralto-Guides", &problem);
+  ASSERT_FALSE(item.isNull()) << problem;
+  EXPECT_EQ(ui.menuItems.find(item)->key, "Masquer");
+  EXPECT_EQ(menuPathProblems({"Fichier/Ouvrir", "Tool Palettes", "Tool Palettes/Ralto-Outils",
+                              "Tool Palettes/Ralto-Outils/Masquer Ralto-Guides/Plus", "Tool Palettes/Autre",
+                              "Ralto-Outils/Masquer Ralto-Guides"}),
+            (std::vector<std::string>{"no menu named 'Fichier'", "'Tool Palettes' is a menu, not an item",
+                                      "'Ralto-Outils' opens a sub-menu", "'Masquer Ralto-Guides' opens no sub-menu",
+                                      "no item 'Autre' in 'Tool Palettes'", "no menu named 'Ralto-Outils'"}));
+  EXPECT_EQ(host::menuLines(),
+            (std::vector<std::string>{"About", "Tool Palettes", "  Ralto-Outils >", "    Masquer Ralto-Guides"}));
+}
+
+}  // namespace
