@@ -1,0 +1,392 @@
+// The panel's controller loaded from the real layout file: what the panel shows once
+// loaded, its buttons, its help pages and the dialogs' fixed texts. The preferences and
+// the flyout menu are the simulated host's.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <unistd.h>
+
+#include "ClassesVues.h"
+#include "GuideSet.h"
+#include "GuidesDialogue.h"
+#include "GuidesOutil.h"
+#include "GuidesSuites.h"
+#include "GuidesTraces.h"
+#include "IAIUnicodeString.h"
+#include "Panneau.h"
+#include "PanneauGlobals.h"
+#include "TestHost.h"
+#include "TextesAide.h"
+#include "Theme.h"
+#include "kit/Kit.h"
+#include "model/Shell.h"
+
+namespace {
+
+const double kMillimetre = PointsParUnite(kUniteMillimetres);
+
+class ControleurPanneau : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testhost::reset();
+    host::resetShell();
+    sAIPreference = testhost::suite<AIPreferenceSuite>(kAIPreferenceSuite, kAIPreferenceSuiteVersion);
+    sAIPanelFlyoutMenu =
+        testhost::suite<AIPanelFlyoutMenuSuite>(kAIPanelFlyoutMenuSuite, kAIPanelFlyoutMenuSuiteVersion);
+    sAIUnicodeString = testhost::suite<AIUnicodeStringSuite>(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
+    ASSERT_TRUE(sAIPreference && sAIPanelFlyoutMenu && sAIUnicodeString);
+    kit::EventQueue::shared().clear();
+    kit::Workspace::sharedWorkspace().clearOpenedURLs();
+    TousLesPlans = false;
+    ReperesVerrouilles = true;
+    DoitEffacer = DoitRedessiner = false;
+    NumeroDuPlan = 0;
+  }
+
+  void TearDown() override {
+    controleur_.reset();
+    LibereListesDeGuides();
+    MenuLocal = nullptr;
+    sAIPreference = nullptr;
+    sAIPanelFlyoutMenu = nullptr;
+    sAIUnicodeString = nullptr;
+    host::resetShell();
+    testhost::reset();
+  }
+
+  GuidesDialogue& Charge() {
+    controleur_ = std::make_unique<GuidesDialogue>(
+        kit::Bundle::bundleContainingAddress(reinterpret_cast<const void*>(&DeclarerClassesVues)));
+    EXPECT_NO_THROW(controleur_->view());
+    return *controleur_;
+  }
+
+  static void MetPref(const char* cle, int32_t valeur) { sAIPreference->PutIntegerPreference("RaltoGuides", cle, valeur); }
+  static void MetPref(const char* cle, const char* valeur) {
+    sAIPreference->PutStringPreference("RaltoGuides", cle, valeur);
+  }
+
+  // The events the panel posted to ask the tool for a redraw.
+  static size_t Redessins() {
+    size_t nombre = 0;
+    while (auto evenement = kit::EventQueue::shared().next())
+      if (*evenement == kit::KeyEvent{63, true, 1}) ++nombre;
+    return nombre;
+  }
+
+  std::unique_ptr<GuidesDialogue> controleur_;
+};
+
+TEST_F(ControleurPanneau, LoadingShowsTheDefaultSetWithTheMarginsLocked) {
+  GuidesDialogue& c = Charge();
+  EXPECT_EQ(c.PANzoneMargeHaut->stringValue(), "3 mm");
+  EXPECT_EQ(c.PANzoneMargeBas->stringValue(), "3 mm");
+  EXPECT_EQ(c.PANzoneMargeGauche->stringValue(), "3 mm");
+  EXPECT_EQ(c.PANzoneMargeDroite->stringValue(), "3 mm");
+  EXPECT_EQ(c.PANzoneNbrColonnes->stringValue(), "2");
+  EXPECT_EQ(c.PANzoneNbrLignes->stringValue(), "2");
+  EXPECT_EQ(c.PANzoneLargeurColonne->stringValue(), "");
+  EXPECT_EQ(c.PANzoneHauteurLigne->stringValue(), "");
+  EXPECT_EQ(c.PANzoneGouttiereColonne->stringValue(), "2 mm");
+  EXPECT_EQ(c.PANzoneGouttiereLigne->stringValue(), "2 mm");
+
+  // Held in points, as every length of the set.
+  EXPECT_EQ(MargeHaut, 3 * kMillimetre);
+  EXPECT_EQ(MargeDroite, 3 * kMillimetre);
+  EXPECT_EQ(GouttiereColonnes, 2 * kMillimetre);
+  EXPECT_EQ(GouttiereLignes, 2 * kMillimetre);
+  EXPECT_EQ(LargeurDeColonnes, 0.0);
+  EXPECT_EQ(HauteurDeLignes, 0.0);
+  EXPECT_EQ(NombreDeColonnes, 2);
+  EXPECT_EQ(NombreDeLignes, 2);
+  EXPECT_TRUE(SetEnCours);
+  EXPECT_EQ(UniteDuSet, kUniteMillimetres);
+  EXPECT_EQ(VirguleOuPoint, ',');
+
+  EXPECT_TRUE(CadenasMarges);
+  EXPECT_EQ(c.PANcadenas->state(), kit::ControlStateOff);
+  EXPECT_EQ(c.PANcadenasSombre->state(), kit::ControlStateOff);
+  kit::Control* const suiveurs[] = {c.PANzoneMargeBas, c.PANzoneMargeGauche, c.PANzoneMargeDroite,
+                                    c.PANstepPlusMargeBas, c.PANstepMoinsMargeDroite};
+  for (kit::Control* suiveur : suiveurs) EXPECT_FALSE(suiveur->isEnabled()) << suiveur->identifier();
+  EXPECT_GE(c.PANmargeBasNSView->displayCount(), 1);
+
+  // The veil lies over the panel until the tool is selected; the naming state is off.
+  EXPECT_EQ(c.BoutonReveilGuidesNSView->frame(), kit::makeRect(0, 166, 480, 158));
+  EXPECT_TRUE(c.PANokSetBT->isHidden());
+  EXPECT_TRUE(c.PANannulerSetBT->isHidden());
+  EXPECT_EQ(c.PANpopupUniteDuSet->indexOfSelectedItem(), 4);
+}
+
+TEST_F(ControleurPanneau, EveryOutletReachesItsGlobalUntilTheControllerGoes) {
+  GuidesDialogue& c = Charge();
+  EXPECT_EQ(GzoneMargeHaut, c.PANzoneMargeHaut);
+  EXPECT_EQ(GzoneNbrLignes, c.PANzoneNbrLignes);
+  EXPECT_EQ(GzoneGouttiereLigne, c.PANzoneGouttiereLigne);
+  EXPECT_EQ(GstepPlusMargeHaut, c.PANstepPlusMargeHaut);
+  EXPECT_EQ(GstepMoinsGouttiereLigne, c.PANstepMoinsGouttiereLigne);
+  EXPECT_EQ(Gcadenas, c.PANcadenas);
+  EXPECT_EQ(GcadenasSombre, c.PANcadenasSombre);
+  EXPECT_EQ(GeffacerBT, c.PANeffacerBT);
+  EXPECT_EQ(GeffacerBTSombre, c.PANeffacerSombreBT);
+  EXPECT_EQ(GpanPopupPlansDeTravail, c.PANpopupPlansDeTravail);
+  EXPECT_EQ(GpopupSets, c.PANpopupSets);
+  EXPECT_EQ(GpopupUniteDuSet, c.PANpopupUniteDuSet);
+  EXPECT_EQ(GnomSet, c.PANnomSet);
+  EXPECT_EQ(GraltoBT, c.PANraltoBT);
+  EXPECT_EQ(GurlBT, c.PANurlBT);
+  EXPECT_EQ(GnumeroPage, c.PANnumeroPage);
+  EXPECT_EQ(GbidonAcquisitionGuides, c.BidonAcquisitionGuidesBT);
+  EXPECT_EQ(GbidonActiveOutilGuides, c.BidonActiveOutilGuides);
+  EXPECT_EQ(GboutonReveilGuidesNSView, c.BoutonReveilGuidesNSView);
+  EXPECT_EQ(GmargeHautNSView, c.PANmargeHautNSView);
+  EXPECT_EQ(GgouttiereLignesNSView, c.PANgouttiereLignesNSView);
+  EXPECT_EQ(GdialogueABO, c.ABOdialogue);
+  EXPECT_EQ(GdialoguePRE, c.PREdialogue);
+  EXPECT_EQ(GdialogueSUP, c.SUPdialogue);
+  // The guide lists exist before the first click.
+  EXPECT_NE(PtrPremierColonneLiee, nullptr);
+  EXPECT_NE(PtrPremierLigneLiee, nullptr);
+
+  controleur_.reset();
+  EXPECT_EQ(GzoneMargeHaut, nullptr);
+  EXPECT_EQ(GstepMoinsGouttiereLigne, nullptr);
+  EXPECT_EQ(GboutonReveilGuidesNSView, nullptr);
+  EXPECT_EQ(GdialoguePRE, nullptr);
+  EXPECT_EQ(GgouttiereLignesNSView, nullptr);
+}
+
+TEST_F(ControleurPanneau, TooltipsAndColoursFollowTheOptionsAndTheTheme) {
+  RougeFondTheme = 0.25f, VertFondTheme = 0.5f, BleuFondTheme = 0.75f, AlphaFondTheme = 1.0f;
+  RougeTexteTheme = 0.9f, VertTexteTheme = 0.8f, BleuTexteTheme = 0.7f, AlphaTexteTheme = 1.0f;
+  GuidesDialogue& c = Charge();
+  const std::pair<kit::View*, const char*> bulles[] = {
+      {c.PANmargeHautNSView, "Marge du haut."},
+      {c.PANzoneMargeHaut, "Marge du haut."},
+      {c.PANmargeBasNSView, "Marge du bas."},
+      {c.PANzoneMargeGauche, "Marge de gauche."},
+      {c.PANmargeDroiteNSView, "Marge de droite."},
+      {c.PANzoneNbrColonnes, "Nombre de colonnes."},
+      {c.PANnombreLignesNSView, "Nombre de lignes."},
+      {c.PANzoneLargeurColonne, "Largeur des colonnes."},
+      {c.PANhauteurLignesNSView, "Hauteur des lignes."},
+      {c.PANzoneGouttiereColonne, "Gouttière entre les colonnes."},
+      {c.PANgouttiereLignesNSView, "Gouttière entre les lignes."},
+      {c.PANcadenas, "Marges toutes égales ou différentes."},
+      {c.PANcadenasSombre, "Marges toutes égales ou différentes."},
+      {c.PANnomSet, "Nom du nouveau set."},
+      {c.PANannulerSetBT, "Le nouveau set ne sera pas créé."},
+      {c.PANokSetBT, "Le nouveau set va être créé."},
+      {c.PANpopupPlansDeTravail, "Choix du plan de travail."},
+      {c.PANpopupUniteDuSet, "Choix de l'unité du set."},
+      {c.PANpopupSets, "Pour supprimer un set,\rsélectionnez le set dans le popup\ren pressant la touche ALT."},
+      {c.PANeffacerBT, "Effacer tous les guides sur le plan de travail sélectionné."},
+      {c.PANeffacerSombreBT, "Effacer tous les guides sur le plan de travail sélectionné."},
+      {c.PANraltoBT, kLigneContact},
+      {c.PANurlBT, kAdressePageWeb},
+  };
+  for (const auto& [vue, bulle] : bulles) EXPECT_EQ(vue->toolTip(), bulle) << vue->identifier();
+
+  const kit::Color fond = kit::Color::colorWithCalibratedRed(0.25f, 0.5f, 0.75f, 1.0f);
+  EXPECT_EQ(c.PANzoneMargeHaut->backgroundColor(), fond);
+  EXPECT_EQ(c.PANzoneNbrLignes->backgroundColor(), fond);
+  EXPECT_EQ(c.PANzoneGouttiereLigne->backgroundColor(), fond);
+  EXPECT_EQ(c.PANnumeroPage->textColor(), kit::Color::colorWithCalibratedRed(0.9f, 0.8f, 0.7f, 1.0f));
+
+  TousLesPlans = true;
+  GuidesDialogue& tousLesPlans = Charge();
+  EXPECT_EQ(tousLesPlans.PANeffacerBT->toolTip(), "Effacer tous les guides sur tous les plans de travail.");
+  EXPECT_EQ(tousLesPlans.PANeffacerSombreBT->toolTip(), "Effacer tous les guides sur tous les plans de travail.");
+  RougeFondTheme = VertFondTheme = BleuFondTheme = AlphaFondTheme = 0.0f;
+  RougeTexteTheme = VertTexteTheme = BleuTexteTheme = AlphaTexteTheme = 0.0f;
+}
+
+TEST_F(ControleurPanneau, StoredUserSetsFillThePopupInOrderAfterTheDefaultSet) {
+  MetPref("NbrSets", 3);
+  MetPref("TI1", "Affiche A3");
+  MetPref("TI2", "Brochure à 3 colonnes");
+  MetPref("TI3", "Carte");
+  GuidesDialogue& c = Charge();
+  EXPECT_EQ(c.PANpopupSets->itemTitles(),
+            (std::vector<std::string>{"Set par défaut", "Affiche A3", "Brochure à 3 colonnes", "Carte", "",
+                                      "Nouveau set…", "Supprimer des sets…"}));
+  EXPECT_EQ(c.PANpopupSets->indexOfSelectedItem(), 0);
+}
+
+TEST_F(ControleurPanneau, HelpPagesTurnUntilEitherEndWhichDisablesItsButton) {
+  GuidesDialogue& c = Charge();
+  EXPECT_EQ(c.PANnumeroPage->stringValue(), "1/11");
+  EXPECT_FALSE(c.PANaidePageAvant->isEnabled());
+  EXPECT_TRUE(c.PANaidePageApres->isEnabled());
+  EXPECT_EQ(c.PANaide->string(), TexteDePageAide(1));
+  EXPECT_FALSE(c.PANaide->string().empty());
+  EXPECT_EQ(c.PANaide->frame(), kit::makeRect(0, 0, 216, 126));
+  EXPECT_EQ(c.PANaide->alignment(), kit::TextAlignment::Left);
+
+  for (int page = 2; page <= 10; ++page) ASSERT_EQ(c.PANaidePageApres->userClick(), kit::Delivery::Delivered);
+  EXPECT_EQ(c.PANnumeroPage->stringValue(), "10/11");
+  EXPECT_EQ(c.PANaidePageApres->toolTip(), "Page suivante de l'aide.");
+  EXPECT_EQ(c.PANaidePageAvant->toolTip(), "Page précédente de l'aide.");
+  EXPECT_TRUE(c.PANaidePageAvant->isEnabled());
+
+  c.PANaidePageApres->userClick();
+  EXPECT_EQ(c.PANnumeroPage->stringValue(), "11/11");
+  EXPECT_EQ(c.PANaide->string(), TexteDePageAide(11));
+  EXPECT_EQ(c.PANaide->lastScrolledRange(), (kit::Range{0, 0}));
+  EXPECT_EQ(c.PANaidePageApres->toolTip(), "Dernière page de l'aide.");
+  EXPECT_FALSE(c.PANaidePageApres->isEnabled());
+  EXPECT_EQ(c.PANaidePageApres->userClick(), kit::Delivery::RefusedDisabled);
+
+  for (int page = 10; page >= 2; --page) c.PANaidePageAvant->userClick();
+  EXPECT_EQ(c.PANnumeroPage->stringValue(), "2/11");
+  c.PANaidePageAvant->userClick();
+  EXPECT_EQ(c.PANnumeroPage->stringValue(), "1/11");
+  EXPECT_EQ(c.PANaide->string(), TexteDePageAide(1));
+  EXPECT_EQ(c.PANaidePageAvant->toolTip(), "Première page de l'aide.");
+  EXPECT_FALSE(c.PANaidePageAvant->isEnabled());
+  EXPECT_TRUE(c.PANaidePageApres->isEnabled());
+}
+
+TEST_F(ControleurPanneau, EraseAndArtboardChoiceAreLeftForTheToolsNextCursorTracking) {
+  GuidesDialogue& c = Charge();
+  Redessins();
+  ASSERT_EQ(c.PANeffacerBT->userClick(), kit::Delivery::Delivered);
+  EXPECT_TRUE(DoitEffacer);
+  EXPECT_TRUE(DoitRedessiner);
+  EXPECT_EQ(Redessins(), 1u);
+
+  ActiverZones(true);  // as when the tool is selected
+  c.PANpopupPlansDeTravail->removeAllItems();
+  c.PANpopupPlansDeTravail->addItemsWithTitles({"Plan 1", "Plan 2", "Plan 3"});
+  ASSERT_EQ(c.PANpopupPlansDeTravail->userChooseItem(2), kit::Delivery::Delivered);
+  EXPECT_EQ(NumeroDuPlan, 2);
+  c.PANpopupPlansDeTravail->removeAllItems();  // nothing selected: the choice stays
+  c.PANpopupPlansDeTravail->sendAction();
+  EXPECT_EQ(NumeroDuPlan, 2);
+}
+
+TEST_F(ControleurPanneau, LogoBringsBackTheDefaultSetAndTheLockedGuidesMark) {
+  MetPref("NbrSets", 1);
+  MetPref("TI1", "Affiche A3");
+  GuidesDialogue& c = Charge();
+  ASSERT_EQ(sAIPanelFlyoutMenu->Create(&MenuLocal), kNoErr);
+  ASSERT_EQ(sAIPanelFlyoutMenu->AppendItem(MenuLocal, kMenuReperesVerrouilles, ai::UnicodeString("Repères verrouillés").ref()),
+            kNoErr);
+  ActiverZones(true);
+
+  // A user set on the panel, with values of its own.
+  c.PANpopupSets->selectItemAtIndex(1);
+  MargeHaut = MargeBas = 10;
+  NombreDeColonnes = 7;
+  LargeurDeColonnes = 40;
+  CadenasMarges = false;
+  SetEnCours = false;
+  c.PANzoneMargeHaut->setStringValue("0,35 in");
+  c.PANzoneLargeurColonne->setStringValue("1,41 cm");
+  c.PANzoneNbrColonnes->setStringValue("7");
+  Redessins();
+
+  ASSERT_EQ(c.PANraltoBT->userClick(), kit::Delivery::Delivered);
+  EXPECT_EQ(c.PANpopupSets->indexOfSelectedItem(), 0);
+  EXPECT_EQ(c.PANzoneMargeHaut->stringValue(), "3 mm");
+  EXPECT_EQ(c.PANzoneLargeurColonne->stringValue(), "");
+  EXPECT_EQ(c.PANzoneNbrColonnes->stringValue(), "2");
+  EXPECT_EQ(MargeHaut, 3 * kMillimetre);
+  EXPECT_EQ(MargeBas, 3 * kMillimetre);
+  EXPECT_EQ(LargeurDeColonnes, 0.0);
+  EXPECT_EQ(NombreDeColonnes, 2);
+  EXPECT_TRUE(CadenasMarges);
+  EXPECT_TRUE(SetEnCours);
+  EXPECT_EQ(Redessins(), 1u);
+  int32_t marque = -1;
+  sAIPanelFlyoutMenu->GetItemMark(MenuLocal, kMenuReperesVerrouilles, &marque);
+  EXPECT_EQ(marque, kAIPanelFlyoutMenuItemMark_CHECK);
+
+  ReperesVerrouilles = false;
+  c.PANraltoBT->userClick();
+  sAIPanelFlyoutMenu->GetItemMark(MenuLocal, kMenuReperesVerrouilles, &marque);
+  EXPECT_EQ(marque, kAIPanelFlyoutMenuItemMark_NONE);
+}
+
+TEST_F(ControleurPanneau, TheWebButtonsOpenTheMakersPage) {
+  GuidesDialogue& c = Charge();
+  ActiverZones(true);
+  ASSERT_EQ(c.PANurlBT->userClick(), kit::Delivery::Delivered);
+  c.ABOadresse->performClick();
+  EXPECT_EQ(kit::Workspace::sharedWorkspace().openedURLs(),
+            (std::vector<std::string>{kAdressePageWeb, kAdressePageWeb}));
+}
+
+TEST_F(ControleurPanneau, DialogsGetTheirTextsAndTheOptionsInForce) {
+  TousLesPlans = true;
+  ReperesVerrouilles = false;
+  SonDefaut = true;
+  OutilsGroupe = false;
+  GuidesDialogue& c = Charge();
+
+  EXPECT_EQ(c.ABOdialogue->title(), "À propos de Ralto-Guides");
+  EXPECT_EQ(c.ABOversion->stringValue(), "Ralto-Guides (CS6) 1.4 (septembre 2013)");
+  EXPECT_EQ(c.ABOadresse->title(), kAdressePageWeb);
+  EXPECT_EQ(c.ABOokBT->title(), kLigneContact);
+
+  EXPECT_EQ(c.PREdialogue->title(), "Préférences (Ralto-Guides).");
+  EXPECT_EQ(c.PREtousLesPlans->title(), "Mêmes repères sur tous les plans.");
+  EXPECT_EQ(c.PREtousLesPlans->state(), kit::ControlStateOn);
+  EXPECT_EQ(c.PREtousLesPlans->toolTip(), "Les mêmes repères seront créés sur tous les plans de travail.");
+  EXPECT_EQ(c.PREverrouille->title(), "Créer des repères verrouillés.");
+  EXPECT_EQ(c.PREverrouille->state(), kit::ControlStateOff);
+  EXPECT_EQ(c.PREverrouille->toolTip(),
+            "Les repères qui seront créés par Ralto-Guides ne seront pas verrouillés par défaut.");
+  EXPECT_EQ(c.PREson->state(), kit::ControlStateOn);
+  EXPECT_EQ(c.PREson->toolTip(), "Active ou supprime le son de Ralto-Guides.");
+  EXPECT_EQ(c.PREoutilGroupe->title(), "Associer les outils à l'outil Pipette.");
+  EXPECT_EQ(c.PREoutilGroupe->toolTip(), "Outil indépendant ou associé à l'outil Pipette.");
+  EXPECT_EQ(c.PREoutilGroupe->state(), kit::ControlStateOff);
+  EXPECT_TRUE(c.PREprochainLancement->isHidden());
+  EXPECT_EQ(c.PREprochainLancement->stringValue(), "Au prochain lancement d'Illustrator.");
+  EXPECT_EQ(c.PREannulerBT->title(), "Annuler");
+  EXPECT_EQ(c.PREannulerBT->toolTip(), "Aucune modification (Esc).");
+  EXPECT_EQ(c.PREdefautBT->title(), "Par défaut");
+  EXPECT_EQ(c.PREdefautBT->toolTip(), "Retour aux valeurs par défaut (cmd D).");
+  EXPECT_EQ(c.PREokBT->toolTip(), "Validation des nouveaux réglages par défaut (Retour).");
+  EXPECT_TRUE(TousLesPlansProv);
+  EXPECT_FALSE(ReperesVerrouillesProv);
+  EXPECT_TRUE(SonProv);
+  EXPECT_FALSE(OutilsGroupeProv);
+
+  EXPECT_EQ(c.SUPdialogue->title(), "Supprimer des sets (Ralto-Guides).");
+  EXPECT_EQ(c.SUPannulerBT->title(), "Annuler");
+  EXPECT_EQ(c.SUPannulerBT->toolTip(), "Aucune modification (Esc).");
+  EXPECT_EQ(c.SUPokBT->toolTip(), "Validation des suppressions (Retour).");
+  EXPECT_TRUE(c.SUPokBT->isEnabled());
+
+  // Centred on the screen, none showing until it is run.
+  for (kit::Window* dialogue : {c.ABOdialogue, c.PREdialogue, c.SUPdialogue}) {
+    EXPECT_EQ(dialogue->frame().origin.x, (kit::mainScreenFrame.size.width - dialogue->frame().size.width) / 2);
+    EXPECT_FALSE(dialogue->isVisible());
+  }
+}
+
+// A layout that cannot be read leaves nothing behind: no control, no global.
+TEST_F(ControleurPanneau, ADamagedOrMissingLayoutIsRefusedWhole) {
+  const auto dossier = std::filesystem::temp_directory_path() / ("guides-panneau-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dossier / "Resources");
+  for (const char* contenu : {"", "{\"views\": [", "{\"views\": [{\"class\": \"View\", \"outlet\": \"view\"}]}"}) {
+    SCOPED_TRACE(contenu);
+    std::ofstream(dossier / "Resources" / "GuidesDialogue.json") << contenu;
+    GuidesDialogue endommage{kit::Bundle(dossier.string())};
+    EXPECT_THROW(endommage.view(), kit::LayoutError);
+    EXPECT_FALSE(endommage.isViewLoaded());
+    EXPECT_EQ(GzoneMargeHaut, nullptr);
+    EXPECT_EQ(GdialoguePRE, nullptr);
+  }
+  std::filesystem::remove(dossier / "Resources" / "GuidesDialogue.json");
+  GuidesDialogue absent{kit::Bundle(dossier.string())};
+  EXPECT_THROW(absent.view(), kit::LayoutError);
+  std::filesystem::remove_all(dossier);
+}
+
+}  // namespace

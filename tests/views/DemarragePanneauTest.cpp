@@ -1,0 +1,393 @@
+// The plug-in started through its entry point over the simulated host's suites, in this
+// process: menus, notifiers, the panel and its flyout menu, the menu and flyout actions,
+// and what shutdown leaves.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "GuidesDialogue.h"
+#include "GuidesPlugIn.h"
+#include "GuidesOutil.h"
+#include "GuidesSuites.h"
+#include "IAIUnicodeString.h"
+#include "Panneau.h"
+#include "PanneauGlobals.h"
+#include "Plugin.h"
+#include "TestHost.h"
+#include "kit/Kit.h"
+#include "model/Model.h"
+#include "model/Shell.h"
+#include "suites/SuiteRegistry.h"
+
+namespace {
+
+using host::shell;
+
+// The host's basic suite, except that registering one notifier type can be refused.
+std::string gTypeRefuse;
+
+AIErr AjouteNotifieurRefusable(SPPluginRef plugin, const char* nom, const char* type, AINotifierHandle* notifieur) {
+  if (type && gTypeRefuse == type) return ai_fourcc("NOPE");
+  const auto* hote = static_cast<const AINotifierSuite*>(host::findSuite(kAINotifierSuite, kAINotifierSuiteVersion));
+  return hote->AddNotifier(plugin, nom, type, notifieur);
+}
+
+AIErr AcquiertSuite(const char* nom, int32_t version, const void** suite) {
+  static AINotifierSuite notifieurs;
+  AIErr erreur = host::messageBasicSuite()->AcquireSuite(nom, version, suite);
+  if (erreur == kNoErr && std::strcmp(nom, kAINotifierSuite) == 0) {
+    notifieurs = *static_cast<const AINotifierSuite*>(*suite);
+    notifieurs.AddNotifier = AjouteNotifieurRefusable;
+    *suite = &notifieurs;
+  }
+  return erreur;
+}
+
+AIErr RelacheSuite(const char* nom, int32_t version) { return host::messageBasicSuite()->ReleaseSuite(nom, version); }
+
+class DemarragePanneau : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testhost::reset();
+    host::resetShell();
+    gTypeRefuse.clear();
+    basique_ = *host::messageBasicSuite();
+    basique_.AcquireSuite = AcquiertSuite;
+    basique_.ReleaseSuite = RelacheSuite;
+    kit::EventQueue::shared().clear();
+    ReperesVerrouilles = true;
+  }
+
+  void TearDown() override {
+    if (globals_) Arrete();
+    if (!dossier_.empty()) std::filesystem::remove_all(dossier_);
+    host::resetShell();
+    testhost::reset();
+  }
+
+  // The plug-in as the host knows it; its resources (the collapsed icon) in a folder of
+  // the test's own.
+  void Inscrit() {
+    host::PluginRecord fiche;
+    fiche.fileName = "Guides.so";
+    fiche.resourcesFolder = (Dossier() / "Resources").string();
+    ref_ = shell().plugins.add(fiche);
+  }
+
+  const std::filesystem::path& Dossier() {
+    if (dossier_.empty()) {
+      dossier_ = std::filesystem::temp_directory_path() /
+                 ("guides-demarrage-" + std::to_string(::getpid()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+      std::filesystem::create_directories(dossier_ / "Resources");
+    }
+    return dossier_;
+  }
+
+  SPPluginRef Self() const { return host::toHandle<SPPluginRef>(ref_); }
+
+  template <class Message>
+  AIErr Envoie(const char* appelant, const char* selecteur, Message& message) {
+    message.d = SPMessageData{kSPValidSPMessageData, Self(), globals_, &basique_};
+    const AIErr resultat = PluginMain(appelant, selecteur, &message);
+    globals_ = message.d.globals;
+    return resultat;
+  }
+
+  AIErr Notifie(const char* type) {
+    AINotifierMessage message{};
+    const auto inscrits = shell().plugins.notifiersOf(ref_, type);
+    message.notifier = inscrits.empty() ? nullptr : host::toHandle<AINotifierHandle>(inscrits.front());
+    message.type = type;
+    return Envoie(kAINotifierCaller, kAINotifySelector, message);
+  }
+
+  AIErr Demarre() {
+    if (ref_.isNull()) Inscrit();
+    SPInterfaceMessage message{};
+    return Envoie(kSPInterfaceCaller, kSPInterfaceStartupSelector, message);
+  }
+
+  // Start-up, then the application's start, which builds the panel.
+  void DemarreAvecPanneau() {
+    ASSERT_EQ(Demarre(), kNoErr);
+    ASSERT_EQ(Notifie(kAIApplicationStartedNotifier), kNoErr);
+    ASSERT_NE(Panneau(), nullptr);
+  }
+
+  void Arrete() {
+    Notifie(kAIApplicationShutdownNotifier);
+    SPInterfaceMessage message{};
+    Envoie(kSPInterfaceCaller, kSPInterfaceShutdownSelector, message);
+  }
+
+  GuidesPlugIn* Guides() const { return static_cast<GuidesPlugIn*>(globals_); }
+
+  host::Panel* Panneau() {
+    host::Panel* trouve = nullptr;
+    for (uint32_t i = 0; i < shell().ui.panels.slotCount(); ++i)
+      if (auto* p = shell().ui.panels.find(shell().ui.panels.refAt(i)); p && p->plugin == ref_) trouve = p;
+    return trouve;
+  }
+
+  host::FlyoutMenu* Flyout() { return shell().ui.flyoutMenus.find(Panneau()->flyout); }
+
+  // The names of the host's menu groups, in order, and the texts of the items of one.
+  static std::vector<std::string> Groupes() {
+    std::vector<std::string> noms;
+    for (host::Ref groupe : shell().ui.menuGroupOrder) noms.push_back(shell().ui.menuGroups.find(groupe)->name);
+    return noms;
+  }
+  static std::vector<std::string> Articles(const std::string& groupe) {
+    std::vector<std::string> textes;
+    for (uint32_t i = 0; i < shell().ui.menuItems.slotCount(); ++i)
+      if (auto* article = shell().ui.menuItems.find(shell().ui.menuItems.refAt(i)); article && article->group == groupe)
+        textes.push_back(article->text);
+    return textes;
+  }
+  const host::MenuItem* Article(AIMenuItemHandle article) { return shell().ui.menuItems.find(host::fromHandle(article)); }
+
+  AIErr Menu(const char* selecteur, AIMenuItemHandle article) {
+    AIMenuMessage message{};
+    message.menuItem = article;
+    return Envoie(kAIMenuCaller, selecteur, message);
+  }
+
+  std::string TexteFlyout(int32_t id) { return Flyout()->item(id)->text; }
+
+  SPBasicSuite basique_{};
+  void* globals_ = nullptr;
+  host::Ref ref_;
+  std::filesystem::path dossier_;
+};
+
+TEST_F(DemarragePanneau, StartupAddsTheMenusAndTheFourNotifiersInOrder) {
+  ASSERT_EQ(Demarre(), kNoErr);
+  const std::vector<std::string> groupes = Groupes();
+  EXPECT_EQ(std::count(groupes.begin(), groupes.end(), "À propos des Ralto-Outils…"), 1);
+  EXPECT_EQ(std::count(groupes.begin(), groupes.end(), "Ralto-Outils"), 1);
+  EXPECT_EQ(Articles("About"), std::vector<std::string>{"À propos des Ralto-Outils…"});
+  EXPECT_EQ(Articles("À propos des Ralto-Outils…"), std::vector<std::string>{"Ralto-Guides…"});
+  EXPECT_EQ(Articles("Ralto-Outils"), std::vector<std::string>{"Masquer Ralto-Guides"});
+  EXPECT_EQ(Article(Guides()->fAboutMenuItem)->text, "Ralto-Guides…");
+  const host::MenuItem* afficher = Article(Guides()->fShowHideMenuItem);
+  ASSERT_NE(afficher, nullptr);
+  EXPECT_EQ(afficher->key, "Masquer Ralto-Guides");
+  EXPECT_EQ(afficher->options, kMenuItemWantsUpdateOption);
+  const host::MenuItem* parent = nullptr;
+  for (uint32_t i = 0; i < shell().ui.menuItems.slotCount(); ++i)
+    if (auto* a = shell().ui.menuItems.find(shell().ui.menuItems.refAt(i)); a && a->key == "Ralto-Outils") parent = a;
+  ASSERT_NE(parent, nullptr);
+  EXPECT_EQ(parent->group, "Tool Palettes");
+
+  const char* types[] = {kAIApplicationShutdownNotifier, kAIArtSelectionChangedNotifier,
+                         kAIUIBrightnessChangedNotifier, kAIDocumentRulerUnitChangedNotifier};
+  const AINotifierHandle attendus[] = {Guides()->fShutdownNotifier, Guides()->fSelectionNotifier,
+                                       Guides()->fBrightnessNotifier, Guides()->fRulerUnitNotifier};
+  for (int i = 0; i < 4; ++i) {
+    const auto inscrits = shell().plugins.notifiersOf(ref_, types[i]);
+    ASSERT_EQ(inscrits.size(), 1u) << types[i];
+    EXPECT_EQ(shell().plugins.notifier(inscrits[0])->name, "GuidesPlugIn");
+    EXPECT_EQ(host::toHandle<AINotifierHandle>(inscrits[0]), attendus[i]);
+  }
+  // The panel waits for the application's start.
+  EXPECT_EQ(Panneau(), nullptr);
+  EXPECT_EQ(PanneauRef, nullptr);
+}
+
+TEST_F(DemarragePanneau, GroupsOfTheMakersOtherPlugInsAreReusedNeverDuplicated) {
+  // Another plug-in of the same maker started first.
+  host::PluginRecord autre;
+  autre.fileName = "Autre.so";
+  const auto autreSelf = host::toHandle<SPPluginRef>(shell().plugins.add(autre));
+  sAIUnicodeString = testhost::suite<AIUnicodeStringSuite>(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
+  const auto* menus = testhost::suite<AIMenuSuite>(kAIMenuSuite, kAIMenuSuiteVersion);
+  for (const auto& [groupeHote, nom, article] :
+       {std::tuple{kAboutMenuGroup, "À propos des Ralto-Outils…", "Autre…"},
+        std::tuple{kToolPalettesMenuGroup, "Ralto-Outils", "Masquer Autre"}}) {
+    AIMenuItemHandle parent = nullptr, fils = nullptr;
+    AIMenuGroup groupe = nullptr;
+    ASSERT_EQ(menus->AddMenuItem(autreSelf, nom, groupeHote, ai::UnicodeString(nom).ref(), 0, &parent), kNoErr);
+    ASSERT_EQ(menus->AddMenuGroupAsSubMenu(nom, 1, parent, &groupe), kNoErr);
+    ASSERT_EQ(menus->AddMenuItem(autreSelf, article, nom, ai::UnicodeString(article).ref(), 0, &fils), kNoErr);
+  }
+  sAIUnicodeString = nullptr;
+  const size_t groupesAvant = Groupes().size();
+
+  ASSERT_EQ(Demarre(), kNoErr);
+  EXPECT_EQ(Groupes().size(), groupesAvant);
+  EXPECT_EQ(Articles("About"), std::vector<std::string>{"À propos des Ralto-Outils…"});
+  EXPECT_EQ(Articles("Tool Palettes").size(), 1u);
+  EXPECT_EQ(Articles("À propos des Ralto-Outils…"), (std::vector<std::string>{"Autre…", "Ralto-Guides…"}));
+  EXPECT_EQ(Articles("Ralto-Outils"), (std::vector<std::string>{"Masquer Autre", "Masquer Ralto-Guides"}));
+}
+
+TEST_F(DemarragePanneau, ARefusedNotifierEndsStartupAndTheLaterOnesAreNotAsked) {
+  gTypeRefuse = kAIUIBrightnessChangedNotifier;
+  EXPECT_EQ(Demarre(), ai_fourcc("NOPE"));
+  EXPECT_EQ(globals_, nullptr);
+  EXPECT_EQ(shell().plugins.notifiersOf(ref_, kAIArtSelectionChangedNotifier).size(), 1u);
+  EXPECT_TRUE(shell().plugins.notifiersOf(ref_, kAIDocumentRulerUnitChangedNotifier).empty());
+}
+
+TEST_F(DemarragePanneau, TheApplicationsStartBuildsThePanelWithItsFlyoutDisabled) {
+  std::string icone(2500, '\0');
+  for (size_t i = 0; i < icone.size(); ++i) icone[i] = static_cast<char>(i * 7);
+  Inscrit();
+  std::ofstream(Dossier() / "Resources" / "IconePanneauReduit.png", std::ios::binary) << icone;
+  DemarreAvecPanneau();
+
+  host::Panel& panneau = *Panneau();
+  EXPECT_EQ(PanneauRef, host::toHandle<AIPanelRef>(shell().ui.panels.refAt(0)));
+  EXPECT_EQ(panneau.id, "PanneauEssai");
+  EXPECT_EQ(panneau.title, "Guides 1.4");
+  EXPECT_EQ(panneau.stateCount, 3);
+  EXPECT_EQ(panneau.minimumSize.width, 240.0f);
+  EXPECT_EQ(panneau.minimumSize.height, 158.0f);
+  EXPECT_FALSE(panneau.resizable);
+  EXPECT_TRUE(panneau.isShown());
+  EXPECT_EQ(panneau.userData, globals_);
+  EXPECT_EQ(panneau.preferredSizes.h, 300);
+  EXPECT_EQ(panneau.preferredSizes.v, 300);
+  EXPECT_EQ(panneau.flyoutProc, &MenuCBP);
+  EXPECT_EQ(std::string(panneau.lightIcon.begin(), panneau.lightIcon.end()), icone);
+  EXPECT_TRUE(panneau.darkIcon.empty());
+  EXPECT_FALSE(PreferencesAffichees);
+  EXPECT_NE(Guides()->fCursorManager, nullptr);
+
+  // The flyout: its five items, none enabled before the guides tool is first selected.
+  const std::vector<std::pair<int32_t, std::string>> articles = {
+      {1, "Repères verrouillés"}, {2, ""}, {3, "Préférences…"}, {4, ""}, {5, "Afficher l'aide"}};
+  ASSERT_EQ(Flyout()->items.size(), articles.size());
+  for (size_t i = 0; i < articles.size(); ++i) {
+    const host::FlyoutItem& article = Flyout()->items[i];
+    EXPECT_EQ(article.id, articles[i].first);
+    EXPECT_EQ(article.text, articles[i].second);
+    EXPECT_EQ(article.separator, articles[i].first % 2 == 0);
+    EXPECT_FALSE(article.enabled) << article.id;
+  }
+  EXPECT_EQ(Flyout()->item(1)->mark, kAIPanelFlyoutMenuItemMark_CHECK);
+
+  // The content: the controller's view inside the host's view, which takes its frame.
+  ASSERT_EQ(panneau.view()->subviews().size(), 1u);
+  EXPECT_EQ(panneau.view()->subviews()[0]->identifier(), "view");
+  EXPECT_EQ(panneau.view()->frame(), kit::makeRect(0, 0, 240, 158));
+  EXPECT_EQ(GzoneMargeHaut->stringValue(), "3 mm");
+  EXPECT_EQ(GnumeroPage->stringValue(), "1/11");
+
+  EXPECT_EQ(shell().ui.selectedTool, shell().ui.toolNamed("Adobe Select Tool"));
+  EXPECT_TRUE(testhost::alerts().empty());
+}
+
+TEST_F(DemarragePanneau, WithoutItsIconOrLockedGuidesThePanelIsBuiltAllTheSame) {
+  const auto* prefs = testhost::suite<AIPreferenceSuite>(kAIPreferenceSuite, kAIPreferenceSuiteVersion);
+  prefs->PutBooleanPreference("RaltoGuides", "TousPlans", false);
+  prefs->PutBooleanPreference("RaltoGuides", "Verrouille", false);
+  DemarreAvecPanneau();
+  EXPECT_FALSE(ReperesVerrouilles);
+  EXPECT_TRUE(Panneau()->lightIcon.empty());
+  EXPECT_EQ(Flyout()->item(1)->mark, kAIPanelFlyoutMenuItemMark_NONE);
+  EXPECT_EQ(Panneau()->view()->subviews().size(), 1u);
+  // A second announcement builds nothing more.
+  const size_t panneaux = shell().ui.panels.liveCount();
+  EXPECT_EQ(Notifie(kAIApplicationStartedNotifier), kNoErr);
+  EXPECT_EQ(shell().ui.panels.liveCount(), panneaux);
+}
+
+TEST_F(DemarragePanneau, TheShowHideItemSaysWhatItWillDoWhoeverHidThePanel) {
+  DemarreAvecPanneau();
+  const AIMenuItemHandle article = Guides()->fShowHideMenuItem;
+  ASSERT_EQ(Menu(kAIMenuUpdateSelector, article), kNoErr);
+  EXPECT_EQ(Article(article)->text, "Masquer Ralto-Guides");
+
+  ASSERT_EQ(Menu(kAIMenuGoSelector, article), kNoErr);
+  EXPECT_FALSE(Panneau()->isShown());
+  Menu(kAIMenuUpdateSelector, article);
+  EXPECT_EQ(Article(article)->text, "Afficher Ralto-Guides");
+
+  Menu(kAIMenuGoSelector, article);
+  EXPECT_TRUE(Panneau()->isShown());
+  Menu(kAIMenuUpdateSelector, article);
+  EXPECT_EQ(Article(article)->text, "Masquer Ralto-Guides");
+
+  // The host closes the panel itself.
+  testhost::suite<AIPanelSuite>(kAIPanelSuite, kAIPanelSuiteVersion)->Show(PanneauRef, false);
+  Menu(kAIMenuUpdateSelector, article);
+  EXPECT_EQ(Article(article)->text, "Afficher Ralto-Guides");
+}
+
+TEST_F(DemarragePanneau, FlyoutItemsToggleTheHelpWidthAndTheLockedGuidesWithoutStoringThem) {
+  DemarreAvecPanneau();
+  host::Panel& panneau = *Panneau();
+  for (const auto& [largeur, texte] : {std::pair{480.0f, "Masquer l'aide"}, std::pair{240.0f, "Afficher l'aide"},
+                                       std::pair{480.0f, "Masquer l'aide"}}) {
+    panneau.flyoutProc(PanneauRef, kMenuAide);
+    EXPECT_EQ(panneau.size.width, largeur);
+    EXPECT_EQ(panneau.size.height, 158.0f);
+    EXPECT_EQ(TexteFlyout(kMenuAide), texte);
+  }
+
+  AIBoolean stocke = false;
+  const auto* prefs = testhost::suite<AIPreferenceSuite>(kAIPreferenceSuite, kAIPreferenceSuiteVersion);
+  ASSERT_EQ(prefs->GetBooleanPreference("RaltoGuides", "Verrouille", &stocke), kNoErr);
+  ASSERT_TRUE(ReperesVerrouilles);
+  kit::EventQueue::shared().clear();
+  panneau.flyoutProc(PanneauRef, kMenuReperesVerrouilles);
+  EXPECT_FALSE(ReperesVerrouilles);
+  EXPECT_EQ(Flyout()->item(1)->mark, kAIPanelFlyoutMenuItemMark_NONE);
+  EXPECT_TRUE(DoitRedessiner);
+  EXPECT_EQ(kit::EventQueue::shared().size(), 1u);
+  panneau.flyoutProc(PanneauRef, kMenuReperesVerrouilles);
+  EXPECT_TRUE(ReperesVerrouilles);
+  EXPECT_EQ(Flyout()->item(1)->mark, kAIPanelFlyoutMenuItemMark_CHECK);
+  AIBoolean apres = !stocke;
+  prefs->GetBooleanPreference("RaltoGuides", "Verrouille", &apres);
+  EXPECT_EQ(apres, stocke);
+
+  panneau.flyoutProc(PanneauRef, 2);  // a separator, or anything else: nothing
+  panneau.flyoutProc(PanneauRef, 99);
+  EXPECT_EQ(panneau.size.width, 480.0f);
+}
+
+TEST_F(DemarragePanneau, ShutdownDisposesTheCursorsAndTakesTheControlsAway) {
+  DemarreAvecPanneau();
+  host::Panel& panneau = *Panneau();
+  const size_t gestionnaires = host::model().cursorManagers().liveCount();
+  ASSERT_EQ(gestionnaires, 1u);
+  ASSERT_EQ(Notifie(kAIApplicationShutdownNotifier), kNoErr);
+  EXPECT_EQ(host::model().cursorManagers().liveCount(), 0u);
+  EXPECT_EQ(Guides()->fCursorManager, nullptr);
+  EXPECT_EQ(Notifie(kAIApplicationShutdownNotifier), kNoErr);
+
+  SPInterfaceMessage message{};
+  ASSERT_EQ(Envoie(kSPInterfaceCaller, kSPInterfaceShutdownSelector, message), kNoErr);
+  EXPECT_EQ(globals_, nullptr);
+  EXPECT_TRUE(panneau.view()->subviews().empty());
+  EXPECT_EQ(GzoneMargeHaut, nullptr);
+  EXPECT_EQ(GdialogueABO, nullptr);
+  EXPECT_EQ(PanneauRef, nullptr);
+  EXPECT_EQ(MenuLocal, nullptr);
+
+  // A new start builds a new panel.
+  host::resetShell();
+  ref_ = host::Ref{};
+  DemarreAvecPanneau();
+  EXPECT_EQ(Panneau()->view()->subviews().size(), 1u);
+}
+
+TEST_F(DemarragePanneau, AReloadKeepsThePanelAndItsControls) {
+  DemarreAvecPanneau();
+  kit::TextField* marge = GzoneMargeHaut;
+  SPAccessMessage message{};
+  ASSERT_EQ(Envoie(kSPAccessCaller, kSPAccessReloadSelector, message), kNoErr);
+  EXPECT_EQ(GzoneMargeHaut, marge);
+  EXPECT_EQ(Panneau()->view()->subviews().size(), 1u);
+  EXPECT_EQ(Panneau()->userData, globals_);
+}
+
+}  // namespace
