@@ -27,6 +27,7 @@ std::string iconText(const Tool& tool, int32_t id) {
 
 std::string toolText(Ref ref, const Tool& tool) {
   std::string line = std::to_string(shell().ui.toolNumber(ref)) + " " + jsonQuoted(tool.name);
+  if (ref == shell().ui.selectedTool) line += " selected";
   if (tool.owner == ToolOwner::Companion) line += " companion";
   if (tool.owner == ToolOwner::Plugin) {
     const PluginRecord* record = shell().plugins.find(tool.plugin);
@@ -39,7 +40,6 @@ std::string toolText(Ref ref, const Tool& tool) {
       for (int32_t var : tool.infoVars) line += " " + std::to_string(var);
     }
   }
-  if (ref == shell().ui.selectedTool) line += " selected";
   return line;
 }
 

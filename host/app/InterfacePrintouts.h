@@ -8,11 +8,11 @@
 namespace host {
 
 // The toolbox: groups and toolsets in order, numbered from 1, each tool under its toolset
-// with its number (its place in the toolbox) and name:
+// with its number (its place in the toolbox), its name and "selected" for the selected one:
 //   group 2
 //     toolset 1
 //       1 "Adobe Eyedropper Tool"
-//       2 "Outil Guides" by Guides.so title "Outil Guides" tooltip "Outil Guides 1.4" icons 16051 16052 options 1 info 15 16 23 selected
+//       2 "Outil Guides" selected by Guides.so title "Outil Guides" tooltip "Outil Guides 1.4" icons 16051 16052 options 1 info 15 16 23
 // A companion's tool says "companion"; an icon whose file (ID.png in the plug-in's Resources
 // folder) is missing is followed by "(missing)".
 std::vector<std::string> toolLines();

@@ -11,7 +11,7 @@ namespace host {
 // For each panel a header line, its flyout menu's items, then its named views in the order
 // of the view tree:
 //   panel "Guides 1.4" id "PanneauEssai" size 240 158 shown
-//     flyout 1 "Repères verrouillés" disabled checked
+//     flyout 1 "Repères verrouillés" enabled checked
 //     flyout 2 separator
 //     PANzoneMargeHaut TextField text "10 mm" enabled tip "Marge du haut." frame 60 120 50 20
 //     PANcadenas Button title "" state 1 disabled hidden frame 10 10 20 20

@@ -84,8 +84,7 @@ void appendFlyout(std::vector<std::string>& lines, const Panel& panel) {
       lines.push_back(line + " separator");
       continue;
     }
-    line += " " + jsonQuoted(item.text);
-    if (!item.enabled) line += " disabled";
+    line += " " + jsonQuoted(item.text) + (item.enabled ? " enabled" : " disabled");
     if (item.mark == kAIPanelFlyoutMenuItemMark_CHECK) line += " checked";
     lines.push_back(std::move(line));
   }
