@@ -12,6 +12,7 @@ uint16_t Modifiers::eventBits() const {
   uint16_t bits = 0;
   if (alt) bits |= aiEventModifiers_optionKey;
   if (shift) bits |= aiEventModifiers_shiftKey;
+  if (cmd) bits |= aiEventModifiers_cmdKey;
   return bits;
 }
 
@@ -19,18 +20,22 @@ kit::ModifierFlags Modifiers::toolkitFlags() const {
   kit::ModifierFlags flags = 0;
   if (alt) flags |= kit::EventModifierFlagOption;
   if (shift) flags |= kit::EventModifierFlagShift;
+  if (cmd) flags |= kit::EventModifierFlagCommand;
   return flags;
 }
 
-Modifiers modifierArguments(const Arguments& arguments, size_t first) {
+Modifiers modifierArguments(const Arguments& arguments, size_t first, bool cmdAllowed) {
   Modifiers modifiers;
   for (size_t i = first; i < arguments.size(); ++i) {
     if (arguments[i] == "alt")
       modifiers.alt = true;
     else if (arguments[i] == "shift")
       modifiers.shift = true;
+    else if (arguments[i] == "cmd" && cmdAllowed)
+      modifiers.cmd = true;
     else
-      throw CommandError("'" + arguments[i] + "' is not a modifier (alt, shift)");
+      throw CommandError("'" + arguments[i] + "' is not a modifier (" +
+                         (cmdAllowed ? "cmd, alt, shift" : "alt, shift") + ")");
   }
   return modifiers;
 }

@@ -16,13 +16,15 @@ namespace host {
 struct Modifiers {
   bool alt = false;
   bool shift = false;
+  bool cmd = false;
 
   uint16_t eventBits() const;           // the host's tool-event modifiers
   kit::ModifierFlags toolkitFlags() const;  // the toolkit's modifier flags
 };
 
-// Reads the words "alt" and "shift" (in any order) from arguments[first] on.
-Modifiers modifierArguments(const Arguments& arguments, size_t first);
+// Reads the words "alt" and "shift" (in any order) from arguments[first] on; "cmd" too
+// when it is allowed.
+Modifiers modifierArguments(const Arguments& arguments, size_t first, bool cmdAllowed = false);
 
 // A whole number from 0 up (an item index).
 int32_t indexArgument(std::string_view text);

@@ -36,7 +36,7 @@ const Command kCommands[] = {
      "title alone deletes the layer",
      1, 0, true, kEvent, deleteArt},
 
-    // Events over the document (refused while a dialog runs modally).
+    // Events over the document (refused while a dialog runs modally, but for keys).
     {"tool", "NAME",
      "selects a tool by name; the plug-in tools losing and gaining the selection are told", 1, 0,
      true, kEvent, selectTool},
@@ -47,8 +47,10 @@ const Command kCommands[] = {
      click},
     {"drag", "X1 Y1 X2 Y2 [alt] [shift]", "mouse down at the first point, drag to the second, up",
      4, 2, false, kEvent, drag},
-    {"key", "return", "Return over the document: the selected plug-in tool edits its options", 1, 0,
-     false, kEvent, key},
+    {"key", "return|escape|CHAR [cmd] [alt] [shift]",
+     "a key: Return over the document makes the selected plug-in tool edit its options; in a "
+     "dialog running modally, the key presses the button it is the key equivalent of",
+     1, 3, false, kEvent, key},
     {"zoom", "Z", "sets the zoom of the front document's first view (1/64 to 64)", 1, 0, false,
      kEvent, zoom},
 

@@ -7,6 +7,8 @@
 #include "model/Model.h"
 #include "model/Shell.h"
 #include "model/ViewGeometry.h"
+#include "kit/Application.h"
+#include "kit/Window.h"
 #include "suites/SuiteTables.h"
 
 namespace host {
@@ -55,10 +57,23 @@ void drag(CommandContext& context, const Arguments& arguments) {
   context.application.events().mouseDragged(from, to, modifiers.eventBits());
 }
 
+// The key as a window's key equivalent names it: "\r", "\x1b" or the character itself.
+std::string keyEquivalent(const std::string& name) {
+  if (name == "return") return "\r";
+  if (name == "escape") return "\x1b";
+  if (name.size() == 1 && name[0] > ' ' && name[0] < 0x7f) return name;
+  throw CommandError("unknown key '" + name + "' (return, escape, or one character)");
+}
+
 void key(CommandContext& context, const Arguments& arguments) {
-  if (arguments[0] != "return") throw CommandError("unknown key '" + arguments[0] + "' (return)");
-  if (refusedWhileModal(context, "key")) return;
-  context.application.events().returnPressed();
+  const std::string equivalent = keyEquivalent(arguments[0]);
+  const Modifiers modifiers = modifierArguments(arguments, 1, true);
+  if (kit::Window* dialog = kit::Application::shared().modalWindow()) {
+    const kit::Delivery delivery = dialog->userKeyEquivalent(equivalent, modifiers.toolkitFlags());
+    if (delivery != kit::Delivery::Delivered) reportRefusal(context, "key: " + arguments[0], "no button takes it");
+    return;
+  }
+  if (equivalent == "\r") context.application.events().returnPressed();
 }
 
 void zoom(CommandContext& context, const Arguments& arguments) {

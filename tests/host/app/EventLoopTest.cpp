@@ -75,7 +75,8 @@ TEST_F(EventLoopTest, ControlsAreNamedAndModifiersSpelledOrTheLineFails) {
       {"flyout 2", "line 1: flyout: the flyout menu has no item 2\n"},
       {"flyout un", "line 1: flyout: 'un' is not an item id\n"},
       {"tool Outil Fantôme", "line 1: tool: no tool named 'Outil Fantôme'\n"},
-      {"key escape", "line 1: key: unknown key 'escape' (return)\n"},
+      {"key enter", "line 1: key: unknown key 'enter' (return, escape, or one character)\n"},
+      {"key return ctrl", "line 1: key: 'ctrl' is not a modifier (cmd, alt, shift)\n"},
       {"theme gris", "line 1: theme: unknown theme 'gris' (dark, light)\n"},
       {"move 1 1", "line 1: move: no document is open\n"},
   };
