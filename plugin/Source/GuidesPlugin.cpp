@@ -25,11 +25,17 @@ namespace {
 std::unique_ptr<GuidesDialogue> gControleurPanneau;
 const GuidesPlugIn* gProprietairePanneau = nullptr;
 
-// The controls go before the module can be unloaded; the host keeps the panel itself.
-void FermePanneau() {
+// The controls go, and every global copy of their outlets with them.
+void OublieControleur() {
   gControleurPanneau.reset();
   gProprietairePanneau = nullptr;
   OublierGlobalesPanneau();
+}
+
+// At the plug-in's end the controls go before the module can be unloaded; the host keeps
+// the panel itself, which a new start replaces.
+void FermePanneau() {
+  OublieControleur();
   LibereListesDeGuides();
   PanneauRef = nullptr;
   MenuLocal = nullptr;
@@ -147,7 +153,7 @@ ASErr AddWidgets(const GuidesPlugIn* proprietaire) {
     vuePanneau->setFrame(contenu->frame());
     vuePanneau->addSubview(*contenu);
   } catch (const std::exception& probleme) {
-    FermePanneau();
+    OublieControleur();
     AlerteChargementPanneau(probleme.what());
   }
   return erreur;

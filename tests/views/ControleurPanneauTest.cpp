@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <unistd.h>
+#include <variant>
 
 #include "ClassesVues.h"
 #include "GuideSet.h"
@@ -49,6 +50,9 @@ class ControleurPanneau : public ::testing::Test {
   void TearDown() override {
     controleur_.reset();
     LibereListesDeGuides();
+    OutilSelectionne = InterfaceSombre = false;
+    RougeFondTheme = VertFondTheme = BleuFondTheme = AlphaFondTheme = 0.0f;
+    RougeTexteTheme = VertTexteTheme = BleuTexteTheme = AlphaTexteTheme = 0.0f;
     MenuLocal = nullptr;
     sAIPreference = nullptr;
     sAIPanelFlyoutMenu = nullptr;
@@ -200,8 +204,6 @@ TEST_F(ControleurPanneau, TooltipsAndColoursFollowTheOptionsAndTheTheme) {
   GuidesDialogue& tousLesPlans = Charge();
   EXPECT_EQ(tousLesPlans.PANeffacerBT->toolTip(), "Effacer tous les guides sur tous les plans de travail.");
   EXPECT_EQ(tousLesPlans.PANeffacerSombreBT->toolTip(), "Effacer tous les guides sur tous les plans de travail.");
-  RougeFondTheme = VertFondTheme = BleuFondTheme = AlphaFondTheme = 0.0f;
-  RougeTexteTheme = VertTexteTheme = BleuTexteTheme = AlphaTexteTheme = 0.0f;
 }
 
 TEST_F(ControleurPanneau, StoredUserSetsFillThePopupInOrderAfterTheDefaultSet) {
@@ -368,6 +370,33 @@ TEST_F(ControleurPanneau, DialogsGetTheirTextsAndTheOptionsInForce) {
     EXPECT_EQ(dialogue->frame().origin.x, (kit::mainScreenFrame.size.width - dialogue->frame().size.width) / 2);
     EXPECT_FALSE(dialogue->isVisible());
   }
+}
+
+kit::Color PremierTrait(kit::View* icone) {
+  icone->display();
+  for (const auto& trace : icone->displayList())
+    if (const auto* trait = std::get_if<kit::StrokeRecord>(&trace)) return trait->color;
+  return kit::Color::clearColor();
+}
+
+// The icons dim until the tool is selected, the three locked margins stay dim, and the
+// accent follows the theme; the veil leaves the panel at its click.
+TEST_F(ControleurPanneau, TheLoadedIconsAndVeilFollowTheToolTheLockAndTheTheme) {
+  GuidesDialogue& c = Charge();
+  const auto bleu = [](double alpha) { return kit::Color::colorWithCalibratedRed(0, 0, 1, alpha); };
+  EXPECT_EQ(PremierTrait(c.PANmargeHautNSView), bleu(0.5));
+  EXPECT_EQ(PremierTrait(c.PANnombreColonnesNSView), bleu(0.5));
+
+  ASSERT_EQ(c.BoutonReveilGuidesNSView->userClick(), kit::Delivery::Delivered);
+  EXPECT_EQ(c.BoutonReveilGuidesNSView->frame(), kit::makeRect(500, 166, 480, 158));
+  EXPECT_TRUE(OutilSelectionne);
+  EXPECT_EQ(PremierTrait(c.PANmargeHautNSView), bleu(1));
+  EXPECT_EQ(PremierTrait(c.PANmargeBasNSView), bleu(0.5));
+  EXPECT_EQ(PremierTrait(c.PANmargeDroiteNSView), bleu(0.5));
+  EXPECT_EQ(PremierTrait(c.PANgouttiereLignesNSView), kit::Color::colorWithCalibratedRed(0.4, 0.4, 0.4, 1));
+
+  InterfaceSombre = true;
+  EXPECT_EQ(PremierTrait(c.PANmargeHautNSView), kit::Color::colorWithCalibratedRed(0.1, 0.6, 1, 1));
 }
 
 // A layout that cannot be read leaves nothing behind: no control, no global.
