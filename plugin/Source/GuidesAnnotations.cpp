@@ -36,11 +36,11 @@ AIErr LitCouleurDesReperesCommentes(AIRGBColor* couleur) {
 
 }  // namespace
 
+// Brought within range before narrowing: a double too large for a float is no float.
 uint16_t ComposanteDeCouleur(double fraction) {
-  float f = static_cast<float>(fraction);
-  if (!(f > 0.0f)) return 0;  // NaN as well
-  if (f > 1.0f) f = 1.0f;
-  return static_cast<uint16_t>(f * 65535.0f);
+  if (!(fraction > 0.0)) return 0;  // NaN as well
+  if (fraction >= 1.0) return 65535;
+  return static_cast<uint16_t>(static_cast<float>(fraction) * 65535.0f);
 }
 
 AIErr DessineAnnotation(const AIAnnotatorMessage& message) {
