@@ -110,7 +110,7 @@ ASErr GuidesPlugIn::GoMenuItem(AIMenuMessage* message) {
 
 // The text says what choosing the item will do, whoever showed or hid the panel last.
 ASErr GuidesPlugIn::UpdateMenuItem(AIMenuMessage* message) {
-  if (!message || !message->menuItem) return kNoErr;
+  if (!message || !message->menuItem || message->menuItem != fShowHideMenuItem) return kNoErr;
   bool affiche = false;
   if (PanneauRef) PanneauAffiche(affiche);
   return sAIMenu->SetItemText(message->menuItem, ai::UnicodeString(affiche ? kMasquer : kAfficher).ref());

@@ -20,7 +20,7 @@
 namespace {
 
 // The panel's controller, made once the application has started, and the plug-in object
-// that made it: only that object's end takes the panel's content away (a reload moves the
+// that built the panel: only that object's end takes the panel away (a reload moves the
 // object through a temporary whose end must leave the panel alone).
 std::unique_ptr<GuidesDialogue> gControleurPanneau;
 const GuidesPlugIn* gProprietairePanneau = nullptr;
@@ -28,7 +28,6 @@ const GuidesPlugIn* gProprietairePanneau = nullptr;
 // The controls go, and every global copy of their outlets with them.
 void OublieControleur() {
   gControleurPanneau.reset();
-  gProprietairePanneau = nullptr;
   OublierGlobalesPanneau();
 }
 
@@ -39,6 +38,7 @@ void FermePanneau() {
   LibereListesDeGuides();
   PanneauRef = nullptr;
   MenuLocal = nullptr;
+  gProprietairePanneau = nullptr;
 }
 
 }  // namespace
@@ -135,7 +135,7 @@ void AlerteChargementPanneau(const std::string& raison) {
 
 // The panel's content: the controller's view, loaded from the layout beside this module.
 // A layout that cannot be loaded is reported and the panel stays empty.
-ASErr AddWidgets(const GuidesPlugIn* proprietaire) {
+ASErr AddWidgets() {
   void* vue = nullptr;
   const ASErr erreur = sAIPanel->GetPlatformWindow(PanneauRef, &vue);
   if (erreur != kNoErr || !vue) return erreur;
@@ -147,7 +147,6 @@ ASErr AddWidgets(const GuidesPlugIn* proprietaire) {
     return erreur;
   }
   gControleurPanneau = std::make_unique<GuidesDialogue>(std::move(paquet));
-  gProprietairePanneau = proprietaire;
   try {
     kit::View* contenu = gControleurPanneau->view();
     vuePanneau->setFrame(contenu->frame());
@@ -197,6 +196,7 @@ ASErr SetIconePanneauReduit(SPPluginRef plugin) {
 // nothing.
 ASErr GuidesPlugIn::PostStartupPlugin() {
   if (PanneauRef) return kNoErr;
+  gProprietairePanneau = this;
   if (!fCursorManager) sAIUser->CreateCursorResourceMgr(fPluginRef, &fCursorManager);
   ASErr erreur = CreeMenuLocal();
   if (erreur != kNoErr) return erreur;
@@ -210,7 +210,7 @@ ASErr GuidesPlugIn::PostStartupPlugin() {
   sAIPanel->SetFlyoutMenuProc(PanneauRef, MenuCBP);
   SetIconePanneauReduit(fPluginRef);
   PreferencesAffichees = false;
-  AddWidgets(this);
+  AddWidgets();
   return sAITool->SetSelectedToolByName(kSelectToolName);
 }
 

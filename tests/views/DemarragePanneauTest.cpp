@@ -28,8 +28,12 @@ namespace {
 
 using host::shell;
 
-// The host's basic suite, except that registering one notifier type can be refused.
+// The host's basic suite, except that registering one notifier type, or handing out the
+// panel's view, can be refused.
 std::string gTypeRefuse;
+bool gVueRefusee = false;
+
+AIErr VueRefusee(AIPanelRef, void**) { return kBadParameterErr; }
 
 AIErr AjouteNotifieurRefusable(SPPluginRef plugin, const char* nom, const char* type, AINotifierHandle* notifieur) {
   if (type && gTypeRefuse == type) return ai_fourcc("NOPE");
@@ -39,11 +43,17 @@ AIErr AjouteNotifieurRefusable(SPPluginRef plugin, const char* nom, const char* 
 
 AIErr AcquiertSuite(const char* nom, int32_t version, const void** suite) {
   static AINotifierSuite notifieurs;
+  static AIPanelSuite panneaux;
   AIErr erreur = host::messageBasicSuite()->AcquireSuite(nom, version, suite);
   if (erreur == kNoErr && std::strcmp(nom, kAINotifierSuite) == 0) {
     notifieurs = *static_cast<const AINotifierSuite*>(*suite);
     notifieurs.AddNotifier = AjouteNotifieurRefusable;
     *suite = &notifieurs;
+  }
+  if (erreur == kNoErr && gVueRefusee && std::strcmp(nom, kAIPanelSuite) == 0) {
+    panneaux = *static_cast<const AIPanelSuite*>(*suite);
+    panneaux.GetPlatformWindow = VueRefusee;
+    *suite = &panneaux;
   }
   return erreur;
 }
@@ -56,6 +66,7 @@ class DemarragePanneau : public ::testing::Test {
     testhost::reset();
     host::resetShell();
     gTypeRefuse.clear();
+    gVueRefusee = false;
     basique_ = *host::messageBasicSuite();
     basique_.AcquireSuite = AcquiertSuite;
     basique_.ReleaseSuite = RelacheSuite;
@@ -374,6 +385,23 @@ TEST_F(DemarragePanneau, ShutdownDisposesTheCursorsAndTakesTheControlsAway) {
   EXPECT_EQ(MenuLocal, nullptr);
 
   // A new start builds a new panel.
+  host::resetShell();
+  ref_ = host::Ref{};
+  DemarreAvecPanneau();
+  EXPECT_EQ(Panneau()->view()->subviews().size(), 1u);
+}
+
+// Without its content the panel is still the plug-in's: its end forgets it, and the next
+// start builds a new one.
+TEST_F(DemarragePanneau, APanelLeftWithoutContentIsStillReplacedAtTheNextStart) {
+  gVueRefusee = true;
+  DemarreAvecPanneau();
+  EXPECT_TRUE(Panneau()->view()->subviews().empty());
+  EXPECT_EQ(GzoneMargeHaut, nullptr);
+  Arrete();
+  EXPECT_EQ(PanneauRef, nullptr);
+
+  gVueRefusee = false;
   host::resetShell();
   ref_ = host::Ref{};
   DemarreAvecPanneau();
