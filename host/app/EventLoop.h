@@ -43,9 +43,6 @@ class EventLoop {
   void serveWaiting();
   void redraw();
 
-  // The last tool message's event time, counting up from 1.
-  int32_t clock() const { return clock_; }
-
  private:
   PluginHost* runningPlugin(Ref owner) const;
   // A tool message to a plug-in tool; nothing for the host's own tools.
@@ -57,7 +54,7 @@ class EventLoop {
 
   Application& application_;
   bool serving_ = false;
-  int32_t clock_ = 0;
+  int32_t clock_ = 0;  // the tool events' time, counting up from 1
 };
 
 template <class Message>
