@@ -1,5 +1,6 @@
 // Selecting and deselecting the tool: the panel follows it (wake-up veil, flyout menu,
 // controls, artboard popup), and so do the hint annotator and the working unit.
+#include <cstdio>
 #include <string>
 
 #include "BoutonReveilGuides.h"
@@ -72,7 +73,13 @@ CodeUnite UniteDeLaRegle(int16_t uniteHote) {
   }
 }
 
-std::string TitrePlan(int32_t index) { return "Plan " + std::to_string(static_cast<int64_t>(index) + 1); }
+// Written with printf rather than std::to_string, whose digit table would be exported from
+// the module as a unique symbol.
+std::string TitrePlan(int32_t index) {
+  char titre[32];
+  std::snprintf(titre, sizeof titre, "Plan %lld", static_cast<long long>(index) + 1);
+  return titre;
+}
 
 AIErr SelectionneOutil(AIAnnotatorHandle annotateur) {
   PlaceVoileReveil(kAbscisseReveilCache);
