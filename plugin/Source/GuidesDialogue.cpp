@@ -103,9 +103,8 @@ void GuidesDialogue::bindLayout(kit::LayoutBindings& liaisons) {
 
 void GuidesDialogue::LierActions(kit::LayoutBindings& liaisons) {
   for (const LiaisonAction& action : kActions)
-    liaisons.action(action.nom, [this, methode = action.methode](kit::Control* envoyeur) {
-      (this->*methode)(envoyeur);
-    });
+    liaisons.action(action.nom,
+                    [this, methode = action.methode](kit::Control* envoyeur) { (this->*methode)(envoyeur); });
 }
 
 void GuidesDialogue::LierSorties(kit::LayoutBindings& liaisons) {

@@ -48,7 +48,8 @@ void GuidesDialogue::PANinit() {
       {PANgouttiereColonnesNSView, PANzoneGouttiereColonne, "Gouttière entre les colonnes."},
       {PANgouttiereLignesNSView, PANzoneGouttiereLigne, "Gouttière entre les lignes."},
   };
-  const kit::Color fond = kit::Color::colorWithCalibratedRed(RougeFondTheme, VertFondTheme, BleuFondTheme, AlphaFondTheme);
+  const kit::Color fond =
+      kit::Color::colorWithCalibratedRed(RougeFondTheme, VertFondTheme, BleuFondTheme, AlphaFondTheme);
   for (const Quantite& q : quantites) q.zone->setBackgroundColor(fond);
 
   const std::vector<std::string> titres = LitTitresDesSets();
@@ -109,9 +110,9 @@ void GuidesDialogue::PANraltoCBP(kit::Control*) {
   PANafficheSetParDefaut();
   PANpopupSets->selectItemAtIndex(0);
   if (MenuLocal && sAIPanelFlyoutMenu)
-    sAIPanelFlyoutMenu->SetItemMark(MenuLocal, kMenuReperesVerrouilles,
-                                    ReperesVerrouilles ? kAIPanelFlyoutMenuItemMark_CHECK
-                                                       : kAIPanelFlyoutMenuItemMark_NONE);
+    sAIPanelFlyoutMenu->SetItemMark(
+        MenuLocal, kMenuReperesVerrouilles,
+        ReperesVerrouilles ? kAIPanelFlyoutMenuItemMark_CHECK : kAIPanelFlyoutMenuItemMark_NONE);
   SimuleAppuiToucheFn();
 }
 

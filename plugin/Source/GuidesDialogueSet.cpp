@@ -79,8 +79,8 @@ void GuidesDialogue::PANafficheSetParDefaut() {
   CadenasMarges = true;
   PANcadenas->setState(kit::ControlStateOff);
   PANcadenasSombre->setState(kit::ControlStateOff);
-  kit::Control* const suiveurs[] = {PANzoneMargeBas,        PANzoneMargeGauche,      PANzoneMargeDroite,
-                                    PANstepPlusMargeBas,    PANstepMoinsMargeBas,    PANstepPlusMargeGauche,
+  kit::Control* const suiveurs[] = {PANzoneMargeBas,         PANzoneMargeGauche,     PANzoneMargeDroite,
+                                    PANstepPlusMargeBas,     PANstepMoinsMargeBas,   PANstepPlusMargeGauche,
                                     PANstepMoinsMargeGauche, PANstepPlusMargeDroite, PANstepMoinsMargeDroite};
   for (kit::Control* suiveur : suiveurs) suiveur->setEnabled(false);
   PANmargeBasNSView->display();

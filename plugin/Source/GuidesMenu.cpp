@@ -55,9 +55,9 @@ void MontreDialogue(kit::Window* dialogue) {
 
 void BasculeReperesVerrouilles() {
   ReperesVerrouilles = !ReperesVerrouilles;
-  sAIPanelFlyoutMenu->SetItemMark(MenuLocal, kMenuReperesVerrouilles,
-                                  ReperesVerrouilles ? kAIPanelFlyoutMenuItemMark_CHECK
-                                                     : kAIPanelFlyoutMenuItemMark_NONE);
+  sAIPanelFlyoutMenu->SetItemMark(
+      MenuLocal, kMenuReperesVerrouilles,
+      ReperesVerrouilles ? kAIPanelFlyoutMenuItemMark_CHECK : kAIPanelFlyoutMenuItemMark_NONE);
   SimuleAppuiToucheFn();
 }
 
@@ -86,8 +86,8 @@ ASErr GuidesPlugIn::AddMenus(SPInterfaceMessage* message) {
                                   ai::UnicodeString(kGroupeOutils).ref(), kMenuItemNoOptions, &fShowHideMenuItem);
     AIMenuGroup groupe = nullptr;
     if (erreur == kNoErr)
-      erreur = sAIMenu->AddMenuGroupAsSubMenu(kGroupeOutils, kMenuGroupSortedAlphabeticallyOption,
-                                              fShowHideMenuItem, &groupe);
+      erreur = sAIMenu->AddMenuGroupAsSubMenu(kGroupeOutils, kMenuGroupSortedAlphabeticallyOption, fShowHideMenuItem,
+                                              &groupe);
   }
   if (erreur == kNoErr)
     erreur = sAIMenu->AddMenuItem(fPluginRef, kMasquer, kGroupeOutils, ai::UnicodeString(kMasquer).ref(),
@@ -120,10 +120,17 @@ void MenuCBP(AIPanelRef panneau, int32_t id) {
   CallGuarded([&] {
     sAIPanel->GetFlyoutMenu(panneau, &MenuLocal);
     switch (id) {
-      case kMenuReperesVerrouilles: BasculeReperesVerrouilles(); break;
-      case kMenuPreferences: MontreDialogue(GdialoguePRE); break;
-      case kMenuAide: BasculeAide(panneau); break;
-      default: break;
+      case kMenuReperesVerrouilles:
+        BasculeReperesVerrouilles();
+        break;
+      case kMenuPreferences:
+        MontreDialogue(GdialoguePRE);
+        break;
+      case kMenuAide:
+        BasculeAide(panneau);
+        break;
+      default:
+        break;
     }
     return ASErr{kNoErr};
   });

@@ -18,8 +18,8 @@ ASErr GuidesPlugIn::AddNotifier(SPInterfaceMessage*) {
         sAINotifier->AddNotifier(fPluginRef, kNomNotifieurs, kAIArtSelectionChangedNotifier, &fSelectionNotifier));
     aisdk::check_ai_error(
         sAINotifier->AddNotifier(fPluginRef, kNomNotifieurs, kAIUIBrightnessChangedNotifier, &fBrightnessNotifier));
-    aisdk::check_ai_error(sAINotifier->AddNotifier(fPluginRef, kNomNotifieurs, kAIDocumentRulerUnitChangedNotifier,
-                                                   &fRulerUnitNotifier));
+    aisdk::check_ai_error(
+        sAINotifier->AddNotifier(fPluginRef, kNomNotifieurs, kAIDocumentRulerUnitChangedNotifier, &fRulerUnitNotifier));
   } catch (const ai::Error& erreur) {
     return erreur;
   } catch (...) {

@@ -180,7 +180,8 @@ ASErr SetIconePanneauReduit(SPPluginRef plugin) {
       if (octets.size() > kTailleMaxIcone) erreur = kBadParameterErr;
     }
     if (erreur == kNoErr)
-      erreur = sAIPanel->SetIcon(PanneauRef, reinterpret_cast<const uint8_t*>(octets.data()), octets.size(), nullptr, 0);
+      erreur =
+          sAIPanel->SetIcon(PanneauRef, reinterpret_cast<const uint8_t*>(octets.data()), octets.size(), nullptr, 0);
   }
   if (filtre) {
     const ASErr fin = filtres->UnlinkDataFilter(filtre, nullptr);

@@ -2,12 +2,12 @@
 // loaded, its buttons, its help pages and the dialogs' fixed texts. The preferences and
 // the flyout menu are the simulated host's.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
-#include <unistd.h>
 #include <variant>
 
 #include "ClassesVues.h"
@@ -68,7 +68,9 @@ class ControleurPanneau : public ::testing::Test {
     return *controleur_;
   }
 
-  static void MetPref(const char* cle, int32_t valeur) { sAIPreference->PutIntegerPreference("RaltoGuides", cle, valeur); }
+  static void MetPref(const char* cle, int32_t valeur) {
+    sAIPreference->PutIntegerPreference("RaltoGuides", cle, valeur);
+  }
   static void MetPref(const char* cle, const char* valeur) {
     sAIPreference->PutStringPreference("RaltoGuides", cle, valeur);
   }
@@ -275,7 +277,8 @@ TEST_F(ControleurPanneau, LogoBringsBackTheDefaultSetAndTheLockedGuidesMark) {
   MetPref("TI1", "Affiche A3");
   GuidesDialogue& c = Charge();
   ASSERT_EQ(sAIPanelFlyoutMenu->Create(&MenuLocal), kNoErr);
-  ASSERT_EQ(sAIPanelFlyoutMenu->AppendItem(MenuLocal, kMenuReperesVerrouilles, ai::UnicodeString("Repères verrouillés").ref()),
+  ASSERT_EQ(sAIPanelFlyoutMenu->AppendItem(MenuLocal, kMenuReperesVerrouilles,
+                                           ai::UnicodeString("Repères verrouillés").ref()),
             kNoErr);
   ActiverZones(true);
 

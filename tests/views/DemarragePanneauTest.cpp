@@ -2,17 +2,17 @@
 // process: menus, notifiers, the panel and its flyout menu, the menu and flyout actions,
 // and what shutdown leaves.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "GuidesDialogue.h"
-#include "GuidesPlugIn.h"
 #include "GuidesOutil.h"
+#include "GuidesPlugIn.h"
 #include "GuidesSuites.h"
 #include "IAIUnicodeString.h"
 #include "Panneau.h"
@@ -92,9 +92,9 @@ class DemarragePanneau : public ::testing::Test {
 
   const std::filesystem::path& Dossier() {
     if (dossier_.empty()) {
-      dossier_ = std::filesystem::temp_directory_path() /
-                 ("guides-demarrage-" + std::to_string(::getpid()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+      dossier_ =
+          std::filesystem::temp_directory_path() / ("guides-demarrage-" + std::to_string(::getpid()) + "-" +
+                                                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
       std::filesystem::create_directories(dossier_ / "Resources");
     }
     return dossier_;
@@ -161,7 +161,9 @@ class DemarragePanneau : public ::testing::Test {
         textes.push_back(article->text);
     return textes;
   }
-  const host::MenuItem* Article(AIMenuItemHandle article) { return shell().ui.menuItems.find(host::fromHandle(article)); }
+  const host::MenuItem* Article(AIMenuItemHandle article) {
+    return shell().ui.menuItems.find(host::fromHandle(article));
+  }
 
   AIErr Menu(const char* selecteur, AIMenuItemHandle article) {
     AIMenuMessage message{};
@@ -196,8 +198,8 @@ TEST_F(DemarragePanneau, StartupAddsTheMenusAndTheFourNotifiersInOrder) {
   ASSERT_NE(parent, nullptr);
   EXPECT_EQ(parent->group, "Tool Palettes");
 
-  const char* types[] = {kAIApplicationShutdownNotifier, kAIArtSelectionChangedNotifier,
-                         kAIUIBrightnessChangedNotifier, kAIDocumentRulerUnitChangedNotifier};
+  const char* types[] = {kAIApplicationShutdownNotifier, kAIArtSelectionChangedNotifier, kAIUIBrightnessChangedNotifier,
+                         kAIDocumentRulerUnitChangedNotifier};
   const AINotifierHandle attendus[] = {Guides()->fShutdownNotifier, Guides()->fSelectionNotifier,
                                        Guides()->fBrightnessNotifier, Guides()->fRulerUnitNotifier};
   for (int i = 0; i < 4; ++i) {
@@ -218,9 +220,8 @@ TEST_F(DemarragePanneau, GroupsOfTheMakersOtherPlugInsAreReusedNeverDuplicated) 
   const auto autreSelf = host::toHandle<SPPluginRef>(shell().plugins.add(autre));
   sAIUnicodeString = testhost::suite<AIUnicodeStringSuite>(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
   const auto* menus = testhost::suite<AIMenuSuite>(kAIMenuSuite, kAIMenuSuiteVersion);
-  for (const auto& [groupeHote, nom, article] :
-       {std::tuple{kAboutMenuGroup, "À propos des Ralto-Outils…", "Autre…"},
-        std::tuple{kToolPalettesMenuGroup, "Ralto-Outils", "Masquer Autre"}}) {
+  for (const auto& [groupeHote, nom, article] : {std::tuple{kAboutMenuGroup, "À propos des Ralto-Outils…", "Autre…"},
+                                                 std::tuple{kToolPalettesMenuGroup, "Ralto-Outils", "Masquer Autre"}}) {
     AIMenuItemHandle parent = nullptr, fils = nullptr;
     AIMenuGroup groupe = nullptr;
     ASSERT_EQ(menus->AddMenuItem(autreSelf, nom, groupeHote, ai::UnicodeString(nom).ref(), 0, &parent), kNoErr);

@@ -57,13 +57,14 @@ ASErr SDKAboutPluginsHelper::AddAboutPluginsMenuItem(SPInterfaceMessage* message
   SPPluginRef self = message ? message->d.self : nullptr;
   ASErr error = AcquireMenuSuite(message ? message->d.basic : sSPBasic);
   // The strings may throw; the suite is given back whatever happens.
-  if (error == kNoErr) error = CallGuarded([&] {
+  if (error == kNoErr)
+    error = CallGuarded([&] {
       bool exists = false;
       ASErr result = GroupExists(groupName, exists);
       if (result == kNoErr && !exists) result = MakeGroup(self, groupName, groupText);
       if (result == kNoErr)
-        result = fMenu->AddMenuItem(self, nullptr, groupName, ai::UnicodeString(itemText).ref(),
-                                    kMenuItemNoOptions, menuItem);
+        result = fMenu->AddMenuItem(self, nullptr, groupName, ai::UnicodeString(itemText).ref(), kMenuItemNoOptions,
+                                    menuItem);
       return result;
     });
   ReleaseMenuSuite();
