@@ -3,9 +3,16 @@
 #include <algorithm>
 #include <cstring>
 
+#include <memory>
+
+#include "AIAnnotator.h"
 #include "AIContext.h"
+#include "AIMenu.h"
 #include "AINotifier.h"
 #include "AIPlugin.h"
+#include "AITool.h"
+#include "AIUnicodeString.h"
+#include "AIUser.h"
 
 namespace fakehost {
 namespace {
@@ -67,6 +74,81 @@ AIErr SetPluginOptions(SPPluginRef, int32_t options) {
 }
 const AIPluginSuite kPluginOptions = {GetPluginOptions, SetPluginOptions};
 
+// ---- Strings, tool, annotator, menus, user: enough for the start-up steps ---------------
+
+// A host string is a std::string of its own; the handle is its address.
+std::string* Text(AIUnicodeStringRef ref) { return reinterpret_cast<std::string*>(ref); }
+AIUnicodeStringRef Ref(std::string text) { return reinterpret_cast<AIUnicodeStringRef>(new std::string(std::move(text))); }
+
+AIErr StringInitialize(AIUnicodeStringRef* string, const char* text, int32_t) {
+  *string = Ref(text ? text : "");
+  return kNoErr;
+}
+AIErr StringCopy(AIUnicodeStringRef source, AIUnicodeStringRef* copy) {
+  *copy = Ref(source ? *Text(source) : "");
+  return kNoErr;
+}
+AIErr StringDispose(AIUnicodeStringRef string) {
+  delete Text(string);
+  return kNoErr;
+}
+AIErr StringCompare(AIUnicodeStringRef a, AIUnicodeStringRef b, int32_t* result) {
+  *result = (a ? *Text(a) : std::string()).compare(b ? *Text(b) : std::string());
+  return kNoErr;
+}
+AIErr StringGetAs(AIUnicodeStringRef string, int32_t, char* buffer, size_t capacity, size_t* length) {
+  const std::string text = string ? *Text(string) : std::string();
+  if (capacity == 0) return kBadParameterErr;
+  *length = std::min(text.size(), capacity - 1);
+  std::memcpy(buffer, text.data(), *length);
+  buffer[*length] = '\0';
+  return kNoErr;
+}
+AIErr StringGetLength(AIUnicodeStringRef string, int32_t, size_t* length) {
+  *length = string ? Text(string)->size() : 0;
+  return kNoErr;
+}
+const AIUnicodeStringSuite kStrings = {StringInitialize, StringCopy,  StringDispose,
+                                       StringCompare,    StringGetAs, StringGetLength};
+
+int gHandleToken;
+template <class Handle>
+Handle Token() { return reinterpret_cast<Handle>(&gHandleToken); }
+
+AIErr AddTool(SPPluginRef, const char* name, const AIAddToolData*, int32_t, AIToolHandle* tool) {
+  gState.tools.push_back(name);
+  *tool = Token<AIToolHandle>();
+  return kNoErr;
+}
+AIErr ToolNumberFromName(const char*, int16_t*) { return kNotFoundErr; }
+AIErr SetToolInfoVars(AIToolHandle, const int32_t*) { return kNoErr; }
+const AIToolSuite kTool = {AddTool, ToolNumberFromName, nullptr, nullptr, SetToolInfoVars, nullptr, nullptr, nullptr};
+
+AIErr AddAnnotator(SPPluginRef, const char*, AIAnnotatorHandle* annotator) {
+  *annotator = Token<AIAnnotatorHandle>();
+  return kNoErr;
+}
+AIErr SetAnnotatorActive(AIAnnotatorHandle, AIBoolean) { return kNoErr; }
+const AIAnnotatorSuite kAnnotator = {AddAnnotator, SetAnnotatorActive, nullptr, nullptr};
+
+AIErr AddMenuItem(SPPluginRef, const char*, const char*, AIUnicodeStringRef, int32_t, AIMenuItemHandle* item) {
+  *item = Token<AIMenuItemHandle>();
+  return kNoErr;
+}
+AIErr AddMenuGroupAsSubMenu(const char*, int32_t, AIMenuItemHandle, AIMenuGroup* group) {
+  if (group) *group = Token<AIMenuGroup>();
+  return kNoErr;
+}
+AIErr CountMenuGroups(int32_t* count) {
+  *count = 0;
+  return kNoErr;
+}
+const AIMenuSuite kMenu = {AddMenuItem, AddMenuGroupAsSubMenu, CountMenuGroups, nullptr, nullptr,
+                           nullptr,     nullptr,               nullptr,         nullptr, nullptr};
+
+AIErr MessageAlert(AIUnicodeStringRef) { return kNoErr; }
+const AIUserSuite kUser = {MessageAlert, nullptr, nullptr};
+
 // ---- Preferences --------------------------------------------------------------------------
 
 std::string Key(const char* prefix, const char* suffix) {
@@ -127,6 +209,9 @@ const void* TableFor(const char* name) {
       {kSPAccessSuite, &kAccess},         {kSPPluginsSuite, &kPlugins},
       {kAINotifierSuite, &kNotifier},     {kAIAppContextSuite, &kContext},
       {kAIPluginSuite, &kPluginOptions},  {kAIPreferenceSuite, &kPreferences},
+      {kAIUnicodeStringSuite, &kStrings}, {kAIToolSuite, &kTool},
+      {kAIAnnotatorSuite, &kAnnotator},   {kAIMenuSuite, &kMenu},
+      {kAIUserSuite, &kUser},
   };
   auto found = tables.find(name);
   return found == tables.end() ? kUncalledTable : found->second;

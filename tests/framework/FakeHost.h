@@ -30,6 +30,7 @@ struct State {
   SPAccessRef releasedAccess = nullptr;
 
   std::string pluginName;
+  std::vector<std::string> tools;  // names of the tools added
   std::vector<std::pair<std::string, std::string>> notifiers;  // registration name, type
 
   // AI Plugin options.

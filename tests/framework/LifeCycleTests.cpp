@@ -39,9 +39,11 @@ TEST_F(LifeCycle, StartupHoldsSuitesNamesLocksAndRegistersTheStartedNotifier) {
   EXPECT_EQ(session.plugin()->GetPluginRef(), session.self());
   EXPECT_EQ(NameOf(*session.plugin()), "Guides");
   EXPECT_EQ(state().pluginName, "Guides");
-  ASSERT_EQ(state().notifiers.size(), 1u);
+  // The framework's own notifier comes first, before the plug-in's four.
+  ASSERT_EQ(state().notifiers.size(), 5u);
   EXPECT_EQ(state().notifiers[0].first, "Guides App Started Notifier");
   EXPECT_EQ(state().notifiers[0].second, kAIApplicationStartedNotifier);
+  EXPECT_EQ(state().tools, std::vector<std::string>{"Outil Guides"});
   EXPECT_EQ(state().locks, 1);
   EXPECT_EQ(state().optionsWritten, std::vector<int32_t>{0x5a});
   // The stored options were read: a fresh store got its first-launch keys.
@@ -50,12 +52,17 @@ TEST_F(LifeCycle, StartupHoldsSuitesNamesLocksAndRegistersTheStartedNotifier) {
   EXPECT_FALSE(tousPlans);
 }
 
+// The menus' start-up step holds the menu suite for that step only: it comes and goes
+// during start-up. What remains is the suite tables, held until shutdown.
 TEST_F(LifeCycle, ShutdownReleasesEverySuiteInOrderAndEmptiesTheSlot) {
   ASSERT_EQ(session.start(), kNoErr);
-  ASSERT_FALSE(state().acquired.empty());
+  ASSERT_EQ(state().released, std::vector<std::string>{kAIMenuSuite});
+  std::vector<std::string> tables = state().acquired;
+  ASSERT_EQ(tables.back(), kAIMenuSuite);
+  tables.pop_back();
   EXPECT_EQ(session.shutDown(), kNoErr);
   EXPECT_EQ(session.globals, nullptr);
-  EXPECT_EQ(state().released, state().acquired);
+  EXPECT_EQ(std::vector<std::string>(state().released.begin() + 1, state().released.end()), tables);
   EXPECT_EQ(sSPAccess, nullptr);
   EXPECT_EQ(sAIPreference, nullptr);
   EXPECT_EQ(sAIArtboard, nullptr);
@@ -63,11 +70,12 @@ TEST_F(LifeCycle, ShutdownReleasesEverySuiteInOrderAndEmptiesTheSlot) {
 
 TEST_F(LifeCycle, UnloadReleasesTheSuitesAndStopsDispatchUntilReload) {
   ASSERT_EQ(session.start(), kNoErr);
-  const size_t acquiredAtStart = state().acquired.size();
+  // Start-up also held the menu suite for its menus step, and gave it back.
+  const size_t acquiredAtStart = state().acquired.size() - 1;
   SPAccessMessage access{};
   EXPECT_EQ(session.send(kSPAccessCaller, kSPAccessUnloadSelector, access), kNoErr);
   EXPECT_FALSE(session.plugin()->SuitesAcquired());
-  EXPECT_EQ(state().released.size(), acquiredAtStart);
+  EXPECT_EQ(state().released.size(), acquiredAtStart + 1);
 
   // Were it dispatched, this unhandled message would print its warning.
   testing::internal::CaptureStderr();
@@ -76,7 +84,7 @@ TEST_F(LifeCycle, UnloadReleasesTheSuitesAndStopsDispatchUntilReload) {
 
   EXPECT_EQ(session.send(kSPAccessCaller, kSPAccessReloadSelector, access), kNoErr);
   EXPECT_TRUE(session.plugin()->SuitesAcquired());
-  EXPECT_EQ(state().acquired.size(), 2 * acquiredAtStart);
+  EXPECT_EQ(state().acquired.size(), 2 * acquiredAtStart + 1);
 }
 
 TEST_F(LifeCycle, ReloadKeepsEveryFieldAndAWorkingVirtualTable) {
