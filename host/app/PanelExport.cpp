@@ -2,6 +2,7 @@
 #include <nlohmann/json.hpp>
 #include <variant>
 
+#include "app/Quoting.h"
 #include "app/PanelExports.h"
 #include "kit/Application.h"
 #include "kit/Button.h"
@@ -58,21 +59,6 @@ Json panelJson(const Panel& panel) {
 
 // ---- SVG ------------------------------------------------------------------------------
 
-std::string escaped(std::string_view text) {
-  std::string out;
-  for (char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      case '\n': case '\r': out += ' '; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
-
 std::string colorText(const kit::Color& c) {
   const auto channel = [](double v) { return std::to_string(static_cast<int>(std::clamp(v, 0.0, 1.0) * 255 + 0.5)); };
   return "rgb(" + channel(c.redComponent()) + "," + channel(c.greenComponent()) + "," +
@@ -101,7 +87,7 @@ class SvgPainter {
     const auto* control = dynamic_cast<const kit::Control*>(&view);
     const bool dimmed = control && !control->isEnabled();
     out_ += "<g";
-    if (!view.identifier().empty()) out_ += " id=\"" + escaped(view.identifier()) + "\"";
+    if (!view.identifier().empty()) out_ += " id=\"" + xmlEscaped(view.identifier()) + "\"";
     if (dimmed) out_ += " opacity=\"0.5\"";
     out_ += ">\n";
     paintRecords(view, x, y);
@@ -112,7 +98,7 @@ class SvgPainter {
     const std::string text = shownText(view);
     if (!text.empty())
       out_ += "<text x=\"" + numberText(x + 3) + "\" y=\"" + numberText(pageY(y + frame.size.height / 2) + 3) +
-              "\" font-size=\"9\">" + escaped(text) + "</text>\n";
+              "\" font-size=\"9\">" + xmlEscaped(text) + "</text>\n";
     for (const kit::View* child : view.subviews()) paint(*child, x, y);
     out_ += "</g>\n";
   }
@@ -174,7 +160,7 @@ std::string panelSvg() {
     kit::View* view = panel->view();
     if (!view) continue;
     view->display();
-    body += "<g class=\"panel\"><title>" + escaped(panel->title) + "</title>\n";
+    body += "<g class=\"panel\"><title>" + xmlEscaped(panel->title) + "</title>\n";
     body += "<rect x=\"0\" y=\"" + numberText(top) + "\" width=\"" + numberText(panel->size.width) +
             "\" height=\"" + numberText(panel->size.height) + "\" fill=\"#eeeeee\"/>\n";
     SvgPainter(body, top, panel->size.height).paint(*view, 0, 0);

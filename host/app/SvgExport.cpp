@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/Quoting.h"
 #include "app/Exports.h"
 #include "kit/Cursor.h"
 #include "model/ArtWalk.h"
@@ -16,20 +17,6 @@ constexpr double kMargin = 20;
 
 // The page reads with y downwards: artwork y becomes -y (0 stays 0, not -0).
 double flipped(double v) { return v == 0 ? 0.0 : -v; }
-
-std::string escaped(std::string_view text) {
-  std::string out;
-  for (char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
 
 void appendPoint(std::string& out, AIRealPoint p) {
   appendNumber(out, p.h);
@@ -116,7 +103,7 @@ std::string overlaySvg(const View& view) {
       out += "<text";
       appendViewPoint(out, view, item.start, "x", "y");
       out += " font-size=\"" + numberText(kOverlayFontPixels / view.zoom) + "\" fill=\"" +
-             colorText(item.color) + "\">" + escaped(item.text) + "</text>\n";
+             colorText(item.color) + "\">" + xmlEscaped(item.text) + "</text>\n";
     } else {
       out += "<line";
       appendViewPoint(out, view, item.start, "x1", "y1");
@@ -190,7 +177,7 @@ std::string documentSvg(const Model& model) {
   out += "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"" + numberText(x) + " " +
          numberText(y) + " " + numberText(width) + " " + numberText(height) + "\" width=\"" +
          numberText(width) + "\" height=\"" + numberText(height) + "\">\n";
-  out += "<title>" + escaped(document.name) + "</title>\n";
+  out += "<title>" + xmlEscaped(document.name) + "</title>\n";
   out += "<rect x=\"" + numberText(x) + "\" y=\"" + numberText(y) + "\" width=\"" +
          numberText(width) + "\" height=\"" + numberText(height) + "\" fill=\"#e8e8e8\"/>\n";
 
@@ -199,7 +186,7 @@ std::string documentSvg(const Model& model) {
     const AIRealRect& r = artboard.rect;
     out += "<rect x=\"" + numberText(r.left) + "\" y=\"" + numberText(flipped(r.top)) +
            "\" width=\"" + numberText(double{r.right} - r.left) + "\" height=\"" +
-           numberText(double{r.top} - r.bottom) + "\"><title>" + escaped(artboard.name) +
+           numberText(double{r.top} - r.bottom) + "\"><title>" + xmlEscaped(artboard.name) +
            "</title></rect>\n";
   }
   out += "</g>\n";
