@@ -1,0 +1,209 @@
+// A live redraw round trip through the simulated host's parts. "Redessin": a panel change
+// posts the fn key (SimuleAppuiToucheFn), the event queue is drained as the host's loop
+// does, and each key-down is answered with the tool's cursor-tracking message at the last
+// cursor position, sent to a GuidesPlugIn object's handler; the pending redraw lays the six
+// kinds out again. "Base": the same groups and guide paths made directly through the same
+// suites (BaseDeTrace.h). At the end Redessin/Base is printed for each case, from CPU time,
+// medians when the run has repetitions.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "BaseDeTrace.h"
+#include "GuideSet.h"
+#include "GuidesOutil.h"
+#include "GuidesPlugIn.h"
+#include "GuidesSuites.h"
+#include "GuidesTraces.h"
+#include "OutilGuides.h"
+#include "SimuleAppuiTouche.h"
+#include "TestHost.h"
+#include "Utilitaires.h"
+#include "kit/EventQueue.h"
+
+namespace {
+
+struct Cas {
+  int plans;
+  int divisions;  // columns and rows
+  bool tousLesPlans;
+};
+
+// Where the cursor last was: outside every artboard, over no object.
+constexpr AIRealPoint kDernierePosition = {-50.0f, -50.0f};
+
+void BrancheLesSuites() {
+  sAIArt = testhost::suite<AIArtSuite>(kAIArtSuite, kAIArtSuiteVersion);
+  sAIPath = testhost::suite<AIPathSuite>(kAIPathSuite, kAIPathSuiteVersion);
+  sAILayer = testhost::suite<AILayerSuite>(kAILayerSuite, kAILayerSuiteVersion);
+  sAIArtboard = testhost::suite<AIArtboardSuite>(kAIArtboardSuite, kAIArtboardSuiteVersion);
+  sAIUser = testhost::suite<AIUserSuite>(kAIUserSuite, kAIUserSuiteVersion);
+  sAIUnicodeString = testhost::suite<AIUnicodeStringSuite>(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
+  sAIDocumentView = testhost::suite<AIDocumentViewSuite>(kAIDocumentViewSuite, kAIDocumentViewSuiteVersion);
+  sAIDocument = testhost::suite<AIDocumentSuite>(kAIDocumentSuite, kAIDocumentSuiteVersion);
+  sAIHitTest = testhost::suite<AIHitTestSuite>(kAIHitTestSuite, kAIHitTestSuiteVersion);
+  sAIAnnotator = testhost::suite<AIAnnotatorSuite>(kAIAnnotatorSuite, kAIAnnotatorSuiteVersion);
+}
+
+// A fresh document with the set of the case: the default set's margins and gutters, with
+// `divisions` columns and rows.
+void Prepare(const Cas& cas) {
+  testhost::reset();
+  BrancheLesSuites();
+  LibereListesDeGuides();
+  AHGroupe = nullptr;
+  kit::EventQueue::shared().clear();
+  testhost::newDocument(595, 842, cas.plans);
+  MargeHaut = MargeBas = MargeGauche = MargeDroite = 3 * PointsParUnite(kUniteMillimetres);
+  NombreDeColonnes = NombreDeLignes = cas.divisions;
+  LargeurDeColonnes = HauteurDeLignes = 0;
+  GouttiereColonnes = GouttiereLignes = 2 * PointsParUnite(kUniteMillimetres);
+  TousLesPlans = cas.tousLesPlans;
+  ReperesVerrouilles = true;
+  CreerReperesSelonObjetClique = false;
+  NumeroDuPlan = 0;
+  SonDefaut = false;
+  DoitRedessiner = DoitEffacer = false;
+}
+
+int64_t NombreDeReperes(const Cas& cas) {
+  return int64_t{cas.tousLesPlans ? cas.plans : 1} * (4 + 4 * (cas.divisions - 1));
+}
+
+void CompteParRepere(benchmark::State& state, const Cas& cas) {
+  state.SetItemsProcessed(state.iterations() * NombreDeReperes(cas));
+  state.counters["reperes"] = static_cast<double>(NombreDeReperes(cas));
+}
+
+// The host's part of a posted key: every key-down waiting makes the selected tool track the
+// cursor where it last was, with no modifiers. Returns the last handler's code.
+ASErr SertLesTouches(GuidesPlugIn& plugin) {
+  ASErr erreur = kNoErr;
+  kit::EventQueue& queue = kit::EventQueue::shared();
+  while (const std::optional<kit::KeyEvent> touche = queue.next()) {
+    if (!touche->keyDown) continue;
+    AIEvent evenement{};
+    AIToolMessage message{};
+    message.cursor = kDernierePosition;
+    message.event = &evenement;
+    erreur = plugin.TrackToolCursor(&message);
+  }
+  return erreur;
+}
+
+void Redessin(benchmark::State& state, Cas cas) {
+  Prepare(cas);
+  GuidesPlugIn plugin(nullptr);
+  AIEvent evenement{};
+  AIToolMessage clic{};
+  clic.cursor = kDernierePosition;
+  clic.event = &evenement;
+  if (plugin.ToolMouseDown(&clic) != kNoErr) state.SkipWithError("the first click failed");
+  for (auto _ : state) {
+    SimuleAppuiToucheFn();
+    benchmark::DoNotOptimize(SertLesTouches(plugin));
+  }
+  if (DoitRedessiner) state.SkipWithError("a redraw was left pending");
+  CompteParRepere(state, cas);
+  LibereListesDeGuides();
+  testhost::reset();
+}
+
+void Base(benchmark::State& state, Cas cas) {
+  Prepare(cas);
+  GroupeCree = false;
+  CreationGroupe();
+  const std::vector<GroupeAFaire> aFaire = GroupesDuCas(cas.tousLesPlans ? cas.plans : 1);
+  std::vector<AIArtHandle> faits;
+  TraceDirect(AHGroupe, aFaire, faits);
+  for (auto _ : state) TraceDirect(AHGroupe, aFaire, faits);
+  CompteParRepere(state, cas);
+  testhost::reset();
+}
+
+// The document holds as many objects after a thousand round trips as after one.
+void ObjetsApresRedessins(benchmark::State& state) {
+  const Cas cas{3, 10, true};
+  for (auto _ : state) {
+    Prepare(cas);
+    GuidesPlugIn plugin(nullptr);
+    AIEvent evenement{};
+    AIToolMessage clic{};
+    clic.cursor = kDernierePosition;
+    clic.event = &evenement;
+    plugin.ToolMouseDown(&clic);
+    SimuleAppuiToucheFn();
+    SertLesTouches(plugin);
+    const size_t apresUn = testhost::liveArtCount();
+    for (int k = 0; k < 1000; ++k) {
+      SimuleAppuiToucheFn();
+      SertLesTouches(plugin);
+    }
+    state.counters["objets_apres_1"] = static_cast<double>(apresUn);
+    state.counters["objets_apres_1000"] = static_cast<double>(testhost::liveArtCount());
+  }
+  LibereListesDeGuides();
+  testhost::reset();
+}
+
+const Cas kDefaut{1, 2, false};
+const Cas kTousLesPlans{100, 100, true};
+
+BENCHMARK_CAPTURE(Redessin, Defaut, kDefaut);
+BENCHMARK_CAPTURE(Base, Defaut, kDefaut);
+BENCHMARK_CAPTURE(Redessin, TousLesPlans, kTousLesPlans)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Base, TousLesPlans, kTousLesPlans)->Unit(benchmark::kMillisecond);
+BENCHMARK(ObjetsApresRedessins)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Prints, after the usual table, Redessin/Base for each case.
+class RapportDeRatios : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      const auto reperes = run.counters.find("reperes");
+      if (reperes == run.counters.end() || run.iterations == 0) continue;
+      // With repetitions the median wins over the single runs.
+      const bool mediane = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+      if (run.run_type != Run::RT_Iteration && !mediane) continue;
+      const std::string nom = run.run_name.str();
+      if (!mediane && medianes_.count(nom) != 0) continue;
+      if (mediane) medianes_.insert(nom);
+      tempsParRepere_[nom] = run.cpu_accumulated_time / static_cast<double>(run.iterations) / reperes->second;
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+
+  void Finalize() override {
+    ConsoleReporter::Finalize();
+    std::printf("\n%-14s %16s %14s %16s\n", "cas", "redessin ns/rep", "base ns/rep", "redessin/base");
+    for (const char* cas : {"Defaut", "TousLesPlans"}) {
+      const double redessin = Temps(std::string("Redessin/") + cas), base = Temps(std::string("Base/") + cas);
+      if (redessin <= 0 || base <= 0) continue;
+      std::printf("%-14s %16.1f %14.1f %16.3f\n", cas, redessin * 1e9, base * 1e9, redessin / base);
+    }
+  }
+
+ private:
+  double Temps(const std::string& nom) const {
+    const auto trouve = tempsParRepere_.find(nom);
+    return trouve == tempsParRepere_.end() ? 0.0 : trouve->second;
+  }
+
+  std::map<std::string, double> tempsParRepere_;  // CPU seconds per guide
+  std::set<std::string> medianes_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  RapportDeRatios rapport;
+  benchmark::RunSpecifiedBenchmarks(&rapport);
+  benchmark::Shutdown();
+  return 0;
+}
