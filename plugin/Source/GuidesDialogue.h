@@ -119,11 +119,16 @@ class GuidesDialogue : public kit::ViewController {
   void PANstepMoinsGouttiereLigneCBP(kit::Control* sender);
   void PANcadenasCBP(kit::Control* sender);
   void PANpopupUniteDuSetCBP(kit::Control* sender);
+  // Re-expresses the eight length fields in UniteDuSet.
+  void PANadapteUniteZonesPanneau();
 
   // ---- Sets: the popup, naming a new set, the delete-sets dialog ----
   void PANpopupSetsCBP(kit::Control* sender);
   void PANokSetCBP(kit::Control* sender);
   void PANannulerSetCBP(kit::Control* sender);
+  // Removes user set `numero` (its index in the popup of sets) from the popup and the
+  // preferences.
+  void SupprimerSet(int numero);
   void SUPinitDialogue();
   void SUPok(kit::Control* sender);
   void SUPannuler(kit::Control* sender);

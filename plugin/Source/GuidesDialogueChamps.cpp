@@ -36,3 +36,4 @@ void GuidesDialogue::PANstepMoinsGouttiereLigneCBP(kit::Control*) {}
 
 void GuidesDialogue::PANcadenasCBP(kit::Control*) {}
 void GuidesDialogue::PANpopupUniteDuSetCBP(kit::Control*) {}
+void GuidesDialogue::PANadapteUniteZonesPanneau() {}

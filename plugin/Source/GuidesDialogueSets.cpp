@@ -8,3 +8,4 @@ void GuidesDialogue::PANannulerSetCBP(kit::Control*) {}
 void GuidesDialogue::SUPok(kit::Control*) {}
 void GuidesDialogue::SUPannuler(kit::Control*) {}
 void GuidesDialogue::SUPsupprimerSetsCBP(kit::Control*) {}
+void GuidesDialogue::SupprimerSet(int) {}
