@@ -248,3 +248,11 @@ int NombreEnChaine(float valeur, int8_t decimales, char* sortie, size_t taille) 
   sortie[longueur] = '\0';
   return static_cast<int>(longueur);
 }
+
+int32_t NombreDeDivisionsBorne(double nombre) {
+  if (std::isnan(nombre)) return 0;
+  if (nombre >= kNombreMaxDansLePanneau) return kNombreMaxDansLePanneau;
+  if (nombre <= static_cast<double>(std::numeric_limits<int32_t>::min()))
+    return std::numeric_limits<int32_t>::min();
+  return static_cast<int32_t>(nombre);
+}

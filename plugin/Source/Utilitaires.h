@@ -51,4 +51,13 @@ double LectureNumerique(std::string_view texte);
 // result is 0.
 int NombreEnChaine(float valeur, int8_t decimales, char* sortie, size_t taille);
 
+// The highest count of columns or rows the panel accepts, however it comes (typed,
+// stepped, read from a stored set): one typed number would otherwise make the host lay
+// out millions of guides.
+inline constexpr int32_t kNombreMaxDansLePanneau = 1000;
+
+// A count as the panel keeps it: capped at kNombreMaxDansLePanneau, never converted with
+// an overflow (NaN counts as 0, anything below INT32_MIN as INT32_MIN).
+int32_t NombreDeDivisionsBorne(double nombre);
+
 #endif
