@@ -1,5 +1,6 @@
 // The fixed texts and the initial state of the About, Preferences and delete-sets dialogs.
 #include "GuidesDialogue.h"
+#include "GuidesDialogueSets.h"
 #include "GuidesOutil.h"
 #include "kit/Kit.h"
 
@@ -18,6 +19,21 @@ void MontreBouton(kit::Button* bouton, const char* titre, const char* bulle) {
 }
 
 }  // namespace
+
+void CacheDialogue(kit::Window* dialogue) {
+  if (dialogue) dialogue->orderOut();
+  kit::Application::shared().activateIgnoringOtherApps(true);
+}
+
+void FinDuRunModal(kit::Window* dialogue) {
+  kit::Application& application = kit::Application::shared();
+  if (dialogue && application.modalWindow() == dialogue) application.stopModal();
+}
+
+void TermineDialogue(kit::Window* dialogue) {
+  CacheDialogue(dialogue);
+  FinDuRunModal(dialogue);
+}
 
 // The tooltips of two check boxes say what their current state will do.
 const char* BulleTousLesPlans(bool coche) {

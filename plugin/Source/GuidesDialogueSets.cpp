@@ -1,11 +1,149 @@
-// The popup of sets, the naming of a new set and the delete-sets dialog's buttons.
-// Not written yet: the actions exist so that the layout loads.
-#include "GuidesDialogue.h"
+// The popup of sets: the default set, a user set put on the panel, and the commands that
+// create, delete one (Alt held) or delete several sets.
+#include <charconv>
+#include <cmath>
+#include <string>
 
-void GuidesDialogue::PANpopupSetsCBP(kit::Control*) {}
-void GuidesDialogue::PANokSetCBP(kit::Control*) {}
-void GuidesDialogue::PANannulerSetCBP(kit::Control*) {}
-void GuidesDialogue::SUPok(kit::Control*) {}
-void GuidesDialogue::SUPannuler(kit::Control*) {}
-void GuidesDialogue::SUPsupprimerSetsCBP(kit::Control*) {}
-void GuidesDialogue::SupprimerSet(int) {}
+#include "EcritLitPrefs.h"
+#include "GuideSet.h"
+#include "GuidesDialogue.h"
+#include "GuidesDialogueSets.h"
+#include "GuidesSuites.h"
+#include "IAIUnicodeString.h"
+#include "SimuleAppuiTouche.h"
+#include "Utilitaires.h"
+#include "kit/Kit.h"
+
+namespace {
+
+// The popup holds the default set, the user sets, a separator and the two commands.
+constexpr int kItemsHorsSets = 4;
+
+const char* SuffixeUnite(CodeUnite unite) {
+  switch (unite) {
+    case kUnitePouces:
+      return " in";
+    case kUniteCentimetres:
+      return " cm";
+    case kUnitePicas:
+      return " pi";
+    case kUniteMillimetres:
+      return " mm";
+    default:
+      return " pt";
+  }
+}
+
+// A stored length as a freshly put set shows it: two decimals kept, in the set's unit.
+std::string TexteDuSet(double points, CodeUnite unite) {
+  char tampon[512];
+  const double valeur = points / PointsParUnite(unite);
+  const auto fin = std::to_chars(tampon, tampon + sizeof tampon, valeur, std::chars_format::fixed, 2);
+  std::string texte(tampon, fin.ec == std::errc{} ? fin.ptr : tampon);
+  texte += SuffixeUnite(unite);
+  if (VirguleOuPoint == ',')
+    for (char& c : texte)
+      if (c == '.') c = ',';
+  return texte;
+}
+
+struct LongueurDuSet {
+  double* valeur;
+  kit::TextField* zone;
+  bool videSiNul;  // a column width or row height of 0 is computed: the field stays empty
+};
+
+// Every stored value is taken as it comes except those the panel cannot show or the
+// tracers cannot use: a length that is not a number or infinite keeps the value it had, a
+// count is capped, a unit outside 1 to 5 is taken as points (lengths are stored in points).
+void ChargeSet(int numero, LongueurDuSet (&longueurs)[8]) {
+  double avant[8];
+  for (int i = 0; i < 8; ++i) avant[i] = *longueurs[i].valeur;
+  LitSet(numero);
+  for (int i = 0; i < 8; ++i)
+    if (!std::isfinite(*longueurs[i].valeur)) *longueurs[i].valeur = avant[i];
+  NombreDeColonnes = NombreDeDivisionsBorne(NombreDeColonnes);
+  NombreDeLignes = NombreDeDivisionsBorne(NombreDeLignes);
+  if (PointsParUnite(UniteDuSet) == 0) UniteDuSet = kUnitePoints;
+}
+
+void MontreCadenas(GuidesDialogue& p) {
+  const int etat = CadenasMarges ? kit::ControlStateOff : kit::ControlStateOn;
+  p.PANcadenas->setState(etat);
+  p.PANcadenasSombre->setState(etat);
+  kit::Control* const suiveurs[] = {p.PANzoneMargeBas,         p.PANzoneMargeGauche,     p.PANzoneMargeDroite,
+                                    p.PANstepPlusMargeBas,     p.PANstepMoinsMargeBas,   p.PANstepPlusMargeGauche,
+                                    p.PANstepMoinsMargeGauche, p.PANstepPlusMargeDroite, p.PANstepMoinsMargeDroite};
+  for (kit::Control* suiveur : suiveurs) suiveur->setEnabled(!CadenasMarges);
+}
+
+// User set `numero` becomes the current set; its lengths stay in points and are shown in
+// the set's unit until the user edits a field.
+void MontreSetUtilisateur(GuidesDialogue& p, int numero) {
+  LongueurDuSet longueurs[8] = {
+      {&MargeHaut, p.PANzoneMargeHaut, false},
+      {&MargeBas, p.PANzoneMargeBas, false},
+      {&MargeGauche, p.PANzoneMargeGauche, false},
+      {&MargeDroite, p.PANzoneMargeDroite, false},
+      {&LargeurDeColonnes, p.PANzoneLargeurColonne, true},
+      {&HauteurDeLignes, p.PANzoneHauteurLigne, true},
+      {&GouttiereColonnes, p.PANzoneGouttiereColonne, false},
+      {&GouttiereLignes, p.PANzoneGouttiereLigne, false},
+  };
+  ChargeSet(numero, longueurs);
+  p.PANzoneNbrColonnes->setIntValue(NombreDeColonnes);
+  p.PANzoneNbrLignes->setIntValue(NombreDeLignes);
+  for (const LongueurDuSet& l : longueurs)
+    l.zone->setStringValue(l.videSiNul && *l.valeur == 0 ? std::string() : TexteDuSet(*l.valeur, UniteDuSet));
+
+  LitCadenasDuSet(numero);
+  MontreCadenas(p);
+  p.PANzoneMargeHaut->selectText();
+  p.PANmargeBasNSView->display();
+  p.PANmargeGaucheNSView->display();
+  p.PANmargeDroiteNSView->display();
+  SetEnCours = true;
+  SimuleAppuiToucheFn();
+}
+
+}  // namespace
+
+void AlerteSets(const char* texte) {
+  if (sAIUser) sAIUser->MessageAlert(ai::UnicodeString(texte).ref());
+}
+
+void GuidesDialogue::PANpopupSetsCBP(kit::Control*) {
+  const int n = PANpopupSets->numberOfItems();
+  const int choix = PANpopupSets->indexOfSelectedItem();
+  const int nombreDeSets = n - kItemsHorsSets;
+  const bool choixEstUnSet = choix >= 1 && choix <= nombreDeSets;
+
+  if (kit::Application::shared().currentModifierFlags() & kit::EventModifierFlagOption) {
+    // Only a user set can be deleted; the separator counts as a command.
+    if (!choixEstUnSet) {
+      AlerteSets("Suppression impossible.");
+      return;
+    }
+    SupprimerSet(choix);
+    PANpopupSets->selectItemAtIndex(choix - 1);
+  } else if (choix == n - 1) {
+    if (nombreDeSets == 0) {
+      AlerteSets("On ne peut pas supprimer de set car aucun set n'a été créé.");
+      PANpopupSets->selectItemAtIndex(0);
+      return;
+    }
+    OuvreSupprimerDesSets(*this, nombreDeSets);
+  } else if (choix == n - 2) {
+    if (nombreDeSets >= kNombreMaxSets) {
+      AlerteSets("Le nombre maximum de sets est atteint.\rImpossible d'ajouter un set.");
+      PANpopupSets->selectItemAtIndex(0);
+      return;
+    }
+    EntreDansLeNommage(*this, nombreDeSets + 1);
+  } else if (choix == 0) {
+    PANafficheSetParDefaut();
+    SimuleAppuiToucheFn();
+  } else if (choixEstUnSet) {
+    MontreSetUtilisateur(*this, choix);
+  }
+}
