@@ -34,6 +34,10 @@ void menu(CommandContext& context, const Arguments& arguments);
 void flyout(CommandContext& context, const Arguments& arguments);
 void theme(CommandContext& context, const Arguments& arguments);
 
+// Changes the plug-ins are notified of: the ruler unit and the selection.
+void rulerUnit(CommandContext& context, const Arguments& arguments);
+void select(CommandContext& context, const Arguments& arguments);
+
 // Controls of the panel and windows.
 void uiClick(CommandContext& context, const Arguments& arguments);
 void uiType(CommandContext& context, const Arguments& arguments);

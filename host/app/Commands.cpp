@@ -62,6 +62,13 @@ const Command kCommands[] = {
     {"flyout", "ID", "chooses the item ID of the panel's flyout menu", 1, 0, false, kEvent, flyout},
     {"theme", "dark|light", "switches the interface theme; plug-ins are told of the change", 1, 0,
      false, kEvent, theme},
+    {"ruler-unit", "in|cm|pt|pi|mm|px|q|ft|yd|m",
+     "sets the front document's ruler unit; on a change, plug-ins are told of it", 1, 0, false,
+     kEvent, rulerUnit},
+    {"select", "all|none|NAME",
+     "selects all the art the user can select, none, or the art named (alone); on a change, "
+     "plug-ins are told of it",
+     1, 0, true, kEvent, select},
 
     // Controls of the panel and of the windows showing, by outlet name.
     {"ui click", "NAME [shift] [alt]", "clicks a control or view", 1, 2, false, kEvent, uiClick},

@@ -57,6 +57,10 @@ class Model {
   AIErr layerOfArt(Ref art, Ref* layer) const;
   // The live selected art of the front document, in the order it was selected.
   std::vector<Ref> selection();
+  // Makes exactly `arts` (live art of the front document) the selection, as the user does
+  // by clicking: art in a locked layer is not refused here, the caller decides. *changed
+  // tells whether the selection is now different.
+  AIErr selectOnly(const std::vector<Ref>& arts, bool* changed);
 
   // Paths of the front document.
   AIErr pathSegmentCount(Ref path, int16_t* count) const;

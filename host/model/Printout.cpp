@@ -45,6 +45,7 @@ std::vector<std::string> artLines(const Model& model) {
       line += " path " + std::to_string(art.segments.size());
       if (art.guide) line += " guide";
     }
+    if (art.userAttributes & kArtSelected) line += " selected";
     lines.push_back(std::move(line));
   });
   return lines;

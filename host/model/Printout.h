@@ -16,7 +16,8 @@ namespace host {
 std::vector<std::string> guideLines(const Model& model);
 
 // One line per art object, front to back, depth first: layer title and names joined by '/',
-// then "group N" (N children) or "path N" (N segments), then " guide" for a guide.
+// then "group N" (N children) or "path N" (N segments), then " guide" for a guide and
+// " selected" for selected art.
 // Layers' own groups are not listed; unnamed art shows "<unnamed>".
 std::vector<std::string> artLines(const Model& model);
 
