@@ -1,12 +1,100 @@
 // The host's notifications the plug-in registers for, and what it does with them.
+#include <initializer_list>
+
+#include "GuideSet.h"
+#include "GuidesAnnotations.h"
 #include "GuidesPlugIn.h"
 #include "GuidesSuites.h"
+#include "IAIError.h"
+#include "PanneauGlobals.h"
+#include "ReexpressionUnites.h"
+#include "Theme.h"
+#include "kit/Kit.h"
 
 namespace {
 
 constexpr const char* kNomNotifieurs = "GuidesPlugIn";
 
 bool Est(AINotifierHandle recu, AINotifierHandle enregistre) { return enregistre && recu == enregistre; }
+
+// The theme's colours, component by component. One record serves every query, so a query
+// that fails leaves the previous component's colour in it.
+struct CouleurTheme {
+  float& rouge;
+  float& vert;
+  float& bleu;
+  float& alpha;
+};
+
+AIErr LitCouleur(int32_t composante, AIUIThemeColor& couleur, const CouleurTheme& cible) {
+  const AIErr erreur = sAIUITheme->GetUIThemeColor(kAIUIThemeSelectorPanel, composante, &couleur);
+  cible.rouge = couleur.red;
+  cible.vert = couleur.green;
+  cible.bleu = couleur.blue;
+  cible.alpha = couleur.alpha;
+  return erreur;
+}
+
+AIErr LitCouleursDuTheme() {
+  AIBoolean sombre = false;
+  sAIUITheme->IsDarkTheme(&sombre);
+  InterfaceSombre = sombre != 0;
+  AIUIThemeColor couleur{1, 0, 0, 0};
+  LitCouleur(kAIUIComponentBackground, couleur, {RougeTheme, VertTheme, BleuTheme, AlphaTheme});
+  LitCouleur(kAIUIComponentText, couleur, {RougeTexteTheme, VertTexteTheme, BleuTexteTheme, AlphaTexteTheme});
+  LitCouleur(kAIUIComponentFieldBackground, couleur, {RougeFondTheme, VertFondTheme, BleuFondTheme, AlphaFondTheme});
+  // The highlight colour is asked for but not used.
+  float rouge = 0, vert = 0, bleu = 0, alpha = 0;
+  return LitCouleur(kAIUIComponentHighlight, couleur, {rouge, vert, bleu, alpha});
+}
+
+void Montre(kit::View* vue, bool visible) {
+  if (vue != nullptr) vue->setHidden(!visible);
+}
+
+// The panel's controls, where it is loaded, take the theme's colours and buttons.
+void AppliqueLeTheme() {
+  const kit::Color fond =
+      kit::Color::colorWithCalibratedRed(RougeFondTheme, VertFondTheme, BleuFondTheme, AlphaFondTheme);
+  for (kit::TextField* zone : {GzoneMargeHaut, GzoneMargeBas, GzoneMargeGauche, GzoneMargeDroite,
+                               static_cast<kit::TextField*>(GzoneNbrColonnes),
+                               static_cast<kit::TextField*>(GzoneNbrLignes), GzoneLargeurColonne, GzoneHauteurLigne,
+                               GzoneGouttiereColonne, GzoneGouttiereLigne})
+    if (zone != nullptr) zone->setBackgroundColor(fond);
+  if (GnumeroPage != nullptr)
+    GnumeroPage->setTextColor(
+        kit::Color::colorWithCalibratedRed(RougeTexteTheme, VertTexteTheme, BleuTexteTheme, AlphaTexteTheme));
+  Montre(Gcadenas, !InterfaceSombre);
+  Montre(GcadenasSombre, InterfaceSombre);
+  Montre(GeffacerBT, !InterfaceSombre);
+  Montre(GeffacerBTSombre, InterfaceSombre);
+}
+
+// The panel's unit for a ruler unit of the host: pixels count as points; a unit the panel
+// has no code for gives none.
+CodeUnite UniteDuPanneauPourLaRegle(int16_t uniteHote) {
+  if (uniteHote >= kInchesUnits && uniteHote <= kMillimetersUnits) return uniteHote;
+  if (uniteHote == kPixelsUnits) return kUnitePoints;
+  return kUniteAucune;
+}
+
+AIErr SuitLaRegle() {
+  int16_t uniteHote = 0;
+  const AIErr erreur = sAIDocument->GetDocumentRulerUnits(&uniteHote);
+  if (erreur != kNoErr) return erreur;
+  const CodeUnite unite = UniteDuPanneauPourLaRegle(uniteHote);
+  if (unite == kUniteAucune) return kNoErr;
+  Unite = unite;
+  ReexprimeLongueurs(unite);
+  return kNoErr;
+}
+
+// The hint follows the cursor over the whole view: all of it is drawn again.
+void RedessineLesAnnotations() {
+  AIRealRect vue{0, 0, 0, 0};
+  aisdk::check_ai_error(sAIDocumentView->GetDocumentViewBounds(nullptr, &vue));
+  aisdk::check_ai_error(InvalidateRect(vue));
+}
 
 }  // namespace
 
@@ -35,6 +123,16 @@ ASErr GuidesPlugIn::Notify(AINotifierMessage* message) {
     ASErr erreur = kNoErr;
     if (fCursorManager) erreur = sAIUser->DisposeCursorResourceMgr(fCursorManager);
     fCursorManager = nullptr;
+    return erreur;
+  }
+  if (Est(message->notifier, fRulerUnitNotifier)) return SuitLaRegle();
+  if (Est(message->notifier, fSelectionNotifier)) {
+    RedessineLesAnnotations();
+    return kNoErr;
+  }
+  if (Est(message->notifier, fBrightnessNotifier)) {
+    const AIErr erreur = LitCouleursDuTheme();
+    AppliqueLeTheme();
     return erreur;
   }
   return kNoErr;

@@ -18,8 +18,6 @@ double PointsParUnite(CodeUnite code) {
   }
 }
 
-namespace {
-
 const char* SuffixeDUnite(CodeUnite code) {
   switch (code) {
     case kUnitePouces: return " in";
@@ -30,6 +28,8 @@ const char* SuffixeDUnite(CodeUnite code) {
     default: return "";
   }
 }
+
+namespace {
 
 const char* TexteNonFini(double valeur) {
   if (std::isnan(valeur)) return "nan";
@@ -47,7 +47,8 @@ struct NombreEnTete {
   std::string_view chiffres;  // without the sign; empty when the text starts with no number
 };
 
-NombreEnTete LitNombreEnTete(std::string_view texte) {
+// `virgule`: a comma may stand for the point (the fields show numbers with a comma).
+NombreEnTete LitNombreEnTete(std::string_view texte, bool virgule = false) {
   NombreEnTete nombre;
   size_t i = 0;
   while (i < texte.size() && EstBlanc(texte[i])) ++i;
@@ -58,7 +59,7 @@ NombreEnTete LitNombreEnTete(std::string_view texte) {
   const size_t debut = i;
   size_t nbChiffres = 0;
   while (i < texte.size() && EstChiffre(texte[i])) ++i, ++nbChiffres;
-  if (i < texte.size() && texte[i] == '.') {
+  if (i < texte.size() && (texte[i] == '.' || (virgule && texte[i] == ','))) {
     ++i;
     while (i < texte.size() && EstChiffre(texte[i])) ++i, ++nbChiffres;
   }
@@ -88,7 +89,7 @@ bool EstTropGrand(std::string_view chiffres) {
   }
   if (entiersSignificatifs > 0) {
     ordre = entiersSignificatifs - 1;
-  } else if (i < chiffres.size() && chiffres[i] == '.') {
+  } else if (i < chiffres.size() && (chiffres[i] == '.' || chiffres[i] == ',')) {
     ordre = -1;
     for (++i; i < chiffres.size() && chiffres[i] == '0'; ++i) --ordre;
   }
@@ -105,25 +106,46 @@ bool EstTropGrand(std::string_view chiffres) {
 }
 
 // Reads the digits as T; a number out of T's range saturates to the largest finite value
-// or to zero.
+// (and sets *deborde) or goes to zero.
 template <class T>
-T LitChiffres(std::string_view chiffres) {
+T LitChiffres(std::string_view chiffres, bool* deborde = nullptr) {
+  std::string pointee;
+  if (chiffres.find(',') != std::string_view::npos) {
+    pointee.assign(chiffres);
+    std::replace(pointee.begin(), pointee.end(), ',', '.');
+    chiffres = pointee;
+  }
   T valeur = 0;
   const auto [fin, erreur] = std::from_chars(chiffres.data(), chiffres.data() + chiffres.size(), valeur,
                                              std::chars_format::general);
   (void)fin;
-  if (erreur == std::errc::result_out_of_range)
-    return EstTropGrand(chiffres) ? std::numeric_limits<T>::max() : T(0);
+  if (erreur == std::errc::result_out_of_range) {
+    if (!EstTropGrand(chiffres)) return T(0);
+    if (deborde) *deborde = true;
+    return std::numeric_limits<T>::max();
+  }
   if (erreur != std::errc()) return T(0);
   return valeur;
 }
 
 template <class T>
-double LectureEnTete(std::string_view texte) {
-  const NombreEnTete nombre = LitNombreEnTete(texte);
+double LectureEnTete(std::string_view texte, bool virgule = false, bool* deborde = nullptr) {
+  const NombreEnTete nombre = LitNombreEnTete(texte, virgule);
   if (nombre.chiffres.empty()) return 0.0;
-  const T valeur = LitChiffres<T>(nombre.chiffres);
+  const T valeur = LitChiffres<T>(nombre.chiffres, deborde);
   return static_cast<double>(nombre.negatif ? -valeur : valeur);
+}
+
+// "inf", "infinity" or "nan" in any case, after blanks and a sign: what a reader of
+// another kind would take for a number that is not finite.
+bool NommeUnNonFini(std::string_view texte) {
+  size_t i = 0;
+  while (i < texte.size() && EstBlanc(texte[i])) ++i;
+  if (i < texte.size() && (texte[i] == '+' || texte[i] == '-')) ++i;
+  std::string mot;
+  for (; i < texte.size() && mot.size() < 3; ++i)
+    mot += static_cast<char>(texte[i] >= 'A' && texte[i] <= 'Z' ? texte[i] - 'A' + 'a' : texte[i]);
+  return mot == "inf" || mot == "nan";
 }
 
 double BorneDouble(double valeur) {
@@ -162,21 +184,45 @@ CodeUnite UniteDuTexte(std::string_view texte) {
   return kUniteAucune;
 }
 
-double LectureNumeriqueSimple(std::string_view texte) { return LectureEnTete<float>(texte); }
+double LectureNumeriqueSimple(std::string_view texte) { return LectureEnTete<float>(texte, true); }
+
+std::optional<double> LectureSimpleFinie(std::string_view texte) {
+  if (NommeUnNonFini(texte)) return std::nullopt;
+  bool deborde = false;
+  const double valeur = LectureEnTete<float>(texte, true, &deborde);
+  if (deborde) return std::nullopt;
+  return valeur;
+}
 
 double LectureNumerique(std::string_view texte) { return LectureEnTete<double>(texte); }
 
-double ValeurDuTexte(std::string_view texte) {
+namespace {
+
+double ValeurDuTexteLue(std::string_view texte, bool* deborde) {
   size_t separation = texte.find(',');
   if (separation == std::string_view::npos) separation = texte.find('.');
-  if (separation == std::string_view::npos) return LectureNumerique(texte);
+  if (separation == std::string_view::npos) return LectureEnTete<double>(texte, false, deborde);
   std::string copie(texte);
   std::replace(copie.begin(), copie.end(), ',', '.');
   const std::string_view pointee(copie);
-  const double partieEntiere = LectureNumerique(pointee.substr(0, separation));
-  double partieFractionnaire = LectureNumerique(pointee.substr(separation));
+  const double partieEntiere = LectureEnTete<double>(pointee.substr(0, separation), false, deborde);
+  double partieFractionnaire = LectureEnTete<double>(pointee.substr(separation), false, deborde);
   if (texte.find('-') != std::string_view::npos) partieFractionnaire = -partieFractionnaire;
-  return BorneDouble(partieEntiere + partieFractionnaire);
+  const double somme = partieEntiere + partieFractionnaire;
+  if (!std::isfinite(somme) && deborde) *deborde = true;
+  return BorneDouble(somme);
+}
+
+}  // namespace
+
+double ValeurDuTexte(std::string_view texte) { return ValeurDuTexteLue(texte, nullptr); }
+
+std::optional<double> ValeurDuTexteFinie(std::string_view texte) {
+  if (NommeUnNonFini(texte)) return std::nullopt;
+  bool deborde = false;
+  const double valeur = ValeurDuTexteLue(texte, &deborde);
+  if (deborde) return std::nullopt;
+  return valeur;
 }
 
 namespace {

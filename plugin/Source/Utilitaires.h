@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,10 @@ inline const double kPointsParMillimetre = static_cast<double>(static_cast<float
 
 // PointsParUnite (declared with the set): 72, 28.346457481384277, 1, 12, 2.8346457481384277
 // for codes 1 to 5; 0 for any other code.
+
+// The suffix written after a value in the unit: " in", " cm", " pt", " pi", " mm"; empty
+// for a code outside 1 to 5.
+const char* SuffixeDUnite(CodeUnite code);
 
 // The text a length field shows for a value already expressed in the unit of the code:
 // two decimals, trailing zeros and a trailing point removed, the unit's suffix appended,
@@ -31,12 +36,22 @@ CodeUnite UniteDuTexte(std::string_view texte);
 // minus sign anywhere; without a separator, the plain reading of the whole text.
 double ValeurDuTexte(std::string_view texte);
 
+// ValeurDuTexte of a length that must stay finite: nothing when the text spells an
+// infinity or a NaN, or when a part of its number is beyond double precision.
+std::optional<double> ValeurDuTexteFinie(std::string_view texte);
+
 // The plain numeric reading of a field: the number at the start of the text (leading
-// blanks skipped, optional sign, digits, point as the separator, optional exponent), read
-// in single precision and widened to double; 0 when the text does not start with a number.
-// A number too large for single precision reads as the largest finite value of its sign.
-// Independent of the locale.
+// blanks skipped, optional sign, digits, a point or a comma as the decimal separator, so
+// that a field showing "12,5 mm" reads 12.5, optional exponent), read in single precision
+// and widened to double; 0 when the text does not start with a number. A number too large
+// for single precision reads as the largest finite value of its sign. Independent of the
+// locale.
 double LectureNumeriqueSimple(std::string_view texte);
+
+// The plain reading of a length that must stay finite: nothing when the text spells an
+// infinity or a NaN ("inf", "-Infinity", "nan", any case) or when its number is beyond
+// single precision ("1e400"); the plain reading otherwise.
+std::optional<double> LectureSimpleFinie(std::string_view texte);
 
 // The same reading in double precision (used by ValeurDuTexte). A number too large for a
 // double reads as the largest finite double of its sign.

@@ -59,7 +59,7 @@ TEST(Unites, PlainReadingTakesTheLeadingNumberInSinglePrecision) {
   const double flottantMax = FLT_MAX;
   const struct { std::string texte; double valeur; } cas[] = {
       {"12.5 mm", 12.5}, {"0.1", static_cast<double>(0.1f)}, {"  -3.25", -3.25}, {"+4", 4}, {".5", 0.5},
-      {"5.", 5},         {"1.5e2pt", 150},  {"2e+", 2},      {"12,5 mm", 12},   {"", 0},   {"mm 12", 0},
+      {"5.", 5},         {"1.5e2pt", 150},  {"2e+", 2},      {"12,5 mm", 12.5}, {"", 0},   {"mm 12", 0},
       {"-.", 0},         {"e5", 0},         {"inf", 0},      {"nan", 0},        {"0x10", 0},
       {"1e39", flottantMax}, {"-1e39", -flottantMax}, {"0.00001e99999999999999999999", flottantMax},
       {std::string(400, '9'), flottantMax}, {"1e-99", 0}, {"100000e-99999999999999999999", 0},
