@@ -1,0 +1,379 @@
+// The panel's value fields on the real layout file, driven as the user drives them: clicks
+// on the plus and minus buttons (Shift through the event's flags), typed texts validated
+// with Return, editing commands offered to the fields' keyboard delegate. The values are
+// read back from the set, in points, exactly.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "ClassesVues.h"
+#include "DelegateZeroUnUnGuides.h"
+#include "GuideSet.h"
+#include "GuidesDialogue.h"
+#include "GuidesOutil.h"
+#include "GuidesSuites.h"
+#include "PanneauGlobals.h"
+#include "TestHost.h"
+#include "kit/Kit.h"
+#include "model/Shell.h"
+
+namespace {
+
+const double kMillimetre = PointsParUnite(kUniteMillimetres);
+const double kCentimetre = PointsParUnite(kUniteCentimetres);
+
+class ChampsPanneau : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testhost::reset();
+    host::resetShell();
+    sAIPreference = testhost::suite<AIPreferenceSuite>(kAIPreferenceSuite, kAIPreferenceSuiteVersion);
+    sAIPanelFlyoutMenu =
+        testhost::suite<AIPanelFlyoutMenuSuite>(kAIPanelFlyoutMenuSuite, kAIPanelFlyoutMenuSuiteVersion);
+    sAIUnicodeString = testhost::suite<AIUnicodeStringSuite>(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
+    ASSERT_TRUE(sAIPreference && sAIPanelFlyoutMenu && sAIUnicodeString);
+    controleur_ = std::make_unique<GuidesDialogue>(
+        kit::Bundle::bundleContainingAddress(reinterpret_cast<const void*>(&DeclarerClassesVues)));
+    ASSERT_NE(controleur_->view(), nullptr);
+    // In a window, so that a field can become the one being edited.
+    fenetre_.contentView()->addSubview(*controleur_->view());
+    // As when the guides tool is selected over a document in millimetres.
+    ActiverZones(1);
+    Unite = kUniteMillimetres;
+    kit::EventQueue::shared().clear();
+    DoitRedessiner = false;
+  }
+
+  void TearDown() override {
+    controleur_.reset();
+    Unite = kUniteAucune;
+    sAIPreference = nullptr;
+    sAIPanelFlyoutMenu = nullptr;
+    sAIUnicodeString = nullptr;
+    kit::Application::shared().setCurrentModifierFlags(0);
+    host::resetShell();
+    testhost::reset();
+  }
+
+  GuidesDialogue& c() { return *controleur_; }
+
+  static void Clique(kit::Control* bouton, bool shift = false) {
+    ASSERT_EQ(bouton->userClick(shift ? kit::EventModifierFlagShift : 0), kit::Delivery::Delivered)
+        << bouton->identifier();
+  }
+  static void Tape(kit::TextField* zone, const std::string& texte) {
+    ASSERT_EQ(zone->userTypeText(texte), kit::Delivery::Delivered) << zone->identifier();
+  }
+  static void Commande(kit::TextField* zone, const std::string& selecteur) {
+    ASSERT_EQ(zone->userCommand(selecteur), kit::Delivery::Delivered) << zone->identifier();
+  }
+
+  // The redraw requests posted since the last call: one fn key each.
+  static size_t Redessins() {
+    size_t nombre = 0;
+    while (auto evenement = kit::EventQueue::shared().next())
+      if (*evenement == kit::KeyEvent{63, true, 1}) ++nombre;
+    return nombre;
+  }
+
+  std::unique_ptr<GuidesDialogue> controleur_;
+  kit::Window fenetre_;
+};
+
+TEST_F(ChampsPanneau, LengthButtonsSnapToTheStepAndKeepTheirLowerBounds) {
+  Clique(c().PANcadenas);
+  Redessins();
+  const struct {
+    kit::TextField* zone;
+    kit::Button* bouton;
+    bool shift;
+    const char* avant;
+    const char* apres;
+    double& valeur;
+    double points;
+  } cas[] = {
+      // Shift-minus on 0.5 cm is 0: the width becomes automatic, its field empty.
+      {c().PANzoneLargeurColonne, c().PANstepMoinsLargeurColonne, true, "0.5 cm", "", LargeurDeColonnes, 0},
+      // A gutter stops at 0; a margin goes below.
+      {c().PANzoneGouttiereColonne, c().PANstepMoinsGouttiereColonne, false, "0 mm", "0 mm", GouttiereColonnes, 0},
+      {c().PANzoneMargeBas, c().PANstepMoinsMargeBas, false, "0 mm", "-1 mm", MargeBas, -2.8346457481384277},
+      // An empty field steps in the panel's unit.
+      {c().PANzoneHauteurLigne, c().PANstepPlusHauteurLigne, false, "", "1 mm", HauteurDeLignes, 2.8346457481384277},
+      {c().PANzoneGouttiereLigne, c().PANstepPlusGouttiereLigne, true, "12 mm", "15 mm", GouttiereLignes, 15 * kMillimetre},
+      {c().PANzoneGouttiereLigne, c().PANstepMoinsGouttiereLigne, true, "12 mm", "10 mm", GouttiereLignes, 10 * kMillimetre},
+      {c().PANzoneGouttiereLigne, c().PANstepMoinsGouttiereLigne, true, "13 mm", "10 mm", GouttiereLignes, 10 * kMillimetre},
+      // The field's comma is read as the decimal separator: 2,37 and not 2.
+      {c().PANzoneMargeGauche, c().PANstepPlusMargeGauche, false, "2,37 cm", "2,4 cm", MargeGauche, 2.4000000000000004 * kCentimetre},
+      {c().PANzoneMargeGauche, c().PANstepMoinsMargeGauche, false, "2,37 cm", "2,3 cm", MargeGauche, 2.3000000000000003 * kCentimetre},
+      // Half a step from zero lands on plain zero, not "-0".
+      {c().PANzoneMargeDroite, c().PANstepMoinsMargeDroite, false, "0,5 mm", "0 mm", MargeDroite, 0},
+      {c().PANzoneMargeDroite, c().PANstepPlusMargeDroite, true, "1 pi", "1,5 pi", MargeDroite, 18},
+  };
+  for (const auto& k : cas) {
+    k.zone->setStringValue(k.avant);
+    Clique(k.bouton, k.shift);
+    EXPECT_EQ(k.zone->stringValue(), k.apres) << k.bouton->identifier() << " from " << k.avant;
+    EXPECT_EQ(k.valeur, k.points) << k.bouton->identifier() << " from " << k.avant;
+    EXPECT_EQ(Redessins(), 1u) << k.bouton->identifier();
+  }
+}
+
+TEST_F(ChampsPanneau, WithoutAWorkingUnitAButtonChangesNothingButTheSeparator) {
+  Unite = kUniteAucune;
+  c().PANzoneHauteurLigne->setStringValue("12.5");
+  HauteurDeLignes = 7;
+  Clique(c().PANstepPlusHauteurLigne);
+  EXPECT_EQ(c().PANzoneHauteurLigne->stringValue(), "12,5");
+  EXPECT_EQ(HauteurDeLignes, 7);
+  EXPECT_EQ(Redessins(), 1u);
+}
+
+TEST_F(ChampsPanneau, CountButtonsStayBetweenOneAndTheCap) {
+  const struct {
+    kit::Button* bouton;
+    const char* avant;
+    int32_t apres;
+  } cas[] = {
+      {c().PANstepMoinsNbrColonnes, "1", 1},          {c().PANstepMoinsNbrColonnes, "0", 1},
+      {c().PANstepMoinsNbrColonnes, "-7", 1},         {c().PANstepPlusNbrColonnes, "1", 2},
+      {c().PANstepPlusNbrColonnes, "1000", 1000},     {c().PANstepPlusNbrColonnes, "99999999999", 1000},
+      {c().PANstepMoinsNbrColonnes, "99999999999", 1000},
+  };
+  for (const auto& k : cas) {
+    c().PANzoneNbrColonnes->setStringValue(k.avant);
+    Clique(k.bouton, true);  // Shift makes no larger step on a count
+    EXPECT_EQ(NombreDeColonnes, k.apres) << k.bouton->identifier() << " from " << k.avant;
+    EXPECT_EQ(c().PANzoneNbrColonnes->stringValue(), std::to_string(k.apres));
+  }
+  EXPECT_EQ(Redessins(), std::size(cas));
+}
+
+TEST_F(ChampsPanneau, TypedLengthsTakeTheirUnitAndLockedMarginsFollowTheTop) {
+  // 2 in into the bottom margin while in millimetres: inches become the panel's unit.
+  Clique(c().PANcadenas);
+  Tape(c().PANzoneMargeBas, "2 in");
+  EXPECT_EQ(Unite, kUnitePouces);
+  EXPECT_FALSE(SetEnCours);
+  EXPECT_EQ(c().PANzoneMargeBas->stringValue(), "2 in");
+  EXPECT_EQ(MargeBas, 144);
+
+  // Locked again: the three others take the top margin at once, and only it takes input.
+  Clique(c().PANcadenas);
+  EXPECT_EQ(MargeBas, MargeHaut);
+  EXPECT_EQ(c().PANzoneMargeBas->stringValue(), "3 mm");
+  EXPECT_TRUE(c().PANzoneMargeHaut->isEditing());
+  EXPECT_EQ(c().PANcadenas->state(), kit::ControlStateOff);
+  EXPECT_EQ(c().PANcadenasSombre->state(), kit::ControlStateOff);
+  EXPECT_EQ(c().PANstepMoinsMargeDroite->userClick(), kit::Delivery::RefusedDisabled);
+  EXPECT_EQ(c().PANzoneMargeGauche->userTypeText("1 mm"), kit::Delivery::RefusedDisabled);
+
+  // 12,5 without a unit, in the panel's unit (inches now), for all four margins.
+  Tape(c().PANzoneMargeHaut, "12,5");
+  for (double marge : {MargeHaut, MargeBas, MargeGauche, MargeDroite}) EXPECT_EQ(marge, 900);
+  EXPECT_EQ(c().PANzoneMargeDroite->stringValue(), "12,5 in");
+  Tape(c().PANzoneMargeHaut, "12,5 mm");
+  for (double marge : {MargeHaut, MargeBas, MargeGauche, MargeDroite}) EXPECT_EQ(marge, 35.43307185173035);
+
+  // Plus on the top margin moves the four; unlocking changes no value.
+  Clique(c().PANstepPlusMargeHaut, true);
+  for (double marge : {MargeHaut, MargeBas, MargeGauche, MargeDroite}) EXPECT_EQ(marge, 15 * kMillimetre);
+  EXPECT_EQ(c().PANzoneMargeGauche->stringValue(), "15 mm");
+  Clique(c().PANcadenas);
+  EXPECT_EQ(c().PANcadenas->state(), kit::ControlStateOn);
+  EXPECT_TRUE(c().PANzoneMargeGauche->isEnabled());
+  EXPECT_EQ(MargeGauche, 15 * kMillimetre);
+  EXPECT_EQ(Redessins(), 7u);
+}
+
+TEST_F(ChampsPanneau, TypedCountsAreTakenAsTypedUpToTheCap) {
+  const struct {
+    const char* texte;
+    int32_t nombre;
+    const char* montre;
+  } cas[] = {{"7", 7, "7"}, {"99999999999", 1000, "1000"}, {"-5", -5, "-5"}, {"abc", 0, "abc"}, {"", 0, ""}};
+  for (const auto& k : cas) {
+    Tape(c().PANzoneNbrLignes, k.texte);
+    EXPECT_EQ(NombreDeLignes, k.nombre) << k.texte;
+    EXPECT_EQ(c().PANzoneNbrLignes->stringValue(), k.montre);
+  }
+  EXPECT_EQ(Redessins(), std::size(cas));
+}
+
+// Every way a length comes in refuses what is not a finite length the document can hold:
+// the value stays, the field shows it again, the panel's unit stays.
+TEST_F(ChampsPanneau, NonFiniteLengthsAreRefusedEverywhere) {
+  Clique(c().PANcadenas);
+  Tape(c().PANzoneGouttiereColonne, "4 mm");
+  const double avant = GouttiereColonnes;
+  for (const char* texte : {"1e400", "inf cm", "-Infinity", "NaN", "1e308 cm", "1,5e400 mm", "-1e999 pt", "1e39 mm",
+                            "5e38 in"}) {
+    Tape(c().PANzoneGouttiereColonne, texte);
+    EXPECT_EQ(GouttiereColonnes, avant) << texte;
+    EXPECT_EQ(c().PANzoneGouttiereColonne->stringValue(), "4 mm") << texte;
+    EXPECT_EQ(Unite, kUniteMillimetres) << texte;
+  }
+  Tape(c().PANzoneLargeurColonne, "inf");
+  EXPECT_EQ(c().PANzoneLargeurColonne->stringValue(), "");
+  EXPECT_EQ(LargeurDeColonnes, 0);
+
+  // A field left showing such a number (typed, not yet validated) is refused by the
+  // buttons and the arrow keys too.
+  const struct {
+    kit::TextField* zone;
+    kit::Button* bouton;
+    double& valeur;
+  } zones[] = {{c().PANzoneMargeHaut, c().PANstepPlusMargeHaut, MargeHaut},
+               {c().PANzoneHauteurLigne, c().PANstepMoinsHauteurLigne, HauteurDeLignes},
+               {c().PANzoneGouttiereLigne, c().PANstepPlusGouttiereLigne, GouttiereLignes}};
+  for (const auto& z : zones) {
+    const double tenue = z.valeur;
+    for (const char* texte : {"1e39 mm", "nan mm", "3e38 in"}) {
+      z.zone->setStringValue(texte);
+      Clique(z.bouton);
+      EXPECT_EQ(z.valeur, tenue) << z.zone->identifier() << " " << texte;
+      z.zone->setStringValue(texte);
+      Commande(z.zone, "moveUp:");
+      EXPECT_EQ(z.valeur, tenue) << z.zone->identifier() << " " << texte;
+    }
+  }
+  // Shown again in the unit the field named last.
+  EXPECT_EQ(c().PANzoneMargeHaut->stringValue(), "0,12 in");
+  EXPECT_EQ(c().PANzoneGouttiereLigne->stringValue(), "0,08 in");
+}
+
+TEST_F(ChampsPanneau, TheSetUnitReExpressesEveryLengthFromTheTopMarginsUnit) {
+  Unite = kUnitePoints;
+  Tape(c().PANzoneMargeHaut, "30 mm");
+  c().PANzoneGouttiereLigne->setStringValue("2 in");  // converted as if in millimetres
+  c().PANpopupUniteDuSet->selectItemAtIndex(1);
+  c().PANpopupUniteDuSetCBP(c().PANpopupUniteDuSet);
+  EXPECT_EQ(UniteDuSet, kUniteCentimetres);
+  EXPECT_EQ(Unite, kUniteMillimetres);  // the typed 30 mm set it; the popup does not
+  EXPECT_EQ(c().PANzoneMargeHaut->stringValue(), "3 cm");
+  EXPECT_EQ(c().PANzoneMargeBas->stringValue(), "3 cm");
+  EXPECT_EQ(c().PANzoneLargeurColonne->stringValue(), "0 cm");  // the empty size shows 0
+  EXPECT_EQ(c().PANzoneGouttiereColonne->stringValue(), "0,2 cm");
+  EXPECT_EQ(c().PANzoneGouttiereLigne->stringValue(), "0,2 cm");
+  EXPECT_EQ(MargeHaut, 3 * kCentimetre);
+  EXPECT_EQ(GouttiereLignes, 0.2 * kCentimetre);
+  EXPECT_EQ(Redessins(), 1u);  // the typed value's only
+
+  // 3 mm to inches shows 0,12 in; back to millimetres, 0.12 in is 3.048 mm, shown 3,05.
+  Tape(c().PANzoneMargeHaut, "3 mm");
+  c().PANpopupUniteDuSet->selectItemAtIndex(0);
+  c().PANpopupUniteDuSetCBP(c().PANpopupUniteDuSet);
+  EXPECT_EQ(c().PANzoneMargeHaut->stringValue(), "0,12 in");
+  c().PANpopupUniteDuSet->selectItemAtIndex(4);
+  c().PANpopupUniteDuSetCBP(c().PANpopupUniteDuSet);
+  EXPECT_EQ(c().PANzoneMargeHaut->stringValue(), "3,05 mm");
+  EXPECT_EQ(MargeHaut, static_cast<double>(0.12f) * 25.4 * kMillimetre);
+
+  // Millimetres to points multiply in single precision.
+  c().PANpopupUniteDuSet->selectItemAtIndex(2);
+  c().PANpopupUniteDuSetCBP(c().PANpopupUniteDuSet);
+  EXPECT_EQ(MargeHaut, static_cast<double>(3.05f * static_cast<float>(kMillimetre)));
+  EXPECT_EQ(c().PANzoneMargeHaut->stringValue(), "8,65 pt");
+
+  // A field too large for the conversion keeps its value.
+  const double tenue = GouttiereColonnes;
+  c().PANzoneGouttiereColonne->setStringValue("1e300 pt");
+  c().PANpopupUniteDuSet->selectItemAtIndex(0);
+  c().PANpopupUniteDuSetCBP(c().PANpopupUniteDuSet);
+  EXPECT_EQ(GouttiereColonnes, tenue);
+}
+
+TEST_F(ChampsPanneau, ArrowKeysStepByTheUnitWrittenAndRoundToTheStep) {
+  Clique(c().PANcadenas);
+  Redessins();
+  const struct {
+    kit::TextField* zone;
+    const char* commande;
+    const char* avant;
+    const char* apres;
+  } cas[] = {
+      {c().PANzoneMargeHaut, "moveUp:", "2.5 cm", "2,6 cm"},
+      {c().PANzoneMargeHaut, "moveUp:", "2.37 cm", "2,5 cm"},
+      {c().PANzoneMargeHaut, "moveUpAndModifySelection:", "12 mm", "15 mm"},
+      {c().PANzoneMargeHaut, "moveDownAndModifySelection:", "12 mm", "5 mm"},
+      {c().PANzoneMargeBas, "moveDown:", "0 pt", "-1 pt"},
+      {c().PANzoneMargeGauche, "moveUp:", "2 pi", "3 pi"},
+      {c().PANzoneMargeDroite, "moveDown:", "0,7 mm", "0 mm"},
+      {c().PANzoneLargeurColonne, "moveDown:", "0,1 cm", ""},
+      {c().PANzoneGouttiereLigne, "moveDown:", "0 mm", "0 mm"},
+      {c().PANzoneNbrColonnes, "moveUpAndModifySelection:", "3", "6"},
+      {c().PANzoneNbrColonnes, "moveUpAndModifySelection:", "4", "6"},
+      {c().PANzoneNbrColonnes, "moveDownAndModifySelection:", "2", "1"},
+      {c().PANzoneNbrLignes, "moveDown:", "1", "1"},
+      {c().PANzoneNbrLignes, "moveUp:", "99999999999", "1000"},
+      // No unit written: nothing changes there, the redraw is still asked for.
+      {c().PANzoneHauteurLigne, "moveUp:", "", ""},
+  };
+  for (const auto& k : cas) {
+    k.zone->setStringValue(k.avant);
+    Commande(k.zone, k.commande);
+    EXPECT_EQ(k.zone->stringValue(), k.apres) << k.zone->identifier() << " " << k.commande << " " << k.avant;
+  }
+  EXPECT_EQ(Redessins(), std::size(cas));
+  EXPECT_EQ(MargeBas, -1);
+  EXPECT_EQ(MargeGauche, 36);
+  EXPECT_EQ(LargeurDeColonnes, 0);
+  EXPECT_EQ(NombreDeColonnes, 1);
+  EXPECT_EQ(NombreDeLignes, 1000);
+  EXPECT_EQ(HauteurDeLignes, 0);
+
+  // Locked, the top margin's new text and value go to the three others.
+  Clique(c().PANcadenas);
+  c().PANzoneMargeHaut->setStringValue("2.5 cm");
+  Commande(c().PANzoneMargeHaut, "moveUp:");
+  EXPECT_EQ(c().PANzoneMargeDroite->stringValue(), "2,6 cm");
+  EXPECT_EQ(MargeDroite, MargeHaut);
+  EXPECT_EQ(MargeHaut, 2.6 * kCentimetre);
+}
+
+TEST_F(ChampsPanneau, TabSkipsTheLockedMarginsAndOtherCommandsAreTheEditors) {
+  kit::TextField* const ordre[] = {c().PANzoneMargeHaut,    c().PANzoneMargeBas,         c().PANzoneMargeGauche,
+                                   c().PANzoneMargeDroite,  c().PANzoneNbrColonnes,      c().PANzoneNbrLignes,
+                                   c().PANzoneLargeurColonne, c().PANzoneHauteurLigne, c().PANzoneGouttiereColonne,
+                                   c().PANzoneGouttiereLigne};
+  // Locked: top margin, then columns, and the whole round back to the top margin.
+  c().PANzoneMargeHaut->selectText();
+  for (kit::TextField* attendue : {ordre[4], ordre[5], ordre[6], ordre[7], ordre[8], ordre[9], ordre[0]}) {
+    kit::TextField* depart = static_cast<kit::TextField*>(fenetre_.firstResponder());
+    Commande(depart, "insertTab:");
+    EXPECT_TRUE(attendue->isEditing()) << "Tab from " << depart->identifier();
+  }
+  Commande(c().PANzoneMargeHaut, "insertBacktab:");
+  EXPECT_TRUE(c().PANzoneGouttiereLigne->isEditing());
+  c().PANzoneNbrColonnes->selectText();
+  Commande(c().PANzoneNbrColonnes, "insertBacktab:");
+  EXPECT_TRUE(c().PANzoneMargeHaut->isEditing());
+  // A locked margin being edited goes nowhere.
+  EXPECT_TRUE(c().PANdelegateZones->doCommandBySelector(c().PANzoneMargeBas, nullptr, "insertTab:"));
+  EXPECT_TRUE(c().PANzoneMargeHaut->isEditing());
+
+  // Unlocked: every field in turn, both ways.
+  Clique(c().PANcadenas);
+  for (size_t i = 0; i < std::size(ordre); ++i) {
+    ordre[i]->selectText();
+    Commande(ordre[i], "insertTab:");
+    EXPECT_TRUE(ordre[(i + 1) % std::size(ordre)]->isEditing()) << "Tab from " << ordre[i]->identifier();
+    ordre[i]->selectText();
+    Commande(ordre[i], "insertBacktab:");
+    EXPECT_TRUE(ordre[(i + std::size(ordre) - 1) % std::size(ordre)]->isEditing())
+        << "Shift-Tab from " << ordre[i]->identifier();
+  }
+  EXPECT_EQ(Redessins(), 1u);  // the lock's only: moving changes nothing
+
+  // Return, Escape and the rest are left to the editor; a control that is none of the ten
+  // fields gets the six commands answered, and nothing moves.
+  for (const char* autre : {"insertNewline:", "cancelOperation:", "moveLeft:", "deleteBackward:"})
+    EXPECT_FALSE(c().PANdelegateZones->doCommandBySelector(c().PANzoneMargeHaut, nullptr, autre)) << autre;
+  const double avant = MargeHaut;
+  EXPECT_TRUE(c().PANdelegateZones->doCommandBySelector(c().PANnomSet, nullptr, "moveUp:"));
+  EXPECT_TRUE(c().PANdelegateZones->doCommandBySelector(nullptr, nullptr, "insertTab:"));
+  EXPECT_EQ(MargeHaut, avant);
+  EXPECT_EQ(Redessins(), 0u);
+}
+
+}  // namespace

@@ -1,0 +1,166 @@
+// The host's notifications as the plug-in object receives them, over the simulated host's
+// suites, with the panel loaded from the real layout file: the theme recolours the fields
+// and swaps the lock and erase buttons, the ruler unit re-expresses the lengths, a change
+// of selection redraws the annotations over the whole view.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "ClassesVues.h"
+#include "GuideSet.h"
+#include "GuidesDialogue.h"
+#include "GuidesPlugIn.h"
+#include "GuidesSuites.h"
+#include "IAIError.h"
+#include "PanneauGlobals.h"
+#include "TestHost.h"
+#include "Theme.h"
+#include "kit/Kit.h"
+#include "model/Model.h"
+#include "model/Shell.h"
+
+namespace {
+
+using host::shell;
+
+class NotificationsPanneau : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testhost::reset();
+    host::resetShell();
+    sAIPreference = testhost::suite<AIPreferenceSuite>(kAIPreferenceSuite, kAIPreferenceSuiteVersion);
+    sAIPanelFlyoutMenu =
+        testhost::suite<AIPanelFlyoutMenuSuite>(kAIPanelFlyoutMenuSuite, kAIPanelFlyoutMenuSuiteVersion);
+    sAIUnicodeString = testhost::suite<AIUnicodeStringSuite>(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
+    sAIUITheme = testhost::suite<AIUIThemeSuite>(kAIUIThemeSuite, kAIUIThemeSuiteVersion);
+    sAIDocument = testhost::suite<AIDocumentSuite>(kAIDocumentSuite, kAIDocumentSuiteVersion);
+    sAIDocumentView = testhost::suite<AIDocumentViewSuite>(kAIDocumentViewSuite, kAIDocumentViewSuiteVersion);
+    sAIAnnotator = testhost::suite<AIAnnotatorSuite>(kAIAnnotatorSuite, kAIAnnotatorSuiteVersion);
+    ASSERT_TRUE(sAIUITheme && sAIDocument && sAIDocumentView && sAIAnnotator);
+    plugin_.fShutdownNotifier = Poignee(1);
+    plugin_.fRulerUnitNotifier = Poignee(2);
+    plugin_.fSelectionNotifier = Poignee(3);
+    plugin_.fBrightnessNotifier = Poignee(4);
+    controleur_ = std::make_unique<GuidesDialogue>(
+        kit::Bundle::bundleContainingAddress(reinterpret_cast<const void*>(&DeclarerClassesVues)));
+    ASSERT_NE(controleur_->view(), nullptr);
+    kit::EventQueue::shared().clear();
+  }
+
+  void TearDown() override {
+    controleur_.reset();
+    Unite = kUniteAucune;
+    InterfaceSombre = false;
+    for (float* composante : {&RougeTheme, &VertTheme, &BleuTheme, &AlphaTheme, &RougeTexteTheme, &VertTexteTheme,
+                              &BleuTexteTheme, &AlphaTexteTheme, &RougeFondTheme, &VertFondTheme, &BleuFondTheme,
+                              &AlphaFondTheme})
+      *composante = 0;
+    sAIPreference = nullptr;
+    sAIPanelFlyoutMenu = nullptr;
+    sAIUnicodeString = nullptr;
+    sAIUITheme = nullptr;
+    sAIDocument = nullptr;
+    sAIDocumentView = nullptr;
+    sAIAnnotator = nullptr;
+    host::resetShell();
+    testhost::reset();
+  }
+
+  static AINotifierHandle Poignee(uintptr_t n) { return reinterpret_cast<AINotifierHandle>(n); }
+
+  ASErr Notifie(AINotifierHandle notifieur) {
+    AINotifierMessage message{};
+    message.notifier = notifieur;
+    return plugin_.Notify(&message);
+  }
+
+  GuidesDialogue& c() { return *controleur_; }
+
+  GuidesPlugIn plugin_{nullptr};
+  std::unique_ptr<GuidesDialogue> controleur_;
+};
+
+TEST_F(NotificationsPanneau, TheThemeRecoloursTheFieldsAndSwapsTheLockAndEraseButtons) {
+  shell().ui.darkTheme = true;
+  EXPECT_EQ(Notifie(plugin_.fBrightnessNotifier), kNoErr);
+  EXPECT_TRUE(InterfaceSombre);
+  EXPECT_TRUE(c().PANcadenas->isHidden());
+  EXPECT_FALSE(c().PANcadenasSombre->isHidden());
+  EXPECT_TRUE(c().PANeffacerBT->isHidden());
+  EXPECT_FALSE(c().PANeffacerSombreBT->isHidden());
+  const kit::Color fondSombre = kit::Color::colorWithCalibratedRed(0.12f, 0.12f, 0.12f, 1);
+  for (kit::TextField* zone : {c().PANzoneMargeHaut, c().PANzoneGouttiereLigne,
+                               static_cast<kit::TextField*>(c().PANzoneNbrLignes)})
+    EXPECT_EQ(zone->backgroundColor(), fondSombre) << zone->identifier();
+  EXPECT_EQ(c().PANnumeroPage->textColor(), kit::Color::colorWithCalibratedRed(0.9f, 0.9f, 0.9f, 1));
+  EXPECT_EQ(RougeTheme, 0.2f);
+  EXPECT_EQ(AlphaTheme, 1.0f);
+
+  shell().ui.darkTheme = false;
+  EXPECT_EQ(Notifie(plugin_.fBrightnessNotifier), kNoErr);
+  EXPECT_FALSE(c().PANcadenas->isHidden());
+  EXPECT_TRUE(c().PANcadenasSombre->isHidden());
+  EXPECT_FALSE(c().PANeffacerBT->isHidden());
+  EXPECT_TRUE(c().PANeffacerSombreBT->isHidden());
+  EXPECT_EQ(c().PANzoneHauteurLigne->backgroundColor(), kit::Color::colorWithCalibratedRed(1, 1, 1, 1));
+  EXPECT_EQ(RougeTexteTheme, 0.1f);
+
+  // No panel yet (or any more): the colours are still taken.
+  controleur_.reset();
+  shell().ui.darkTheme = true;
+  EXPECT_EQ(Notifie(plugin_.fBrightnessNotifier), kNoErr);
+  EXPECT_EQ(RougeFondTheme, 0.12f);
+}
+
+TEST_F(NotificationsPanneau, TheRulerUnitBecomesThePanelsUnitAndReExpressesTheLengths) {
+  testhost::newDocument(200, 100);
+  const double margeHaut = MargeHaut;
+
+  // Pixels count as points.
+  ASSERT_EQ(host::model().front()->setRulerUnits(kPixelsUnits), kNoErr);
+  EXPECT_EQ(Notifie(plugin_.fRulerUnitNotifier), kNoErr);
+  EXPECT_EQ(Unite, kUnitePoints);
+  EXPECT_EQ(c().PANzoneMargeHaut->stringValue(), "8,5 pt");
+  EXPECT_EQ(c().PANzoneGouttiereColonne->stringValue(), "5,67 pt");
+  EXPECT_EQ(c().PANzoneNbrColonnes->stringValue(), "2");
+  EXPECT_EQ(MargeHaut, static_cast<double>(3.0f * static_cast<float>(PointsParUnite(kUniteMillimetres))));
+  EXPECT_NE(MargeHaut, margeHaut);
+  EXPECT_EQ(kit::EventQueue::shared().next(), std::nullopt);  // no redraw asked for
+
+  // The unit already written: the texts stay, the unit is still set.
+  Unite = kUniteMillimetres;
+  ASSERT_EQ(host::model().front()->setRulerUnits(kPointsUnits), kNoErr);
+  EXPECT_EQ(Notifie(plugin_.fRulerUnitNotifier), kNoErr);
+  EXPECT_EQ(Unite, kUnitePoints);
+  EXPECT_EQ(c().PANzoneMargeHaut->stringValue(), "8,5 pt");
+
+  // A unit the panel has no code for changes nothing.
+  ASSERT_EQ(host::model().front()->setRulerUnits(kFeetUnits), kNoErr);
+  EXPECT_EQ(Notifie(plugin_.fRulerUnitNotifier), kNoErr);
+  EXPECT_EQ(Unite, kUnitePoints);
+
+  ASSERT_EQ(host::model().front()->setRulerUnits(kCentimetersUnits), kNoErr);
+  EXPECT_EQ(Notifie(plugin_.fRulerUnitNotifier), kNoErr);
+  EXPECT_EQ(Unite, kUniteCentimetres);
+  EXPECT_EQ(c().PANzoneMargeHaut->stringValue(), "0,3 cm");
+}
+
+TEST_F(NotificationsPanneau, ASelectionChangeRedrawsTheAnnotationsOverTheWholeView) {
+  // Without a document the view's bounds cannot be had: the host's code is raised.
+  EXPECT_THROW(Notifie(plugin_.fSelectionNotifier), ai::Error);
+  testhost::newDocument(200, 100);
+  EXPECT_EQ(Notifie(plugin_.fSelectionNotifier), kNoErr);
+  const std::vector<AIRect>& invalides = shell().ui.annotations.pendingInvalidations();
+  ASSERT_EQ(invalides.size(), 1u);
+  EXPECT_EQ(invalides[0].left, 0);
+  EXPECT_EQ(invalides[0].top, 0);
+  EXPECT_EQ(invalides[0].right, 1000);
+  EXPECT_EQ(invalides[0].bottom, 800);
+
+  // A notifier it never registered, or none, does nothing.
+  EXPECT_EQ(Notifie(Poignee(99)), kNoErr);
+  EXPECT_EQ(Notifie(nullptr), kNoErr);
+  EXPECT_EQ(plugin_.Notify(nullptr), kNoErr);
+}
+
+}  // namespace
