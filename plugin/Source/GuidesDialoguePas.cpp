@@ -17,16 +17,16 @@
 
 namespace {
 
-bool ShiftEnfonce() {
-  return (kit::Application::shared().currentModifierFlags() & kit::EventModifierFlagShift) != 0;
-}
+bool ShiftEnfonce() { return (kit::Application::shared().currentModifierFlags() & kit::EventModifierFlagShift) != 0; }
 
 // The value in unit `unite` stepped from the field's number, or shown again as held when
 // the number is not finite or the result is not a length the document can hold.
 void Avance(const ZoneLongueur& zone, const std::string& texte, CodeUnite unite, bool plus) {
   const std::optional<double> v = LectureSimpleFinie(texte);
   const double pas = PasDuBouton(unite, ShiftEnfonce());
-  const double x = !v ? std::numeric_limits<double>::quiet_NaN() : plus ? PlusParBouton(*v, pas) : MoinsParBouton(*v, pas, zone.genre);
+  const double x = !v     ? std::numeric_limits<double>::quiet_NaN()
+                   : plus ? PlusParBouton(*v, pas)
+                          : MoinsParBouton(*v, pas, zone.genre);
   const double points = x * PointsParUnite(unite);
   if (!LongueurTenable(points)) {
     MontreValeurTenue(zone, unite);
@@ -78,18 +78,16 @@ void GuidesDialogue::PANstepPlusLargeurColonneCBP(kit::Control*) { PasDeLongueur
 void GuidesDialogue::PANstepMoinsLargeurColonneCBP(kit::Control*) { PasDeLongueur(Longueur::LargeurColonnes, false); }
 void GuidesDialogue::PANstepPlusHauteurLigneCBP(kit::Control*) { PasDeLongueur(Longueur::HauteurLignes, true); }
 void GuidesDialogue::PANstepMoinsHauteurLigneCBP(kit::Control*) { PasDeLongueur(Longueur::HauteurLignes, false); }
-void GuidesDialogue::PANstepPlusGouttiereColonneCBP(kit::Control*) {
-  PasDeLongueur(Longueur::GouttiereColonnes, true);
-}
+void GuidesDialogue::PANstepPlusGouttiereColonneCBP(kit::Control*) { PasDeLongueur(Longueur::GouttiereColonnes, true); }
 void GuidesDialogue::PANstepMoinsGouttiereColonneCBP(kit::Control*) {
   PasDeLongueur(Longueur::GouttiereColonnes, false);
 }
 void GuidesDialogue::PANstepPlusGouttiereLigneCBP(kit::Control*) { PasDeLongueur(Longueur::GouttiereLignes, true); }
-void GuidesDialogue::PANstepMoinsGouttiereLigneCBP(kit::Control*) {
-  PasDeLongueur(Longueur::GouttiereLignes, false);
-}
+void GuidesDialogue::PANstepMoinsGouttiereLigneCBP(kit::Control*) { PasDeLongueur(Longueur::GouttiereLignes, false); }
 
-void GuidesDialogue::PANstepPlusNbrColonnesCBP(kit::Control*) { PasDeNombre(PANzoneNbrColonnes, NombreDeColonnes, true); }
+void GuidesDialogue::PANstepPlusNbrColonnesCBP(kit::Control*) {
+  PasDeNombre(PANzoneNbrColonnes, NombreDeColonnes, true);
+}
 void GuidesDialogue::PANstepMoinsNbrColonnesCBP(kit::Control*) {
   PasDeNombre(PANzoneNbrColonnes, NombreDeColonnes, false);
 }

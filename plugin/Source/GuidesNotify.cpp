@@ -56,10 +56,10 @@ void Montre(kit::View* vue, bool visible) {
 void AppliqueLeTheme() {
   const kit::Color fond =
       kit::Color::colorWithCalibratedRed(RougeFondTheme, VertFondTheme, BleuFondTheme, AlphaFondTheme);
-  for (kit::TextField* zone : {GzoneMargeHaut, GzoneMargeBas, GzoneMargeGauche, GzoneMargeDroite,
-                               static_cast<kit::TextField*>(GzoneNbrColonnes),
-                               static_cast<kit::TextField*>(GzoneNbrLignes), GzoneLargeurColonne, GzoneHauteurLigne,
-                               GzoneGouttiereColonne, GzoneGouttiereLigne})
+  for (kit::TextField* zone :
+       {GzoneMargeHaut, GzoneMargeBas, GzoneMargeGauche, GzoneMargeDroite,
+        static_cast<kit::TextField*>(GzoneNbrColonnes), static_cast<kit::TextField*>(GzoneNbrLignes),
+        GzoneLargeurColonne, GzoneHauteurLigne, GzoneGouttiereColonne, GzoneGouttiereLigne})
     if (zone != nullptr) zone->setBackgroundColor(fond);
   if (GnumeroPage != nullptr)
     GnumeroPage->setTextColor(

@@ -33,8 +33,8 @@ Commande CommandeDe(const std::string& selecteur) {
 // The ten fields in Tab order; the bottom, left and right margins are skipped while the
 // margins are locked, and a move from one of them goes nowhere then.
 std::array<kit::TextField*, 10> ZonesDansLOrdre() {
-  return {GzoneMargeHaut, GzoneMargeBas,       GzoneMargeGauche,    GzoneMargeDroite,      GzoneNbrColonnes,
-          GzoneNbrLignes, GzoneLargeurColonne, GzoneHauteurLigne,   GzoneGouttiereColonne, GzoneGouttiereLigne};
+  return {GzoneMargeHaut, GzoneMargeBas,       GzoneMargeGauche,  GzoneMargeDroite,      GzoneNbrColonnes,
+          GzoneNbrLignes, GzoneLargeurColonne, GzoneHauteurLigne, GzoneGouttiereColonne, GzoneGouttiereLigne};
 }
 
 bool SuitLaMargeHaut(size_t rang) { return rang >= 1 && rang <= 3; }
@@ -86,8 +86,8 @@ void AvanceLongueur(Longueur longueur, bool grand, bool monte) {
   const CodeUnite unite = UniteEcrite(texte);
   if (unite != kUniteAucune) {
     const std::optional<double> v = LectureSimpleFinie(texte);
-    const double x = v ? PasParClavier(*v, PasDuClavier(unite, grand), monte, zone.genre)
-                       : std::numeric_limits<double>::quiet_NaN();
+    const double x =
+        v ? PasParClavier(*v, PasDuClavier(unite, grand), monte, zone.genre) : std::numeric_limits<double>::quiet_NaN();
     const double points = x * PointsParUnite(unite);
     if (!LongueurTenable(points)) {
       MontreValeurTenue(zone, unite);

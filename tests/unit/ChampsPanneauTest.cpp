@@ -100,12 +100,17 @@ TEST_F(ChampsPanneau, LengthButtonsSnapToTheStepAndKeepTheirLowerBounds) {
       {c().PANzoneMargeBas, c().PANstepMoinsMargeBas, false, "0 mm", "-1 mm", MargeBas, -2.8346457481384277},
       // An empty field steps in the panel's unit.
       {c().PANzoneHauteurLigne, c().PANstepPlusHauteurLigne, false, "", "1 mm", HauteurDeLignes, 2.8346457481384277},
-      {c().PANzoneGouttiereLigne, c().PANstepPlusGouttiereLigne, true, "12 mm", "15 mm", GouttiereLignes, 15 * kMillimetre},
-      {c().PANzoneGouttiereLigne, c().PANstepMoinsGouttiereLigne, true, "12 mm", "10 mm", GouttiereLignes, 10 * kMillimetre},
-      {c().PANzoneGouttiereLigne, c().PANstepMoinsGouttiereLigne, true, "13 mm", "10 mm", GouttiereLignes, 10 * kMillimetre},
+      {c().PANzoneGouttiereLigne, c().PANstepPlusGouttiereLigne, true, "12 mm", "15 mm", GouttiereLignes,
+       15 * kMillimetre},
+      {c().PANzoneGouttiereLigne, c().PANstepMoinsGouttiereLigne, true, "12 mm", "10 mm", GouttiereLignes,
+       10 * kMillimetre},
+      {c().PANzoneGouttiereLigne, c().PANstepMoinsGouttiereLigne, true, "13 mm", "10 mm", GouttiereLignes,
+       10 * kMillimetre},
       // The field's comma is read as the decimal separator: 2,37 and not 2.
-      {c().PANzoneMargeGauche, c().PANstepPlusMargeGauche, false, "2,37 cm", "2,4 cm", MargeGauche, 2.4000000000000004 * kCentimetre},
-      {c().PANzoneMargeGauche, c().PANstepMoinsMargeGauche, false, "2,37 cm", "2,3 cm", MargeGauche, 2.3000000000000003 * kCentimetre},
+      {c().PANzoneMargeGauche, c().PANstepPlusMargeGauche, false, "2,37 cm", "2,4 cm", MargeGauche,
+       2.4000000000000004 * kCentimetre},
+      {c().PANzoneMargeGauche, c().PANstepMoinsMargeGauche, false, "2,37 cm", "2,3 cm", MargeGauche,
+       2.3000000000000003 * kCentimetre},
       // Half a step from zero lands on plain zero, not "-0".
       {c().PANzoneMargeDroite, c().PANstepMoinsMargeDroite, false, "0,5 mm", "0 mm", MargeDroite, 0},
       {c().PANzoneMargeDroite, c().PANstepPlusMargeDroite, true, "1 pi", "1,5 pi", MargeDroite, 18},
@@ -135,9 +140,12 @@ TEST_F(ChampsPanneau, CountButtonsStayBetweenOneAndTheCap) {
     const char* avant;
     int32_t apres;
   } cas[] = {
-      {c().PANstepMoinsNbrColonnes, "1", 1},          {c().PANstepMoinsNbrColonnes, "0", 1},
-      {c().PANstepMoinsNbrColonnes, "-7", 1},         {c().PANstepPlusNbrColonnes, "1", 2},
-      {c().PANstepPlusNbrColonnes, "1000", 1000},     {c().PANstepPlusNbrColonnes, "99999999999", 1000},
+      {c().PANstepMoinsNbrColonnes, "1", 1},
+      {c().PANstepMoinsNbrColonnes, "0", 1},
+      {c().PANstepMoinsNbrColonnes, "-7", 1},
+      {c().PANstepPlusNbrColonnes, "1", 2},
+      {c().PANstepPlusNbrColonnes, "1000", 1000},
+      {c().PANstepPlusNbrColonnes, "99999999999", 1000},
       {c().PANstepMoinsNbrColonnes, "99999999999", 1000},
   };
   for (const auto& k : cas) {
@@ -206,8 +214,8 @@ TEST_F(ChampsPanneau, NonFiniteLengthsAreRefusedEverywhere) {
   Clique(c().PANcadenas);
   Tape(c().PANzoneGouttiereColonne, "4 mm");
   const double avant = GouttiereColonnes;
-  for (const char* texte : {"1e400", "inf cm", "-Infinity", "NaN", "1e308 cm", "1,5e400 mm", "-1e999 pt", "1e39 mm",
-                            "5e38 in"}) {
+  for (const char* texte :
+       {"1e400", "inf cm", "-Infinity", "NaN", "1e308 cm", "1,5e400 mm", "-1e999 pt", "1e39 mm", "5e38 in"}) {
     Tape(c().PANzoneGouttiereColonne, texte);
     EXPECT_EQ(GouttiereColonnes, avant) << texte;
     EXPECT_EQ(c().PANzoneGouttiereColonne->stringValue(), "4 mm") << texte;
@@ -332,8 +340,8 @@ TEST_F(ChampsPanneau, ArrowKeysStepByTheUnitWrittenAndRoundToTheStep) {
 }
 
 TEST_F(ChampsPanneau, TabSkipsTheLockedMarginsAndOtherCommandsAreTheEditors) {
-  kit::TextField* const ordre[] = {c().PANzoneMargeHaut,    c().PANzoneMargeBas,         c().PANzoneMargeGauche,
-                                   c().PANzoneMargeDroite,  c().PANzoneNbrColonnes,      c().PANzoneNbrLignes,
+  kit::TextField* const ordre[] = {c().PANzoneMargeHaut,      c().PANzoneMargeBas,     c().PANzoneMargeGauche,
+                                   c().PANzoneMargeDroite,    c().PANzoneNbrColonnes,  c().PANzoneNbrLignes,
                                    c().PANzoneLargeurColonne, c().PANzoneHauteurLigne, c().PANzoneGouttiereColonne,
                                    c().PANzoneGouttiereLigne};
   // Locked: top margin, then columns, and the whole round back to the top margin.

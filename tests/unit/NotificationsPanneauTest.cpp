@@ -51,9 +51,9 @@ class NotificationsPanneau : public ::testing::Test {
     controleur_.reset();
     Unite = kUniteAucune;
     InterfaceSombre = false;
-    for (float* composante : {&RougeTheme, &VertTheme, &BleuTheme, &AlphaTheme, &RougeTexteTheme, &VertTexteTheme,
-                              &BleuTexteTheme, &AlphaTexteTheme, &RougeFondTheme, &VertFondTheme, &BleuFondTheme,
-                              &AlphaFondTheme})
+    for (float* composante :
+         {&RougeTheme, &VertTheme, &BleuTheme, &AlphaTheme, &RougeTexteTheme, &VertTexteTheme, &BleuTexteTheme,
+          &AlphaTexteTheme, &RougeFondTheme, &VertFondTheme, &BleuFondTheme, &AlphaFondTheme})
       *composante = 0;
     sAIPreference = nullptr;
     sAIPanelFlyoutMenu = nullptr;
@@ -89,8 +89,8 @@ TEST_F(NotificationsPanneau, TheThemeRecoloursTheFieldsAndSwapsTheLockAndEraseBu
   EXPECT_TRUE(c().PANeffacerBT->isHidden());
   EXPECT_FALSE(c().PANeffacerSombreBT->isHidden());
   const kit::Color fondSombre = kit::Color::colorWithCalibratedRed(0.12f, 0.12f, 0.12f, 1);
-  for (kit::TextField* zone : {c().PANzoneMargeHaut, c().PANzoneGouttiereLigne,
-                               static_cast<kit::TextField*>(c().PANzoneNbrLignes)})
+  for (kit::TextField* zone :
+       {c().PANzoneMargeHaut, c().PANzoneGouttiereLigne, static_cast<kit::TextField*>(c().PANzoneNbrLignes)})
     EXPECT_EQ(zone->backgroundColor(), fondSombre) << zone->identifier();
   EXPECT_EQ(c().PANnumeroPage->textColor(), kit::Color::colorWithCalibratedRed(0.9f, 0.9f, 0.9f, 1));
   EXPECT_EQ(RougeTheme, 0.2f);
