@@ -79,12 +79,14 @@ void EventLoop::mouseMoved(AIRealPoint at, uint16_t modifiers) {
 
 void EventLoop::mouseClicked(AIRealPoint at, uint16_t modifiers) {
   shell().ui.cursorPosition = at;
+  lastClick_ = Click{at, modifiers};
   sendToSelectedTool(kSelectorAIToolMouseDown, at, kMouseDownEvent, modifiers);
   sendToSelectedTool(kSelectorAIToolMouseUp, at, kMouseUpEvent, modifiers);
 }
 
 void EventLoop::mouseDragged(AIRealPoint from, AIRealPoint to, uint16_t modifiers) {
   shell().ui.cursorPosition = from;
+  lastClick_ = Click{from, modifiers};
   sendToSelectedTool(kSelectorAIToolMouseDown, from, kMouseDownEvent, modifiers);
   shell().ui.cursorPosition = to;
   sendToSelectedTool(kSelectorAIToolMouseDrag, to, kNullEvent, modifiers);

@@ -7,6 +7,7 @@
 #define GUIDES_HOST_APP_EVENTLOOP_H
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "AITypes.h"
@@ -16,6 +17,12 @@
 namespace host {
 
 class Application;
+
+// A click the host delivered over the document: where, and with which modifier bits.
+struct Click {
+  AIRealPoint at{0, 0};
+  uint16_t modifiers = 0;
+};
 
 class EventLoop {
  public:
@@ -28,6 +35,8 @@ class EventLoop {
   void mouseDragged(AIRealPoint from, AIRealPoint to, uint16_t modifiers);
   // Return pressed over the document: the selected plug-in tool edits its options.
   void returnPressed();
+  // The last click (or drag's press) delivered, whatever tool took it.
+  const std::optional<Click>& lastClick() const { return lastClick_; }
 
   // Sends a message to the plug-in that owns `owner` (a plug-in reference), then serves
   // what it left waiting. An owner that is not a running plug-in gets nothing (false).
@@ -55,6 +64,7 @@ class EventLoop {
   Application& application_;
   bool serving_ = false;
   int32_t clock_ = 0;  // the tool events' time, counting up from 1
+  std::optional<Click> lastClick_;
 };
 
 template <class Message>

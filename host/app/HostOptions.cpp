@@ -66,6 +66,19 @@ std::optional<int> parseOptions(int argc, char** argv, HostOptions* options) {
       ->type_name("NAME")
       ->allow_extra_args(false)
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+  app.add_flag("--interactive", options->interactive,
+               "a prompt: each line of the script (or standard input) runs as it is read, errors "
+               "do not end the session, and a one-line state follows each command; the default "
+               "when standard input is a terminal and no script is given");
+  app.add_option("--random", options->randomSteps,
+                 "run a random session of N valid steps, checking the host's invariants after "
+                 "each; a failure prints the seed and the step, and exits with 1")
+      ->type_name("N")
+      ->check(CLI::Range(int64_t{1}, int64_t{100000000}));
+  app.add_option("--seed", options->seed, "the random session's seed (default: drawn and printed)")
+      ->type_name("S");
+  app.add_flag("--steps", options->printSteps,
+               "with --random: print every step as a session line before it runs");
   app.add_option("script", options->script, "session script, or - for standard input")
       ->type_name("SCRIPT");
   app.footer(sessionHelp());

@@ -2,6 +2,7 @@
 #ifndef GUIDES_HOST_APP_HOSTOPTIONS_H
 #define GUIDES_HOST_APP_HOSTOPTIONS_H
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -19,6 +20,10 @@ struct HostOptions {
   std::vector<std::string> companionTools;       // tools other plug-ins registered first
   std::vector<std::string> menuGroups;           // menu groups other plug-ins made first
   std::string script = "-";                      // "-": standard input
+  bool interactive = false;                      // a prompt even when stdin is no terminal
+  int64_t randomSteps = 0;                       // above 0: a random session of this many steps
+  std::optional<uint64_t> seed;                  // the random session's seed; none: one is drawn
+  bool printSteps = false;                       // the random session prints every step
 };
 
 // Reads the command line. Returns the exit status when the host should stop at once

@@ -1,11 +1,15 @@
 #include "app/HostRun.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <fstream>
 #include <iostream>
 
 #include "app/Application.h"
 #include "app/Exports.h"
+#include "app/Prompt.h"
+#include "app/RandomSession.h"
 #include "app/Session.h"
 #include "model/FileWriting.h"
 #include "model/Shell.h"
@@ -60,6 +64,7 @@ void addCompanions(const HostOptions& options) {
 int runHost(const HostOptions& options) {
   shell().log.setTracing(options.trace);
   withhold(options.withheldSuites);
+  if (options.randomSteps > 0) return runRandomSession(options, std::cout, std::cerr);
   openPreferences(options);
   addCompanions(options);
 
@@ -76,12 +81,20 @@ int runHost(const HostOptions& options) {
     script = &file;
   }
 
+  const bool onTerminal = script == &std::cin && isatty(STDIN_FILENO);
   Application application(options.plugins.empty()
                               ? std::vector<std::filesystem::path>{defaultPluginModule()}
                               : options.plugins);
   application.start();
-  Session session(application, std::cout, std::cerr);
-  bool ok = session.run(*script);
+  bool ok = true;
+  if (options.interactive || onTerminal) {
+    // At a prompt a failing line is only reported: the session ends when the input does.
+    Prompt prompt(application, *script, std::cout, !onTerminal);
+    prompt.run();
+  } else {
+    Session session(application, std::cout, std::cerr);
+    ok = session.run(*script);
+  }
   ok = ok && exportTo(options.json, documentJson) && exportTo(options.svg, documentSvg);
   application.shutdown();
   return ok ? 0 : 1;

@@ -40,7 +40,32 @@ void appendGroup(std::vector<std::string>& lines, const MenuGroup& group, int de
   }
 }
 
+void appendPaths(std::vector<std::string>& paths, const MenuGroup& group, const std::string& prefix,
+                 int depth) {
+  if (depth > kMaxMenuDepth) return;
+  const UserInterface& ui = shell().ui;
+  for (Ref ref : menuItemsOf(group.name)) {
+    const MenuItem& item = *ui.menuItems.find(ref);
+    if (item.text.find('/') != std::string::npos) continue;
+    const std::string path = prefix + "/" + item.text;
+    if (const MenuGroup* opened = ui.menuGroups.find(ui.subMenuOf(ref)))
+      appendPaths(paths, *opened, path, depth + 1);
+    else
+      paths.push_back(path);
+  }
+}
+
 }  // namespace
+
+std::vector<std::string> menuItemPaths() {
+  std::vector<std::string> paths;
+  for (Ref ref : shell().ui.menuGroupOrder) {
+    const MenuGroup& group = *shell().ui.menuGroups.find(ref);
+    if (group.parentItem.isNull() && group.name.find('/') == std::string::npos)
+      appendPaths(paths, group, group.name, 1);
+  }
+  return paths;
+}
 
 void updateMenus(EventLoop& events) {
   std::vector<Ref> wanting;

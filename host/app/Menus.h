@@ -24,6 +24,10 @@ std::vector<Ref> menuItemsOf(std::string_view group);
 // ("Tool Palettes/Ralto-Outils/Masquer Ralto-Guides"). Null with the reason when none does.
 Ref menuItemAt(std::string_view path, std::string* problem);
 
+// The path of texts of every item that opens no sub-menu, in menu order, as menuItemAt
+// reads them; items whose text holds '/' cannot be named so and are left out.
+std::vector<std::string> menuItemPaths();
+
 // "AI Go" to the item's plug-in; nothing for items the host or a companion made.
 void chooseMenuItem(EventLoop& events, Ref item);
 

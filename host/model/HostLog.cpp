@@ -10,6 +10,7 @@ void HostLog::note(std::string line) {
 }
 
 void HostLog::error(std::string line, std::string_view detail) {
+  ++errorCount_;
   if (detail.empty())
     echo("", line);
   else

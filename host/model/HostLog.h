@@ -28,6 +28,8 @@ class HostLog {
   void setErrorStream(std::ostream* stream) { errors_ = stream; }
 
   const std::vector<std::string>& lines() const { return lines_; }
+  // How many of the lines were errors.
+  size_t errorCount() const { return errorCount_; }
 
  private:
   void echo(std::string_view prefix, std::string_view line);
@@ -35,6 +37,7 @@ class HostLog {
   std::vector<std::string> lines_;
   bool tracing_ = false;
   std::ostream* errors_ = nullptr;
+  size_t errorCount_ = 0;
 };
 
 // A result code as people read it: "0", "'S!Fd'" when its four bytes are printable, else

@@ -7,6 +7,7 @@
 #include "model/HostLog.h"
 #include "model/PluginRegistry.h"
 #include "model/PreferenceStore.h"
+#include "model/SuiteCallWatch.h"
 #include "model/SuiteUsage.h"
 #include "model/UserInterface.h"
 
@@ -19,6 +20,7 @@ struct Shell {
   PreferenceStore preferences;
   UserInterface ui;
   HostHandles handles;
+  SuiteCallWatch calls;
 };
 
 // The host's one shell, and its replacement by a fresh one (no plug-in, empty log, an

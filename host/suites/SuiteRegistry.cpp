@@ -75,7 +75,7 @@ const void* findSuite(std::string_view name, int32_t version) {
 }
 
 const void* tableToHandOut(const void* table) {
-  return shell().log.tracing() ? tracedTwin(table) : table;
+  return shell().log.tracing() || shell().calls.isOn() ? tracedTwin(table) : table;
 }
 
 SPBasicSuite* messageBasicSuite() {

@@ -38,6 +38,8 @@ struct Traced<Member> {
 
   static Result call(Args... args) {
     const Result result = (plain->*Member)(args...);
+    if constexpr (std::is_same_v<Result, AIErr>)  // not the answers of yes/no questions
+      if (shell().calls.isOn()) shell().calls.record(suiteName, operation, result);
     if (shell().log.tracing()) {
       std::string line = "call ";
       line.append(suiteName).append(".").append(operation);

@@ -1,0 +1,25 @@
+// What the host can see of a session at a glance, for the prompt: the selected tool, the
+// last click delivered, the guides in the front document and the unit the panel works in.
+#ifndef GUIDES_HOST_APP_SESSIONSTATE_H
+#define GUIDES_HOST_APP_SESSIONSTATE_H
+
+#include <string>
+#include <string_view>
+
+namespace host {
+
+class Application;
+
+// The panel field whose text names the unit the panel works in.
+inline constexpr std::string_view kWorkingUnitField = "PANzoneMargeHaut";
+
+// "tool "Outil Guides" | last click 120 300 alt | 14 guides | unit mm"; "no click yet",
+// "no document", "no panel" (and "unit ?" for a field naming no unit) where they apply.
+std::string stateLine(Application& application);
+
+// The unit a field's text ends with ("12,5 mm" -> "mm"), or empty when it names none.
+std::string unitOfFieldText(std::string_view text);
+
+}  // namespace host
+
+#endif
