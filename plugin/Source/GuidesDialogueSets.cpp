@@ -1,5 +1,6 @@
 // The popup of sets: the default set, a user set put on the panel, and the commands that
 // create, delete one (Alt held) or delete several sets.
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -52,15 +53,16 @@ struct LongueurDuSet {
   kit::TextField* zone;
   bool videSiNul;  // a column width or row height of 0 is computed: the field stays empty
 };
+using LongueursDuSet = std::array<LongueurDuSet, 8>;
 
 // Every stored value is taken as it comes except those the panel cannot show or the
 // tracers cannot use: a length that is not a number or infinite keeps the value it had, a
 // count is capped, a unit outside 1 to 5 is taken as points (lengths are stored in points).
-void ChargeSet(int numero, LongueurDuSet (&longueurs)[8]) {
-  double avant[8];
-  for (int i = 0; i < 8; ++i) avant[i] = *longueurs[i].valeur;
+void ChargeSet(int numero, const LongueursDuSet& longueurs) {
+  std::array<double, 8> avant{};
+  for (size_t i = 0; i < longueurs.size(); ++i) avant[i] = *longueurs[i].valeur;
   LitSet(numero);
-  for (int i = 0; i < 8; ++i)
+  for (size_t i = 0; i < longueurs.size(); ++i)
     if (!std::isfinite(*longueurs[i].valeur)) *longueurs[i].valeur = avant[i];
   NombreDeColonnes = NombreDeDivisionsBorne(NombreDeColonnes);
   NombreDeLignes = NombreDeDivisionsBorne(NombreDeLignes);
@@ -80,7 +82,7 @@ void MontreCadenas(GuidesDialogue& p) {
 // User set `numero` becomes the current set; its lengths stay in points and are shown in
 // the set's unit until the user edits a field.
 void MontreSetUtilisateur(GuidesDialogue& p, int numero) {
-  LongueurDuSet longueurs[8] = {
+  const LongueursDuSet longueurs = {{
       {&MargeHaut, p.PANzoneMargeHaut, false},
       {&MargeBas, p.PANzoneMargeBas, false},
       {&MargeGauche, p.PANzoneMargeGauche, false},
@@ -89,7 +91,7 @@ void MontreSetUtilisateur(GuidesDialogue& p, int numero) {
       {&HauteurDeLignes, p.PANzoneHauteurLigne, true},
       {&GouttiereColonnes, p.PANzoneGouttiereColonne, false},
       {&GouttiereLignes, p.PANzoneGouttiereLigne, false},
-  };
+  }};
   ChargeSet(numero, longueurs);
   p.PANzoneNbrColonnes->setIntValue(NombreDeColonnes);
   p.PANzoneNbrLignes->setIntValue(NombreDeLignes);
