@@ -104,6 +104,7 @@ void Prompt::runLine(const std::string& line) {
     help(trimmed(text.substr(4)));
     return;
   }
+  const int linesBefore = ++linesRun_;
   try {
     Arguments arguments;
     const Command& command = parseCommand(text, &arguments);
@@ -116,7 +117,11 @@ void Prompt::runLine(const std::string& line) {
   } catch (const std::exception& error) {
     out_ << "error: " << error.what() << "\n";
   }
-  if (!context_.quit) out_ << "state: " << stateLine(context_.application) << std::endl;
+  if (context_.quit) return;
+  // After a dialog's lines the last of them has shown the state, unless it changed since.
+  const std::string state = stateLine(context_.application);
+  if (linesRun_ == linesBefore || state != lastState_) out_ << "state: " << state << std::endl;
+  lastState_ = state;
 }
 
 }  // namespace host

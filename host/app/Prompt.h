@@ -36,6 +36,8 @@ class Prompt : public kit::EventSource {
   std::istream& in_;
   std::ostream& out_;
   bool echoInput_;
+  int linesRun_ = 0;  // a dialog's lines run inside the line that opened it
+  std::string lastState_;
 };
 
 // The help text of the prompt: every command of the table with its usage and description.

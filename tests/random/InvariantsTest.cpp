@@ -1,0 +1,215 @@
+// The checks random sessions make after every step, each given a state that keeps it and
+// one that breaks it: the guides a step lays out against the panel's values, the
+// preferences file and the popup of sets, non-finite coordinates, the host's answers.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "AIArtboard.h"
+#include "app/SessionInvariants.h"
+#include "kit/Application.h"
+#include "kit/ComboBox.h"
+#include "kit/PopUpButton.h"
+#include "kit/TextField.h"
+#include "kit/Window.h"
+#include "model/Model.h"
+#include "model/Shell.h"
+
+namespace {
+
+using host::model;
+using host::Ref;
+
+// The panel as the checks read it: the ten value fields and the popup of sets.
+class FakePanel {
+ public:
+  FakePanel() {
+    auto content = std::make_unique<kit::View>();
+    for (const char* name : {"PANzoneMargeHaut", "PANzoneMargeBas", "PANzoneMargeGauche", "PANzoneMargeDroite",
+                             "PANzoneLargeurColonne", "PANzoneHauteurLigne", "PANzoneGouttiereColonne",
+                             "PANzoneGouttiereLigne"})
+      add<kit::TextField>(*content, name);
+    add<kit::ComboBox>(*content, "PANzoneNbrColonnes");
+    add<kit::ComboBox>(*content, "PANzoneNbrLignes");
+    sets_ = &add<kit::PopUpButton>(*content, "PANpopupSets");
+    window_.setContentView(std::move(content));
+  }
+
+  void show(const char* name, const std::string& text) {
+    static_cast<kit::Control*>(kit::Application::shared().viewWithIdentifier(name))->setStringValue(text);
+  }
+  // The margins, the counts and the gutters as the panel writes them.
+  void showSet(const std::string& margin, int columns, int rows, const std::string& gutter) {
+    for (const char* name : {"PANzoneMargeHaut", "PANzoneMargeBas", "PANzoneMargeGauche", "PANzoneMargeDroite"})
+      show(name, margin);
+    show("PANzoneNbrColonnes", std::to_string(columns));
+    show("PANzoneNbrLignes", std::to_string(rows));
+    show("PANzoneGouttiereColonne", gutter);
+    show("PANzoneGouttiereLigne", gutter);
+    show("PANzoneLargeurColonne", "");
+    show("PANzoneHauteurLigne", "");
+  }
+  void listSets(int count) {
+    sets_->removeAllItems();
+    for (int i = 0; i < count + 4; ++i) sets_->addItemWithTitle("item " + std::to_string(i));
+  }
+
+ private:
+  template <class View>
+  View& add(kit::View& parent, const char* name) {
+    auto view = std::make_unique<View>();
+    view->setIdentifier(name);
+    return *static_cast<View*>(parent.addSubview(std::move(view)));
+  }
+
+  kit::Window window_;
+  kit::PopUpButton* sets_ = nullptr;
+};
+
+class InvariantsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    host::resetModel();
+    host::resetShell();
+    const AIRealRect board{0, 842, 595, 0};
+    ASSERT_EQ(model().newDocument("Essai", std::span(&board, 1)), kNoErr);
+    folder = std::filesystem::temp_directory_path() /
+             ("guides-invariants-" + std::to_string(::getpid()) + "-" +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(folder);
+    host::shell().preferences.open(folder / "prefs.json");
+  }
+  void TearDown() override {
+    host::resetShell();
+    host::resetModel();
+    std::filesystem::remove_all(folder);
+  }
+
+  Ref newGroup(Ref parent, const std::string& name) {
+    Ref group;
+    EXPECT_EQ(model().newArt(kGroupArt, kPlaceInsideOnTop, parent, &group), kNoErr);
+    EXPECT_EQ(model().setArtName(group, name), kNoErr);
+    return group;
+  }
+  // The guides layer and one click's parent group, as the plug-in makes them.
+  Ref clickGroup() {
+    Ref layer;
+    EXPECT_EQ(model().insertLayer(Ref{}, kPlaceAboveAll, &layer), kNoErr);
+    EXPECT_EQ(model().setLayerTitle(layer, "Ralto-Guides"), kNoErr);
+    return newGroup(model().findLayer(layer)->group, "Repères");
+  }
+  void addGuides(Ref group, int count) {
+    for (int i = 0; i < count; ++i) {
+      Ref guide;
+      ASSERT_EQ(model().newArt(kPathArt, kPlaceInsideOnTop, group, &guide), kNoErr);
+      const AIPathSegment ends[2] = {{{10, 0}, {10, 0}, {10, 0}, 1}, {{10, 842}, {10, 842}, {10, 842}, 1}};
+      ASSERT_EQ(model().setPathSegmentCount(guide, 2), kNoErr);
+      ASSERT_EQ(model().setPathSegments(guide, 0, 2, ends), kNoErr);
+      ASSERT_EQ(model().setPathIsGuide(guide, true), kNoErr);
+    }
+  }
+  // A whole layout of artboard 1 for 3 columns and 2 rows with positive gutters.
+  void layOutArtboardOne(Ref click, int rowGuides) {
+    for (const char* margin : {"Marges droite1", "Marges gauche1", "Marges bas1", "Marges haut1"})
+      addGuides(newGroup(click, margin), 1);
+    addGuides(newGroup(click, "Colonnes1"), 4);
+    if (rowGuides) addGuides(newGroup(click, "Lignes1"), rowGuides);
+  }
+  void writePreferences(const std::string& json) { std::ofstream(folder / "prefs.json") << json; }
+
+  std::filesystem::path folder;
+  FakePanel panel;
+};
+
+TEST_F(InvariantsTest, GuidesLaidOutDuringTheStepMustMatchThePanelsValues) {
+  panel.showSet("3 mm", 3, 2, "2 mm");
+  Ref click = clickGroup();
+  host::StepMark mark = host::markStepStart();
+  layOutArtboardOne(click, 2);
+  EXPECT_EQ(host::checkGuidesLaidOutSince(mark.firstNewGeneration), "");
+
+  // A row count of 3 asks for four row guides.
+  panel.show("PANzoneNbrLignes", "3");
+  EXPECT_EQ(host::checkGuidesLaidOutSince(mark.firstNewGeneration),
+            "\"Lignes\" of artboard 1 holds 2 guide(s) where the panel's values give 4");
+
+  // Guides made before the step are not the step's: nothing is compared.
+  mark = host::markStepStart();
+  EXPECT_EQ(host::checkGuidesLaidOutSince(mark.firstNewGeneration), "");
+}
+
+TEST_F(InvariantsTest, AMissingKindOrAnOlderGroupOfTheSameReferenceIsCaught) {
+  panel.showSet("3 mm", 3, 2, "2 mm");
+  const Ref click = clickGroup();
+  const Ref older = newGroup(click, "Colonnes1");
+  addGuides(older, 4);
+  const host::StepMark mark = host::markStepStart();
+  layOutArtboardOne(click, 0);
+  const std::string problem = host::checkGuidesLaidOutSince(mark.firstNewGeneration);
+  EXPECT_EQ(problem, "an older \"Colonnes\" group of artboard 1 stayed beside the one just laid out");
+  ASSERT_EQ(model().disposeArt(older), kNoErr);
+  EXPECT_EQ(host::checkGuidesLaidOutSince(mark.firstNewGeneration),
+            "\"Lignes\" of artboard 1 holds 0 guide(s) where the panel's values give 2");
+}
+
+TEST_F(InvariantsTest, AShownZeroAllowsEitherCountAndUnreadableValuesAreNotJudged) {
+  // "0 mm" may hide a margin or a gutter below the decimals shown.
+  panel.showSet("0 mm", 3, 1, "0 mm");
+  const Ref click = clickGroup();
+  const host::StepMark mark = host::markStepStart();
+  addGuides(newGroup(click, "Marges haut"), 1);  // around a clicked object
+  addGuides(newGroup(click, "Colonnes"), 4);
+  EXPECT_EQ(host::checkGuidesLaidOutSince(mark.firstNewGeneration), "");
+  panel.show("PANzoneGouttiereColonne", "-1 mm");
+  EXPECT_EQ(host::checkGuidesLaidOutSince(mark.firstNewGeneration),
+            "\"Colonnes\" of the clicked object holds 4 guide(s) where the panel's values give 2");
+  // Values that may not be finite once laid out leave the step unjudged.
+  panel.show("PANzoneMargeBas", "1e39 mm");
+  EXPECT_EQ(host::checkGuidesLaidOutSince(mark.firstNewGeneration), "");
+  // More columns than the layout handles lay nothing out.
+  panel.show("PANzoneMargeBas", "0 mm");
+  panel.show("PANzoneNbrColonnes", "1001");
+  EXPECT_EQ(host::checkGuidesLaidOutSince(mark.firstNewGeneration),
+            "\"Colonnes\" of the clicked object holds 4 guide(s) where the panel's values give 0");
+}
+
+TEST_F(InvariantsTest, ThePreferencesMustHoldEveryRecordTheSetCountPromises) {
+  panel.listSets(0);
+  EXPECT_EQ(host::checkPreferencesAndSetPopup(), "");  // no file yet: no set
+
+  std::string set1 = R"("TI1": {"string": "A"}, "MH1": {"real": 1}, "MB1": {"real": 1}, "MG1": {"real": 1},
+      "MD1": {"real": 1}, "NC1": {"integer": 2}, "NL1": {"integer": 2}, "LC1": {"real": 0},
+      "HL1": {"real": 0}, "GC1": {"real": 0}, "GL1": {"real": 0}, "CD1": {"boolean": true})";
+  writePreferences(R"({"RaltoGuides": {"NbrSets": {"integer": 1}, )" + set1 + "}}");
+  panel.listSets(1);
+  EXPECT_EQ(host::checkPreferencesAndSetPopup(), "set 1 of 1 has no integer \"NS1\"");
+  writePreferences(R"({"RaltoGuides": {"NbrSets": {"integer": 1}, "NS1": {"integer": 5}, )" + set1 + "}}");
+  EXPECT_EQ(host::checkPreferencesAndSetPopup(), "");
+
+  panel.listSets(2);
+  EXPECT_EQ(host::checkPreferencesAndSetPopup(), "the popup of sets has 6 items for 1 stored set(s)");
+  writePreferences(R"({"RaltoGuides": {"NbrSets": {"integer": 9}}})");
+  EXPECT_EQ(host::checkPreferencesAndSetPopup(), "\"NbrSets\" is 9");
+  writePreferences("{\"RaltoGuides\": ");
+  EXPECT_EQ(host::checkPreferencesAndSetPopup(), "the preferences file is not a JSON object");
+}
+
+TEST_F(InvariantsTest, NonFiniteCoordinatesAndUnexpectedAnswersAreCaught) {
+  EXPECT_EQ(host::checkFiniteCoordinates(), "");
+  model().front()->artboards.push_back(host::Artboard{{0, INFINITY, 10, 0}, "Plan faux"});
+  EXPECT_EQ(host::checkFiniteCoordinates(), "artboard \"Plan faux\" has a coordinate that is not finite");
+
+  // What a plug-in meets in normal use passes; a stale handle does not.
+  host::shell().calls.record(kAIArtboardSuite, "GetPosition", kBadParameterErr);
+  host::shell().calls.record("AI Art Suite", "NewArt", kLayerLockedErr);
+  EXPECT_EQ(host::checkSuiteCalls(), "");
+  host::shell().calls.record("AI Art Suite", "GetArtBounds", kStaleHandleErr);
+  EXPECT_EQ(host::checkSuiteCalls(), "the host answered AI Art Suite.GetArtBounds with 'STAL'");
+  EXPECT_EQ(host::checkSuiteCalls(), "");  // each answer is judged once
+}
+
+}  // namespace
