@@ -15,6 +15,7 @@
 #include "IAIUnicodeString.h"
 #include "Panneau.h"
 #include "PanneauGlobals.h"
+#include "VerifieRessources.h"
 #include "kit/View.h"
 
 namespace {
@@ -179,6 +180,8 @@ ASErr SetIconePanneauReduit(SPPluginRef plugin) {
       if (lus < sizeof morceau) break;
       if (octets.size() > kTailleMaxIcone) erreur = kBadParameterErr;
     }
+    // A damaged file leaves the panel without an icon; start-up names it in its alert.
+    if (erreur == kNoErr && !EstImagePng(octets)) erreur = kBadParameterErr;
     if (erreur == kNoErr)
       erreur =
           sAIPanel->SetIcon(PanneauRef, reinterpret_cast<const uint8_t*>(octets.data()), octets.size(), nullptr, 0);
@@ -212,6 +215,7 @@ ASErr GuidesPlugIn::PostStartupPlugin() {
   SetIconePanneauReduit(fPluginRef);
   PreferencesAffichees = false;
   AddWidgets();
+  SignaleRessourcesAbimees();
   return sAITool->SetSelectedToolByName(kSelectToolName);
 }
 

@@ -4,6 +4,7 @@
 
 #include "GuidesOutil.h"
 #include "OutilGuides.h"
+#include "VerifieRessources.h"
 #include "kit/Bundle.h"
 #include "kit/Sound.h"
 
@@ -25,7 +26,8 @@ void Sonorise(int16_t code) {
         kit::Bundle::bundleContainingAddress(reinterpret_cast<const void*>(&Sonorise));
     if (!module) return;
     const std::string chemin = module->pathForResource(NomDuSon(code), "aiff");
-    if (chemin.empty()) return;  // a missing file plays nothing
+    // A missing or damaged file plays nothing; start-up named it in its alert.
+    if (!EstSonAiff(chemin)) return;
     if (auto son = kit::Sound::initWithContentsOfFile(chemin, true)) son->play();
   } catch (...) {
     // No sound, then: a sound is only feedback.
