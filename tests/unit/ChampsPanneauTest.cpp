@@ -194,20 +194,6 @@ TEST_F(ChampsPanneau, TypedLengthsTakeTheirUnitAndLockedMarginsFollowTheTop) {
   EXPECT_EQ(Redessins(), 7u);
 }
 
-TEST_F(ChampsPanneau, TypedCountsAreTakenAsTypedUpToTheCap) {
-  const struct {
-    const char* texte;
-    int32_t nombre;
-    const char* montre;
-  } cas[] = {{"7", 7, "7"}, {"99999999999", 1000, "1000"}, {"-5", -5, "-5"}, {"abc", 0, "abc"}, {"", 0, ""}};
-  for (const auto& k : cas) {
-    Tape(c().PANzoneNbrLignes, k.texte);
-    EXPECT_EQ(NombreDeLignes, k.nombre) << k.texte;
-    EXPECT_EQ(c().PANzoneNbrLignes->stringValue(), k.montre);
-  }
-  EXPECT_EQ(Redessins(), std::size(cas));
-}
-
 // Every way a length comes in refuses what is not a finite length the document can hold:
 // the value stays, the field shows it again, the panel's unit stays.
 TEST_F(ChampsPanneau, NonFiniteLengthsAreRefusedEverywhere) {
