@@ -8,8 +8,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -20,6 +18,7 @@
 #include "GuidesSuites.h"
 #include "GuidesTraces.h"
 #include "OutilGuides.h"
+#include "RapportDeRatios.h"
 #include "SimuleAppuiTouche.h"
 #include "TestHost.h"
 #include "Utilitaires.h"
@@ -159,51 +158,20 @@ BENCHMARK_CAPTURE(Redessin, TousLesPlans, kTousLesPlans)->Unit(benchmark::kMilli
 BENCHMARK_CAPTURE(Base, TousLesPlans, kTousLesPlans)->Unit(benchmark::kMillisecond);
 BENCHMARK(ObjetsApresRedessins)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-// Prints, after the usual table, Redessin/Base for each case.
-class RapportDeRatios : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      const auto reperes = run.counters.find("reperes");
-      if (reperes == run.counters.end() || run.iterations == 0) continue;
-      // With repetitions the median wins over the single runs.
-      const bool mediane = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-      if (run.run_type != Run::RT_Iteration && !mediane) continue;
-      const std::string nom = run.run_name.str();
-      if (!mediane && medianes_.count(nom) != 0) continue;
-      if (mediane) medianes_.insert(nom);
-      tempsParRepere_[nom] = run.cpu_accumulated_time / static_cast<double>(run.iterations) / reperes->second;
-    }
-    ConsoleReporter::ReportRuns(runs);
+// After the usual table: Redessin/Base for each case.
+void TableauDesRatios(const RapportDeRatios& rapport) {
+  std::printf("\n%-14s %16s %14s %16s\n", "cas", "redessin ns/rep", "base ns/rep", "redessin/base");
+  for (const char* cas : {"Defaut", "TousLesPlans"}) {
+    const double redessin = rapport.Temps(std::string("Redessin/") + cas);
+    const double base = rapport.Temps(std::string("Base/") + cas);
+    if (redessin <= 0 || base <= 0) continue;
+    std::printf("%-14s %16.1f %14.1f %16.3f\n", cas, redessin * 1e9, base * 1e9, redessin / base);
   }
-
-  void Finalize() override {
-    ConsoleReporter::Finalize();
-    std::printf("\n%-14s %16s %14s %16s\n", "cas", "redessin ns/rep", "base ns/rep", "redessin/base");
-    for (const char* cas : {"Defaut", "TousLesPlans"}) {
-      const double redessin = Temps(std::string("Redessin/") + cas), base = Temps(std::string("Base/") + cas);
-      if (redessin <= 0 || base <= 0) continue;
-      std::printf("%-14s %16.1f %14.1f %16.3f\n", cas, redessin * 1e9, base * 1e9, redessin / base);
-    }
-  }
-
- private:
-  double Temps(const std::string& nom) const {
-    const auto trouve = tempsParRepere_.find(nom);
-    return trouve == tempsParRepere_.end() ? 0.0 : trouve->second;
-  }
-
-  std::map<std::string, double> tempsParRepere_;  // CPU seconds per guide
-  std::set<std::string> medianes_;
-};
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  RapportDeRatios rapport;
-  benchmark::RunSpecifiedBenchmarks(&rapport);
-  benchmark::Shutdown();
-  return 0;
+  RapportDeRatios rapport("reperes", RapportDeRatios::Par::Compteur, TableauDesRatios);
+  return LanceLesMesures(argc, argv, rapport);
 }

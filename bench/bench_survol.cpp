@@ -10,8 +10,6 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -19,6 +17,7 @@
 #include "GuidesOutil.h"
 #include "GuidesPlugIn.h"
 #include "GuidesSuites.h"
+#include "RapportDeRatios.h"
 #include "Survol.h"
 #include "TestHost.h"
 
@@ -126,48 +125,17 @@ void Base(benchmark::State& state) {
 BENCHMARK(Survol)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Base)->Unit(benchmark::kMicrosecond);
 
-// Prints, after the usual table, the time per move of each and Survol/Base.
-class RapportDeRatios : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.counters.find("mouvements") == run.counters.end() || run.iterations == 0) continue;
-      // With repetitions the median wins over the single runs.
-      const bool mediane = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-      if (run.run_type != Run::RT_Iteration && !mediane) continue;
-      const std::string nom = run.run_name.str();
-      if (!mediane && medianes_.count(nom) != 0) continue;
-      if (mediane) medianes_.insert(nom);
-      tempsParMouvement_[nom] = run.cpu_accumulated_time / static_cast<double>(run.iterations);
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-
-  void Finalize() override {
-    ConsoleReporter::Finalize();
-    const double survol = Temps("Survol"), base = Temps("Base");
-    if (survol <= 0 || base <= 0) return;
-    std::printf("\n%-10s %18s %18s %14s\n", "objets", "survol us/mouv", "base us/mouv", "survol/base");
-    std::printf("%-10d %18.2f %18.2f %14.3f\n", kColonnes * kRangees, survol * 1e6, base * 1e6, survol / base);
-  }
-
- private:
-  double Temps(const std::string& nom) const {
-    const auto trouve = tempsParMouvement_.find(nom);
-    return trouve == tempsParMouvement_.end() ? 0.0 : trouve->second;
-  }
-
-  std::map<std::string, double> tempsParMouvement_;  // CPU seconds per move
-  std::set<std::string> medianes_;
-};
+// After the usual table: the time per move of each and Survol/Base.
+void TableauDesRatios(const RapportDeRatios& rapport) {
+  const double survol = rapport.Temps("Survol"), base = rapport.Temps("Base");
+  if (survol <= 0 || base <= 0) return;
+  std::printf("\n%-10s %18s %18s %14s\n", "objets", "survol us/mouv", "base us/mouv", "survol/base");
+  std::printf("%-10d %18.2f %18.2f %14.3f\n", kColonnes * kRangees, survol * 1e6, base * 1e6, survol / base);
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  RapportDeRatios rapport;
-  benchmark::RunSpecifiedBenchmarks(&rapport);
-  benchmark::Shutdown();
-  return 0;
+  RapportDeRatios rapport("mouvements", RapportDeRatios::Par::Iteration, TableauDesRatios);
+  return LanceLesMesures(argc, argv, rapport);
 }

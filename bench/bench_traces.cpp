@@ -6,8 +6,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -17,6 +15,7 @@
 #include "GuidesOutil.h"
 #include "GuidesSuites.h"
 #include "GuidesTraces.h"
+#include "RapportDeRatios.h"
 #include "TestHost.h"
 #include "Utilitaires.h"
 
@@ -126,55 +125,24 @@ BENCHMARK_CAPTURE(Traceur, Grand, kGrand)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Base, Grand, kGrand)->Unit(benchmark::kMillisecond);
 BENCHMARK(ObjetsApresRetraces)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-// Prints, after the usual table, Traceur/Base for each case and the time per guide of each
-// case relative to the smallest one.
-class RapportDeRatios : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      const auto reperes = run.counters.find("reperes");
-      if (reperes == run.counters.end() || run.iterations == 0) continue;
-      // With repetitions the median wins over the single runs.
-      const bool mediane = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-      if (run.run_type != Run::RT_Iteration && !mediane) continue;
-      const std::string nom = run.run_name.str();
-      if (!mediane && medianes_.count(nom) != 0) continue;
-      if (mediane) medianes_.insert(nom);
-      tempsParRepere_[nom] = run.cpu_accumulated_time / static_cast<double>(run.iterations) / reperes->second;
-    }
-    ConsoleReporter::ReportRuns(runs);
+// After the usual table: Traceur/Base for each case and the time per guide of each case
+// relative to the smallest one.
+void TableauDesRatios(const RapportDeRatios& rapport) {
+  std::printf("\n%-8s %14s %14s %16s %18s\n", "cas", "traceur ns/rep", "base ns/rep", "traceur/base",
+              "ns/rep vs Defaut");
+  const double reference = rapport.Temps("Traceur/Defaut");
+  for (const char* cas : {"Defaut", "Moyen", "Grand"}) {
+    const double traceur = rapport.Temps(std::string("Traceur/") + cas);
+    const double base = rapport.Temps(std::string("Base/") + cas);
+    if (traceur <= 0 || base <= 0) continue;
+    std::printf("%-8s %14.1f %14.1f %16.3f %18.3f\n", cas, traceur * 1e9, base * 1e9, traceur / base,
+                reference > 0 ? traceur / reference : 0.0);
   }
-
-  void Finalize() override {
-    ConsoleReporter::Finalize();
-    std::printf("\n%-8s %14s %14s %16s %18s\n", "cas", "traceur ns/rep", "base ns/rep", "traceur/base",
-                "ns/rep vs Defaut");
-    const double reference = Temps("Traceur/Defaut");
-    for (const char* cas : {"Defaut", "Moyen", "Grand"}) {
-      const double traceur = Temps(std::string("Traceur/") + cas), base = Temps(std::string("Base/") + cas);
-      if (traceur <= 0 || base <= 0) continue;
-      std::printf("%-8s %14.1f %14.1f %16.3f %18.3f\n", cas, traceur * 1e9, base * 1e9, traceur / base,
-                  reference > 0 ? traceur / reference : 0.0);
-    }
-  }
-
- private:
-  double Temps(const std::string& nom) const {
-    const auto trouve = tempsParRepere_.find(nom);
-    return trouve == tempsParRepere_.end() ? 0.0 : trouve->second;
-  }
-
-  std::map<std::string, double> tempsParRepere_;  // CPU seconds per guide
-  std::set<std::string> medianes_;
-};
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  RapportDeRatios rapport;
-  benchmark::RunSpecifiedBenchmarks(&rapport);
-  benchmark::Shutdown();
-  return 0;
+  RapportDeRatios rapport("reperes", RapportDeRatios::Par::Compteur, TableauDesRatios);
+  return LanceLesMesures(argc, argv, rapport);
 }

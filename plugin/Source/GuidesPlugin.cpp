@@ -180,8 +180,6 @@ ASErr SetIconePanneauReduit(SPPluginRef plugin) {
       if (lus < sizeof morceau) break;
       if (octets.size() > kTailleMaxIcone) erreur = kBadParameterErr;
     }
-    // A damaged file leaves the panel without an icon; start-up names it in its alert.
-    if (erreur == kNoErr && !EstImagePng(octets)) erreur = kBadParameterErr;
     if (erreur == kNoErr)
       erreur =
           sAIPanel->SetIcon(PanneauRef, reinterpret_cast<const uint8_t*>(octets.data()), octets.size(), nullptr, 0);

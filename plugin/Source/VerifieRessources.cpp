@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <fstream>
 #include <optional>
 
@@ -67,9 +68,12 @@ std::vector<std::string> RessourcesAbimees() {
     const std::optional<std::string> octets = LitFichierBorne(chemin, kTailleMaxIcone);
     if (!octets || !EstImagePng(*octets)) abimees.push_back(std::string(icone) + ".png");
   }
-  for (int page = 1; page <= kNombrePagesAide; ++page)
-    if (TexteDePageAide(page).empty()) abimees.push_back("Aide/page" + std::string(page < 10 ? "0" : "") +
-                                                         std::to_string(page) + ".txt");
+  for (int page = 1; page <= kNombrePagesAide; ++page) {
+    // snprintf rather than std::to_string, whose digit table the module would export.
+    char nom[24];
+    std::snprintf(nom, sizeof nom, "Aide/page%02d.txt", page);
+    if (TexteDePageAide(page).empty()) abimees.push_back(nom);
+  }
   return abimees;
 }
 

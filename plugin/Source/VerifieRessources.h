@@ -1,7 +1,8 @@
 // The files the plug-in reads from its Resources folder (sounds, icons, help pages),
 // checked once when the application has started: one alert names every file that is
-// missing or damaged, and the plug-in goes on without it (no sound, no icon, an empty
-// help page). The panel's layout reports itself when it is loaded.
+// missing or damaged, and the plug-in goes on without it (no sound, an empty help page;
+// the host shows no icon it cannot read). The panel's layout reports itself when it is
+// loaded.
 #ifndef GUIDES_VERIFIERESSOURCES_H
 #define GUIDES_VERIFIERESSOURCES_H
 
