@@ -1,6 +1,7 @@
 #include "EcritLitPrefs.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "GuideSet.h"
 #include "GuidesOutil.h"
@@ -83,6 +84,50 @@ void CopieChamp(const Champ& champ, int32_t de, int32_t vers) {
       break;
     }
   }
+}
+
+// The length of the well-formed UTF-8 character at the start of `texte`, or 0 for a byte
+// that starts none (a stray continuation, an overlong form, a surrogate, past U+10FFFF, or
+// a character cut short).
+size_t CaractereUtf8(std::string_view texte) {
+  const auto octet = [&](size_t i) { return static_cast<unsigned char>(texte[i]); };
+  const unsigned char tete = octet(0);
+  if (tete < 0x80) return 1;
+  // The second byte's range rules out overlong forms, surrogates and points past U+10FFFF.
+  size_t longueur = 0;
+  unsigned char min2 = 0x80, max2 = 0xBF;
+  if (tete >= 0xC2 && tete <= 0xDF) {
+    longueur = 2;
+  } else if (tete >= 0xE0 && tete <= 0xEF) {
+    longueur = 3;
+    if (tete == 0xE0) min2 = 0xA0;
+    if (tete == 0xED) max2 = 0x9F;
+  } else if (tete >= 0xF0 && tete <= 0xF4) {
+    longueur = 4;
+    if (tete == 0xF0) min2 = 0x90;
+    if (tete == 0xF4) max2 = 0x8F;
+  }
+  if (longueur == 0 || texte.size() < longueur || octet(1) < min2 || octet(1) > max2) return 0;
+  for (size_t i = 2; i < longueur; ++i)
+    if ((octet(i) & 0xC0) != 0x80) return 0;
+  return longueur;
+}
+
+// The host stores only UTF-8 texts: a title holding other bytes (pasted from elsewhere)
+// is stored with U+FFFD in place of each of them, so that the record is written whole.
+std::string TitreUtf8(std::string_view titre) {
+  std::string propre;
+  while (!titre.empty()) {
+    const size_t longueur = CaractereUtf8(titre);
+    if (longueur == 0) {
+      propre += "\xEF\xBF\xBD";
+      titre.remove_prefix(1);
+    } else {
+      propre.append(titre.substr(0, longueur));
+      titre.remove_prefix(longueur);
+    }
+  }
+  return propre;
 }
 
 void LitReel(const char* lettres, int32_t k, double& valeur) {
@@ -184,7 +229,7 @@ AIErr LitCadenasDuSet(int32_t k) {
 AIErr AjouteSet(int32_t k) {
   if (!sAIPreference || !NumeroValide(k)) return kBadParameterErr;
   sAIPreference->PutIntegerPreference(kSectionPrefs, "NbrSets", k);
-  sAIPreference->PutStringPreference(kSectionPrefs, CleDuSet("TI", k).texte, TitreSet);
+  sAIPreference->PutStringPreference(kSectionPrefs, CleDuSet("TI", k).texte, TitreUtf8(TitreSet).c_str());
   EcritReel("MH", k, MargeHaut);
   EcritReel("MB", k, MargeBas);
   EcritReel("MG", k, MargeGauche);

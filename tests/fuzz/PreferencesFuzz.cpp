@@ -1,11 +1,13 @@
 // A preferences file of any content, read by the host's store and then by the plug-in.
 // A file the store understands reads back whole and its JSON round-trips; any other file
 // is kept aside byte for byte and the store starts empty. Then the plug-in reads its
-// options and sets, appends a set and deletes one: it never sees more than eight sets,
-// titles stay whole UTF-8 characters within their buffer, and every write leaves a file
-// that the next run reads as the store holds it.
+// options and sets, appends a set (titled with whatever bytes the input starts with) and
+// deletes one: it never sees more than eight sets, a set is stored whole, titles stay
+// whole UTF-8 characters within their buffer, and every write leaves a file that the
+// next run reads as the store holds it.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -84,8 +86,20 @@ void VerifieTitres() {
   }
 }
 
-// What the panel does with the sets: show each, add one, delete the first.
-void UtiliseLesSets() {
+// Every key of set k is in the store: no put of the record was refused.
+void VerifieSetEntier(int32_t k) {
+  static const char* const kLettres[] = {"TI", "MH", "MB", "MG", "MD", "NC", "NL",
+                                         "LC", "HL", "GC", "GL", "CD", "NS"};
+  for (const char* lettres : kLettres) {
+    const std::string cle = lettres + std::to_string(k);
+    VERIFIE(host::shell().preferences.find(kSectionPrefs, cle) != nullptr, "set %d was stored without %s", k,
+            cle.c_str());
+  }
+}
+
+// What the panel does with the sets: show each, add one titled with the input's first
+// bytes (whatever they are), delete the first.
+void UtiliseLesSets(std::string_view titre) {
   const int32_t nombre = LitNombreDeSets();
   VERIFIE(nombre >= 0 && nombre <= kNombreMaxSets, "count %d", nombre);
   for (int32_t k = 1; k <= kNombreMaxSets; ++k) {
@@ -94,12 +108,17 @@ void UtiliseLesSets() {
   }
   int32_t attendu = nombre;
   if (nombre < kNombreMaxSets) {
-    std::strcpy(TitreSet, "Ajouté");
+    titre = titre.substr(0, std::min(titre.size(), kTailleTitreSet - 1));
+    titre = titre.substr(0, titre.find('\0'));
+    std::memcpy(TitreSet, titre.data(), titre.size());
+    TitreSet[titre.size()] = '\0';
     UniteDuSet = kUniteMillimetres;
     VERIFIE(AjouteSet(nombre + 1) == kNoErr, "set %d not added", nombre + 1);
     attendu = nombre + 1;
     VERIFIE(LitNombreDeSets() == attendu, "count %d after adding set %d", LitNombreDeSets(), attendu);
-    VERIFIE(LitTitresDesSets().back() == "Ajouté", "the added title does not read back");
+    VerifieSetEntier(attendu);
+    if (host::isValidUtf8(titre))
+      VERIFIE(LitTitresDesSets().back() == titre, "the added title does not read back");
   }
   if (attendu >= 1) {
     VERIFIE(SupprimeSet(1) == kNoErr, "set 1 of %d not deleted", attendu);
@@ -127,7 +146,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ReperesVerrouilles = true;
   LitPrefs();
   VerifieTitres();
-  UtiliseLesSets();
+  UtiliseLesSets(octets);
 
   // The next run reads exactly what this one holds.
   host::PreferenceStore suivant;
