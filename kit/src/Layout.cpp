@@ -159,6 +159,22 @@ class LayoutLoader {
     auto n = numbers(v, 4, key, where);
     return Color::colorWithCalibratedRed(n[0], n[1], n[2], n[3]);
   }
+  AutoresizingMask autoresizingMask(const Json& e, const std::string& where) const {
+    static const std::map<std::string, AutoresizingMask> names{
+        {"flexibleLeftMargin", ViewFlexibleLeftMargin}, {"flexibleWidth", ViewFlexibleWidth},
+        {"flexibleRightMargin", ViewFlexibleRightMargin}, {"flexibleBottomMargin", ViewFlexibleBottomMargin},
+        {"flexibleHeight", ViewFlexibleHeight}, {"flexibleTopMargin", ViewFlexibleTopMargin}};
+    const Json* v = find(e, "autoresizingMask");
+    if (!v) return ViewNotSizable;
+    if (!v->is_array()) fail(where, "'autoresizingMask' must be a list");
+    AutoresizingMask mask = ViewNotSizable;
+    for (const Json& flag : *v) {
+      auto it = flag.is_string() ? names.find(flag.get<std::string>()) : names.end();
+      if (it == names.end()) fail(where, "unknown 'autoresizingMask' flag");
+      mask |= it->second;
+    }
+    return mask;
+  }
   TextAlignment alignment(const Json& e, const std::string& where) const {
     static const std::map<std::string, TextAlignment> names{
         {"left", TextAlignment::Left}, {"right", TextAlignment::Right}, {"center", TextAlignment::Center},
@@ -228,7 +244,8 @@ class LayoutLoader {
     std::string className = string(e, "class", where);
     auto view = makeView(className, frame(e, where), where);
     view->setFrame(frame(e, where));  // custom classes may not honour the frame they are given
-    std::set<std::string> allowed{"class", "frame", "outlet", "identifier", "hidden", "toolTip", "subviews"};
+    std::set<std::string> allowed{"class", "frame", "outlet", "identifier", "hidden", "toolTip", "autoresizingMask",
+                                  "subviews"};
     configureView(*view, e, where, allowed);
     checkKeys(e, where, allowed);
     nameObject(e, view.get(), where);
@@ -248,6 +265,7 @@ class LayoutLoader {
     view.setIdentifier(identifier.empty() ? outlet : identifier);
     view.setHidden(boolean(e, "hidden", false, where));
     view.setToolTip(string(e, "toolTip", where));
+    view.setAutoresizingMask(autoresizingMask(e, where));
     if (auto* control = dynamic_cast<Control*>(&view)) configureControl(*control, e, where, allowed);
     if (auto* textView = dynamic_cast<TextView*>(&view)) {
       allowed.insert({"text", "alignment", "editable"});

@@ -7,6 +7,37 @@
 
 namespace kit {
 
+namespace {
+
+// One axis of a view in its superview: the margin before it (left or bottom), its length
+// and the margin after it (right or top).
+struct Span {
+  double before;
+  double length;
+  double after;
+};
+
+// Shares a change of the superview's length among the flexible parts of the span, in
+// proportion to their lengths (equally when they are all empty). With no flexible part the
+// span keeps its place and length: the margin after it takes the change.
+Span distribute(Span span, double change, bool flexibleBefore, bool flexibleLength, bool flexibleAfter) {
+  const int flexibleCount = int(flexibleBefore) + int(flexibleLength) + int(flexibleAfter);
+  if (flexibleCount == 0 || change == 0) return span;
+  auto weight = [](bool flexible, double length) { return flexible ? std::max(length, 0.0) : 0.0; };
+  const double wBefore = weight(flexibleBefore, span.before);
+  const double wLength = weight(flexibleLength, span.length);
+  const double total = wBefore + wLength + weight(flexibleAfter, span.after);
+  auto share = [&](bool flexible, double w) {
+    if (!flexible) return 0.0;
+    return total > 0 ? change * (w / total) : change / flexibleCount;
+  };
+  span.before += share(flexibleBefore, wBefore);
+  span.length = std::max(span.length + share(flexibleLength, wLength), 0.0);
+  return span;
+}
+
+}  // namespace
+
 View::View(const Rect& frame) : View("View", frame) {}
 
 View::View(std::string className, const Rect& frame) : Object(std::move(className)), frame_(frame) {}
@@ -21,7 +52,25 @@ View::~View() {
   // Owned children die here with the local vector.
 }
 
-void View::setFrame(const Rect& frame) { frame_ = frame; }
+void View::setFrame(const Rect& frame) {
+  const Size oldSize = frame_.size;
+  frame_ = frame;
+  if (frame.size == oldSize) return;
+  for (View* child : subviews()) child->resizeWithOldSuperviewSize(oldSize);
+}
+
+void View::resizeWithOldSuperviewSize(Size oldSize) {
+  if (!superview_ || autoresizingMask_ == ViewNotSizable) return;
+  const Size newSize = superview_->frame_.size;
+  const AutoresizingMask m = autoresizingMask_;
+  const Span x = distribute(Span{frame_.minX(), frame_.size.width, oldSize.width - frame_.maxX()},
+                            newSize.width - oldSize.width, m & ViewFlexibleLeftMargin, m & ViewFlexibleWidth,
+                            m & ViewFlexibleRightMargin);
+  const Span y = distribute(Span{frame_.minY(), frame_.size.height, oldSize.height - frame_.maxY()},
+                            newSize.height - oldSize.height, m & ViewFlexibleBottomMargin, m & ViewFlexibleHeight,
+                            m & ViewFlexibleTopMargin);
+  setFrame(makeRect(x.before, y.before, x.length, y.length));
+}
 void View::setFrameOrigin(Point origin) { setFrame(Rect{origin, frame_.size}); }
 void View::setFrameSize(Size size) { setFrame(Rect{frame_.origin, size}); }
 

@@ -264,6 +264,14 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenCase{"LaterFaultAfterWindow", R"({"windows": [{"outlet": "dialog", "visible": true}],
                      "views": [{"class": "Button", "outlet": "check", "action": "missing:"}]})",
                    {"no action 'missing:'"}},
+        BrokenCase{"MaskNotAList", R"({"views": [{"class": "View", "outlet": "view",
+                     "autoresizingMask": "flexibleWidth"}]})",
+                   {"views[0] 'view'", "'autoresizingMask' must be a list"}},
+        BrokenCase{"UnknownMaskFlag", R"({"views": [{"class": "View", "outlet": "view",
+                     "autoresizingMask": ["flexibleWidth", "stretchy"]}]})",
+                   {"unknown 'autoresizingMask' flag"}},
+        BrokenCase{"MaskOnAWindow", R"({"windows": [{"outlet": "dialog", "autoresizingMask": []}]})",
+                   {"unknown key 'autoresizingMask'"}},
         BrokenCase{"TooDeep", tooDeep.c_str(), {"nested too deeply"}}),
     [](const auto& info) { return std::string(info.param.label); });
 

@@ -7,7 +7,8 @@
 //     "objects": [ { "class": "FieldDelegate", "outlet": "fieldDelegate" } ],
 //     "views": [
 //       { "class": "View", "outlet": "view", "frame": [0, 0, 240, 158], "subviews": [
-//         { "class": "TextField", "outlet": "width", "frame": [10, 10, 60, 22],
+//         { "class": "TextField", "outlet": "width", "frame": [10, 126, 60, 22],
+//           "autoresizingMask": ["flexibleBottomMargin"],
 //           "text": "3 mm", "action": "widthChanged:", "delegate": "fieldDelegate",
 //           "toolTip": "Width." },
 //         { "class": "PopUpButton", "outlet": "units", "frame": [80, 10, 80, 22],
@@ -19,7 +20,12 @@
 //   }
 //
 // Element keys. Every view: "class" (required), "frame" [x, y, w, h], "outlet",
-// "identifier" (defaults to the outlet), "hidden", "toolTip", "subviews". Controls add
+// "identifier" (defaults to the outlet), "hidden", "toolTip", "autoresizingMask",
+// "subviews". "autoresizingMask" lists how the view follows its superview's size changes:
+// "flexibleLeftMargin", "flexibleWidth", "flexibleRightMargin", "flexibleBottomMargin",
+// "flexibleHeight", "flexibleTopMargin"; none (the default) keeps the view's size and its
+// distances to the left and bottom edges, "flexibleBottomMargin" keeps it at its distance
+// from the top (y grows upwards). Controls add
 // "enabled", "action", "text", "alignment" ("left", "right", "center", "justified",
 // "natural"). TextField and ComboBox: "editable", "selectable", "delegate" (the outlet of
 // a standalone object that is a TextFieldDelegate), "textColor" and "backgroundColor"

@@ -16,6 +16,20 @@ namespace kit {
 
 class Window;
 
+// How a view follows a change of its superview's size. Without any flag the view keeps its
+// size and its distances to the superview's left and bottom edges (y grows upwards, so a
+// view laid out from the top must make its bottom margin flexible to stay there). The
+// flexible parts of one axis share the change in proportion to their lengths.
+using AutoresizingMask = unsigned;
+inline constexpr AutoresizingMask ViewNotSizable = 0;
+inline constexpr AutoresizingMask ViewFlexibleLeftMargin = 1u << 0;
+inline constexpr AutoresizingMask ViewFlexibleWidth = 1u << 1;
+inline constexpr AutoresizingMask ViewFlexibleRightMargin = 1u << 2;
+inline constexpr AutoresizingMask ViewFlexibleBottomMargin = 1u << 3;  // keeps the distance to the top
+inline constexpr AutoresizingMask ViewFlexibleHeight = 1u << 4;
+inline constexpr AutoresizingMask ViewFlexibleTopMargin = 1u << 5;
+inline constexpr AutoresizingMask ViewAutoresizingAll = (1u << 6) - 1;
+
 class View : public Object {
  public:
   explicit View(const Rect& frame = {});
@@ -23,10 +37,16 @@ class View : public Object {
 
   // --- geometry (frame in the superview's coordinates; bounds in the view's own) ---
   Rect frame() const { return frame_; }
+  // A new size moves and sizes the subviews by their autoresizing masks.
   virtual void setFrame(const Rect& frame);
   void setFrameOrigin(Point origin);
   void setFrameSize(Size size);
   Rect bounds() const { return Rect{{0, 0}, frame_.size}; }
+  AutoresizingMask autoresizingMask() const { return autoresizingMask_; }
+  // Bits outside ViewAutoresizingAll are dropped.
+  void setAutoresizingMask(AutoresizingMask mask) { autoresizingMask_ = mask & ViewAutoresizingAll; }
+  // Fits this view to its superview's new size, by its mask; the superview was oldSize.
+  virtual void resizeWithOldSuperviewSize(Size oldSize);
 
   // --- hierarchy ---
   // Takes ownership. Refused (nullptr; the view is destroyed) if this view lies inside it.
@@ -103,6 +123,7 @@ class View : public Object {
   Delivery deliverTracking(EventType type, ModifierFlags flags);
 
   Rect frame_;
+  AutoresizingMask autoresizingMask_ = ViewNotSizable;
   View* superview_ = nullptr;
   Window* window_ = nullptr;  // set on a window's content view only
   std::vector<Child> children_;

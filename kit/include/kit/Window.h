@@ -27,7 +27,8 @@ class Window : public Object {
   const std::string& identifier() const { return identifier_; }
   void setIdentifier(std::string id) { identifier_ = std::move(id); }
 
-  // The frame on the screen; the content view always fills it.
+  // The frame on the screen; the content view always fills it, and a new size moves and
+  // sizes the content view's subviews by their autoresizing masks.
   Rect frame() const { return frame_; }
   void setFrame(const Rect& frame, bool display, bool animate = false);
   void setFrameOrigin(Point origin);

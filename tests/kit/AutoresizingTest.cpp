@@ -1,0 +1,196 @@
+// Autoresizing: when a window or a view changes size, its subviews move and stretch by
+// their masks, down the whole tree; layout files give the masks.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "kit/Kit.h"
+
+namespace {
+
+using kit::makeRect;
+using kit::Rect;
+
+// A view of the given frame and mask, added to a parent that owns it.
+kit::View* addChild(kit::View& parent, const Rect& frame, kit::AutoresizingMask mask) {
+  auto child = std::make_unique<kit::View>(frame);
+  child->setAutoresizingMask(mask);
+  return parent.addSubview(std::move(child));
+}
+
+bool liesInside(const Rect& inner, const Rect& outer) {
+  return inner.minX() >= outer.minX() && inner.minY() >= outer.minY() && inner.maxX() <= outer.maxX() &&
+         inner.maxY() <= outer.maxY();
+}
+
+TEST(Autoresizing, WindowHeightChangeKeepsTopAnchoredViewsAtTheirDistanceFromTheTop) {
+  kit::Window window(makeRect(100, 200, 300, 298));
+  kit::View& content = *window.contentView();
+  kit::View* top = addChild(content, makeRect(20, 238, 260, 20), kit::ViewFlexibleBottomMargin);
+  kit::View* bottom = addChild(content, makeRect(20, 14, 84, 24), kit::ViewNotSizable);
+  kit::View* upper = addChild(content, makeRect(200, 250, 40, 20), kit::ViewFlexibleTopMargin);
+
+  window.setFrame(makeRect(100, 200, 300, 116), true, true);
+  EXPECT_EQ(content.frame(), makeRect(0, 0, 300, 116));
+  EXPECT_EQ(top->frame(), makeRect(20, 56, 260, 20));  // still 40 below the top
+  EXPECT_EQ(bottom->frame(), makeRect(20, 14, 84, 24));  // still 14 above the bottom
+  EXPECT_EQ(upper->frame(), makeRect(200, 250, 40, 20));  // a flexible top margin keeps the bottom
+
+  // Growing again gives back the frames laid out for the big window; a move alone does
+  // not touch the subviews.
+  window.setFrame(makeRect(100, 200, 300, 298), false);
+  window.setFrameOrigin(kit::Point{0, 0});
+  window.center();
+  EXPECT_EQ(top->frame(), makeRect(20, 238, 260, 20));
+  EXPECT_EQ(bottom->frame(), makeRect(20, 14, 84, 24));
+  EXPECT_EQ(upper->frame(), makeRect(200, 250, 40, 20));
+}
+
+TEST(Autoresizing, FlexiblePartsOfAnAxisShareTheChangeInProportionToTheirLengths) {
+  kit::View parent(makeRect(0, 0, 256, 100));
+  // Horizontal: margins 128 and 64 around a width of 64.
+  const Rect row = makeRect(128, 10, 64, 10);
+  kit::View* none = addChild(parent, row, kit::ViewNotSizable);
+  kit::View* left = addChild(parent, row, kit::ViewFlexibleLeftMargin);
+  kit::View* width = addChild(parent, row, kit::ViewFlexibleWidth);
+  kit::View* right = addChild(parent, row, kit::ViewFlexibleRightMargin);
+  kit::View* widthAndRight = addChild(parent, row, kit::ViewFlexibleWidth | kit::ViewFlexibleRightMargin);
+  kit::View* all = addChild(parent, row,
+                            kit::ViewFlexibleLeftMargin | kit::ViewFlexibleWidth | kit::ViewFlexibleRightMargin);
+  // Vertical: margins 16 and 36 around a height of 48.
+  const Rect column = makeRect(0, 16, 10, 48);
+  kit::View* height = addChild(parent, column, kit::ViewFlexibleHeight);
+  kit::View* bottomAndHeight = addChild(parent, column, kit::ViewFlexibleBottomMargin | kit::ViewFlexibleHeight);
+  kit::View* top = addChild(parent, column, kit::ViewFlexibleTopMargin);
+
+  parent.setFrameSize(kit::Size{512, 164});
+  EXPECT_EQ(none->frame(), row);
+  EXPECT_EQ(left->frame(), makeRect(384, 10, 64, 10));
+  EXPECT_EQ(width->frame(), makeRect(128, 10, 320, 10));
+  EXPECT_EQ(right->frame(), row);
+  EXPECT_EQ(widthAndRight->frame(), makeRect(128, 10, 192, 10));
+  EXPECT_EQ(all->frame(), makeRect(256, 10, 128, 10));
+  EXPECT_EQ(height->frame(), makeRect(0, 16, 10, 112));
+  EXPECT_EQ(bottomAndHeight->frame(), makeRect(0, 32, 10, 96));
+  EXPECT_EQ(top->frame(), column);
+}
+
+TEST(Autoresizing, EmptyFlexiblePartsShareEquallyAndSizesNeverGoNegative) {
+  kit::View parent(makeRect(0, 0, 100, 100));
+  // Flush against both sides: the two empty margins take equal halves.
+  kit::View* centred = addChild(parent, makeRect(0, 0, 100, 100),
+                                kit::ViewFlexibleLeftMargin | kit::ViewFlexibleRightMargin |
+                                    kit::ViewFlexibleBottomMargin | kit::ViewFlexibleTopMargin);
+  kit::View* stretched = addChild(parent, makeRect(10, 10, 80, 80), kit::ViewFlexibleWidth | kit::ViewFlexibleHeight);
+
+  parent.setFrameSize(kit::Size{140, 60});
+  EXPECT_EQ(centred->frame(), makeRect(20, -20, 100, 100));
+
+  parent.setFrameSize(kit::Size{0, 0});
+  EXPECT_EQ(stretched->frame(), makeRect(10, 10, 0, 0));
+  EXPECT_GE(centred->frame().size.width, 0);
+}
+
+TEST(Autoresizing, NestedViewsFollowDownTheTree) {
+  kit::Window window(makeRect(0, 0, 240, 158));
+  kit::View& content = *window.contentView();
+  // A container that fills the window, holding a top row and a bottom row, and a fixed
+  // box whose own children see no change.
+  kit::View* container = addChild(content, makeRect(0, 0, 240, 158), kit::ViewFlexibleWidth | kit::ViewFlexibleHeight);
+  kit::View* topRow = addChild(*container, makeRect(4, 134, 150, 22), kit::ViewFlexibleBottomMargin);
+  kit::View* topRight = addChild(*topRow, makeRect(100, 0, 50, 22), kit::ViewFlexibleLeftMargin);
+  kit::View* bottomRow = addChild(*container, makeRect(4, 2, 140, 18), kit::ViewFlexibleWidth);
+  kit::View* box = addChild(*container, makeRect(100, 40, 40, 40), kit::ViewNotSizable);
+  kit::View* inBox = addChild(*box, makeRect(0, 20, 40, 20), kit::ViewFlexibleBottomMargin);
+
+  window.setFrame(makeRect(0, 0, 480, 184), false);
+  EXPECT_EQ(container->frame(), makeRect(0, 0, 480, 184));
+  EXPECT_EQ(topRow->frame(), makeRect(4, 160, 150, 22));
+  EXPECT_EQ(topRight->frame(), makeRect(100, 0, 50, 22));  // its row kept its size
+  EXPECT_EQ(bottomRow->frame(), makeRect(4, 2, 380, 18));
+  EXPECT_EQ(box->frame(), makeRect(100, 40, 40, 40));
+  EXPECT_EQ(inBox->frame(), makeRect(0, 20, 40, 20));
+
+  // Resizing a view directly moves its own subviews the same way.
+  topRow->setFrameSize(kit::Size{200, 22});
+  EXPECT_EQ(topRight->frame(), makeRect(150, 0, 50, 22));
+  box->setFrame(makeRect(0, 0, 40, 60));
+  EXPECT_EQ(inBox->frame(), makeRect(0, 40, 40, 20));
+}
+
+TEST(Autoresizing, BorrowedSubviewsAndNewContentViewsFollowTheirMasks) {
+  // A view owned elsewhere (a controller's view shown in a host's panel) follows too.
+  kit::View controllerView(makeRect(0, 0, 240, 158));
+  controllerView.setAutoresizingMask(kit::ViewFlexibleWidth | kit::ViewFlexibleHeight);
+  kit::View* button = addChild(controllerView, makeRect(180, 134, 56, 20), kit::ViewFlexibleBottomMargin);
+  {
+    kit::Window panel(makeRect(0, 0, 240, 158));
+    panel.contentView()->addSubview(controllerView);
+    panel.setFrame(makeRect(0, 0, 240, 184), false);
+    EXPECT_EQ(controllerView.frame(), makeRect(0, 0, 240, 184));
+    EXPECT_EQ(button->frame(), makeRect(180, 160, 56, 20));
+  }
+  EXPECT_EQ(controllerView.superview(), nullptr);
+
+  // A content view made at another size is fitted to the window, its subviews following.
+  auto content = std::make_unique<kit::View>(makeRect(0, 0, 100, 100));
+  kit::View* corner = addChild(*content, makeRect(80, 80, 20, 20), kit::ViewFlexibleLeftMargin | kit::ViewFlexibleBottomMargin);
+  kit::Window window(makeRect(0, 0, 300, 200));
+  window.setContentView(std::move(content));
+  EXPECT_EQ(corner->frame(), makeRect(280, 180, 20, 20));
+}
+
+TEST(Autoresizing, MaskBitsOutsideTheKnownFlagsAreDropped) {
+  kit::View view;
+  view.setAutoresizingMask(kit::ViewFlexibleHeight | (1u << 12));
+  EXPECT_EQ(view.autoresizingMask(), kit::ViewFlexibleHeight);
+}
+
+// A dialog laid out for eight rows, shrunk to show fewer: the rows and the buttons placed
+// under the last row shown stay inside the window.
+constexpr const char* kListDialog = R"({"windows": [{"outlet": "dialog", "frame": [0, 0, 300, 298], "subviews": [
+  {"class": "Button", "outlet": "row1", "frame": [20, 238, 260, 20], "autoresizingMask": ["flexibleBottomMargin"]},
+  {"class": "Button", "outlet": "row2", "frame": [20, 212, 260, 20], "autoresizingMask": ["flexibleBottomMargin"]},
+  {"class": "Button", "outlet": "row3", "frame": [20, 186, 260, 20], "autoresizingMask": ["flexibleBottomMargin"]},
+  {"class": "Button", "outlet": "ok", "frame": [196, 14, 84, 24],
+   "autoresizingMask": ["flexibleBottomMargin", "flexibleLeftMargin"]},
+  {"class": "View", "outlet": "footer", "frame": [0, 0, 300, 10], "autoresizingMask": []}]}]})";
+
+TEST(Autoresizing, LayoutFilesGiveTheMasks) {
+  kit::Window* dialog = nullptr;
+  std::vector<kit::Button*> rows(3, nullptr);
+  kit::Button* ok = nullptr;
+  kit::View* footer = nullptr;
+  kit::LayoutBindings b;
+  b.outlet("dialog", &dialog);
+  b.outlet("row1", &rows[0]);
+  b.outlet("row2", &rows[1]);
+  b.outlet("row3", &rows[2]);
+  b.outlet("ok", &ok);
+  b.outlet("footer", &footer);
+  auto layout = kit::Layout::loadString(kListDialog, "list.json", b);
+  EXPECT_EQ(rows[0]->autoresizingMask(), kit::ViewFlexibleBottomMargin);
+  EXPECT_EQ(ok->autoresizingMask(), kit::ViewFlexibleBottomMargin | kit::ViewFlexibleLeftMargin);
+  EXPECT_EQ(footer->autoresizingMask(), kit::ViewNotSizable);
+
+  for (int shown = 1; shown <= 3; ++shown) {
+    // The buttons go 42 below the last row shown, then the window takes its height.
+    kit::Rect okFrame = ok->frame();
+    okFrame.origin.y = rows[std::size_t(shown - 1)]->frame().minY() - 42;
+    ok->setFrame(okFrame);
+    kit::Rect frame = dialog->frame();
+    frame.size.height = 26 * shown + 90;
+    dialog->setFrame(frame, true, true);
+
+    const kit::Rect inWindow = dialog->contentView()->bounds();
+    for (int i = 0; i < shown; ++i)
+      EXPECT_TRUE(liesInside(rows[std::size_t(i)]->frame(), inWindow)) << shown << " rows, row " << i + 1;
+    EXPECT_TRUE(liesInside(ok->frame(), inWindow)) << shown << " rows";
+    EXPECT_EQ(ok->frame().minY(), 14) << shown << " rows";
+    EXPECT_EQ(inWindow.maxY() - rows[0]->frame().maxY(), 40) << shown << " rows";
+  }
+}
+
+}  // namespace
