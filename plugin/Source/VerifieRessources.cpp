@@ -16,7 +16,7 @@ namespace {
 
 constexpr const char* kSons[] = {"Pop", "Bruit", "Tink"};
 constexpr const char* kIcones[] = {"16051", "16052", "IconePanneauReduit"};
-// Far above any icon the plug-in ships: a larger file is not one of them.
+// Far above any icon or sound the plug-in ships: a larger file is not one of them.
 constexpr size_t kTailleMaxIcone = 4u << 20;
 constexpr size_t kTailleMaxSon = 16u << 20;
 

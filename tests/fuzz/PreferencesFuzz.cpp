@@ -110,7 +110,7 @@ void UtiliseLesSets(std::string_view titre) {
   if (nombre < kNombreMaxSets) {
     titre = titre.substr(0, std::min(titre.size(), kTailleTitreSet - 1));
     titre = titre.substr(0, titre.find('\0'));
-    std::memcpy(TitreSet, titre.data(), titre.size());
+    titre.copy(TitreSet, titre.size());
     TitreSet[titre.size()] = '\0';
     UniteDuSet = kUniteMillimetres;
     VERIFIE(AjouteSet(nombre + 1) == kNoErr, "set %d not added", nombre + 1);
