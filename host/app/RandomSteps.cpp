@@ -118,8 +118,8 @@ std::vector<NamedView> panelViews() {
 int weightOf(const std::string& name) {
   if (name.starts_with("PANzone")) return 6;
   if (name.starts_with("PANstep")) return 2;
-  if (name == "PANpopupSets") return 8;
-  if (name == "PANnomSet" || name == "PANokSetBT" || name == "PANannulerSetBT") return 4;
+  if (name == "PANpopupSets") return 30;
+  if (name == "PANnomSet" || name == "PANokSetBT" || name == "PANannulerSetBT") return 12;
   if (name == "PANurlBT" || name == "PANraltoBT") return 1;
   return 2;
 }
@@ -216,10 +216,10 @@ std::string StepGenerator::dialogStep(const kit::Window& dialog) {
   if (draw < 85) return std::string("key ") + random_.pick({"d", "x"}) + (random_.percent(50) ? " cmd" : "");
   // Now and then something outside the dialog, which it must refuse.
   switch (random_.below(5)) {
-    case 0: return "click 10 10";
+    case 0: return model().front() ? "click 10 10" : "theme dark";
     case 1: return "tool " kSelectToolName;
     case 2: return "ui click PANstepPlusMargeHaut";
-    case 3: return "ruler-unit cm";
+    case 3: return model().front() ? "ruler-unit cm" : "flyout 1";
     default: return "restart";
   }
 }
@@ -401,7 +401,9 @@ std::string StepGenerator::panelStep() {
   const std::string& name = view->identifier();
   if (auto* popup = dynamic_cast<kit::PopUpButton*>(view)) {
     const int items = popup->numberOfItems();
-    const int index = random_.percent(5) ? items : random_.between(0, std::max(0, items - 1));
+    int index = random_.percent(5) ? items : random_.between(0, std::max(0, items - 1));
+    // The popup of sets ends with its two commands: a new set, and the delete-sets dialog.
+    if (name == "PANpopupSets" && items >= 2 && random_.percent(50)) index = items - (random_.percent(65) ? 2 : 1);
     return "ui choose " + name + " " + std::to_string(index) + modifierWords(random_, 5, name == "PANpopupSets" ? 30 : 10);
   }
   if (auto* combo = dynamic_cast<kit::ComboBox*>(view)) {
