@@ -105,12 +105,21 @@ AIErr GetSize(AIPanelRef panel, AISize* size) {
   return kNoErr;
 }
 
+// The views a plug-in put in the panel fill it at every size, as in a real panel; their
+// controls then follow their autoresizing masks.
+void fitPluginViews(const Panel& record) {
+  kit::View* content = record.view();
+  if (!content) return;
+  for (kit::View* view : content->subviews()) view->setFrame(content->bounds());
+}
+
 AIErr SetSize(AIPanelRef panel, const AISize* size) {
   Panel* record = panelOf(panel);
   if (!record || !size || !isSize(*size)) return kBadParameterErr;
   record->size = *size;
   const kit::Rect frame = record->window->frame();
   record->window->setFrame(kit::Rect{frame.origin, kit::Size{size->width, size->height}}, false);
+  fitPluginViews(*record);
   return kNoErr;
 }
 
