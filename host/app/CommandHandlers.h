@@ -63,6 +63,10 @@ void printPanel(CommandContext& context, const Arguments& arguments);
 void savePanelJson(CommandContext& context, const Arguments& arguments);
 void savePanelSvg(CommandContext& context, const Arguments& arguments);
 
+// Narration for sessions that tell a story.
+void say(CommandContext& context, const Arguments& arguments);
+void printSummary(CommandContext& context, const Arguments& arguments);
+
 // The plug-ins' run.
 void restart(CommandContext& context, const Arguments& arguments);
 void quit(CommandContext& context, const Arguments& arguments);

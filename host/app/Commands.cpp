@@ -82,7 +82,12 @@ const Command kCommands[] = {
     {"ui hover", "NAME", "the mouse enters a view", 1, 0, false, kEvent, uiHover},
     {"ui leave", "NAME", "the mouse leaves a view", 1, 0, false, kEvent, uiLeave},
 
-    // Printouts and files.
+    // Narration, printouts and files.
+    {"say", "[TEXT]", "prints a line of narration as it is", 0, 1, true, kOutput, say},
+    {"print summary", "",
+     "prints one line: the last click, the guides of each Repères group, the set chosen, the "
+     "hint, and the alerts and sounds since the previous summary",
+     0, 0, false, kOutput, printSummary},
     {"print document", "", "prints the document in front: artboards, layers, art", 0, 0, false,
      kOutput, printDocument},
     {"print guides", "", "prints one line per guide, front first", 0, 0, false, kOutput,

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/SessionSummary.h"
+
 namespace host {
 
 class Application;
@@ -23,6 +25,7 @@ struct CommandContext {
   Application& application;
   std::ostream& out;
   int documentsMade = 0;  // names new documents "Document N"
+  SummaryMarks summarised{};  // how far `print summary` has told the alerts and sounds
   bool quit = false;
 };
 

@@ -1,0 +1,110 @@
+#include "app/SessionSummary.h"
+
+#include <filesystem>
+#include <vector>
+
+#include "AITool.h"
+#include "app/EventLoop.h"
+#include "app/Quoting.h"
+#include "app/SessionState.h"
+#include "kit/Application.h"
+#include "kit/Control.h"
+#include "kit/PopUpButton.h"
+#include "kit/Sound.h"
+#include "model/ArtWalk.h"
+#include "model/Model.h"
+#include "model/NumberText.h"
+#include "model/Shell.h"
+
+namespace host {
+
+namespace {
+
+constexpr std::string_view kParentGroupName = "Repères";
+// The panel's popup of sets, by its outlet name.
+constexpr std::string_view kSetsPopup = "PANpopupSets";
+
+std::string clickPart(const EventLoop& events) {
+  if (!events.lastClick()) return "no click yet";
+  const Click& click = *events.lastClick();
+  std::string text = "click " + numberText(click.at.h) + " " + numberText(click.at.v);
+  if (click.modifiers & aiEventModifiers_optionKey) text += " alt";
+  if (click.modifiers & aiEventModifiers_shiftKey) text += " shift";
+  return text;
+}
+
+// The nearest enclosing "Repères" group of an art, or kNoSlot.
+uint32_t parentGroupOf(const ArtTree& arts, uint32_t slot) {
+  for (uint32_t up = arts.at(slot).parent; up != kNoSlot; up = arts.at(up).parent) {
+    const Art& art = arts.at(up);
+    if (art.type == kGroupArt && art.name == kParentGroupName) return up;
+  }
+  return kNoSlot;
+}
+
+std::string guidesPart(const Model& model) {
+  if (!model.front()) return "no document";
+  struct Group {
+    uint32_t slot;
+    int guides = 0;
+  };
+  std::vector<Group> groups;
+  int total = 0;
+  walkFrontDocument(model, [&](const std::string&, uint32_t slot, const Art& art) {
+    if (art.type == kGroupArt && art.name == kParentGroupName) groups.push_back({slot});
+    if (art.type != kPathArt || !art.guide) return;
+    ++total;
+    const uint32_t group = parentGroupOf(model.arts(), slot);
+    for (Group& g : groups)
+      if (g.slot == group) ++g.guides;
+  });
+  std::string text = "guides " + std::to_string(total);
+  for (size_t i = 0; i < groups.size(); ++i)
+    text += (i == 0 ? ": " : ", ") + std::string(kParentGroupName) + " " +
+            std::to_string(groups[i].guides);
+  return text;
+}
+
+// The set chosen and the unit the panel's fields are shown in, when there is a panel.
+std::string panelPart() {
+  const kit::Application& toolkit = kit::Application::shared();
+  const auto* popup =
+      dynamic_cast<const kit::PopUpButton*>(toolkit.viewWithIdentifier(std::string(kSetsPopup)));
+  const auto* field =
+      dynamic_cast<const kit::Control*>(toolkit.viewWithIdentifier(std::string(kWorkingUnitField)));
+  if (!popup || !field) return {};
+  const std::string unit = unitOfFieldText(field->stringValue());
+  return " | set " + jsonQuoted(popup->titleOfSelectedItem()) + " | unit " +
+         (unit.empty() ? "?" : unit);
+}
+
+std::string hintPart() {
+  std::string text;
+  for (const OverlayItem& item : shell().ui.annotations.overlay())
+    if (item.kind == OverlayItem::Kind::Text) text += " | hint " + jsonQuoted(item.text);
+  return text;
+}
+
+// The entries of a log after the mark, each written by `show`, then the mark at its end.
+template <class Show>
+std::string sinceMark(const std::vector<std::string>& log, size_t& mark, Show show) {
+  if (mark > log.size()) mark = 0;
+  std::string text;
+  for (size_t i = mark; i < log.size(); ++i) text += (text.empty() ? "" : ", ") + show(log[i]);
+  mark = log.size();
+  return text.empty() ? "none" : text;
+}
+
+}  // namespace
+
+std::string summaryLine(const EventLoop& events, SummaryMarks& marks) {
+  const std::string alerts =
+      sinceMark(model().alerts(), marks.alerts, [](const std::string& a) { return jsonQuoted(a); });
+  const std::string sounds = sinceMark(kit::Sound::playLog(), marks.sounds, [](const std::string& path) {
+    return std::filesystem::path(path).filename().string();
+  });
+  return clickPart(events) + " | " + guidesPart(model()) + panelPart() + hintPart() +
+         " | alerts " + alerts + " | sounds " + sounds;
+}
+
+}  // namespace host
