@@ -6,6 +6,7 @@
 #include "EcritLitPrefs.h"
 #include "GuideSet.h"
 #include "GuidesDialogue.h"
+#include "Utilitaires.h"
 #include "GuidesDialogueSets.h"
 #include "GuidesSuites.h"
 #include "Panneau.h"
@@ -72,7 +73,7 @@ void ChangeHauteurPanneau(AIReal hauteur) {
 void EntreDansLeNommage(GuidesDialogue& p, int numeroDuNouveauSet) {
   MontreLesControlesDuNommage(p, true);
   p.PANpopupUniteDuSet->selectItemAtIndex(Unite - 1);
-  p.PANnomSet->setStringValue("Mon set " + std::to_string(numeroDuNouveauSet));
+  p.PANnomSet->setStringValue("Mon set " + TexteEntier(numeroDuNouveauSet));
   UniteDuSet = Unite;
   p.PANadapteUniteZonesPanneau();
   p.PANnomSet->selectText();

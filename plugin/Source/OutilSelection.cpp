@@ -11,6 +11,7 @@
 #include "Panneau.h"
 #include "PanneauGlobals.h"
 #include "Survol.h"
+#include "Utilitaires.h"
 #include "kit/PopUpButton.h"
 
 namespace {
@@ -73,13 +74,7 @@ CodeUnite UniteDeLaRegle(int16_t uniteHote) {
   }
 }
 
-// Written with printf rather than std::to_string, whose digit table would be exported from
-// the module as a unique symbol.
-std::string TitrePlan(int32_t index) {
-  char titre[32];
-  std::snprintf(titre, sizeof titre, "Plan %lld", static_cast<long long>(index) + 1);
-  return titre;
-}
+std::string TitrePlan(int32_t index) { return "Plan " + TexteEntier(static_cast<long long>(index) + 1); }
 
 AIErr SelectionneOutil(AIAnnotatorHandle annotateur) {
   PlaceVoileReveil(kAbscisseReveilCache);

@@ -4,6 +4,7 @@
 #include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 
@@ -301,4 +302,10 @@ int32_t NombreDeDivisionsBorne(double nombre) {
   if (nombre <= static_cast<double>(std::numeric_limits<int32_t>::min()))
     return std::numeric_limits<int32_t>::min();
   return static_cast<int32_t>(nombre);
+}
+
+std::string TexteEntier(long long nombre) {
+  char texte[24];
+  std::snprintf(texte, sizeof texte, "%lld", nombre);
+  return texte;
 }

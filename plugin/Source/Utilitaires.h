@@ -66,6 +66,10 @@ double LectureNumerique(std::string_view texte);
 // result is 0.
 int NombreEnChaine(float valeur, int8_t decimales, char* sortie, size_t taille);
 
+// The decimal text of a whole number. Written with snprintf rather than std::to_string,
+// whose digit table the module would export as a unique symbol.
+std::string TexteEntier(long long nombre);
+
 // The highest count of columns or rows the panel accepts, however it comes (typed,
 // stepped, read from a stored set): one typed number would otherwise make the host lay
 // out millions of guides.
