@@ -89,6 +89,7 @@ Delivery PopUpButton::userChooseItem(int index, ModifierFlags flags) {
   const MenuItem* item = itemAtIndex(index);
   if (!item || item->separator || !item->enabled) return Delivery::RefusedNoSuchItem;
   Application::shared().setCurrentEvent(Event{EventType::LeftMouseDown, flags, frame().origin, nullptr});
+  selectedBeforeChoice_ = selected_;
   selected_ = index;
   sendAction();
   return Delivery::Delivered;

@@ -102,4 +102,7 @@ void GuidesDialogue::PANokSetCBP(kit::Control*) {
   QuitteLeNommage(*this);
 }
 
-void GuidesDialogue::PANannulerSetCBP(kit::Control*) { QuitteLeNommage(*this); }
+void GuidesDialogue::PANannulerSetCBP(kit::Control*) {
+  QuitteLeNommage(*this);
+  RetablitSetAffiche(PANpopupSets);
+}

@@ -20,28 +20,15 @@ namespace {
 // The popup holds the default set, the user sets, a separator and the two commands.
 constexpr int kItemsHorsSets = 4;
 
-const char* SuffixeUnite(CodeUnite unite) {
-  switch (unite) {
-    case kUnitePouces:
-      return " in";
-    case kUniteCentimetres:
-      return " cm";
-    case kUnitePicas:
-      return " pi";
-    case kUniteMillimetres:
-      return " mm";
-    default:
-      return " pt";
-  }
-}
-
 // A stored length as a freshly put set shows it: two decimals kept, in the set's unit.
 std::string TexteDuSet(double points, CodeUnite unite) {
   char tampon[512];
   const double valeur = points / PointsParUnite(unite);
   const auto fin = std::to_chars(tampon, tampon + sizeof tampon, valeur, std::chars_format::fixed, 2);
   std::string texte(tampon, fin.ec == std::errc{} ? fin.ptr : tampon);
-  texte += SuffixeUnite(unite);
+  // Unit 6 and any other code outside 1 to 5 show points.
+  const char* suffixe = SuffixeDUnite(unite);
+  texte += *suffixe ? suffixe : " pt";
   if (VirguleOuPoint == ',')
     for (char& c : texte)
       if (c == '.') c = ',';
@@ -110,6 +97,13 @@ void MontreSetUtilisateur(GuidesDialogue& p, int numero) {
 
 }  // namespace
 
+void RetablitSetAffiche(kit::PopUpButton* popupSets) {
+  if (!popupSets) return;
+  const int avant = popupSets->indexSelectedBeforeLastChoice();
+  const int nombreDeSets = popupSets->numberOfItems() - kItemsHorsSets;
+  popupSets->selectItemAtIndex(avant >= 0 && avant <= nombreDeSets ? avant : 0);
+}
+
 void AlerteSets(const char* texte) {
   if (sAIUser) sAIUser->MessageAlert(ai::UnicodeString(texte).ref());
 }
@@ -124,6 +118,7 @@ void GuidesDialogue::PANpopupSetsCBP(kit::Control*) {
     // Only a user set can be deleted; the separator counts as a command.
     if (!choixEstUnSet) {
       AlerteSets("Suppression impossible.");
+      RetablitSetAffiche(PANpopupSets);
       return;
     }
     SupprimerSet(choix);

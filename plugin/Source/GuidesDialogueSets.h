@@ -9,6 +9,7 @@
 
 class GuidesDialogue;
 namespace kit {
+class PopUpButton;
 class Window;
 }
 
@@ -19,6 +20,10 @@ inline constexpr AIReal kHauteurPanneauNommage = 184;
 // The characters of a UTF-8 text: each well-formed sequence counts one, and so does each
 // byte that belongs to none, so that no text of 80 characters is longer than 320 bytes.
 int NombreDeCaracteres(std::string_view texte);
+
+// A command of the popup of sets that was refused or cancelled: the popup shows again the
+// set it showed before the user picked the command, not the command's title.
+void RetablitSetAffiche(kit::PopUpButton* popupSets);
 
 // Shows a message in the host's alert and returns once it is dismissed.
 void AlerteSets(const char* texte);

@@ -57,6 +57,9 @@ void OuvreSupprimerDesSets(GuidesDialogue& p, int nombreDeSets) {
   // A run cut short (no more events) leaves the dialog hidden too. The panel may have
   // gone during the run: only the global copy of the window is trusted now.
   if (GdialogueSUP) GdialogueSUP->orderOut();
+  // Cancelled (OK has put the popup on the default set): back to the set shown before.
+  if (GpopupSets && GpopupSets->indexOfSelectedItem() == GpopupSets->numberOfItems() - 1)
+    RetablitSetAffiche(GpopupSets);
 }
 
 // The popup and the stored records move together; the values shown are not touched.

@@ -47,11 +47,15 @@ class PopUpButton : public Control {
   // The user picks an item in the open menu: selected, then the action is sent.
   // Separators and disabled items are refused.
   Delivery userChooseItem(int index, ModifierFlags flags = 0);
+  // The item that was selected when the user last picked one (-1 before any pick): what
+  // the menu goes back to when the picked item turns out to be a command that was cancelled.
+  int indexSelectedBeforeLastChoice() const { return selectedBeforeChoice_; }
 
  private:
   bool insertItem(MenuItem item, int index);
   std::vector<MenuItem> items_;
   int selected_ = -1;
+  int selectedBeforeChoice_ = -1;
 };
 
 }  // namespace kit
