@@ -1,6 +1,7 @@
 #include "app/Prompt.h"
 
 #include "app/Application.h"
+#include "app/EventSourceScope.h"
 #include "app/SessionState.h"
 #include "kit/Window.h"
 
@@ -20,20 +21,6 @@ std::string synopsis(const Command& command) {
   if (!command.usage.empty()) text += " " + std::string(command.usage);
   return text;
 }
-
-// Installs the prompt as the toolkit's event source while it runs.
-class SourceScope {
- public:
-  explicit SourceScope(kit::EventSource* source) : previous_(kit::Application::shared().eventSource()) {
-    kit::Application::shared().setEventSource(source);
-  }
-  ~SourceScope() { kit::Application::shared().setEventSource(previous_); }
-  SourceScope(const SourceScope&) = delete;
-  SourceScope& operator=(const SourceScope&) = delete;
-
- private:
-  kit::EventSource* previous_;
-};
 
 }  // namespace
 
@@ -57,7 +44,7 @@ Prompt::Prompt(Application& application, std::istream& in, std::ostream& out, bo
 void Prompt::run() {
   out_ << "guides-host: one command a line; help lists them, quit ends.\n";
   out_ << "state: " << stateLine(context_.application) << std::endl;
-  SourceScope scope(this);
+  EventSourceScope scope(this);
   while (runNextEvent()) {
   }
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/Application.h"
+#include "app/EventSourceScope.h"
 
 namespace host {
 
@@ -12,22 +13,6 @@ bool isSkipped(std::string_view line) {
   const size_t first = line.find_first_not_of(" \t\r");
   return first == std::string_view::npos || line[first] == '#';
 }
-
-// Installs a source for the toolkit's modal runs while a script runs, and puts the
-// previous one back afterwards.
-class SourceScope {
- public:
-  explicit SourceScope(kit::EventSource* source)
-      : previous_(kit::Application::shared().eventSource()) {
-    kit::Application::shared().setEventSource(source);
-  }
-  ~SourceScope() { kit::Application::shared().setEventSource(previous_); }
-  SourceScope(const SourceScope&) = delete;
-  SourceScope& operator=(const SourceScope&) = delete;
-
- private:
-  kit::EventSource* previous_;
-};
 
 }  // namespace
 
@@ -39,7 +24,7 @@ bool Session::run(std::istream& script) {
   lineNumber_ = 0;
   failed_ = false;
   {
-    SourceScope scope(this);
+    EventSourceScope scope(this);
     while (runNextEvent()) {
     }
   }

@@ -14,6 +14,7 @@
 #include "GuidesOutil.h"
 #include "GuidesSuites.h"
 #include "PanneauGlobals.h"
+#include "SuitesDuPanneau.h"
 #include "TestHost.h"
 #include "kit/Kit.h"
 #include "model/Shell.h"
@@ -26,13 +27,7 @@ const double kCentimetre = PointsParUnite(kUniteCentimetres);
 class ChampsPanneau : public ::testing::Test {
  protected:
   void SetUp() override {
-    testhost::reset();
-    host::resetShell();
-    sAIPreference = testhost::suite<AIPreferenceSuite>(kAIPreferenceSuite, kAIPreferenceSuiteVersion);
-    sAIPanelFlyoutMenu =
-        testhost::suite<AIPanelFlyoutMenuSuite>(kAIPanelFlyoutMenuSuite, kAIPanelFlyoutMenuSuiteVersion);
-    sAIUnicodeString = testhost::suite<AIUnicodeStringSuite>(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
-    ASSERT_TRUE(sAIPreference && sAIPanelFlyoutMenu && sAIUnicodeString);
+    ASSERT_TRUE(testhost::prepareForPanel());
     controleur_ = std::make_unique<GuidesDialogue>(
         kit::Bundle::bundleContainingAddress(reinterpret_cast<const void*>(&DeclarerClassesVues)));
     ASSERT_NE(controleur_->view(), nullptr);

@@ -13,6 +13,7 @@
 #include "GuidesSuites.h"
 #include "IAIError.h"
 #include "PanneauGlobals.h"
+#include "SuitesDuPanneau.h"
 #include "TestHost.h"
 #include "Theme.h"
 #include "kit/Kit.h"
@@ -26,12 +27,7 @@ using host::shell;
 class NotificationsPanneau : public ::testing::Test {
  protected:
   void SetUp() override {
-    testhost::reset();
-    host::resetShell();
-    sAIPreference = testhost::suite<AIPreferenceSuite>(kAIPreferenceSuite, kAIPreferenceSuiteVersion);
-    sAIPanelFlyoutMenu =
-        testhost::suite<AIPanelFlyoutMenuSuite>(kAIPanelFlyoutMenuSuite, kAIPanelFlyoutMenuSuiteVersion);
-    sAIUnicodeString = testhost::suite<AIUnicodeStringSuite>(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
+    ASSERT_TRUE(testhost::prepareForPanel());
     sAIUITheme = testhost::suite<AIUIThemeSuite>(kAIUIThemeSuite, kAIUIThemeSuiteVersion);
     sAIDocument = testhost::suite<AIDocumentSuite>(kAIDocumentSuite, kAIDocumentSuiteVersion);
     sAIDocumentView = testhost::suite<AIDocumentViewSuite>(kAIDocumentViewSuite, kAIDocumentViewSuiteVersion);

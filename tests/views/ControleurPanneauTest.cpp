@@ -19,6 +19,7 @@
 #include "IAIUnicodeString.h"
 #include "Panneau.h"
 #include "PanneauGlobals.h"
+#include "SuitesDuPanneau.h"
 #include "TestHost.h"
 #include "TextesAide.h"
 #include "Theme.h"
@@ -32,13 +33,7 @@ const double kMillimetre = PointsParUnite(kUniteMillimetres);
 class ControleurPanneau : public ::testing::Test {
  protected:
   void SetUp() override {
-    testhost::reset();
-    host::resetShell();
-    sAIPreference = testhost::suite<AIPreferenceSuite>(kAIPreferenceSuite, kAIPreferenceSuiteVersion);
-    sAIPanelFlyoutMenu =
-        testhost::suite<AIPanelFlyoutMenuSuite>(kAIPanelFlyoutMenuSuite, kAIPanelFlyoutMenuSuiteVersion);
-    sAIUnicodeString = testhost::suite<AIUnicodeStringSuite>(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
-    ASSERT_TRUE(sAIPreference && sAIPanelFlyoutMenu && sAIUnicodeString);
+    ASSERT_TRUE(testhost::prepareForPanel());
     kit::EventQueue::shared().clear();
     kit::Workspace::sharedWorkspace().clearOpenedURLs();
     TousLesPlans = false;
