@@ -1,6 +1,7 @@
 #include "model/FileWriting.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -35,6 +36,16 @@ void syncFolder(const std::filesystem::path& folder) {
   ::close(fd);
 }
 
+// mkstemp makes a file only its owner may read: the file written in its place gets the
+// mode the file it replaces had, or the one a plain creation would give (0666 less umask).
+mode_t modeFor(const std::filesystem::path& file) {
+  struct stat existing {};
+  if (::stat(file.c_str(), &existing) == 0) return existing.st_mode & 07777;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
 }  // namespace
 
 bool writeFileAtomically(const std::filesystem::path& file, std::string_view text,
@@ -52,6 +63,7 @@ bool writeFileAtomically(const std::filesystem::path& file, std::string_view tex
     *reason = systemError("cannot create a temporary file");
     return false;
   }
+  ::fchmod(fd, modeFor(file));
   bool ok = writeAll(fd, text);
   if (!ok) *reason = systemError("cannot write");
   if (ok && ::fsync(fd) != 0) {

@@ -5,6 +5,8 @@
 #include <climits>
 #include <fstream>
 
+#include <sys/stat.h>
+
 #include "AIPreference.h"
 #include "ShellFixture.h"
 #include "model/FileWriting.h"
@@ -141,4 +143,21 @@ TEST_F(PreferenceFileTest, AFileThatCannotBeReadIsNeitherMovedNorOverwritten) {
   EXPECT_NE(store.open(file()).problem.find("cannot be read"), std::string::npos);
   EXPECT_EQ(store.put("S", "k", 1), kPreferenceWriteErr);
   EXPECT_TRUE(std::filesystem::is_directory(file()));
+}
+
+// Written files are as readable as any file the user makes (exports are meant to be
+// opened and shared), and a file already there keeps the mode it had.
+TEST_F(PreferenceFileTest, WrittenFilesTakeTheUsualModeOrKeepTheirOwn) {
+  const mode_t previous = ::umask(022);
+  std::string reason;
+  const std::filesystem::path made = folder() / "made.svg";
+  ASSERT_TRUE(host::writeFileAtomically(made, "<svg/>", &reason)) << reason;
+  EXPECT_EQ(std::filesystem::status(made).permissions(), std::filesystem::perms(0644));
+
+  const std::filesystem::path kept = folder() / "kept.json";
+  writeText(kept, "{}");
+  std::filesystem::permissions(kept, std::filesystem::perms(0600));
+  ASSERT_TRUE(host::writeFileAtomically(kept, "{\"a\": 1}", &reason)) << reason;
+  EXPECT_EQ(std::filesystem::status(kept).permissions(), std::filesystem::perms(0600));
+  ::umask(previous);
 }
