@@ -17,14 +17,18 @@ std::string toolPart() {
   return tool ? "tool \"" + tool->name + "\"" : std::string("no tool");
 }
 
-std::string clickPart(const EventLoop& events) {
+}  // namespace
+
+std::string clickText(const EventLoop& events, std::string_view prefix) {
   if (!events.lastClick()) return "no click yet";
   const Click& click = *events.lastClick();
-  std::string text = "last click " + numberText(click.at.h) + " " + numberText(click.at.v);
+  std::string text = std::string(prefix) + numberText(click.at.h) + " " + numberText(click.at.v);
   if (click.modifiers & aiEventModifiers_optionKey) text += " alt";
   if (click.modifiers & aiEventModifiers_shiftKey) text += " shift";
   return text;
 }
+
+namespace {
 
 std::string guidesPart() {
   if (!model().front()) return "no document";
@@ -49,7 +53,7 @@ std::string unitOfFieldText(std::string_view text) {
 }
 
 std::string stateLine(Application& application) {
-  return toolPart() + " | " + clickPart(application.events()) + " | " + guidesPart() + " | " + unitPart();
+  return toolPart() + " | " + clickText(application.events(), "last click ") + " | " + guidesPart() + " | " + unitPart();
 }
 
 }  // namespace host

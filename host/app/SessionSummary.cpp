@@ -24,15 +24,6 @@ constexpr std::string_view kParentGroupName = "Repères";
 // The panel's popup of sets, by its outlet name.
 constexpr std::string_view kSetsPopup = "PANpopupSets";
 
-std::string clickPart(const EventLoop& events) {
-  if (!events.lastClick()) return "no click yet";
-  const Click& click = *events.lastClick();
-  std::string text = "click " + numberText(click.at.h) + " " + numberText(click.at.v);
-  if (click.modifiers & aiEventModifiers_optionKey) text += " alt";
-  if (click.modifiers & aiEventModifiers_shiftKey) text += " shift";
-  return text;
-}
-
 // The nearest enclosing "Repères" group of an art, or kNoSlot.
 uint32_t parentGroupOf(const ArtTree& arts, uint32_t slot) {
   for (uint32_t up = arts.at(slot).parent; up != kNoSlot; up = arts.at(up).parent) {
@@ -103,7 +94,7 @@ std::string summaryLine(const EventLoop& events, SummaryMarks& marks) {
   const std::string sounds = sinceMark(kit::Sound::playLog(), marks.sounds, [](const std::string& path) {
     return std::filesystem::path(path).filename().string();
   });
-  return clickPart(events) + " | " + guidesPart(model()) + panelPart() + hintPart() +
+  return clickText(events, "click ") + " | " + guidesPart(model()) + panelPart() + hintPart() +
          " | alerts " + alerts + " | sounds " + sounds;
 }
 

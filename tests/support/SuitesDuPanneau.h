@@ -4,8 +4,11 @@
 #ifndef GUIDES_TESTS_SUITESDUPANNEAU_H
 #define GUIDES_TESTS_SUITESDUPANNEAU_H
 
+#include <cstddef>
+
 #include "GuidesSuites.h"
 #include "TestHost.h"
+#include "kit/EventQueue.h"
 #include "model/Shell.h"
 
 namespace testhost {
@@ -18,6 +21,14 @@ inline bool prepareForPanel() {
   sAIPanelFlyoutMenu = suite<AIPanelFlyoutMenuSuite>(kAIPanelFlyoutMenuSuite, kAIPanelFlyoutMenuSuiteVersion);
   sAIUnicodeString = suite<AIUnicodeStringSuite>(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
   return sAIPreference && sAIPanelFlyoutMenu && sAIUnicodeString;
+}
+
+// The redraw requests the panel posted since the last call: one fn key each.
+inline size_t redrawRequests() {
+  size_t count = 0;
+  while (auto event = kit::EventQueue::shared().next())
+    if (*event == kit::KeyEvent{63, true, 1}) ++count;
+  return count;
 }
 
 }  // namespace testhost

@@ -64,13 +64,7 @@ class ChampsPanneau : public ::testing::Test {
     ASSERT_EQ(zone->userCommand(selecteur), kit::Delivery::Delivered) << zone->identifier();
   }
 
-  // The redraw requests posted since the last call: one fn key each.
-  static size_t Redessins() {
-    size_t nombre = 0;
-    while (auto evenement = kit::EventQueue::shared().next())
-      if (*evenement == kit::KeyEvent{63, true, 1}) ++nombre;
-    return nombre;
-  }
+  static size_t Redessins() { return testhost::redrawRequests(); }
 
   std::unique_ptr<GuidesDialogue> controleur_;
   kit::Window fenetre_;

@@ -70,13 +70,7 @@ class ControleurPanneau : public ::testing::Test {
     sAIPreference->PutStringPreference("RaltoGuides", cle, valeur);
   }
 
-  // The events the panel posted to ask the tool for a redraw.
-  static size_t Redessins() {
-    size_t nombre = 0;
-    while (auto evenement = kit::EventQueue::shared().next())
-      if (*evenement == kit::KeyEvent{63, true, 1}) ++nombre;
-    return nombre;
-  }
+  static size_t Redessins() { return testhost::redrawRequests(); }
 
   std::unique_ptr<GuidesDialogue> controleur_;
 };
