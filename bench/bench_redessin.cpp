@@ -20,6 +20,7 @@
 #include "OutilGuides.h"
 #include "RapportDeRatios.h"
 #include "SimuleAppuiTouche.h"
+#include "SuitesDuTraceur.h"
 #include "TestHost.h"
 #include "Utilitaires.h"
 #include "kit/EventQueue.h"
@@ -35,24 +36,11 @@ struct Cas {
 // Where the cursor last was: outside every artboard, over no object.
 constexpr AIRealPoint kDernierePosition = {-50.0f, -50.0f};
 
-void BrancheLesSuites() {
-  sAIArt = testhost::suite<AIArtSuite>(kAIArtSuite, kAIArtSuiteVersion);
-  sAIPath = testhost::suite<AIPathSuite>(kAIPathSuite, kAIPathSuiteVersion);
-  sAILayer = testhost::suite<AILayerSuite>(kAILayerSuite, kAILayerSuiteVersion);
-  sAIArtboard = testhost::suite<AIArtboardSuite>(kAIArtboardSuite, kAIArtboardSuiteVersion);
-  sAIUser = testhost::suite<AIUserSuite>(kAIUserSuite, kAIUserSuiteVersion);
-  sAIUnicodeString = testhost::suite<AIUnicodeStringSuite>(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
-  sAIDocumentView = testhost::suite<AIDocumentViewSuite>(kAIDocumentViewSuite, kAIDocumentViewSuiteVersion);
-  sAIDocument = testhost::suite<AIDocumentSuite>(kAIDocumentSuite, kAIDocumentSuiteVersion);
-  sAIHitTest = testhost::suite<AIHitTestSuite>(kAIHitTestSuite, kAIHitTestSuiteVersion);
-  sAIAnnotator = testhost::suite<AIAnnotatorSuite>(kAIAnnotatorSuite, kAIAnnotatorSuiteVersion);
-}
-
 // A fresh document with the set of the case: the default set's margins and gutters, with
 // `divisions` columns and rows.
 void Prepare(const Cas& cas) {
   testhost::reset();
-  BrancheLesSuites();
+  testhost::plugTracerSuites();
   LibereListesDeGuides();
   AHGroupe = nullptr;
   kit::EventQueue::shared().clear();

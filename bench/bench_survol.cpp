@@ -19,6 +19,7 @@
 #include "GuidesSuites.h"
 #include "RapportDeRatios.h"
 #include "Survol.h"
+#include "SuitesDuTraceur.h"
 #include "TestHost.h"
 
 namespace {
@@ -33,21 +34,9 @@ constexpr float kPasV = 80.0f;
 constexpr float kTaillePlan = 20000.0f;
 constexpr int kNombreDePoints = 256;
 
-void BrancheLesSuites() {
-  sAIArt = testhost::suite<AIArtSuite>(kAIArtSuite, kAIArtSuiteVersion);
-  sAIPath = testhost::suite<AIPathSuite>(kAIPathSuite, kAIPathSuiteVersion);
-  sAILayer = testhost::suite<AILayerSuite>(kAILayerSuite, kAILayerSuiteVersion);
-  sAIArtboard = testhost::suite<AIArtboardSuite>(kAIArtboardSuite, kAIArtboardSuiteVersion);
-  sAIUser = testhost::suite<AIUserSuite>(kAIUserSuite, kAIUserSuiteVersion);
-  sAIUnicodeString = testhost::suite<AIUnicodeStringSuite>(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
-  sAIDocumentView = testhost::suite<AIDocumentViewSuite>(kAIDocumentViewSuite, kAIDocumentViewSuiteVersion);
-  sAIDocument = testhost::suite<AIDocumentSuite>(kAIDocumentSuite, kAIDocumentSuiteVersion);
-  sAIHitTest = testhost::suite<AIHitTestSuite>(kAIHitTestSuite, kAIHitTestSuiteVersion);
-}
-
 void PrepareDocument() {
   testhost::reset();
-  BrancheLesSuites();
+  testhost::plugTracerSuites();
   testhost::newDocument(kTaillePlan, kTaillePlan);
   for (int r = 0; r < kRangees; ++r) {
     for (int c = 0; c < kColonnes; ++c) {

@@ -16,6 +16,7 @@
 #include "GuidesSuites.h"
 #include "GuidesTraces.h"
 #include "RapportDeRatios.h"
+#include "SuitesDuTraceur.h"
 #include "TestHost.h"
 #include "Utilitaires.h"
 
@@ -26,20 +27,11 @@ struct Cas {
   int divisions;  // columns and rows
 };
 
-void BrancheLesSuites() {
-  sAIArt = testhost::suite<AIArtSuite>(kAIArtSuite, kAIArtSuiteVersion);
-  sAIPath = testhost::suite<AIPathSuite>(kAIPathSuite, kAIPathSuiteVersion);
-  sAILayer = testhost::suite<AILayerSuite>(kAILayerSuite, kAILayerSuiteVersion);
-  sAIArtboard = testhost::suite<AIArtboardSuite>(kAIArtboardSuite, kAIArtboardSuiteVersion);
-  sAIUser = testhost::suite<AIUserSuite>(kAIUserSuite, kAIUserSuiteVersion);
-  sAIUnicodeString = testhost::suite<AIUnicodeStringSuite>(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
-}
-
 // A fresh document with the set of the case: the default set's margins and gutters, with
 // `divisions` columns and rows on every artboard.
 void Prepare(const Cas& cas) {
   testhost::reset();
-  BrancheLesSuites();
+  testhost::plugTracerSuites();
   LibereListesDeGuides();
   AHGroupe = nullptr;
   testhost::newDocument(595, 842, cas.plans);

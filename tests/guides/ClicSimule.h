@@ -15,6 +15,7 @@
 #include "GuidesSuites.h"
 #include "GuidesTraces.h"
 #include "IAIUnicodeString.h"
+#include "SuitesDuTraceur.h"
 #include "TestHost.h"
 #include "Utilitaires.h"
 
@@ -25,12 +26,7 @@ class ClicSimule : public ::testing::Test {
  protected:
   void SetUp() override {
     testhost::reset();
-    sAIArt = testhost::suite<AIArtSuite>(kAIArtSuite, kAIArtSuiteVersion);
-    sAIPath = testhost::suite<AIPathSuite>(kAIPathSuite, kAIPathSuiteVersion);
-    sAILayer = testhost::suite<AILayerSuite>(kAILayerSuite, kAILayerSuiteVersion);
-    sAIArtboard = testhost::suite<AIArtboardSuite>(kAIArtboardSuite, kAIArtboardSuiteVersion);
-    sAIUser = testhost::suite<AIUserSuite>(kAIUserSuite, kAIUserSuiteVersion);
-    sAIUnicodeString = testhost::suite<AIUnicodeStringSuite>(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
+    testhost::plugTracerSuites();
     ASSERT_TRUE(sAIArt && sAIPath && sAILayer && sAIArtboard && sAIUser && sAIUnicodeString);
     AHGroupe = nullptr;  // the previous test's handles are stale anyway
     MetSetParDefaut();
