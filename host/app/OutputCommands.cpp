@@ -1,4 +1,6 @@
 // Session commands that print the host's state or write the document to a file.
+#include <sstream>
+
 #include "app/CommandArguments.h"
 #include "app/CommandHandlers.h"
 #include "app/Application.h"
@@ -37,8 +39,11 @@ void printDocument(CommandContext& context, const Arguments&) {
   printLines(context, documentLines(model()));
 }
 
-void printGuides(CommandContext& context, const Arguments&) {
-  printLines(context, guideLines(model()));
+void printGuides(CommandContext& context, const Arguments& arguments) {
+  std::vector<std::string> lines = guideLines(model());
+  if (!arguments.empty())
+    std::erase_if(lines, [&](const std::string& line) { return !line.starts_with(arguments[0]); });
+  printLines(context, lines);
 }
 
 void printPrefs(CommandContext& context, const Arguments&) {
@@ -69,7 +74,13 @@ void printSounds(CommandContext& context, const Arguments&) { printLines(context
 
 void printUrls(CommandContext& context, const Arguments&) { printLines(context, urlLines()); }
 
-void printPanel(CommandContext& context, const Arguments&) { printLines(context, panelLines()); }
+// The names are words of the one argument.
+void printPanel(CommandContext& context, const Arguments& arguments) {
+  std::vector<std::string> names;
+  std::istringstream words(arguments.empty() ? std::string() : arguments[0]);
+  for (std::string name; words >> name;) names.push_back(name);
+  printLines(context, panelLines(names));
+}
 
 void savePanelJson(CommandContext&, const Arguments& arguments) { write(arguments[0], panelJson()); }
 

@@ -22,7 +22,9 @@ namespace host {
 // ('-' a separator, "(disabled)" after a disabled item) and the selected index, a text view
 // its text; then enabled or disabled for controls, hidden when the view itself is hidden,
 // its tool tip, and its frame in its superview.
-std::vector<std::string> panelLines();
+// Given names, only the panels and windows of those ids (header and flyout) and the views of
+// those identifiers, in the same order; "no NAME" for each name that nothing showing has.
+std::vector<std::string> panelLines(const std::vector<std::string>& names = {});
 
 // {"panels": [{"id", "title", "size": [w, h], "minimumSize", "shown", "stateCount",
 // "resizable", "preferredSizes": [h, v], "lightIconBytes", "darkIconBytes", "flyout":

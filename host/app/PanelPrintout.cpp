@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <vector>
 
 #include "app/PanelExports.h"
@@ -70,9 +71,23 @@ std::string viewText(const kit::View& view) {
   return line + " frame " + rectText(view.frame());
 }
 
-void appendNamedViews(std::vector<std::string>& lines, const kit::View& view) {
-  if (!view.identifier().empty()) lines.push_back("  " + viewText(view));
-  for (const kit::View* child : view.subviews()) appendNamedViews(lines, *child);
+// The names asked for (all when none), and those found so far.
+struct Wanted {
+  const std::vector<std::string>& names;
+  std::vector<bool> found = std::vector<bool>(names.size(), false);
+
+  bool take(const std::string& name) {
+    if (names.empty()) return true;
+    const auto at = std::find(names.begin(), names.end(), name);
+    if (at == names.end()) return false;
+    found[at - names.begin()] = true;
+    return true;
+  }
+};
+
+void appendNamedViews(std::vector<std::string>& lines, const kit::View& view, Wanted& wanted) {
+  if (!view.identifier().empty() && wanted.take(view.identifier())) lines.push_back("  " + viewText(view));
+  for (const kit::View* child : view.subviews()) appendNamedViews(lines, *child, wanted);
 }
 
 void appendFlyout(std::vector<std::string>& lines, const Panel& panel) {
@@ -92,27 +107,34 @@ void appendFlyout(std::vector<std::string>& lines, const Panel& panel) {
 
 }  // namespace
 
-std::vector<std::string> panelLines() {
+std::vector<std::string> panelLines(const std::vector<std::string>& names) {
   std::vector<std::string> lines;
+  Wanted wanted{names};
   const SlotTable<Panel>& panels = shell().ui.panels;
   for (uint32_t slot = 0; slot < panels.slotCount(); ++slot) {
     if (!panels.isLive(panels.refAt(slot))) continue;
     const Panel& panel = panels.at(slot);
-    lines.push_back("panel " + jsonQuoted(panel.title) + " id " + jsonQuoted(panel.id) + " size " +
-                    numberText(panel.size.width) + " " + numberText(panel.size.height) +
-                    (panel.isShown() ? " shown" : " hidden"));
-    appendFlyout(lines, panel);
-    if (panel.view()) appendNamedViews(lines, *panel.view());
+    if (wanted.take(panel.id)) {
+      lines.push_back("panel " + jsonQuoted(panel.title) + " id " + jsonQuoted(panel.id) + " size " +
+                      numberText(panel.size.width) + " " + numberText(panel.size.height) +
+                      (panel.isShown() ? " shown" : " hidden"));
+      appendFlyout(lines, panel);
+    }
+    if (panel.view()) appendNamedViews(lines, *panel.view(), wanted);
   }
   const kit::Application& application = kit::Application::shared();
   for (const kit::Window* window : application.windows()) {
     if (!window->isVisible() || shell().ui.isPanelWindow(window)) continue;
-    std::string header = "window " + jsonQuoted(window->title()) + " id " + jsonQuoted(window->identifier()) +
-                         " frame " + rectText(window->frame());
-    if (window == application.modalWindow()) header += " modal";
-    lines.push_back(std::move(header));
-    if (window->contentView()) appendNamedViews(lines, *window->contentView());
+    if (wanted.take(window->identifier())) {
+      std::string header = "window " + jsonQuoted(window->title()) + " id " + jsonQuoted(window->identifier()) +
+                           " frame " + rectText(window->frame());
+      if (window == application.modalWindow()) header += " modal";
+      lines.push_back(std::move(header));
+    }
+    if (window->contentView()) appendNamedViews(lines, *window->contentView(), wanted);
   }
+  for (size_t i = 0; i < names.size(); ++i)
+    if (!wanted.found[i]) lines.push_back("no " + names[i]);
   if (lines.empty()) lines.push_back("no panel");
   return lines;
 }

@@ -1,12 +1,12 @@
 // The erase of the guides and the count of artboards.
-#include "ClicSimule.h"
+#include "ClicOutil.h"
 
 namespace {
 
-class Effacement : public ClicSimule {
+class Effacement : public ClicOutil {
  protected:
   void SetUp() override {
-    ClicSimule::SetUp();
+    ClicOutil::SetUp();
     testhost::newDocument(595, 842, 3);
     TousLesPlans = true;
     Clic();
@@ -26,6 +26,20 @@ TEST_F(Effacement, ChosenArtboardOnlyThenEveryArtboardKeepingParentAndLayer) {
   EXPECT_EQ(TitreDuCalque(0), "Ralto-Guides");
   Clic();  // the emptied parent goes at the next click
   EXPECT_EQ(Parents(), (Lignes{kRep + " group 18"}));
+}
+
+// What follows an erase: the next panel change lays the guides of the last click out again
+// in the same parent, the erased artboard's as well as the others'.
+TEST_F(Effacement, AChangeAfterAnEraseLaysTheLastClickOutAgainInTheSameParent) {
+  TousLesPlans = false;
+  NumeroDuPlan = 1;
+  EffaceReperes();
+  TousLesPlans = true;
+  NombreDeColonnes = 3;
+  EXPECT_EQ(Redessine(), kNoErr);
+  EXPECT_EQ(Parents(), (Lignes{kRep + " group 18"}));
+  EXPECT_EQ(Guides(kRep + "/Colonnes2 "), 4u);
+  EXPECT_EQ(testhost::guideLines().size(), 30u);
 }
 
 TEST_F(Effacement, ObjectGuidesGoOnlyWithTheFirstArtboard) {

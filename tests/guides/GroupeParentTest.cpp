@@ -1,9 +1,9 @@
 // The guides layer and the parent group of each click.
-#include "ClicSimule.h"
+#include "ClicOutil.h"
 
 namespace {
 
-class GroupeParent : public ClicSimule {};
+class GroupeParent : public ClicOutil {};
 
 TEST_F(GroupeParent, FirstClickMakesTheLayerAboveAllWithOneParentHoldingTheKinds) {
   testhost::newDocument(595, 842);

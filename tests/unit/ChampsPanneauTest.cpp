@@ -133,7 +133,9 @@ TEST_F(ChampsPanneau, CountButtonsStayBetweenOneAndTheCap) {
       {c().PANstepMoinsNbrColonnes, "0", 1},
       {c().PANstepMoinsNbrColonnes, "-7", 1},
       {c().PANstepPlusNbrColonnes, "1", 2},
+      {c().PANstepPlusNbrColonnes, "999", 1000},
       {c().PANstepPlusNbrColonnes, "1000", 1000},
+      {c().PANstepMoinsNbrColonnes, "1000", 999},
       {c().PANstepPlusNbrColonnes, "99999999999", 1000},
       {c().PANstepMoinsNbrColonnes, "99999999999", 1000},
   };
@@ -144,6 +146,13 @@ TEST_F(ChampsPanneau, CountButtonsStayBetweenOneAndTheCap) {
     EXPECT_EQ(c().PANzoneNbrColonnes->stringValue(), std::to_string(k.apres));
   }
   EXPECT_EQ(Redessins(), std::size(cas));
+
+  // Typed: as typed up to the cap, which holds what lies past it.
+  for (const auto& [texte, nombre] : {std::pair{"999", 999}, {"1000", 1000}, {"1001", 1000}}) {
+    Tape(c().PANzoneNbrLignes, texte);
+    EXPECT_EQ(NombreDeLignes, nombre) << texte;
+    EXPECT_EQ(c().PANzoneNbrLignes->stringValue(), std::to_string(nombre)) << texte;
+  }
 }
 
 TEST_F(ChampsPanneau, TypedLengthsTakeTheirUnitAndLockedMarginsFollowTheTop) {

@@ -3,7 +3,7 @@
 // posted keys to the selected tool, is played here by calling the handlers as it does.
 #include <gtest/gtest.h>
 
-#include "ClicSimule.h"
+#include "ClicOutil.h"
 #include "GuidesPlugIn.h"
 #include "OutilGuides.h"
 #include "SimuleAppuiTouche.h"
@@ -12,21 +12,14 @@
 
 namespace {
 
-class OutilMessages : public ClicSimule {
+class OutilMessages : public ClicOutil {
  protected:
   void SetUp() override {
-    ClicSimule::SetUp();
-    sAIHitTest = testhost::suite<AIHitTestSuite>(kAIHitTestSuite, kAIHitTestSuiteVersion);
-    sAIDocumentView = testhost::suite<AIDocumentViewSuite>(kAIDocumentViewSuite, kAIDocumentViewSuiteVersion);
-    sAIDocument = testhost::suite<AIDocumentSuite>(kAIDocumentSuite, kAIDocumentSuiteVersion);
+    ClicOutil::SetUp();
     sAIPanelFlyoutMenu = testhost::suite<AIPanelFlyoutMenuSuite>(kAIPanelFlyoutMenuSuite, kAIPanelFlyoutMenuSuiteVersion);
-    sAIAnnotator = testhost::suite<AIAnnotatorSuite>(kAIAnnotatorSuite, kAIAnnotatorSuiteVersion);
     ASSERT_TRUE(sAIHitTest && sAIDocumentView && sAIDocument && sAIPanelFlyoutMenu && sAIAnnotator);
     kit::EventQueue::shared().clear();
     kit::Sound::clearPlayLog();
-    DoitRedessiner = DoitEffacer = false;
-    SonDefaut = false;
-    NumeroDuPlan = 0;
   }
 
   // A tool message at (h, v), with the Alt key held or not.
@@ -61,16 +54,6 @@ TEST_F(OutilMessages, WithoutAPanelAClickLaysTheSetOnTheFirstArtboardWhateverArt
   EXPECT_FALSE(CreerReperesSelonObjetClique);
   EXPECT_EQ(NumeroDuPlan, 0);
   EXPECT_EQ(NbrPlans, 3);
-}
-
-TEST_F(OutilMessages, OnlyTheFirstHundredArtboardsAreLaidOut) {
-  testhost::newDocument(10, 10, 101);
-  TousLesPlans = true;
-  CliqueOutil(Message(-500, -500));
-  EXPECT_EQ(testhost::alerts(),
-            (Lignes{"Il y a trop de plans de travail/rIllustrator limite ce nombre à 100."}));
-  EXPECT_EQ(NbrPlans, 100);
-  EXPECT_EQ(Groupes("Marges haut10"), (Lignes{kRep + "/Marges haut100", kRep + "/Marges haut10"}));
 }
 
 TEST_F(OutilMessages, SelectingClearsAPendingEraseButKeepsAPendingRedraw) {

@@ -1,7 +1,7 @@
 // A fixture that plugs the plug-in's suite globals into the simulated host's tables and
-// plays what the tool does on a click and on a live redraw.
-#ifndef GUIDES_TESTS_CLICSIMULE_H
-#define GUIDES_TESTS_CLICSIMULE_H
+// clicks with the guides tool through the tool's own handler, without a panel.
+#ifndef GUIDES_TESTS_CLICOUTIL_H
+#define GUIDES_TESTS_CLICOUTIL_H
 
 #include <gtest/gtest.h>
 
@@ -15,6 +15,7 @@
 #include "GuidesSuites.h"
 #include "GuidesTraces.h"
 #include "IAIUnicodeString.h"
+#include "OutilGuides.h"
 #include "SuitesDuTraceur.h"
 #include "TestHost.h"
 #include "Utilitaires.h"
@@ -22,7 +23,7 @@
 using Lignes = std::vector<std::string>;
 inline const std::string kRep = "Ralto-Guides/Repères";
 
-class ClicSimule : public ::testing::Test {
+class ClicOutil : public ::testing::Test {
  protected:
   void SetUp() override {
     testhost::reset();
@@ -32,6 +33,9 @@ class ClicSimule : public ::testing::Test {
     MetSetParDefaut();
     TousLesPlans = false;
     ReperesVerrouilles = true;
+    SonDefaut = false;
+    NumeroDuPlan = 0;
+    DoitRedessiner = DoitEffacer = false;
   }
 
   void TearDown() override {
@@ -47,27 +51,25 @@ class ClicSimule : public ::testing::Test {
     GouttiereColonnes = GouttiereLignes = 2 * PointsParUnite(kUniteMillimetres);
   }
 
-  // The six kinds in the tool's order; the rows' result is the click's.
-  static AIErr Redessine() {
-    TraceMargesDroite();
-    TraceMargesGauche();
-    TraceMargesBas();
-    TraceMargesHaut();
-    TraceColonnes();
-    return TraceLignes();
+  // A click of the tool on the left edge of `objet`, or far from every object with
+  // artboard `plan` chosen (the popup's choice, which a click without a panel keeps).
+  static AIErr Clic(int plan = 0, AIArtHandle objet = nullptr) {
+    NumeroDuPlan = plan;
+    AIToolMessage message{};
+    message.cursor = {-10000, -10000};
+    if (objet) {
+      AIRealRect bornes{};
+      EXPECT_EQ(sAIArt->GetArtBounds(objet, &bornes), kNoErr);
+      message.cursor = {bornes.left, (bornes.top + bornes.bottom) / 2};
+    }
+    return CliqueOutil(message);
   }
 
-  // A click outside every object with artboard `plan` chosen in the panel, or on `objet`.
-  static AIErr Clic(int plan = 0, AIArtHandle objet = nullptr) {
-    GroupeCree = false;
-    CreationGroupe();
-    CreerReperesSelonObjetClique = objet != nullptr;
-    if (objet) {
-      EXPECT_EQ(sAIArt->GetArtBounds(objet, &RectangleEnglobant), kNoErr);
-    }
-    NumeroDuPlan = plan;
-    CompteLesPlans();
-    return Redessine();
+  // A panel change's redraw as the tool serves it at the next cursor tracking: the guides
+  // of the last click laid out again from the current values.
+  static AIErr Redessine() {
+    DoitRedessiner = true;
+    return SuitCurseur(AIToolMessage{});
   }
 
   static Lignes Commencant(const Lignes& lignes, const std::string& debut) {
