@@ -72,6 +72,14 @@ class ClicOutil : public ::testing::Test {
     return SuitCurseur(AIToolMessage{});
   }
 
+  // The erase button as the tool serves it at the next cursor tracking: the guides of the
+  // artboard chosen (`plan`), or of every artboard with the option on.
+  static AIErr Efface(int plan) {
+    NumeroDuPlan = plan;
+    DoitEffacer = DoitRedessiner = true;
+    return SuitCurseur(AIToolMessage{});
+  }
+
   static Lignes Commencant(const Lignes& lignes, const std::string& debut) {
     Lignes choisies;
     std::copy_if(lignes.begin(), lignes.end(), std::back_inserter(choisies),

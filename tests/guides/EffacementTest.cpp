@@ -15,13 +15,12 @@ class Effacement : public ClicOutil {
 
 TEST_F(Effacement, ChosenArtboardOnlyThenEveryArtboardKeepingParentAndLayer) {
   TousLesPlans = false;
-  NumeroDuPlan = 1;
-  EXPECT_EQ(EffaceReperes(), kNoErr);
+  EXPECT_EQ(Efface(1), kNoErr);
   EXPECT_EQ(Objets(kRep + "/Marges droite2"), 0u);
   EXPECT_EQ(Objets(kRep + "/Lignes2"), 0u);
   EXPECT_EQ(Parents(), (Lignes{kRep + " group 12"}));
   TousLesPlans = true;
-  EXPECT_EQ(EffaceReperes(), kNoErr);
+  EXPECT_EQ(Efface(0), kNoErr);
   EXPECT_EQ(testhost::artLines(), (Lignes{kRep + " group 0"}));
   EXPECT_EQ(TitreDuCalque(0), "Ralto-Guides");
   Clic();  // the emptied parent goes at the next click
@@ -32,8 +31,7 @@ TEST_F(Effacement, ChosenArtboardOnlyThenEveryArtboardKeepingParentAndLayer) {
 // in the same parent, the erased artboard's as well as the others'.
 TEST_F(Effacement, AChangeAfterAnEraseLaysTheLastClickOutAgainInTheSameParent) {
   TousLesPlans = false;
-  NumeroDuPlan = 1;
-  EffaceReperes();
+  EXPECT_EQ(Efface(1), kNoErr);
   TousLesPlans = true;
   NombreDeColonnes = 3;
   EXPECT_EQ(Redessine(), kNoErr);
@@ -45,11 +43,9 @@ TEST_F(Effacement, AChangeAfterAnEraseLaysTheLastClickOutAgainInTheSameParent) {
 TEST_F(Effacement, ObjectGuidesGoOnlyWithTheFirstArtboard) {
   Clic(0, testhost::addRect({10, 60, 60, 10}, "Cadre"));
   TousLesPlans = false;
-  NumeroDuPlan = 2;
-  EffaceReperes();
+  EXPECT_EQ(Efface(2), kNoErr);
   EXPECT_EQ(Objets(kRep + "/Colonnes group"), 1u);
-  NumeroDuPlan = 0;
-  EffaceReperes();
+  EXPECT_EQ(Efface(0), kNoErr);
   EXPECT_EQ(Objets(kRep + "/Colonnes group"), 0u);
 }
 

@@ -116,11 +116,17 @@ TEST_F(Traceurs, StaleHandlesAreSkippedSilently) {
   EXPECT_TRUE(testhost::artLines().empty());
 }
 
+// The cap of 1000 columns: at it, 999 boundaries of gutter 0 are laid out; one more
+// lays out none and answers an error.
 TEST_F(Traceurs, SetsThatCannotBeLaidOutAnswerAnErrorAndLeaveNoGroup) {
   testhost::newDocument(595, 842);
-  Clic();
+  GouttiereColonnes = 0;
+  NombreDeColonnes = kNombreMaxDeDivisions;
+  EXPECT_EQ(Clic(), kNoErr);
+  EXPECT_EQ(Guides(kGr + "Colonnes1 "), 999u);
   NombreDeColonnes = kNombreMaxDeDivisions + 1;
   EXPECT_EQ(TraceColonnes(), kTooManyErr);
+  EXPECT_EQ(Guides(kGr + "Colonnes1 "), 0u);
   MargeDroite = 1e300;
   EXPECT_EQ(TraceMargesDroite(), kNotFiniteErr);
   MargeHaut = std::numeric_limits<double>::quiet_NaN();
