@@ -170,27 +170,27 @@ TEST_F(Prefs, AnAccentedTitleComesBackWhole) {
   EXPECT_EQ(LitTitresDesSets(), std::vector<std::string>{title});
 }
 
+// Around the cap of 8 sets and the floor of 0: a stored count is read as the nearest bound.
 TEST_F(Prefs, ADamagedCountIsReadAsTheNearestBound) {
-  setPref("NbrSets", int32_t{42});
-  EXPECT_EQ(LitNombreDeSets(), 8);
-  const std::vector<std::string> titles = LitTitresDesSets();
-  EXPECT_EQ(titles.size(), 8u);  // keys TI1 to TI8, all absent: empty titles
-  for (const std::string& title : titles) EXPECT_EQ(title, "");
-
-  setPref("NbrSets", int32_t{-3});
-  EXPECT_EQ(LitNombreDeSets(), 0);
-  EXPECT_TRUE(LitTitresDesSets().empty());
+  for (const auto& [stored, read] : {std::pair{7, 7}, {8, 8}, {9, 8}, {42, 8}, {0, 0}, {-1, 0}, {-3, 0}}) {
+    setPref("NbrSets", int32_t{stored});
+    EXPECT_EQ(LitNombreDeSets(), read) << stored;
+    const std::vector<std::string> titles = LitTitresDesSets();
+    EXPECT_EQ(titles, std::vector<std::string>(static_cast<size_t>(read))) << stored;  // TI keys absent
+  }
   EXPECT_EQ(SupprimeSet(1), kBadParameterErr);
 }
 
+// A stored title up to 320 bytes comes back whole; a longer one is cut to 320.
 TEST_F(Prefs, AnOverlongStoredTitleIsCutToTheBuffer) {
   setPref("NbrSets", int32_t{1});
-  std::string huge;
-  for (int i = 0; i < 1000; ++i) huge += "é";  // two bytes each
-  setPref("TI1", huge);
-  const std::vector<std::string> titles = LitTitresDesSets();
-  ASSERT_EQ(titles.size(), 1u);
-  EXPECT_EQ(titles[0], huge.substr(0, kTailleTitreSet - 1));  // whole characters only
+  const size_t cap = kTailleTitreSet - 1;
+  std::string accents;
+  for (int i = 0; i < 1000; ++i) accents += "é";  // two bytes each: the cut falls between two
+  for (const std::string& title : {std::string(cap - 1, 'x'), std::string(cap, 'x'), std::string(cap + 1, 'x'), accents}) {
+    setPref("TI1", title);
+    EXPECT_EQ(LitTitresDesSets(), std::vector<std::string>{title.substr(0, cap)}) << title.size();
+  }
 }
 
 }  // namespace
