@@ -15,6 +15,7 @@
 #include "GuidesOutil.h"
 #include "GuidesSuites.h"
 #include "GuidesTraces.h"
+#include "OutilGuides.h"
 #include "RapportDeRatios.h"
 #include "SuitesDuTraceur.h"
 #include "TestHost.h"
@@ -41,24 +42,18 @@ void Prepare(const Cas& cas) {
   GouttiereColonnes = GouttiereLignes = 2 * PointsParUnite(kUniteMillimetres);
   TousLesPlans = true;
   ReperesVerrouilles = true;
+  SonDefaut = false;
   CreerReperesSelonObjetClique = false;
   NumeroDuPlan = 0;
 }
 
-AIErr Redessine() {
-  TraceMargesDroite();
-  TraceMargesGauche();
-  TraceMargesBas();
-  TraceMargesHaut();
-  TraceColonnes();
-  return TraceLignes();
-}
+// The tool's own redraw and click, far from every object.
+AIErr Redessine() { return TraceLesSixSortes(); }
 
 void Clic() {
-  GroupeCree = false;
-  CreationGroupe();
-  CompteLesPlans();
-  Redessine();
+  AIToolMessage message{};
+  message.cursor = {-10000, -10000};
+  CliqueOutil(message);
 }
 
 int64_t NombreDeReperes(const Cas& cas) { return int64_t{cas.plans} * (4 + 4 * (cas.divisions - 1)); }
