@@ -1,7 +1,8 @@
 // Session commands that print the host's state or write the document to a file.
+#include "app/AboutPlugins.h"
+#include "app/Application.h"
 #include "app/CommandArguments.h"
 #include "app/CommandHandlers.h"
-#include "app/Application.h"
 #include "app/Exports.h"
 #include "app/InterfacePrintouts.h"
 #include "app/Menus.h"
@@ -58,7 +59,9 @@ void printTools(CommandContext& context, const Arguments&) { printLines(context,
 // A menu is updated before it shows.
 void printMenus(CommandContext& context, const Arguments&) {
   updateMenus(context.application.events());
-  printLines(context, menuLines());
+  std::vector<std::string> lines = menuLines();
+  for (std::string& line : aboutPluginsLines(context.application)) lines.push_back(std::move(line));
+  printLines(context, lines);
 }
 
 void printOverlay(CommandContext& context, const Arguments&) { printLines(context, overlayLines()); }
