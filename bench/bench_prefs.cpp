@@ -73,7 +73,7 @@ void Stockage(benchmark::State& state) {
   GouttiereColonnes = GouttiereLignes = 14.1732283465;
   int tour = 0;
   for (auto _ : state) {
-    MargeHaut = 10 + (++tour % 1000);  // a new value each time, or there would be nothing to write
+    MargeHaut = 10 + (++tour % 1000);  // another set each time, as a user stores them
     AjouteSet(1);
     if (store.save() != host::PreferenceStore::Saving::Saved) state.SkipWithError(store.saveError().c_str());
   }

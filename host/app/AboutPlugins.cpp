@@ -18,13 +18,6 @@ std::string nameOf(const PluginHost& plugin) {
 
 }  // namespace
 
-std::vector<std::string> aboutPluginsLines(const Application& application) {
-  std::vector<std::string> lines{std::string(kHelpMenu), "  " + std::string(kAboutPluginsItem) + " >"};
-  for (const auto& plugin : application.plugins())
-    if (plugin->isRunning()) lines.push_back("    " + nameOf(*plugin));
-  return lines;
-}
-
 bool isHelpMenuPath(std::string_view path) {
   return path == kHelpMenu || (path.starts_with(kHelpMenu) && path[kHelpMenu.size()] == '/');
 }

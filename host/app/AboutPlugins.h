@@ -6,15 +6,10 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace host {
 
 class Application;
-
-// "Help", "  About Plug-ins >", then one line per running plug-in, as `print menus` shows
-// the menus.
-std::vector<std::string> aboutPluginsLines(const Application& application);
 
 // Whether a menu path goes into the host's "Help" menu.
 bool isHelpMenuPath(std::string_view path);

@@ -1,8 +1,7 @@
 // Session commands that print the host's state or write the document to a file.
-#include "app/AboutPlugins.h"
-#include "app/Application.h"
 #include "app/CommandArguments.h"
 #include "app/CommandHandlers.h"
+#include "app/Application.h"
 #include "app/Exports.h"
 #include "app/InterfacePrintouts.h"
 #include "app/Menus.h"
@@ -59,9 +58,7 @@ void printTools(CommandContext& context, const Arguments&) { printLines(context,
 // A menu is updated before it shows.
 void printMenus(CommandContext& context, const Arguments&) {
   updateMenus(context.application.events());
-  std::vector<std::string> lines = menuLines();
-  for (std::string& line : aboutPluginsLines(context.application)) lines.push_back(std::move(line));
-  printLines(context, lines);
+  printLines(context, menuLines());
 }
 
 void printOverlay(CommandContext& context, const Arguments&) { printLines(context, overlayLines()); }

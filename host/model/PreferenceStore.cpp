@@ -1,6 +1,5 @@
 #include "model/PreferenceStore.h"
 
-#include <bit>
 #include <cmath>
 
 #include "model/FileWriting.h"
@@ -9,14 +8,6 @@
 namespace host {
 
 namespace {
-
-// Reals compare by their bits, so that -0.0 replaces 0.0 as any other new value would.
-bool sameValue(const PreferenceStore::Value& a, const PreferenceStore::Value& b) {
-  if (a.index() != b.index()) return false;
-  if (const auto* real = std::get_if<double>(&a))
-    return std::bit_cast<uint64_t>(*real) == std::bit_cast<uint64_t>(std::get<double>(b));
-  return a == b;
-}
 
 std::string joined(const std::string& first, const std::string& second) {
   if (first.empty()) return second;
@@ -35,10 +26,17 @@ PreferenceStore::Report PreferenceStore::open(const std::filesystem::path& file)
   failedSaves_ = 0;
   writes_ = 0;
   saveError_.clear();
+  unsaved_ = false;
   return reload();
 }
 
 PreferenceStore::Report PreferenceStore::reload() {
+  // Values a failed write left in memory are newer than the file this host holds: they stay,
+  // and the next save tries them again. (A host that may not write drops its own instead.)
+  if (unsaved_ && readOnlyReason_.empty()) {
+    pending_ = true;
+    return {"the preferences that could not be saved are kept; the file is not read again", file_.string()};
+  }
   sections_.clear();
   pending_ = false;
   unsaved_ = false;
@@ -112,7 +110,6 @@ AIErr PreferenceStore::put(std::string_view section, std::string_view key, Value
     return kBadParameterErr;
   if (const auto* real = std::get_if<double>(&value); real && !std::isfinite(*real))
     return kNotFiniteErr;
-  if (const Value* stored = find(section, key); stored && sameValue(*stored, value)) return kNoErr;
   sections_[std::string(section)][std::string(key)] = std::move(value);
   pending_ = true;
   return kNoErr;

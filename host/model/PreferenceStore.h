@@ -45,8 +45,9 @@ class PreferenceStore {
   // cannot be read, is never written in this run. A store bound to no file keeps its
   // values in memory.
   Report open(const std::filesystem::path& file);
-  // Reads the bound file again, as a new run of the plug-ins would; values not saved are
-  // dropped. The lock is kept, or taken if the host that held it has ended.
+  // Reads the bound file again, as a new run of the plug-ins would. The lock is kept, or
+  // taken if the host that held it has ended. Values a failed save left in memory are kept
+  // instead, and saved at the next save; those of a host that may not write are dropped.
   Report reload();
 
   // The value stored under (section, key), or null. The empty section is the host's own.

@@ -117,6 +117,7 @@ TEST_F(AppTest, ARestartStartsTheGuidesPlugInAgainOnThePreferencesOfTheFile) {
   host::PreferenceStore edited;
   edited.open(prefsFile);
   ASSERT_EQ(edited.put("RaltoGuides", "Son", false), kNoErr);
+  ASSERT_EQ(edited.save(), host::PreferenceStore::Saving::Saved);
   application.restart();
 
   EXPECT_EQ(guides.state(), PluginState::ApplicationStarted);
