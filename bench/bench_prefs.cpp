@@ -29,18 +29,27 @@ namespace fs = std::filesystem;
 constexpr int kSections = 200;
 constexpr int kClesParSection = 2000;
 
-// A folder of the run's own on the disk, removed at the end.
-const fs::path& Dossier() {
-  static const fs::path dossier = [] {
+// A folder of the run's own on the disk, removed with everything in it when the program
+// ends.
+class DossierDuTour {
+ public:
+  DossierDuTour() {
     std::string modele = (fs::temp_directory_path() / "guides-bench-prefs-XXXXXX").string();
-    if (!::mkdtemp(modele.data())) return fs::path();
-    std::atexit([] {
-      std::error_code ignore;
-      fs::remove_all(Dossier(), ignore);
-    });
-    return fs::path(modele);
-  }();
-  return dossier;
+    if (::mkdtemp(modele.data())) chemin_ = modele;
+  }
+  ~DossierDuTour() {
+    std::error_code ignore;
+    if (!chemin_.empty()) fs::remove_all(chemin_, ignore);
+  }
+  const fs::path& Chemin() const { return chemin_; }
+
+ private:
+  fs::path chemin_;
+};
+
+const fs::path& Dossier() {
+  static const DossierDuTour dossier;
+  return dossier.Chemin();
 }
 
 // The host's store on a file holding the other values, written once; the plug-in's
