@@ -2,8 +2,8 @@
 
 #include <utility>
 
-RapportDeRatios::RapportDeRatios(std::string compteur, Par par, Tableau tableau)
-    : compteur_(std::move(compteur)), par_(par), tableau_(std::move(tableau)) {}
+RapportDeRatios::RapportDeRatios(std::string compteur, Par par, Tableau tableau, Mesure mesure)
+    : compteur_(std::move(compteur)), par_(par), tableau_(std::move(tableau)), mesure_(mesure) {}
 
 double RapportDeRatios::Temps(const std::string& nom) const {
   const auto trouve = temps_.find(nom);
@@ -20,7 +20,8 @@ void RapportDeRatios::ReportRuns(const std::vector<Run>& runs) {
     const std::string nom = run.run_name.str();
     if (!mediane && medianes_.count(nom) != 0) continue;
     if (mediane) medianes_.insert(nom);
-    double temps = run.cpu_accumulated_time / static_cast<double>(run.iterations);
+    const double cumul = mesure_ == Mesure::Horloge ? run.real_accumulated_time : run.cpu_accumulated_time;
+    double temps = cumul / static_cast<double>(run.iterations);
     if (par_ == Par::Compteur) temps /= compteur->second;
     temps_[nom] = temps;
   }

@@ -1,7 +1,7 @@
 // The reporter every benchmark program shares: the usual console table, then the program's
 // table of ratios against the baseline measured in the same run. Times are CPU times (the
-// machine is shared), per iteration or per unit of a counter (per guide), and with
-// repetitions the median stands for its case.
+// machine is shared), or wall times for cases that wait on the disk, per iteration or per
+// unit of a counter (per guide), and with repetitions the median stands for its case.
 #ifndef GUIDES_BENCH_RAPPORTDERATIOS_H
 #define GUIDES_BENCH_RAPPORTDERATIOS_H
 
@@ -16,13 +16,14 @@
 class RapportDeRatios : public benchmark::ConsoleReporter {
  public:
   enum class Par { Iteration, Compteur };
+  enum class Mesure { Processeur, Horloge };
   using Tableau = std::function<void(const RapportDeRatios&)>;
 
   // Only the runs that report `compteur` are measured; `par` says whether their time is
   // divided by its value. `tableau` prints the ratios once every case has run.
-  RapportDeRatios(std::string compteur, Par par, Tableau tableau);
+  RapportDeRatios(std::string compteur, Par par, Tableau tableau, Mesure mesure = Mesure::Processeur);
 
-  // The CPU seconds of a case ("Traceur/Defaut"), 0 when it did not run.
+  // The seconds of a case ("Traceur/Defaut"), 0 when it did not run.
   double Temps(const std::string& nom) const;
 
   void ReportRuns(const std::vector<Run>& runs) override;
@@ -32,6 +33,7 @@ class RapportDeRatios : public benchmark::ConsoleReporter {
   std::string compteur_;
   Par par_;
   Tableau tableau_;
+  Mesure mesure_;
   std::map<std::string, double> temps_;
   std::set<std::string> medianes_;
 };

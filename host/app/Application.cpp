@@ -1,11 +1,36 @@
 #include "app/Application.h"
 
+#include "model/PreferenceSaving.h"
 #include "model/Shell.h"
 
 namespace host {
 
+namespace {
+
+// The module already given that is the same file (same device and inode) as `module`,
+// whatever the spelling or the links that lead to it; null when there is none. One file
+// loaded twice would be one module in memory with two plug-ins' globals in it.
+const PluginHost* sameModule(const std::vector<std::unique_ptr<PluginHost>>& given,
+                             const std::filesystem::path& module) {
+  for (const auto& plugin : given) {
+    std::error_code error;
+    if (std::filesystem::equivalent(plugin->path(), module, error)) return plugin.get();
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 Application::Application(const std::vector<std::filesystem::path>& modules) {
-  for (const auto& module : modules) plugins_.push_back(std::make_unique<PluginHost>(module));
+  for (const auto& module : modules) {
+    if (const PluginHost* loaded = sameModule(plugins_, module)) {
+      shell().log.error(module.filename().string() + ": the same module as " + loaded->fileName() +
+                            ", which is loaded already; a module is loaded once",
+                        module.string());
+      continue;
+    }
+    plugins_.push_back(std::make_unique<PluginHost>(module));
+  }
 }
 
 Application::~Application() { shutdown(); }
@@ -17,9 +42,10 @@ void Application::start() {
   events_.settle();
 }
 
-// Plug-ins go in the reverse order of their start.
+// Plug-ins go in the reverse order of their start; what they stored on the way is saved.
 void Application::shutdown() {
   for (auto plugin = plugins_.rbegin(); plugin != plugins_.rend(); ++plugin) (*plugin)->shutDown();
+  savePreferences();
 }
 
 PluginHost* Application::runningPlugin(Ref plugin) const {
@@ -39,8 +65,7 @@ void Application::notifyAll(std::string_view type) {
 
 void Application::restart() {
   shutdown();
-  const PreferenceStore::Report report = shell().preferences.reload();
-  if (!report.problem.empty()) shell().log.error(report.problem, report.detail);
+  reportPreferencesOpened(shell().preferences.reload());
   start();
 }
 

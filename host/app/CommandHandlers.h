@@ -70,6 +70,8 @@ void printSummary(CommandContext& context, const Arguments& arguments);
 // The plug-ins' run.
 void restart(CommandContext& context, const Arguments& arguments);
 void quit(CommandContext& context, const Arguments& arguments);
+void purge(CommandContext& context, const Arguments& arguments);
+void unload(CommandContext& context, const Arguments& arguments);
 
 }  // namespace host
 

@@ -52,6 +52,7 @@ void reportRefusal(CommandContext& context, const std::string& what, std::string
   std::string line = what + " refused: ";
   line += reason;
   context.out << line << std::endl;
+  ++context.refusals;
   shell().log.note(std::move(line));
 }
 

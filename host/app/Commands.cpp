@@ -57,7 +57,8 @@ const Command kCommands[] = {
     // The host's menus, the panels' flyout menus and the theme.
     {"menu", "PATH",
      "chooses a menu item by its path of texts, e.g. Tool Palettes/Ralto-Outils/Masquer "
-     "Ralto-Guides (the items are updated first)",
+     "Ralto-Guides (the items are updated first); Help/About Plug-ins/NAME asks a plug-in for "
+     "its About",
      1, 0, true, kEvent, menu},
     {"flyout", "ID", "chooses the item ID of the panel's flyout menu", 1, 0, false, kEvent, flyout},
     {"theme", "dark|light", "switches the interface theme; plug-ins are told of the change", 1, 0,
@@ -120,6 +121,14 @@ const Command kCommands[] = {
     // The plug-ins' run.
     {"restart", "", "shuts the plug-ins down and starts them again, preferences read again", 0, 0,
      false, kEvent, restart},
+    {"purge", "",
+     "asks every running plug-in to release its caches, as the host does when memory runs low, "
+     "and prints each answer",
+     0, 0, false, kEvent, purge},
+    {"unload", "",
+     "unloads the plug-ins that hold no access lock, as the host does with idle ones; the next "
+     "message to one loads it again and tells it so first",
+     0, 0, false, kEvent, unload},
     {"quit", "", "ends the session", 0, 0, false, kOutput, quit},
 };
 
@@ -175,7 +184,14 @@ std::string unknownName(std::string_view line) {
 
 std::span<const Command> commandTable() { return kCommands; }
 
+std::string_view withoutComment(std::string_view line) {
+  for (size_t at = line.find('#'); at != std::string_view::npos; at = line.find('#', at + 1))
+    if (at == 0 || isBlank(line[at - 1])) return line.substr(0, at);
+  return line;
+}
+
 const Command& parseCommand(std::string_view line, Arguments* arguments) {
+  line = withoutComment(line);
   std::string_view rest;
   const Command* command = findCommand(line, &rest);
   if (!command) throw CommandError("unknown command '" + unknownName(line) + "'");

@@ -27,6 +27,7 @@ struct CommandContext {
   int documentsMade = 0;  // names new documents "Document N"
   SummaryMarks summarised{};  // how far `print summary` has told the alerts and sounds
   bool quit = false;
+  int refusals = 0;  // events refused so far (a hidden control, a modal run...)
 };
 
 using Arguments = std::vector<std::string>;
@@ -44,7 +45,12 @@ struct Command {
 
 std::span<const Command> commandTable();
 
-// The command a line names, with its arguments split as the command wants them.
+// The line before its comment: a '#' at its start or after a space or a tab starts one, so
+// that "click 10 20 # the corner" is "click 10 20"; a '#' inside a word ("Set#2") is text.
+std::string_view withoutComment(std::string_view line);
+
+// The command a line names, with its arguments split as the command wants them; the
+// line's comment is left out.
 // Throws CommandError for an unknown command or a wrong number of arguments.
 const Command& parseCommand(std::string_view line, Arguments* arguments);
 

@@ -10,6 +10,7 @@
 #include "kit/View.h"
 #include "kit/Window.h"
 #include "model/Model.h"
+#include "model/PreferenceSaving.h"
 #include "model/Shell.h"
 #include "model/ViewGeometry.h"
 
@@ -162,10 +163,12 @@ void EventLoop::redraw() {
   frame.end();
 }
 
+// The preferences stored by the event are written once, before the next event is read.
 void EventLoop::settle() {
   serveWaiting();
   redraw();
   displayWindows();
+  savePreferences();
 }
 
 }  // namespace host

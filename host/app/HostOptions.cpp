@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
+#include <charconv>
 #include <cstdlib>
 
 #include "app/Commands.h"
@@ -20,8 +21,28 @@ std::string sessionHelp() {
     if (!command.usage.empty()) synopsis += " " + std::string(command.usage);
     help += synopsis + "\n      " + std::string(command.description) + "\n";
   }
-  return help + "Exit status: 0 when the session ran to its end, 1 when a line failed (the error\n"
-                "names its line).";
+  return help +
+         "Exit status:\n"
+         "  0  the session ran to its end; a plug-in that cannot be loaded or started is only\n"
+         "     logged, and at a prompt a failing line is only reported\n"
+         "  1  a line of the script failed (the error names its line), the script cannot be\n"
+         "     read, a file for --json or --svg cannot be written, a store of preferences could\n"
+         "     not be saved, a random session broke an invariant, or the host stopped on an\n"
+         "     error it names\n"
+         "  2  the command line cannot be used (the message says why)";
+}
+
+// Digits only, within 64 bits: no sign, no base prefix, no exponent, no wrapping around.
+std::string unsignedText(std::string& text) {
+  uint64_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size())
+    return "'" + text + "' is not a whole number from 0 to 18446744073709551615";
+  return {};
+}
+
+std::string nonEmptyPath(std::string& text) {
+  return text.empty() ? "an empty path names no file" : std::string();
 }
 
 }  // namespace
@@ -29,13 +50,15 @@ std::string sessionHelp() {
 std::optional<int> parseOptions(int argc, char** argv, HostOptions* options) {
   CLI::App app{
       "guides-host: the simulated host application. It loads the guides plug-in, starts it, runs\n"
-      "a session script (one command a line, '#' comments; SCRIPT '-' or none reads standard\n"
-      "input), then shuts the plug-in down. Coordinates are artwork points, y upwards.",
+      "a session script (one command a line; a '#' at a line's start or after a space starts a\n"
+      "comment; SCRIPT '-' or none reads standard input), then shuts the plug-in down.\n"
+      "Coordinates are artwork points, y upwards.",
       "guides-host"};
   app.add_option("--prefs", options->preferences,
                  "preferences file (JSON); default $XDG_CONFIG_HOME/guides-host/prefs.json or "
                  "~/.config/guides-host/prefs.json")
-      ->type_name("FILE");
+      ->type_name("FILE")
+      ->check(CLI::Validator(nonEmptyPath, "FILE"));
   app.add_option("--plugin", options->plugins,
                  "plug-in module to load, repeatable; default the Guides.so built beside the host "
                  "(../plugin/Guides.so)")
@@ -70,23 +93,32 @@ std::optional<int> parseOptions(int argc, char** argv, HostOptions* options) {
                "a prompt: each line of the script (or standard input) runs as it is read, errors "
                "do not end the session, and a one-line state follows each command; the default "
                "when standard input is a terminal and no script is given");
-  app.add_option("--random", options->randomSteps,
-                 "run a random session of N valid steps, checking the host's invariants after "
-                 "each; a failure prints the seed and the step, and exits with 1")
-      ->type_name("N")
-      ->check(CLI::Range(int64_t{1}, int64_t{100000000}));
-  app.add_option("--seed", options->seed, "the random session's seed (default: drawn and printed)")
-      ->type_name("S");
+  CLI::Option* random =
+      app.add_option("--random", options->randomSteps,
+                     "run a random session of N valid steps, checking the host's invariants after "
+                     "each; a failure prints the seed and the step, and exits with 1")
+          ->type_name("N")
+          ->check(CLI::Range(int64_t{1}, int64_t{100000000}));
+  std::string seed;
+  app.add_option("--seed", seed,
+                 "with --random: the session's seed, a whole number from 0 to 2^64 - 1 (default: "
+                 "drawn and printed)")
+      ->type_name("S")
+      ->check(CLI::Validator(unsignedText, "S"))
+      ->needs(random);
   app.add_flag("--steps", options->printSteps,
-               "with --random: print every step as a session line before it runs");
+               "with --random: print every step as a session line before it runs")
+      ->needs(random);
   app.add_option("script", options->script, "session script, or - for standard input")
       ->type_name("SCRIPT");
   app.footer(sessionHelp());
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
-    return app.exit(error);
+    // --help is a success; every other stop is a command line the host cannot use.
+    return app.exit(error) == 0 ? 0 : 2;
   }
+  if (!seed.empty()) std::from_chars(seed.data(), seed.data() + seed.size(), options->seed.emplace());
   return std::nullopt;
 }
 

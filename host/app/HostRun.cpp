@@ -12,6 +12,7 @@
 #include "app/RandomSession.h"
 #include "app/Session.h"
 #include "model/FileWriting.h"
+#include "model/PreferenceSaving.h"
 #include "model/Shell.h"
 #include "suites/SuiteRegistry.h"
 
@@ -22,8 +23,7 @@ namespace {
 void openPreferences(const HostOptions& options) {
   const std::filesystem::path file =
       options.preferences.empty() ? defaultPreferencesFile() : options.preferences;
-  const PreferenceStore::Report report = shell().preferences.open(file);
-  if (!report.problem.empty()) shell().log.error(report.problem, report.detail);
+  reportPreferencesOpened(shell().preferences.open(file));
 }
 
 // A name the host has no suite for is withheld all the same, and said to be unknown.
@@ -97,6 +97,9 @@ int runHost(const HostOptions& options) {
   }
   ok = ok && exportTo(options.json, documentJson) && exportTo(options.svg, documentSvg);
   application.shutdown();
+  // Each store that failed was told as it failed; whoever ran the session learns it from the
+  // status.
+  if (shell().preferences.failedSaves() > 0) ok = false;
   return ok ? 0 : 1;
 }
 

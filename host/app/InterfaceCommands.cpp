@@ -2,6 +2,7 @@
 #include <charconv>
 
 #include "AINotifier.h"
+#include "app/AboutPlugins.h"
 #include "app/Application.h"
 #include "app/CommandHandlers.h"
 #include "app/CommandSupport.h"
@@ -33,6 +34,11 @@ int32_t itemIdArgument(std::string_view text) {
 void menu(CommandContext& context, const Arguments& arguments) {
   const std::string& path = arguments[0];
   if (refusedWhileModal(context, "menu: " + path)) return;
+  if (isHelpMenuPath(path)) {
+    if (const std::string problem = chooseAboutPlugin(context.application, path); !problem.empty())
+      throw CommandError(problem);
+    return;
+  }
   updateMenus(context.application.events());
   std::string problem;
   const Ref item = menuItemAt(path, &problem);
@@ -55,7 +61,8 @@ void flyout(CommandContext& context, const Arguments& arguments) {
   if (!menu || !panel->flyoutProc) return reportRefusal(context, what, "the panel has no flyout menu");
   if (!panel->isShown()) return reportRefusal(context, what, "the panel is hidden");
   const FlyoutItem* item = menu->item(id);
-  if (!item || item->separator) throw CommandError("the flyout menu has no item " + arguments[0]);
+  if (!item) throw CommandError("the flyout menu has no item " + arguments[0]);
+  if (item->separator) return reportRefusal(context, what, "the item is a separator");
   if (!item->enabled) return reportRefusal(context, what, "the item is disabled");
   // The callback may run a dialog and destroy the panel: nothing of it is kept.
   const AIPanelFlyoutMenuProc proc = panel->flyoutProc;

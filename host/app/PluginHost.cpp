@@ -1,5 +1,7 @@
 #include "app/PluginHost.h"
 
+#include <algorithm>
+
 #include "model/Shell.h"
 #include "suites/SuiteRegistry.h"
 
@@ -41,15 +43,35 @@ bool PluginHost::isRunning() const {
   return state_ == PluginState::Started || state_ == PluginState::ApplicationStarted;
 }
 
+namespace {
+
+// ": AI Art Suite 1016 is not available" for the suites asked for since `first` that the
+// host does not have; empty when there are none.
+std::string suitesNotAvailable(size_t first) {
+  const std::vector<SuiteUsage::Key>& asked = shell().suites.notFound();
+  std::vector<SuiteUsage::Key> missing;
+  for (size_t i = first; i < asked.size(); ++i)
+    if (std::find(missing.begin(), missing.end(), asked[i]) == missing.end()) missing.push_back(asked[i]);
+  if (missing.empty()) return {};
+  std::string text = ": ";
+  for (size_t i = 0; i < missing.size(); ++i)
+    text += (i == 0 ? "" : ", ") + missing[i].first + " " + std::to_string(missing[i].second);
+  return text + (missing.size() == 1 ? " is not available" : " are not available");
+}
+
+}  // namespace
+
 bool PluginHost::start() {
   if (!load()) return false;
+  const size_t notFoundBefore = shell().suites.notFound().size();
   SPInterfaceMessage message{};
   const AIErr result = send(kSPInterfaceCaller, kSPInterfaceStartupSelector, message);
   if (result == kNoErr && isRunning()) {
     shell().log.note(fileName_ + ": started");
     return true;
   }
-  shell().log.error(fileName_ + ": start-up failed with " + resultText(result));
+  shell().log.error(fileName_ + ": start-up failed with " + resultText(result) +
+                    suitesNotAvailable(notFoundBefore));
   letGo();
   return false;
 }
@@ -90,8 +112,34 @@ AIErr PluginHost::notify(std::string_view type, void* data) {
   return first;
 }
 
+bool PluginHost::unloadWhileIdle() {
+  if (!isRunning() || unloadedWhileIdle_ || shell().plugins.accessCount(ref_) > 0) return false;
+  SPAccessMessage message{};
+  const AIErr result = send(kSPAccessCaller, kSPAccessUnloadSelector, message);
+  if (result != kNoErr) shell().log.error(fileName_ + ": unload answered " + resultText(result));
+  module_.close();
+  unloadedWhileIdle_ = true;
+  shell().log.note(fileName_ + ": unloaded while idle");
+  return true;
+}
+
+bool PluginHost::reloadAfterIdle() {
+  std::string reason;
+  if (module_.open(path_, &reason) != PluginModule::Opening::Opened) {
+    shell().log.error(fileName_ + ": cannot be loaded again", reason);
+    return false;
+  }
+  unloadedWhileIdle_ = false;
+  shell().log.note(fileName_ + ": loaded again");
+  SPAccessMessage message{};
+  const AIErr result = send(kSPAccessCaller, kSPAccessReloadSelector, message);
+  if (result != kNoErr) shell().log.error(fileName_ + ": reload answered " + resultText(result));
+  return true;
+}
+
 AIErr PluginHost::deliver(const char* caller, const char* selector, SPMessageData& header,
                           void* message, std::string_view notifierType) {
+  if (unloadedWhileIdle_ && !reloadAfterIdle()) return kCantHappenErr;
   if (!isLoaded()) {
     shell().log.error(fileName_ + ": message " + caller + "/" + selector + " to a plug-in not loaded");
     return kCantHappenErr;
@@ -146,6 +194,7 @@ void PluginHost::letGo() {
 
 void PluginHost::unload() {
   module_.close();
+  unloadedWhileIdle_ = false;
   shell().plugins.remove(ref_);
   ref_ = Ref{};
   globals_ = nullptr;

@@ -33,6 +33,13 @@ class PluginHost {
   // Sends the shutdown notification, then "Shutdown", then lets the plug-in go.
   void shutDown();
 
+  // What the host does with an idle plug-in when memory runs low: a plug-in that holds no
+  // access lock gets "SP Access"/"Unload" and its module is closed; it stays running, and
+  // its next message loads the module again and sends "SP Access"/"Reload" first, with the
+  // same globals slot. False, and nothing sent, for a locked or not running plug-in.
+  bool unloadWhileIdle();
+  bool isUnloadedWhileIdle() const { return unloadedWhileIdle_; }
+
   // Sends one message with its header filled: check, self, globals slot, basic suite.
   // Every record of the host interface begins with that header.
   template <class Message>
@@ -48,6 +55,7 @@ class PluginHost {
   bool isRunning() const;
   PluginState state() const { return state_; }
   const std::string& fileName() const { return fileName_; }
+  const std::filesystem::path& path() const { return path_; }
   Ref ref() const { return ref_; }
   void* globals() const { return globals_; }
 
@@ -59,6 +67,8 @@ class PluginHost {
   // is closed unless the plug-in holds an access lock.
   void letGo();
   void unload();
+  // Opens the module again after unloadWhileIdle and sends "Reload"; false when it failed.
+  bool reloadAfterIdle();
 
   std::filesystem::path path_;
   std::string fileName_;
@@ -67,6 +77,7 @@ class PluginHost {
   void* globals_ = nullptr;
   PluginState state_ = PluginState::Loaded;
   bool keptByLock_ = false;
+  bool unloadedWhileIdle_ = false;
 };
 
 }  // namespace host

@@ -31,11 +31,16 @@ std::string promptHelp() {
   return text + "  help: lists the commands, or shows one with its arguments\n";
 }
 
+// One command by its name, or every form of a family by its first word ("help print").
 std::string commandHelp(std::string_view name) {
+  std::string text;
   for (const Command& command : commandTable())
     if (command.name == name) return synopsis(command) + "\n  " + std::string(command.description) + "\n";
+  for (const Command& command : commandTable())
+    if (command.name.starts_with(name) && command.name.size() > name.size() && command.name[name.size()] == ' ')
+      text += synopsis(command) + "\n  " + std::string(command.description) + "\n";
   if (name == "help") return "help [COMMAND]\n  lists the commands, or shows one with its arguments\n";
-  return {};
+  return text;
 }
 
 Prompt::Prompt(Application& application, std::istream& in, std::ostream& out, bool echoInput)
@@ -43,7 +48,7 @@ Prompt::Prompt(Application& application, std::istream& in, std::ostream& out, bo
 
 void Prompt::run() {
   out_ << "guides-host: one command a line; help lists them, quit ends.\n";
-  out_ << "state: " << stateLine(context_.application) << std::endl;
+  out_ << "state: " << stateLine(context_.application, workingUnit_) << std::endl;
   EventSourceScope scope(this);
   while (runNextEvent()) {
   }
@@ -68,8 +73,7 @@ bool Prompt::runNextEvent() {
       return false;
     }
     if (echoInput_) out_ << line << "\n";
-    const std::string_view text = trimmed(line);
-    if (!text.empty() && text.front() != '#') break;
+    if (!trimmed(withoutComment(line)).empty()) break;
   }
   runLine(line);
   return !context_.quit;
@@ -86,7 +90,7 @@ void Prompt::help(std::string_view about) {
 
 // Nothing is thrown from here: a modal run may have called in through a plug-in.
 void Prompt::runLine(const std::string& line) {
-  const std::string_view text = trimmed(line);
+  const std::string_view text = trimmed(withoutComment(line));
   if (text == "help" || text.starts_with("help ")) {
     help(trimmed(text.substr(4)));
     return;
@@ -95,18 +99,23 @@ void Prompt::runLine(const std::string& line) {
   try {
     Arguments arguments;
     const Command& command = parseCommand(text, &arguments);
+    workingUnit_.beforeCommand();
+    const int refusalsBefore = context_.refusals;
+    bool delivered = true;
     try {
       command.run(context_, arguments);
       if (command.isEvent) context_.application.events().settle();
     } catch (const std::exception& error) {
       out_ << "error: " << command.name << ": " << error.what() << "\n";
+      delivered = false;
     }
+    workingUnit_.afterCommand(command, arguments, delivered && context_.refusals == refusalsBefore);
   } catch (const std::exception& error) {
     out_ << "error: " << error.what() << "\n";
   }
   if (context_.quit) return;
   // After a dialog's lines the last of them has shown the state, unless it changed since.
-  const std::string state = stateLine(context_.application);
+  const std::string state = stateLine(context_.application, workingUnit_);
   if (linesRun_ == linesBefore || state != lastState_) out_ << "state: " << state << std::endl;
   lastState_ = state;
 }

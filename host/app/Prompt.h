@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/Commands.h"
+#include "app/SessionState.h"
 #include "kit/Application.h"
 
 namespace host {
@@ -33,6 +34,7 @@ class Prompt : public kit::EventSource {
   void help(std::string_view about);
 
   CommandContext context_;
+  WorkingUnit workingUnit_;
   std::istream& in_;
   std::ostream& out_;
   bool echoInput_;
@@ -42,7 +44,8 @@ class Prompt : public kit::EventSource {
 
 // The help text of the prompt: every command of the table with its usage and description.
 std::string promptHelp();
-// The help of one command, or empty when no command has that name.
+// The help of one command, or of every command of a family ("print", "ui", "document"),
+// or empty when no command has that name.
 std::string commandHelp(std::string_view name);
 
 }  // namespace host

@@ -10,8 +10,7 @@ namespace host {
 namespace {
 
 bool isSkipped(std::string_view line) {
-  const size_t first = line.find_first_not_of(" \t\r");
-  return first == std::string_view::npos || line[first] == '#';
+  return withoutComment(line).find_first_not_of(" \t\r") == std::string_view::npos;
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ class Session : public kit::EventSource {
   Session(Application& application, std::ostream& out, std::ostream& errors);
 
   // Runs the script to its end or to `quit`; false when a line failed, which stops it.
-  // Blank lines and lines starting with '#' are skipped.
+  // Blank lines and lines holding only a comment are skipped.
   bool run(std::istream& script);
 
   // Runs the next command of the script; false at the end, after `quit` or a failed line.

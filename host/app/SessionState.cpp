@@ -1,9 +1,14 @@
 #include "app/SessionState.h"
 
+#include <algorithm>
+
+#include "AIDocument.h"
 #include "AITool.h"
 #include "app/Application.h"
+#include "app/RulerUnits.h"
 #include "kit/Application.h"
 #include "kit/Control.h"
+#include "model/Model.h"
 #include "model/NumberText.h"
 #include "model/Printout.h"
 #include "model/Shell.h"
@@ -36,15 +41,51 @@ std::string guidesPart() {
   return std::to_string(count) + (count == 1 ? " guide" : " guides");
 }
 
-std::string unitPart() {
-  const auto* field =
-      dynamic_cast<const kit::Control*>(kit::Application::shared().viewWithIdentifier(std::string(kWorkingUnitField)));
-  if (!field) return "no panel";
-  const std::string unit = unitOfFieldText(field->stringValue());
-  return "unit " + (unit.empty() ? std::string("?") : unit);
+std::string unitPart(const WorkingUnit& working) {
+  if (!kit::Application::shared().viewWithIdentifier(std::string(kWorkingUnitField))) return "no panel";
+  return "unit " + (working.unit().empty() ? std::string("?") : working.unit());
+}
+
+// The length fields, whose typed unit becomes the panel's.
+constexpr std::string_view kLengthFields[] = {
+    "PANzoneMargeHaut",      "PANzoneMargeBas",         "PANzoneMargeGauche",    "PANzoneMargeDroite",
+    "PANzoneLargeurColonne", "PANzoneHauteurLigne",     "PANzoneGouttiereColonne", "PANzoneGouttiereLigne"};
+
+// The first of these a text holds, as the plug-in looks for them.
+std::string unitNamedIn(std::string_view text) {
+  for (std::string_view unit : {"mm", "cm", "in", "pt", "pi"})
+    if (text.find(unit) != std::string_view::npos) return std::string(unit);
+  return {};
+}
+
+// The panel's unit for a ruler unit: inches to millimetres as they are, pixels as points.
+std::string panelUnitOf(int16_t rulerUnits) {
+  if (rulerUnits == kPixelsUnits) return "pt";
+  if (rulerUnits >= kInchesUnits && rulerUnits <= kMillimetersUnits) return std::string(rulerUnitName(rulerUnits));
+  return {};
 }
 
 }  // namespace
+
+void WorkingUnit::beforeCommand() {
+  tool_ = shell().ui.selectedTool;
+  document_ = model().front();
+  rulerUnits_ = document_ ? document_->rulerUnits : 0;
+}
+
+void WorkingUnit::afterCommand(const Command& command, const Arguments& arguments, bool delivered) {
+  const Document* document = model().front();
+  const Tool* tool = shell().ui.tools.find(shell().ui.selectedTool);
+  if (document && tool && tool->owner == ToolOwner::Plugin && shell().ui.selectedTool != tool_) {
+    const std::string unit = panelUnitOf(document->rulerUnits);
+    unit_ = unit.empty() ? "mm" : unit;
+  } else if (document && document == document_ && document->rulerUnits != rulerUnits_) {
+    if (const std::string unit = panelUnitOf(document->rulerUnits); !unit.empty()) unit_ = unit;
+  }
+  if (delivered && command.name == "ui type" && arguments.size() == 2 &&
+      std::find(std::begin(kLengthFields), std::end(kLengthFields), arguments[0]) != std::end(kLengthFields))
+    if (const std::string unit = unitNamedIn(arguments[1]); !unit.empty()) unit_ = unit;
+}
 
 std::string unitOfFieldText(std::string_view text) {
   for (std::string_view unit : {"in", "cm", "pt", "pi", "mm"})
@@ -52,8 +93,9 @@ std::string unitOfFieldText(std::string_view text) {
   return {};
 }
 
-std::string stateLine(Application& application) {
-  return toolPart() + " | " + clickText(application.events(), "last click ") + " | " + guidesPart() + " | " + unitPart();
+std::string stateLine(Application& application, const WorkingUnit& working) {
+  return toolPart() + " | " + clickText(application.events(), "last click ") + " | " + guidesPart() + " | " +
+         unitPart(working);
 }
 
 }  // namespace host

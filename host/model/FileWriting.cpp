@@ -98,6 +98,20 @@ std::filesystem::path moveAside(const std::filesystem::path& file) {
   return {};
 }
 
+std::filesystem::path followLinks(const std::filesystem::path& file) {
+  // As many links as the system itself follows before it gives up (ELOOP).
+  constexpr int kMostLinks = 40;
+  std::filesystem::path at = file;
+  for (int followed = 0; followed < kMostLinks; ++followed) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(at, error)) return at;
+    const std::filesystem::path target = std::filesystem::read_symlink(at, error);
+    if (error) return at;
+    at = target.is_absolute() ? target : at.parent_path() / target;
+  }
+  return file;
+}
+
 bool readFile(const std::filesystem::path& file, std::string* text) {
   std::ifstream in(file, std::ios::binary);
   if (!in) return false;

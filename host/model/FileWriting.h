@@ -18,6 +18,11 @@ bool writeFileAtomically(const std::filesystem::path& file, std::string_view tex
 // that nothing is overwritten. Returns the new path, or an empty one when it failed.
 std::filesystem::path moveAside(const std::filesystem::path& file);
 
+// The file a path leads to once its symbolic links are followed, even to a target that does
+// not exist yet; the path itself when it is no link. A file written there keeps the links
+// that lead to it. A loop of links answers the path as given.
+std::filesystem::path followLinks(const std::filesystem::path& file);
+
 // The whole content of a file; false when it cannot be read.
 bool readFile(const std::filesystem::path& file, std::string* text);
 

@@ -1,7 +1,15 @@
 // The host's preferences: (section, key) -> typed value (boolean, integer, real, string),
-// kept in one JSON file. Every put rewrites the file atomically (temporary file in the same
-// folder, fsync, rename), so a host killed at any moment loses nothing already put. A file
-// that cannot be understood is moved aside, never deleted, and the store starts empty.
+// kept in one JSON file. Puts change the values in memory; save() writes the file once for
+// all the puts since the last save, atomically (temporary file in the same folder, fsync,
+// rename), and the host saves before it goes back to its event loop, so that a host killed
+// after a store loses nothing of it. A write that fails keeps the values in memory and is
+// tried again at the next save that has something new.
+//
+// For its run the store holds a lock on the file; a second host given the same file reads
+// it but never writes it. Before its first write in a run the store keeps the file it read
+// as "<file>.bak". A file reached through a symbolic link is written where the link leads,
+// and the link stays. A file that cannot be understood is moved aside, never deleted, and
+// the store starts empty.
 #ifndef GUIDES_HOST_MODEL_PREFERENCESTORE_H
 #define GUIDES_HOST_MODEL_PREFERENCESTORE_H
 
@@ -9,11 +17,13 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
 
 #include "AITypes.h"
+#include "model/FileLock.h"
 
 namespace host {
 
@@ -23,38 +33,64 @@ class PreferenceStore {
   using Section = std::map<std::string, Value, std::less<>>;
   using Sections = std::map<std::string, Section, std::less<>>;
 
-  // What went wrong when a file was read: nothing (problem empty), or a problem with its
+  // What went wrong when a file was opened: nothing (problem empty), or a problem with its
   // detail (the paths involved).
   struct Report {
     std::string problem;
     std::string detail;
   };
 
-  // Binds the store to a file and reads it; an absent file reads as empty, a damaged one is
-  // moved aside and reads as empty. A store bound to no file keeps its values in memory.
+  // Starts a run on a file: locks it and reads it. An absent file reads as empty, a damaged
+  // one is moved aside and reads as empty. A file locked by another host, or one that
+  // cannot be read, is never written in this run. A store bound to no file keeps its
+  // values in memory.
   Report open(const std::filesystem::path& file);
-  // Reads the bound file again, as a new run of the host would.
-  Report reload() { return open(file_); }
+  // Reads the bound file again, as a new run of the plug-ins would. The lock is kept, or
+  // taken if the host that held it has ended. Values a failed save left in memory are kept
+  // instead, and saved at the next save; those of a host that may not write are dropped.
+  Report reload();
 
   // The value stored under (section, key), or null. The empty section is the host's own.
   const Value* find(std::string_view section, std::string_view key) const;
-  // Stores the value and rewrites the file. Texts must be UTF-8 and reals finite
-  // (kBadParameterErr, kNotFiniteErr); a file that cannot be written leaves the store as it
-  // was and answers kPreferenceWriteErr.
+  // Stores the value in memory, for save() to write. Texts must be UTF-8 and reals finite
+  // (kBadParameterErr, kNotFiniteErr, and nothing changes).
   AIErr put(std::string_view section, std::string_view key, Value value);
 
+  enum class Saving { NothingNew, Saved, Failed };
+  // Writes every value to the file when something was put since the last save.
+  Saving save();
+
   const Sections& sections() const { return sections_; }
+  // The file as given, and the file written once its links are followed.
   const std::filesystem::path& file() const { return file_; }
-  // Why the last refused put could not be stored.
-  const std::string& writeError() const { return writeError_; }
+  const std::filesystem::path& target() const { return target_; }
+  // Why the last save failed ("cannot rename: No space left on device").
+  const std::string& saveError() const { return saveError_; }
+  // Why this run never writes the file, or empty when it does.
+  const std::string& readOnlyReason() const { return readOnlyReason_; }
+  // Saves that failed in this run; the file lags the memory while the last one failed.
+  int failedSaves() const { return failedSaves_; }
+  bool hasUnsavedValues() const { return unsaved_; }
+  // Times the file was written in this run.
+  int writes() const { return writes_; }
 
  private:
-  AIErr write();
+  Report lock();
+  Report read();
+  bool keepFileRead(std::string* reason);
 
   Sections sections_;
   std::filesystem::path file_;
-  bool writable_ = true;
-  std::string writeError_;
+  std::filesystem::path target_;
+  FileLock lock_;
+  std::string readOnlyReason_;
+  std::optional<std::string> textRead_;  // the file as read, until it is kept aside
+  bool keptAside_ = false;               // the copy of the file read is made
+  bool pending_ = false;                 // puts since the last save
+  bool unsaved_ = false;
+  int failedSaves_ = 0;
+  int writes_ = 0;
+  std::string saveError_;
 };
 
 // The store as JSON text, and back. parse returns false, with the reason, for text that

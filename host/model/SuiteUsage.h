@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace host {
 
@@ -27,6 +28,11 @@ class SuiteUsage {
   int32_t totalAcquired() const;
   int32_t totalReleased() const;
 
+  // Suites asked for that the host does not have (or withholds), in the order asked, so that
+  // a failed start-up can name them.
+  void countNotFound(std::string_view name, int32_t version) { notFound_.emplace_back(name, version); }
+  const std::vector<Key>& notFound() const { return notFound_; }
+
   // A withheld suite cannot be acquired, as if the host did not have it.
   void withhold(std::string name) { withheld_.insert(std::move(name)); }
   bool isWithheld(std::string_view name) const { return withheld_.count(std::string(name)) > 0; }
@@ -34,6 +40,7 @@ class SuiteUsage {
  private:
   std::map<Key, Count> counts_;
   std::set<std::string> withheld_;
+  std::vector<Key> notFound_;
 };
 
 }  // namespace host

@@ -16,6 +16,7 @@ AIErr AcquireSuite(const char* name, int32_t version, const void** suite) {
   const void* table = host.suites.isWithheld(name) ? nullptr : findSuite(name, version);
   if (!table) {
     host.log.trace(std::string("suite not found: ") + name + " " + std::to_string(version));
+    host.suites.countNotFound(name, version);
     return kSuiteNotFoundErr;
   }
   host.suites.countAcquire(name, version);

@@ -35,12 +35,11 @@ AIErr read(const char* prefix, const char* suffix, T* out) {
   return kNoErr;
 }
 
+// The value is held at once; the host writes the file before it goes back to its event
+// loop, and tells the user itself when that fails.
 AIErr store(const char* prefix, const char* suffix, Value value) {
   if (!suffix) return kBadParameterErr;
-  PreferenceStore& preferences = shell().preferences;
-  const AIErr error = preferences.put(sectionOf(prefix), suffix, std::move(value));
-  if (error == kPreferenceWriteErr) shell().log.error(preferences.writeError());
-  return error;
+  return shell().preferences.put(sectionOf(prefix), suffix, std::move(value));
 }
 
 AIErr GetBooleanPreference(const char* prefix, const char* suffix, AIBoolean* value) {

@@ -23,7 +23,13 @@ AIErr AddTool(SPPluginRef plugin, const char* name, const AIAddToolData* data, i
     return kBadParameterErr;
   const std::string* title = receivedString(data->title);
   const std::string* tooltip = receivedString(data->tooltip);
-  if (!title || !tooltip || !ui().toolNamed(name).isNull()) return kBadParameterErr;
+  if (!title || !tooltip) return kBadParameterErr;
+  // Two tools of one name: selecting by name would reach the first one only.
+  if (!ui().toolNamed(name).isNull()) {
+    shell().log.error(shell().plugins.find(fromHandle(plugin))->fileName + ": the tool name \"" + name +
+                      "\" is already registered; the tool is refused");
+    return kBadParameterErr;
+  }
   Tool made;
   made.plugin = fromHandle(plugin);
   made.owner = ToolOwner::Plugin;

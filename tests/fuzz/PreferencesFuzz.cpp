@@ -3,8 +3,8 @@
 // is kept aside byte for byte and the store starts empty. Then the plug-in reads its
 // options and sets, appends a set (titled with whatever bytes the input starts with) and
 // deletes one: it never sees more than eight sets, a set is stored whole, titles stay
-// whole UTF-8 characters within their buffer, and every write leaves a file that the
-// next run reads as the store holds it.
+// whole UTF-8 characters within their buffer, and the file written leaves the one read
+// beside it byte for byte and reads back, in the next run, as the store holds it.
 #include <unistd.h>
 
 #include <algorithm>
@@ -33,8 +33,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// One folder for the whole run, in memory when the machine has a RAM disk: every put
-// flushes the file.
+// One folder for the whole run, in memory when the machine has a RAM disk: every input
+// writes the file and its copy.
 const fs::path& Dossier() {
   static const fs::path dossier = [] {
     std::error_code erreur;
@@ -147,6 +147,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   LitPrefs();
   VerifieTitres();
   UtiliseLesSets(octets);
+
+  // The file is written once for everything stored, and the file read is kept beside it.
+  const auto ecriture = store.save();
+  VERIFIE(ecriture != host::PreferenceStore::Saving::Failed, "the file was not written: %s", store.saveError().c_str());
+  host::PreferenceStore::Sections lues;
+  std::string raison;
+  if (ecriture == host::PreferenceStore::Saving::Saved && host::parse(octets, &lues, &raison)) {
+    fs::path copie = fichier;
+    copie += ".bak";
+    VERIFIE(Lit(copie) == octets, "the file read was not kept as it was");
+  }
 
   // The next run reads exactly what this one holds.
   host::PreferenceStore suivant;

@@ -1,18 +1,38 @@
-// The preferences file: every put on disk at once, values read back exactly as written,
-// damaged files moved aside and kept, nothing stored when the file cannot be written.
+// The preferences file: values read back exactly as written, written once by a save for
+// every put before it, damaged files moved aside and kept, a failed write kept in memory and
+// tried again, links kept, the file read kept as ".bak", and a second host that reads the
+// file but never writes it.
 #include <cfloat>
 #include <cmath>
 #include <climits>
 #include <fstream>
+#include <functional>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "AIPreference.h"
+#include "AnotherHost.h"
 #include "ShellFixture.h"
 #include "model/FileWriting.h"
 #include "model/PreferenceStore.h"
 
 using host::PreferenceStore;
+using Saving = host::PreferenceStore::Saving;
+
+namespace {
+
+// Runs `body` in a process of its own, as a second host would run: 0 when it answered true.
+int inAnotherProcess(const std::function<bool()>& body) {
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(body() ? 0 : 1);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+}  // namespace
 
 class PreferenceFileTest : public ShellTest {
  protected:
@@ -33,7 +53,7 @@ class PreferenceFileTest : public ShellTest {
   }
 };
 
-TEST_F(PreferenceFileTest, EveryPutIsInTheFileAtOnceAndReadsBackExactly) {
+TEST_F(PreferenceFileTest, WhatIsSavedReadsBackExactly) {
   PreferenceStore store;
   ASSERT_TRUE(store.open(file()).problem.empty());
   const double reals[] = {0.1, 1.0 / 3, 28.346456692913385, DBL_MIN / 4, DBL_MAX, -0.0, 2.0};
@@ -44,6 +64,7 @@ TEST_F(PreferenceFileTest, EveryPutIsInTheFileAtOnceAndReadsBackExactly) {
   ASSERT_EQ(store.put("RaltoGuides", "TI1", std::string("Marges égales «5 mm» ✓")), kNoErr);
   ASSERT_EQ(store.put("", "snapomatic/Color/red", 0.25), kNoErr);
   ASSERT_EQ(store.put("RaltoGuides", "Son", true), kNoErr);
+  ASSERT_EQ(store.save(), Saving::Saved);
 
   const PreferenceStore again = reopened();
   for (size_t i = 0; i < std::size(reals); ++i) {
@@ -61,14 +82,32 @@ TEST_F(PreferenceFileTest, EveryPutIsInTheFileAtOnceAndReadsBackExactly) {
   EXPECT_EQ(std::get<bool>(*again.find("RaltoGuides", "Son")), true);
   EXPECT_EQ(again.find("RaltoGuides", "Absent"), nullptr);
 
-  // Only the file itself is left in the folder: no temporary file stays behind.
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder()), {}), 1);
+  // Only the file and its lock are left in the folder: no temporary file stays behind.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder()), {}), 2);
+  EXPECT_TRUE(std::filesystem::exists(folder() / "prefs.json.lock"));
+}
+
+// Storing a set puts fourteen values: the file is written once for all of them.
+TEST_F(PreferenceFileTest, PutsWaitForTheSaveThatWritesThemAllAtOnce) {
+  PreferenceStore store;
+  store.open(file());
+  ASSERT_EQ(store.put("S", "a", 1), kNoErr);
+  ASSERT_EQ(store.save(), Saving::Saved);
+  const std::string before = readText(file());
+  for (int i = 0; i < 14; ++i) ASSERT_EQ(store.put("S", "k" + std::to_string(i), i), kNoErr);
+  EXPECT_EQ(readText(file()), before);
+  EXPECT_EQ(std::get<int32_t>(*store.find("S", "k13")), 13);
+  EXPECT_EQ(store.save(), Saving::Saved);
+  EXPECT_EQ(std::get<int32_t>(*reopened().find("S", "k13")), 13);
+  // With nothing put since, nothing is written.
+  EXPECT_EQ(store.save(), Saving::NothingNew);
 }
 
 TEST_F(PreferenceFileTest, BadValuesAreRefusedAndChangeNothing) {
   PreferenceStore store;
   store.open(file());
   ASSERT_EQ(store.put("S", "k", 1.5), kNoErr);
+  ASSERT_EQ(store.save(), Saving::Saved);
   const std::string before = readText(file());
   EXPECT_EQ(store.put("S", "k", std::nan("")), kNotFiniteErr);
   EXPECT_EQ(store.put("S", "k", HUGE_VAL), kNotFiniteErr);
@@ -76,6 +115,7 @@ TEST_F(PreferenceFileTest, BadValuesAreRefusedAndChangeNothing) {
   EXPECT_EQ(store.put("S", "", 1), kBadParameterErr);
   EXPECT_EQ(store.put("\xC3", "k", 1), kBadParameterErr);
   EXPECT_EQ(std::get<double>(*store.find("S", "k")), 1.5);
+  EXPECT_EQ(store.save(), Saving::NothingNew);
   EXPECT_EQ(readText(file()), before);
 }
 
@@ -107,42 +147,128 @@ TEST_F(PreferenceFileTest, DamagedFilesAreMovedAsideNeverDeleted) {
     EXPECT_EQ(readText(aside), damaged[i]);
     // The store works on from empty and writes a sound file.
     EXPECT_EQ(store.put("RaltoGuides", "Son", true), kNoErr);
+    EXPECT_EQ(store.save(), Saving::Saved);
     EXPECT_EQ(std::get<bool>(*reopened().find("RaltoGuides", "Son")), true);
     std::filesystem::remove(file());
   }
 }
 
-TEST_F(PreferenceFileTest, AnAbsentFileReadsAsEmptyAndFoldersAreMadeOnFirstPut) {
+TEST_F(PreferenceFileTest, AnAbsentFileReadsAsEmptyAndItsFoldersAreMade) {
   PreferenceStore store;
   const auto nested = folder() / "config" / "guides-host" / "prefs.json";
   EXPECT_TRUE(store.open(nested).problem.empty());
   EXPECT_TRUE(store.sections().empty());
   EXPECT_EQ(store.put("RaltoGuides", "NbrSets", 0), kNoErr);
+  EXPECT_EQ(store.save(), Saving::Saved);
   EXPECT_TRUE(std::filesystem::exists(nested));
+  // No file was read: there is nothing to keep a copy of.
+  EXPECT_FALSE(std::filesystem::exists(folder() / "config" / "guides-host" / "prefs.json.bak"));
 }
 
-TEST_F(PreferenceFileTest, APutThatCannotBeWrittenIsRefusedAndForgotten) {
+TEST_F(PreferenceFileTest, AFailedSaveKeepsTheValuesAndIsTriedAgainWithTheNextChange) {
   const auto blocked = folder() / "blocked";
   PreferenceStore store;
   store.open(blocked / "prefs.json");
   ASSERT_EQ(store.put("S", "kept", 1), kNoErr);
+  ASSERT_EQ(store.save(), Saving::Saved);
   // The folder of the file becomes a plain file: nothing can be written there, even by root.
   std::filesystem::remove_all(blocked);
   std::ofstream(blocked) << "not a folder";
-  EXPECT_EQ(store.put("S", "kept", 2), kPreferenceWriteErr);
-  EXPECT_EQ(store.put("S", "new", 3), kPreferenceWriteErr);
-  EXPECT_NE(store.writeError().find("cannot save preferences"), std::string::npos);
-  EXPECT_EQ(std::get<int32_t>(*store.find("S", "kept")), 1);
-  EXPECT_EQ(store.find("S", "new"), nullptr);
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder()), {}), 1);
+  EXPECT_EQ(store.put("S", "kept", 2), kNoErr);
+  EXPECT_EQ(store.put("S", "new", 3), kNoErr);
+  EXPECT_EQ(store.save(), Saving::Failed);
+  EXPECT_EQ(store.saveError(), "cannot create a temporary file: Not a directory");
+  EXPECT_EQ(std::get<int32_t>(*store.find("S", "kept")), 2);
+  EXPECT_EQ(std::get<int32_t>(*store.find("S", "new")), 3);
+  EXPECT_TRUE(store.hasUnsavedValues());
+  // One failure per store: with nothing new there is no second attempt.
+  EXPECT_EQ(store.save(), Saving::NothingNew);
+  EXPECT_EQ(store.failedSaves(), 1);
+  // A restart of the plug-ins does not read the older file over them.
+  EXPECT_NE(store.reload().problem.find("kept"), std::string::npos);
+  EXPECT_EQ(std::get<int32_t>(*store.find("S", "new")), 3);
+
+  // The next save writes everything held, the values of the failed save included.
+  std::filesystem::remove(blocked);
+  EXPECT_EQ(store.put("S", "later", 4), kNoErr);
+  EXPECT_EQ(store.save(), Saving::Saved);
+  EXPECT_FALSE(store.hasUnsavedValues());
+  PreferenceStore again;
+  again.open(blocked / "prefs.json");
+  EXPECT_EQ(std::get<int32_t>(*again.find("S", "kept")), 2);
+  EXPECT_EQ(std::get<int32_t>(*again.find("S", "new")), 3);
+  EXPECT_EQ(std::get<int32_t>(*again.find("S", "later")), 4);
+  EXPECT_EQ(store.failedSaves(), 1);
 }
 
 TEST_F(PreferenceFileTest, AFileThatCannotBeReadIsNeitherMovedNorOverwritten) {
   std::filesystem::create_directories(file());  // a folder where the file should be
   PreferenceStore store;
   EXPECT_NE(store.open(file()).problem.find("cannot be read"), std::string::npos);
-  EXPECT_EQ(store.put("S", "k", 1), kPreferenceWriteErr);
+  EXPECT_EQ(store.put("S", "k", 1), kNoErr);
+  EXPECT_EQ(store.save(), Saving::Failed);
+  EXPECT_EQ(store.readOnlyReason(), "the file could not be read when the host started");
   EXPECT_TRUE(std::filesystem::is_directory(file()));
+}
+
+// A preferences file kept elsewhere (in a folder of dotfiles) and linked to: the link stays
+// a link, the file it leads to gets the values, through relative links and chains of them.
+TEST_F(PreferenceFileTest, ALinkedFileIsWrittenThroughItsLinks) {
+  const auto kept = folder() / "dotfiles" / "guides.json";
+  std::filesystem::create_directories(kept.parent_path());
+  writeText(kept, R"({"S": {"old": {"integer": 7}}})");
+  std::filesystem::create_symlink("dotfiles/guides.json", folder() / "middle.json");
+  std::filesystem::create_symlink("middle.json", file());
+
+  PreferenceStore store;
+  ASSERT_TRUE(store.open(file()).problem.empty());
+  EXPECT_EQ(store.target(), folder() / "dotfiles/guides.json");
+  ASSERT_EQ(std::get<int32_t>(*store.find("S", "old")), 7);
+  ASSERT_EQ(store.put("S", "new", 8), kNoErr);
+  ASSERT_EQ(store.save(), Saving::Saved);
+  EXPECT_TRUE(std::filesystem::is_symlink(file()));
+  EXPECT_TRUE(std::filesystem::is_symlink(folder() / "middle.json"));
+  EXPECT_EQ(std::get<int32_t>(*reopened().find("S", "new")), 8);
+  EXPECT_TRUE(std::filesystem::exists(folder() / "dotfiles" / "guides.json.bak"));
+
+  // A link to a file not made yet: the file is made where the link leads.
+  std::filesystem::remove(kept);
+  std::filesystem::remove(folder() / "dotfiles" / "guides.json.bak");
+  PreferenceStore fresh;
+  ASSERT_TRUE(fresh.open(file()).problem.empty());
+  ASSERT_EQ(fresh.put("S", "first", 1), kNoErr);
+  ASSERT_EQ(fresh.save(), Saving::Saved);
+  EXPECT_TRUE(std::filesystem::is_symlink(file()));
+  EXPECT_TRUE(std::filesystem::is_regular_file(kept));
+}
+
+// One bad run can be undone by hand: the file as the run found it stays beside it, byte for
+// byte, whatever the run writes afterwards; the next run keeps the file it found.
+TEST_F(PreferenceFileTest, TheFileReadIsKeptBesideItBeforeTheRunFirstWritesIt) {
+  const std::string found = "{ \"S\" : { \"k\" : { \"integer\" : 1 } } }";
+  writeText(file(), found);
+  const auto copy = folder() / "prefs.json.bak";
+  PreferenceStore store;
+  ASSERT_TRUE(store.open(file()).problem.empty());
+  EXPECT_FALSE(std::filesystem::exists(copy));  // reading alone keeps nothing
+  store.put("S", "k", 2);
+  ASSERT_EQ(store.save(), Saving::Saved);
+  EXPECT_EQ(readText(copy), found);
+  store.put("S", "k", 3);
+  ASSERT_EQ(store.save(), Saving::Saved);
+  EXPECT_EQ(readText(copy), found);
+  // A restart of the plug-ins is the same run.
+  store.reload();
+  store.put("S", "k", 4);
+  ASSERT_EQ(store.save(), Saving::Saved);
+  EXPECT_EQ(readText(copy), found);
+
+  const std::string lastRun = readText(file());
+  PreferenceStore nextRun;
+  nextRun.open(file());
+  nextRun.put("S", "k", 5);
+  ASSERT_EQ(nextRun.save(), Saving::Saved);
+  EXPECT_EQ(readText(copy), lastRun);
 }
 
 // Written files are as readable as any file the user makes (exports are meant to be
@@ -160,4 +286,51 @@ TEST_F(PreferenceFileTest, WrittenFilesTakeTheUsualModeOrKeepTheirOwn) {
   ASSERT_TRUE(host::writeFileAtomically(kept, "{\"a\": 1}", &reason)) << reason;
   EXPECT_EQ(std::filesystem::status(kept).permissions(), std::filesystem::perms(0600));
   ::umask(previous);
+}
+
+// Two hosts on one file: the second is told who holds it, reads it, and writes nothing, not
+// even a copy; the first goes on storing.
+TEST_F(PreferenceFileTest, ASecondHostReadsTheFileButNeverWritesIt) {
+  PreferenceStore first;
+  first.open(file());
+  first.put("S", "first", 1);
+  ASSERT_EQ(first.save(), Saving::Saved);
+  const std::string written = readText(file());
+  const std::string holder = "(process " + std::to_string(::getpid()) + ")";
+  EXPECT_EQ(inAnotherProcess([&] {
+              PreferenceStore second;
+              const bool told = second.open(file()).problem ==
+                                "the preferences are in use by another host " + holder +
+                                    "; this host reads them and saves nothing";
+              const bool reads = second.find("S", "first") != nullptr;
+              second.put("S", "second", 2);
+              const bool refused = second.save() == Saving::Failed &&
+                                   second.readOnlyReason() == "they are in use by another host " + holder;
+              return told && reads && refused && second.find("S", "second") != nullptr;
+            }),
+            0);
+  EXPECT_EQ(readText(file()), written);
+  EXPECT_FALSE(std::filesystem::exists(folder() / "prefs.json.bak"));
+  first.put("S", "again", 3);
+  EXPECT_EQ(first.save(), Saving::Saved);
+  EXPECT_EQ(std::get<int32_t>(*reopened().find("S", "again")), 3);
+}
+
+// Once the host that held the file has ended, a restart reads the file again and may write.
+TEST_F(PreferenceFileTest, AHostTakesTheFileOverWhenTheOneHoldingItHasEnded) {
+  AnotherHost other(file(), "S", "theirs");
+  ASSERT_GT(other.pid(), 0);
+  PreferenceStore store;
+  EXPECT_NE(store.open(file()).problem.find("(process " + std::to_string(other.pid()) + ")"),
+            std::string::npos);
+  store.put("S", "mine", 2);
+  EXPECT_EQ(store.save(), Saving::Failed);
+
+  EXPECT_TRUE(other.end());
+  EXPECT_TRUE(store.reload().problem.empty());
+  EXPECT_TRUE(store.readOnlyReason().empty());
+  EXPECT_EQ(std::get<int32_t>(*store.find("S", "theirs")), 1);
+  store.put("S", "mine", 2);
+  EXPECT_EQ(store.save(), Saving::Saved);
+  EXPECT_EQ(std::get<int32_t>(*reopened().find("S", "theirs")), 1);
 }

@@ -72,7 +72,7 @@ TEST_F(EventLoopTest, ControlsAreNamedAndModifiersSpelledOrTheLineFails) {
       {"ui choose bouton 0", "line 1: ui choose: 'bouton' is not a popup or a combo box\n"},
       {"ui choose bouton -1", "line 1: ui choose: '-1' is not an index (0, 1, 2, ...)\n"},
       {"ui click bouton ctrl", "line 1: ui click: 'ctrl' is not a modifier (alt, shift)\n"},
-      {"flyout 2", "line 1: flyout: the flyout menu has no item 2\n"},
+      {"flyout 9", "line 1: flyout: the flyout menu has no item 9\n"},
       {"flyout un", "line 1: flyout: 'un' is not an item id\n"},
       {"tool Outil Fantôme", "line 1: tool: no tool named 'Outil Fantôme'\n"},
       {"key enter", "line 1: key: unknown key 'enter' (return, escape, or one character)\n"},

@@ -117,6 +117,7 @@ TEST_F(AppTest, ARestartStartsTheGuidesPlugInAgainOnThePreferencesOfTheFile) {
   host::PreferenceStore edited;
   edited.open(prefsFile);
   ASSERT_EQ(edited.put("RaltoGuides", "Son", false), kNoErr);
+  ASSERT_EQ(edited.save(), host::PreferenceStore::Saving::Saved);
   application.restart();
 
   EXPECT_EQ(guides.state(), PluginState::ApplicationStarted);
@@ -144,7 +145,7 @@ TEST_F(AppTest, WithoutTheArtSuiteStartUpFailsAndEverySuiteAcquiredIsReleased) {
   host::shell().suites.withhold(kAIArtSuite);
   PluginHost guides(GUIDES_MODULE);
   EXPECT_FALSE(guides.start());
-  EXPECT_EQ(occurrences("Guides.so: start-up failed with 'S!Fd'"), 1u);
+  EXPECT_EQ(occurrences("Guides.so: start-up failed with 'S!Fd': AI Art Suite 1016 is not available\n"), 1u);
   EXPECT_EQ(host::shell().suites.totalAcquired(), 13);  // the 7 basic rows, 6 import rows before Art
   EXPECT_EQ(suitesHeld(), 0);
   EXPECT_EQ(guides.globals(), nullptr);

@@ -60,7 +60,7 @@ TEST(CommandParsing, EveryCommandIsNamedOnceAndDescribed) {
     EXPECT_FALSE(command.description.empty()) << command.name;
     EXPECT_NE(command.run, nullptr) << command.name;
   }
-  EXPECT_EQ(names.size(), 47u);
+  EXPECT_EQ(names.size(), 49u);
 }
 
 class SessionTest : public AppTest {

@@ -1,0 +1,96 @@
+// The preferences as the host saves them around the real plug-in: a set stored through the
+// panel is written once, as soon as the event that stored it is over; a store that cannot
+// be saved is told once (an alert and a line on standard error) and its values stay; a host
+// whose preferences another host holds says so as it starts and writes nothing.
+#include "../AnotherHost.h"
+#include "AppFixture.h"
+#include "app/Application.h"
+#include "app/Session.h"
+#include "model/FileWriting.h"
+#include "model/PreferenceSaving.h"
+
+namespace {
+
+constexpr const char* kStoreASet =
+    "document new 100 50\n"
+    "tool Outil Guides\n"
+    "ui choose PANpopupSets 2\n"
+    "ui click PANokSetBT\n";
+
+size_t alertsStartingWith(const std::string& start) {
+  size_t count = 0;
+  for (const std::string& alert : host::model().alerts()) count += alert.starts_with(start) ? 1 : 0;
+  return count;
+}
+
+}  // namespace
+
+class PreferenceSavingTest : public AppTest {
+ protected:
+  bool run(const std::string& script) {
+    std::istringstream in(script);
+    return session.run(in);
+  }
+  const host::PreferenceStore::Value* stored(const char* key) {
+    return host::shell().preferences.find("RaltoGuides", key);
+  }
+
+  host::Application application{{GUIDES_MODULE}};
+  std::ostringstream out;
+  std::ostringstream sessionErrors;
+  host::Session session{application, out, sessionErrors};
+};
+
+TEST_F(PreferenceSavingTest, StoringASetWritesTheFileOnceAsSoonAsTheEventIsOver) {
+  application.start();
+  ASSERT_TRUE(run("document new 100 50\ntool Outil Guides\nui choose PANpopupSets 2\n"));
+  const int before = host::shell().preferences.writes();
+  ASSERT_TRUE(run("ui click PANokSetBT\n"));
+  EXPECT_EQ(host::shell().preferences.writes(), before + 1);
+  host::PreferenceStore nextRun;
+  nextRun.open(prefsFile);
+  EXPECT_EQ(std::get<int32_t>(*nextRun.find("RaltoGuides", "NbrSets")), 1);
+  EXPECT_EQ(std::get<std::string>(*nextRun.find("RaltoGuides", "TI1")), "Mon set 1");
+}
+
+TEST_F(PreferenceSavingTest, AStoreThatCannotBeSavedIsToldOnceAndItsValuesStay) {
+  // A folder that is not one: nothing can be written there, even by root.
+  host::reportPreferencesOpened(host::shell().preferences.open("/dev/null/prefs.json"));
+  application.start();  // a first launch stores the options
+  ASSERT_TRUE(run(kStoreASet));
+  EXPECT_EQ(occurrences("preferences not saved: cannot create a temporary file: Not a directory"), 2u);
+  EXPECT_EQ(alertsStartingWith("Preferences not saved (cannot create a temporary file: Not a directory); "
+                               "they are kept and will be saved with the next change."),
+            2u);
+  EXPECT_EQ(host::shell().preferences.failedSaves(), 2);
+  ASSERT_NE(stored("TI1"), nullptr);
+  EXPECT_EQ(std::get<std::string>(*stored("TI1")), "Mon set 1");
+  // The popup lists the set kept in memory.
+  ASSERT_TRUE(run("ui choose PANpopupSets 1\n"));
+  EXPECT_EQ(occurrences("preferences not saved"), 2u);
+}
+
+TEST_F(PreferenceSavingTest, AHostWhosePreferencesAnotherHoldsSaysSoAndWritesNothing) {
+  host::shell().preferences.open({});  // the fixture's run lets the file go
+  AnotherHost other(prefsFile, "RaltoGuides", "Autre");
+  ASSERT_GT(other.pid(), 0);
+  const std::string holder = "in use by another host (process " + std::to_string(other.pid()) + ")";
+  host::reportPreferencesOpened(host::shell().preferences.open(prefsFile));
+  EXPECT_EQ(occurrences("the preferences are " + holder + "; this host reads them and saves nothing"), 1u);
+  EXPECT_EQ(alertsStartingWith("Preferences will not be saved in this session: they are " + holder + "."), 1u);
+  ASSERT_NE(stored("Autre"), nullptr);
+
+  const std::string file = [&] {
+    std::string text;
+    host::readFile(prefsFile, &text);
+    return text;
+  }();
+  application.start();
+  ASSERT_TRUE(run(kStoreASet));
+  application.shutdown();
+  EXPECT_EQ(alertsStartingWith("Preferences not saved: they are " + holder + "."), 2u);
+  std::string after;
+  host::readFile(prefsFile, &after);
+  EXPECT_EQ(after, file);
+  EXPECT_TRUE(other.end());
+}
