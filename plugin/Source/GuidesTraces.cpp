@@ -295,8 +295,9 @@ AIErr Repartit(AIErr (*pourPlan)(int), AIErr (*pourObjet)()) {
   return resultat;
 }
 
-// Whether the kind's guides at this place fit the document: a place that cannot be read,
-// a margin of 0 and a single column or row lay nothing out, and are left to the tracers.
+// Whether the kind's guides at this place fit the document's coordinates. A place that
+// cannot be read, a margin of 0, a single column or row and a count beyond the geometry's
+// limit are left to the tracers, which lay nothing out for them.
 bool SorteTracable(const Sorte& sorte, const Reference& reference, const ValeursDuSet& valeurs) {
   if (sorte.listeDeChemins == nullptr && MargeDeLaSorte(sorte.sorte, valeurs) == 0.0) return true;
   const int32_t nombre = sorte.sorte == SorteDeRepere::Colonnes ? valeurs.nombreDeColonnes : valeurs.nombreDeLignes;
@@ -305,7 +306,7 @@ bool SorteTracable(const Sorte& sorte, const Reference& reference, const Valeurs
   if (!PlanConnu(reference.plan) || reference.LitPosition(rectangle) != kNoErr) return true;
   const ModeDeTrace mode = reference.objet ? ModeDeTrace::PourObjet : ModeDeTrace::PourPlan;
   std::vector<SegmentDeRepere>& segments = SegmentsEnCours();
-  return SegmentsDuRepere(sorte.sorte, rectangle, valeurs, mode, segments) && SegmentsFinis(segments);
+  return !SegmentsDuRepere(sorte.sorte, rectangle, valeurs, mode, segments) || SegmentsFinis(segments);
 }
 
 bool ReferenceTracable(const Reference& reference, const ValeursDuSet& valeurs) {
