@@ -1,6 +1,5 @@
 #include "EcritLitPrefs.h"
 
-#include <algorithm>
 #include <string_view>
 
 #include "GuideSet.h"
@@ -86,6 +85,51 @@ void CopieChamp(const Champ& champ, int32_t de, int32_t vers) {
   }
 }
 
+// Whether every key of set k is stored, each with the type of its field.
+bool SetComplet(int32_t k) {
+  const AIPreferenceSuite& prefs = *sAIPreference;
+  for (const Champ& champ : kChampsDuSet) {
+    const Cle cle = CleDuSet(champ.lettres, k);
+    AIErr erreur = kNoErr;
+    switch (champ.genre) {
+      case Genre::Texte: {
+        char titre[kTailleTitreSet] = {};
+        erreur = LitTitre(cle.texte, titre, sizeof titre);
+        break;
+      }
+      case Genre::Reel: {
+        double valeur = 0;
+        erreur = prefs.GetRealPreference(kSectionPrefs, cle.texte, &valeur);
+        break;
+      }
+      case Genre::Entier: {
+        int32_t valeur = 0;
+        erreur = prefs.GetIntegerPreference(kSectionPrefs, cle.texte, &valeur);
+        break;
+      }
+      case Genre::Booleen: {
+        AIBoolean valeur = 0;
+        erreur = prefs.GetBooleanPreference(kSectionPrefs, cle.texte, &valeur);
+        break;
+      }
+    }
+    if (erreur != kNoErr) return false;
+  }
+  return true;
+}
+
+// The stored count, when it is an integer from 0 to 8.
+bool NombreFiable(int32_t& nombre) {
+  const AIErr erreur = sAIPreference->GetIntegerPreference(kSectionPrefs, "NbrSets", &nombre);
+  return erreur == kNoErr && nombre >= 0 && nombre <= kNombreMaxSets;
+}
+
+int32_t NombreDeSetsComplets() {
+  int32_t complets = 0;
+  while (complets < kNombreMaxSets && SetComplet(complets + 1)) ++complets;
+  return complets;
+}
+
 // The length of the well-formed UTF-8 character at the start of `texte`, or 0 for a byte
 // that starts none (a stray continuation, an overlong form, a surrogate, past U+10FFFF, or
 // a character cut short).
@@ -161,7 +205,10 @@ void EcritPrefs() {
   EcritBooleen("Son", SonDefaut);
   EcritBooleen("TousPlans", TousLesPlans);
   EcritBooleen("Verrouille", ReperesVerrouilles);
-  sAIPreference->PutIntegerPreference(kSectionPrefs, "NbrSets", 0);
+  // A first launch has no set; a file whose count cannot be trusted keeps its records.
+  int32_t stocke = 0;
+  const int32_t nombre = NombreFiable(stocke) ? 0 : NombreDeSetsComplets();
+  sAIPreference->PutIntegerPreference(kSectionPrefs, "NbrSets", nombre);
   EcritBooleen("kADM_DPVisibleStr", true);
 }
 
@@ -183,12 +230,14 @@ void LitPrefs() {
 
 // ---- User sets ----------------------------------------------------------------------------
 
-// A damaged or hand-edited count is brought back within 0 to 8, so that no key is ever
-// formed from anything but a digit.
+// A count that cannot be trusted (absent, of another type, outside 0 to 8) gives way to
+// the records themselves: the complete ones from set 1 up, at most 8. So no stored set is
+// hidden, the next one stored comes after them, and no key is ever formed from anything
+// but a digit.
 int32_t LitNombreDeSets() {
+  if (!sAIPreference) return 0;
   int32_t nombre = 0;
-  if (sAIPreference) sAIPreference->GetIntegerPreference(kSectionPrefs, "NbrSets", &nombre);
-  return std::clamp(nombre, int32_t{0}, kNombreMaxSets);
+  return NombreFiable(nombre) ? nombre : NombreDeSetsComplets();
 }
 
 std::vector<std::string> LitTitresDesSets() {

@@ -18,7 +18,8 @@ void EcritPrefs();
 // Start-up: reads the four options; without "TousPlans" it is a first launch.
 void LitPrefs();
 
-// The stored number of user sets, brought back within 0 to 8 when the file says otherwise.
+// The stored number of user sets, 0 to 8; where the stored count cannot be trusted, the
+// number of complete set records from set 1 up.
 int32_t LitNombreDeSets();
 // The titles of sets 1 to the stored count, in order.
 std::vector<std::string> LitTitresDesSets();

@@ -20,8 +20,9 @@ namespace {
 bool ShiftEnfonce() { return (kit::Application::shared().currentModifierFlags() & kit::EventModifierFlagShift) != 0; }
 
 // The value in unit `unite` stepped from the field's number, or shown again as held when
-// the number is not finite or the result is not a length the document can hold.
-void Avance(const ZoneLongueur& zone, const std::string& texte, CodeUnite unite, bool plus) {
+// the number is not finite or the result is not a length the document can hold: then
+// nothing changed and false is answered.
+bool Avance(const ZoneLongueur& zone, const std::string& texte, CodeUnite unite, bool plus) {
   const std::optional<double> v = LectureSimpleFinie(texte);
   const double pas = PasDuBouton(unite, ShiftEnfonce());
   const double x = !v     ? std::numeric_limits<double>::quiet_NaN()
@@ -30,10 +31,11 @@ void Avance(const ZoneLongueur& zone, const std::string& texte, CodeUnite unite,
   const double points = x * PointsParUnite(unite);
   if (!LongueurTenable(points)) {
     MontreValeurTenue(zone, unite);
-    return;
+    return false;
   }
   zone.zone->setStringValue(TexteDeValeur(x, unite));
   zone.valeur = points;
+  return true;
 }
 
 void PasDeLongueur(Longueur longueur, bool plus) {
@@ -44,7 +46,8 @@ void PasDeLongueur(Longueur longueur, bool plus) {
   const CodeUnite nommee = UniteDuTexte(texte);
   const CodeUnite unite = EstUnite(nommee) ? nommee : Unite;
   if (EstUnite(unite)) {
-    Avance(zone, texte, unite, plus);
+    // A refused step changed nothing: there is nothing to lay out again.
+    if (!Avance(zone, texte, unite, plus)) return;
   } else if (VirguleOuPoint == ',') {
     // No unit yet to step in: the text stays, written with the panel's separator.
     std::string virgule = texte;

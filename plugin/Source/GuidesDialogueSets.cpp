@@ -2,7 +2,6 @@
 // create, delete one (Alt held) or delete several sets.
 #include <array>
 #include <charconv>
-#include <cmath>
 #include <string>
 
 #include "EcritLitPrefs.h"
@@ -13,6 +12,7 @@
 #include "IAIUnicodeString.h"
 #include "SimuleAppuiTouche.h"
 #include "Utilitaires.h"
+#include "ZonesLongueur.h"
 #include "kit/Kit.h"
 
 namespace {
@@ -42,18 +42,42 @@ struct LongueurDuSet {
 };
 using LongueursDuSet = std::array<LongueurDuSet, 8>;
 
-// Every stored value is taken as it comes except those the panel cannot show or the
-// tracers cannot use: a length that is not a number or infinite keeps the value it had, a
-// count is capped, a unit outside 1 to 5 is taken as points (lengths are stored in points).
-void ChargeSet(int numero, const LongueursDuSet& longueurs) {
-  std::array<double, 8> avant{};
-  for (size_t i = 0; i < longueurs.size(); ++i) avant[i] = *longueurs[i].valeur;
+// The values a set record loads into the current set, kept to be put back.
+struct ValeursChargees {
+  CodeUnite unite;
+  std::array<double, 8> longueurs;
+  int32_t colonnes, lignes;
+};
+
+ValeursChargees ValeursCourantes(const LongueursDuSet& longueurs) {
+  ValeursChargees v{UniteDuSet, {}, NombreDeColonnes, NombreDeLignes};
+  for (size_t i = 0; i < longueurs.size(); ++i) v.longueurs[i] = *longueurs[i].valeur;
+  return v;
+}
+
+void Remet(const ValeursChargees& v, const LongueursDuSet& longueurs) {
+  UniteDuSet = v.unite;
+  for (size_t i = 0; i < longueurs.size(); ++i) *longueurs[i].valeur = v.longueurs[i];
+  NombreDeColonnes = v.colonnes;
+  NombreDeLignes = v.lignes;
+}
+
+// A stored set is checked as a typed value is: a length that is not a length the document
+// can hold (not a number, infinite, beyond single precision) makes the record damaged, and
+// nothing of it is loaded (false). Otherwise a count is capped and a unit outside 1 to 5 is
+// taken as points (lengths are stored in points).
+bool ChargeSet(int numero, const LongueursDuSet& longueurs) {
+  const ValeursChargees avant = ValeursCourantes(longueurs);
   LitSet(numero);
-  for (size_t i = 0; i < longueurs.size(); ++i)
-    if (!std::isfinite(*longueurs[i].valeur)) *longueurs[i].valeur = avant[i];
+  for (const LongueurDuSet& l : longueurs)
+    if (!LongueurTenable(*l.valeur)) {
+      Remet(avant, longueurs);
+      return false;
+    }
   NombreDeColonnes = NombreDeDivisionsBorne(NombreDeColonnes);
   NombreDeLignes = NombreDeDivisionsBorne(NombreDeLignes);
   if (PointsParUnite(UniteDuSet) == 0) UniteDuSet = kUnitePoints;
+  return true;
 }
 
 void MontreCadenas(GuidesDialogue& p) {
@@ -79,7 +103,12 @@ void MontreSetUtilisateur(GuidesDialogue& p, int numero) {
       {&GouttiereColonnes, p.PANzoneGouttiereColonne, false},
       {&GouttiereLignes, p.PANzoneGouttiereLigne, false},
   }};
-  ChargeSet(numero, longueurs);
+  if (!ChargeSet(numero, longueurs)) {
+    // The panel keeps the set it showed, and the record stays as it is in the file.
+    AlerteSets("Ce set est endommagé.\rImpossible de le charger.");
+    RetablitSetAffiche(p.PANpopupSets);
+    return;
+  }
   p.PANzoneNbrColonnes->setIntValue(NombreDeColonnes);
   p.PANzoneNbrLignes->setIntValue(NombreDeLignes);
   for (const LongueurDuSet& l : longueurs)

@@ -17,37 +17,6 @@ constexpr const char* kNomNotifieurs = "GuidesPlugIn";
 
 bool Est(AINotifierHandle recu, AINotifierHandle enregistre) { return enregistre && recu == enregistre; }
 
-// The theme's colours, component by component. One record serves every query, so a query
-// that fails leaves the previous component's colour in it.
-struct CouleurTheme {
-  float& rouge;
-  float& vert;
-  float& bleu;
-  float& alpha;
-};
-
-AIErr LitCouleur(int32_t composante, AIUIThemeColor& couleur, const CouleurTheme& cible) {
-  const AIErr erreur = sAIUITheme->GetUIThemeColor(kAIUIThemeSelectorPanel, composante, &couleur);
-  cible.rouge = couleur.red;
-  cible.vert = couleur.green;
-  cible.bleu = couleur.blue;
-  cible.alpha = couleur.alpha;
-  return erreur;
-}
-
-AIErr LitCouleursDuTheme() {
-  AIBoolean sombre = false;
-  sAIUITheme->IsDarkTheme(&sombre);
-  InterfaceSombre = sombre != 0;
-  AIUIThemeColor couleur{1, 0, 0, 0};
-  LitCouleur(kAIUIComponentBackground, couleur, {RougeTheme, VertTheme, BleuTheme, AlphaTheme});
-  LitCouleur(kAIUIComponentText, couleur, {RougeTexteTheme, VertTexteTheme, BleuTexteTheme, AlphaTexteTheme});
-  LitCouleur(kAIUIComponentFieldBackground, couleur, {RougeFondTheme, VertFondTheme, BleuFondTheme, AlphaFondTheme});
-  // The highlight colour is asked for but not used.
-  float rouge = 0, vert = 0, bleu = 0, alpha = 0;
-  return LitCouleur(kAIUIComponentHighlight, couleur, {rouge, vert, bleu, alpha});
-}
-
 void Montre(kit::View* vue, bool visible) {
   if (vue != nullptr) vue->setHidden(!visible);
 }
@@ -131,7 +100,7 @@ ASErr GuidesPlugIn::Notify(AINotifierMessage* message) {
     return kNoErr;
   }
   if (Est(message->notifier, fBrightnessNotifier)) {
-    const AIErr erreur = LitCouleursDuTheme();
+    const AIErr erreur = LitLeTheme();
     AppliqueLeTheme();
     return erreur;
   }

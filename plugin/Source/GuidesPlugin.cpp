@@ -15,6 +15,7 @@
 #include "IAIUnicodeString.h"
 #include "Panneau.h"
 #include "PanneauGlobals.h"
+#include "Theme.h"
 #include "VerifieRessources.h"
 #include "kit/View.h"
 
@@ -147,6 +148,9 @@ ASErr AddWidgets() {
     AlerteChargementPanneau("Le dossier du module est introuvable.");
     return erreur;
   }
+  // The fields and the page label take the theme's colours as the layout is loaded, not
+  // only at the first change of the theme.
+  LitLeTheme();
   gControleurPanneau = std::make_unique<GuidesDialogue>(std::move(paquet));
   try {
     kit::View* contenu = gControleurPanneau->view();

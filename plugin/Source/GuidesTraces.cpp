@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 #include <new>
 #include <string>
 #include <vector>
@@ -37,6 +38,7 @@ namespace {
 constexpr const char* kNomCalqueReperes = "Ralto-Guides";
 constexpr const char* kNomGroupeParent = "Repères";
 constexpr const char* kTexteCalqueVerrouille = "Tracé impossible, le calque est verrouillé.";
+constexpr const char* kTexteHorsDocument = "Tracé impossible, les repères sortiraient des limites du document.";
 // "/r" is the alert's own text, not a line break.
 constexpr const char* kTexteTropDePlans = "Il y a trop de plans de travail/rIllustrator limite ce nombre à 100.";
 
@@ -111,6 +113,15 @@ struct Reference {
       return textes;
     }();
     return numeros[n].data();
+  }
+
+  // The rectangle alone, the active artboard left as it is.
+  AIErr LitPosition(AIRealRect& rectangle) const {
+    if (objet) {
+      rectangle = RectangleEnglobant;
+      return kNoErr;
+    }
+    return ai::ArtboardList().position(plan, rectangle);
   }
 
   // The artboard is made active first (visible: after all artboards, the last is active).
@@ -284,6 +295,26 @@ AIErr Repartit(AIErr (*pourPlan)(int), AIErr (*pourObjet)()) {
   return resultat;
 }
 
+// Whether the kind's guides at this place fit the document's coordinates. A place that
+// cannot be read, a margin of 0, a single column or row and a count beyond the geometry's
+// limit are left to the tracers, which lay nothing out for them.
+bool SorteTracable(const Sorte& sorte, const Reference& reference, const ValeursDuSet& valeurs) {
+  if (sorte.listeDeChemins == nullptr && MargeDeLaSorte(sorte.sorte, valeurs) == 0.0) return true;
+  const int32_t nombre = sorte.sorte == SorteDeRepere::Colonnes ? valeurs.nombreDeColonnes : valeurs.nombreDeLignes;
+  if (sorte.listeDeChemins != nullptr && nombre <= 1) return true;
+  AIRealRect rectangle = {0, 0, 0, 0};
+  if (!PlanConnu(reference.plan) || reference.LitPosition(rectangle) != kNoErr) return true;
+  const ModeDeTrace mode = reference.objet ? ModeDeTrace::PourObjet : ModeDeTrace::PourPlan;
+  std::vector<SegmentDeRepere>& segments = SegmentsEnCours();
+  return !SegmentsDuRepere(sorte.sorte, rectangle, valeurs, mode, segments) || SegmentsFinis(segments);
+}
+
+bool ReferenceTracable(const Reference& reference, const ValeursDuSet& valeurs) {
+  for (const Sorte* sorte : {&kMargeDroite, &kMargeGauche, &kMargeBas, &kMargeHaut, &kColonnes, &kLignes})
+    if (!SorteTracable(*sorte, reference, valeurs)) return false;
+  return true;
+}
+
 // ---------------------------------------------------------------------------------------
 // The parent group.
 
@@ -405,6 +436,23 @@ AIErr TraceMargesBas() { return Repartit(TraceMargesBasPourPlan, TraceMargesBasP
 AIErr TraceMargesHaut() { return Repartit(TraceMargesHautPourPlan, TraceMargesHautPourObjet); }
 AIErr TraceColonnes() { return Repartit(TraceColonnesPourPlan, TraceColonnesPourObjet); }
 AIErr TraceLignes() { return Repartit(TraceLignesPourPlan, TraceLignesPourObjet); }
+
+bool DispositionTracable() {
+  return Protege([] {
+           const ValeursDuSet valeurs = ValeursDuSetCourant();
+           if (CreerReperesSelonObjetClique) return ReferenceTracable(PourObjet(), valeurs) ? kNoErr : kNotFiniteErr;
+           if (!TousLesPlans) return ReferenceTracable(PourPlan(NumeroDuPlan), valeurs) ? kNoErr : kNotFiniteErr;
+           const int nombre = std::clamp<int>(NbrPlans, 0, kNombreMaxDePlans);
+           for (int n = 0; n < nombre; ++n)
+             if (!ReferenceTracable(PourPlan(n), valeurs)) return kNotFiniteErr;
+           return kNoErr;
+         }) != kNotFiniteErr;
+}
+
+AIErr AlerteDispositionHorsDocument() {
+  Alerte(kTexteHorsDocument);
+  return kNotFiniteErr;
+}
 
 AIErr TraceSimpleTrait(AIPathSegment debut, AIPathSegment fin, AIArtHandle* chemin, unsigned char guide) {
   if (chemin == nullptr || !ArtValide(*chemin)) return kNoErr;

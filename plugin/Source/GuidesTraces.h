@@ -84,6 +84,15 @@ AIErr TraceColonnesPourObjet();
 AIErr TraceLignesPourPlan(int n);
 AIErr TraceLignesPourObjet();
 
+// Whether the current set can be laid out where the tracers would lay it (the clicked
+// object, else every artboard up to NbrPlans or NumeroDuPlan): every coordinate of every
+// kind within what the document holds. A place that cannot be read counts as drawable:
+// its tracer reports it.
+bool DispositionTracable();
+// Tells the user that the layout cannot be drawn ("Tracé impossible, les repères
+// sortiraient des limites du document.") and answers kNotFiniteErr.
+AIErr AlerteDispositionHorsDocument();
+
 // Gives an existing path the two points of a straight guide (direction handles on the
 // points), open, with the given guide flag. A stale handle answers 0 and changes nothing.
 AIErr TraceSimpleTrait(AIPathSegment debut, AIPathSegment fin, AIArtHandle* chemin, unsigned char guide);

@@ -42,17 +42,41 @@ void PrendLePlanChoisi() {
   if (choisi >= 0) NumeroDuPlan = choisi;
 }
 
+// Where the last click laid its guides out, which the live redraw keeps using.
+struct PlaceDuClic {
+  bool objet;
+  AIRealRect rectangle;
+  int32_t plan;
+  int32_t plans;
+};
+
+PlaceDuClic PlaceCourante() { return {CreerReperesSelonObjetClique, RectangleEnglobant, NumeroDuPlan, NbrPlans}; }
+
+void RevientA(const PlaceDuClic& place) {
+  CreerReperesSelonObjetClique = place.objet;
+  RectangleEnglobant = place.rectangle;
+  NumeroDuPlan = place.plan;
+  NbrPlans = place.plans;
+}
+
 }  // namespace
 
 AIErr CliqueOutil(const AIToolMessage& message) {
   if (AltEnfonce(message)) return MontreOuCachePanneau();
 
-  // A refused parent group (locked layer) has shown its alert; the click goes on.
-  GroupeCree = false;
-  CreationGroupe();
+  // A layout that cannot be drawn at the clicked place is refused before anything is made:
+  // no group, no sound, and the last click's guides still follow the panel.
+  const PlaceDuClic avant = PlaceCourante();
   if (const AIErr erreur = ChoisitLaReference(message.cursor)) return erreur;
   PrendLePlanChoisi();
   CompteLesPlans();
+  if (!DispositionTracable()) {
+    RevientA(avant);
+    return AlerteDispositionHorsDocument();
+  }
+  // A refused parent group (locked layer) has shown its alert; the click goes on.
+  GroupeCree = false;
+  CreationGroupe();
   const AIErr erreur = TraceLesSixSortes();
   if (SonDefaut) Sonorise(kSonClic);
   return erreur;

@@ -15,6 +15,8 @@ AIErr ServitLaDemande() {
     DoitEffacer = false;
     return EffaceReperes();
   }
+  // Values no document can hold leave the guides of the last click as they are.
+  if (AHGroupe != nullptr && !DispositionTracable()) return AlerteDispositionHorsDocument();
   return TraceLesSixSortes();
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <string>
 
 #include "PanneauGlobals.h"
 #include "Utilitaires.h"
@@ -87,14 +88,19 @@ double ConvertitEntreUnites(double nombre, CodeUnite de, CodeUnite vers) {
   }
 }
 
+// Each field is read in the unit its own text names, or in the working unit where it names
+// none: the fields need not all speak one unit (a typed "0,5 in" changes the top margin's
+// and the margins it locks, not the gutters').
 void ReexprimeLongueurs(CodeUnite cible) {
-  if (!EstUnite(cible) || GzoneMargeHaut == nullptr) return;
-  const CodeUnite source = UniteDuTexte(GzoneMargeHaut->stringValue());
-  if (!EstUnite(source) || source == cible) return;
+  if (!EstUnite(cible)) return;
   for (Longueur longueur : kToutesLesLongueurs) {
     const ZoneLongueur zone = ZoneDe(longueur);
     if (zone.zone == nullptr) continue;
-    const std::optional<double> nombre = LectureSimpleFinie(zone.zone->stringValue());
+    const std::string texte = zone.zone->stringValue();
+    const CodeUnite nommee = UniteDuTexte(texte);
+    const CodeUnite source = EstUnite(nommee) ? nommee : Unite;
+    if (!EstUnite(source) || source == cible) continue;
+    const std::optional<double> nombre = LectureSimpleFinie(texte);
     const double x = nombre ? ConvertitEntreUnites(*nombre, source, cible) : std::numeric_limits<double>::quiet_NaN();
     const double points = x * PointsParUnite(cible);
     if (!LongueurTenable(points)) {

@@ -12,11 +12,11 @@
 // code outside 1 to 5, gives the number back.
 double ConvertitEntreUnites(double nombre, CodeUnite de, CodeUnite vers);
 
-// Every length field shown again in `cible`: the unit is the one written in the top
-// margin's field, taken for all eight; each field's number is converted, shown with two
-// decimals at most and held in points. Nothing happens when `cible` is not 1 to 5, when
-// the top margin names no unit or already names `cible`. A field whose number is not
-// finite, or would not be a length the document can hold once converted, keeps its
+// Every length field shown again in `cible`: each field's number is read in the unit its
+// own text names (the working unit where it names none), converted, shown with two
+// decimals at most and held in points. Nothing happens when `cible` is not 1 to 5; a field
+// already in `cible`, or whose unit is unknown, is left as it is. A field whose number is
+// not finite, or would not be a length the document can hold once converted, keeps its
 // value and shows it in `cible`.
 // Neither the working unit nor the set's changes, and no redraw is asked for.
 void ReexprimeLongueurs(CodeUnite cible);

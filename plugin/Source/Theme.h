@@ -1,7 +1,9 @@
-// The colours of the host's interface theme, as the last brightness notification gave
-// them. Every component stays 0 until that first notification.
+// The colours of the host's interface theme, as the host gave them when the panel was
+// loaded or at the last brightness notification since. Every component is 0 before.
 #ifndef GUIDES_THEME_H
 #define GUIDES_THEME_H
+
+#include "AITypes.h"
 
 // The host's interface is dark.
 extern bool InterfaceSombre;
@@ -23,5 +25,9 @@ extern float RougeFondTheme;
 extern float VertFondTheme;
 extern float BleuFondTheme;
 extern float AlphaFondTheme;
+
+// Takes the host's current theme: dark or not, and the colours above. Nothing without the
+// host's theme suite.
+AIErr LitLeTheme();
 
 #endif

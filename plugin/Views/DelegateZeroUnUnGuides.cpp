@@ -79,8 +79,8 @@ void AvanceNombre(kit::TextField* zone, int32_t& nombre, bool grand, bool monte)
 }
 
 // A field that names no unit is left as it is; a number or a step that is not finite
-// leaves the value and shows it again.
-void AvanceLongueur(Longueur longueur, bool grand, bool monte) {
+// leaves the value and shows it again, and answers false: nothing changed.
+bool AvanceLongueur(Longueur longueur, bool grand, bool monte) {
   const ZoneLongueur zone = ZoneDe(longueur);
   const std::string texte = zone.zone->stringValue();
   const CodeUnite unite = UniteEcrite(texte);
@@ -91,13 +91,14 @@ void AvanceLongueur(Longueur longueur, bool grand, bool monte) {
     const double points = x * PointsParUnite(unite);
     if (!LongueurTenable(points)) {
       MontreValeurTenue(zone, unite);
-    } else {
-      const bool automatique = !monte && zone.genre == GenreLongueur::Taille && x == 0;
-      zone.zone->setStringValue(automatique ? std::string() : TexteCourt(x) + SuffixeDUnite(unite));
-      zone.valeur = points;
+      return false;
     }
+    const bool automatique = !monte && zone.genre == GenreLongueur::Taille && x == 0;
+    zone.zone->setStringValue(automatique ? std::string() : TexteCourt(x) + SuffixeDUnite(unite));
+    zone.valeur = points;
   }
   if (longueur == Longueur::MargeHaut) MargesSuiventLaMargeHaut();
+  return true;
 }
 
 void Avance(kit::Control* controle, bool grand, bool monte) {
@@ -107,7 +108,8 @@ void Avance(kit::Control* controle, bool grand, bool monte) {
   } else if (controle == GzoneNbrLignes) {
     AvanceNombre(GzoneNbrLignes, NombreDeLignes, grand, monte);
   } else if (const std::optional<Longueur> longueur = LongueurDeLaZone(controle)) {
-    AvanceLongueur(*longueur, grand, monte);
+    // A refused step changed nothing: there is nothing to lay out again.
+    if (!AvanceLongueur(*longueur, grand, monte)) return;
   } else {
     return;
   }

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "EcritLitPrefs.h"
 #include "FakeHost.h"
@@ -12,6 +14,7 @@
 namespace {
 
 using fakehost::pref;
+using fakehost::PrefValue;
 using fakehost::setPref;
 using fakehost::state;
 
@@ -170,15 +173,29 @@ TEST_F(Prefs, AnAccentedTitleComesBackWhole) {
   EXPECT_EQ(LitTitresDesSets(), std::vector<std::string>{title});
 }
 
-// Around the cap of 8 sets and the floor of 0: a stored count is read as the nearest bound.
-TEST_F(Prefs, ADamagedCountIsReadAsTheNearestBound) {
-  for (const auto& [stored, read] : {std::pair{7, 7}, {8, 8}, {9, 8}, {42, 8}, {0, 0}, {-1, 0}, {-3, 0}}) {
-    setPref("NbrSets", int32_t{stored});
-    EXPECT_EQ(LitNombreDeSets(), read) << stored;
-    const std::vector<std::string> titles = LitTitresDesSets();
-    EXPECT_EQ(titles, std::vector<std::string>(static_cast<size_t>(read))) << stored;  // TI keys absent
-  }
+// A count of another type or outside 0 to 8 gives way to the complete records from set 1
+// up: none is hidden, and the next set stored comes after them.
+TEST_F(Prefs, ACountThatCannotBeTrustedIsThatOfTheCompleteRecords) {
+  setPref("NbrSets", int32_t{42});
+  EXPECT_EQ(LitNombreDeSets(), 0);
+  EXPECT_TRUE(LitTitresDesSets().empty());
   EXPECT_EQ(SupprimeSet(1), kBadParameterErr);
+
+  for (int k = 1; k <= 3; ++k) {
+    CurrentSet(k);
+    ASSERT_EQ(AjouteSet(k), kNoErr);
+  }
+  for (const PrefValue& compte : {PrefValue{int32_t{9}}, PrefValue{int32_t{42}}, PrefValue{int32_t{-1}}, PrefValue{2.0}, PrefValue{std::string("3")}}) {
+    setPref("NbrSets", compte);
+    EXPECT_EQ(LitNombreDeSets(), 3);
+  }
+  EXPECT_EQ(LitTitresDesSets(), (std::vector<std::string>{"Set 1", "Set 2", "Set 3"}));
+  // A key of the wrong type makes a record incomplete: the count stops before it.
+  setPref("GL2", int32_t{17});
+  EXPECT_EQ(LitNombreDeSets(), 1);
+  // A count that can be trusted is taken as it is.
+  setPref("NbrSets", int32_t{3});
+  EXPECT_EQ(LitNombreDeSets(), 3);
 }
 
 // A stored title up to 320 bytes comes back whole; a longer one is cut to 320.

@@ -210,7 +210,8 @@ TEST_F(ChampsPanneau, NonFiniteLengthsAreRefusedEverywhere) {
   EXPECT_EQ(LargeurDeColonnes, 0);
 
   // A field left showing such a number (typed, not yet validated) is refused by the
-  // buttons and the arrow keys too.
+  // buttons and the arrow keys too, which then ask for no redraw: nothing changed.
+  Redessins();
   const struct {
     kit::TextField* zone;
     kit::Button* bouton;
@@ -229,15 +230,17 @@ TEST_F(ChampsPanneau, NonFiniteLengthsAreRefusedEverywhere) {
       EXPECT_EQ(z.valeur, tenue) << z.zone->identifier() << " " << texte;
     }
   }
+  EXPECT_EQ(Redessins(), 0u);
   // Shown again in the unit the field named last.
   EXPECT_EQ(c().PANzoneMargeHaut->stringValue(), "0,12 in");
   EXPECT_EQ(c().PANzoneGouttiereLigne->stringValue(), "0,08 in");
 }
 
-TEST_F(ChampsPanneau, TheSetUnitReExpressesEveryLengthFromTheTopMarginsUnit) {
+TEST_F(ChampsPanneau, TheSetUnitReExpressesEachLengthFromItsOwnUnit) {
   Unite = kUnitePoints;
   Tape(c().PANzoneMargeHaut, "30 mm");
-  c().PANzoneGouttiereLigne->setStringValue("2 in");  // converted as if in millimetres
+  c().PANzoneGouttiereLigne->setStringValue("2 in");  // from inches, whatever the top says
+  c().PANzoneGouttiereColonne->setStringValue("4");   // from the working unit, millimetres
   c().PANpopupUniteDuSet->selectItemAtIndex(1);
   c().PANpopupUniteDuSetCBP(c().PANpopupUniteDuSet);
   EXPECT_EQ(UniteDuSet, kUniteCentimetres);
@@ -245,10 +248,11 @@ TEST_F(ChampsPanneau, TheSetUnitReExpressesEveryLengthFromTheTopMarginsUnit) {
   EXPECT_EQ(c().PANzoneMargeHaut->stringValue(), "3 cm");
   EXPECT_EQ(c().PANzoneMargeBas->stringValue(), "3 cm");
   EXPECT_EQ(c().PANzoneLargeurColonne->stringValue(), "0 cm");  // the empty size shows 0
-  EXPECT_EQ(c().PANzoneGouttiereColonne->stringValue(), "0,2 cm");
-  EXPECT_EQ(c().PANzoneGouttiereLigne->stringValue(), "0,2 cm");
+  EXPECT_EQ(c().PANzoneGouttiereColonne->stringValue(), "0,4 cm");
+  EXPECT_EQ(c().PANzoneGouttiereLigne->stringValue(), "5,08 cm");
   EXPECT_EQ(MargeHaut, 3 * kCentimetre);
-  EXPECT_EQ(GouttiereLignes, 0.2 * kCentimetre);
+  EXPECT_EQ(GouttiereColonnes, 0.4 * kCentimetre);
+  EXPECT_EQ(GouttiereLignes, 2 * 2.54 * kCentimetre);
   EXPECT_EQ(Redessins(), 1u);  // the typed value's only
 
   // 3 mm to inches shows 0,12 in; back to millimetres, 0.12 in is 3.048 mm, shown 3,05.

@@ -19,6 +19,7 @@
 #include "PanneauGlobals.h"
 #include "Plugin.h"
 #include "TestHost.h"
+#include "Theme.h"
 #include "kit/Kit.h"
 #include "model/Model.h"
 #include "model/Shell.h"
@@ -294,6 +295,23 @@ TEST_F(DemarragePanneau, TheApplicationsStartBuildsThePanelWithItsFlyoutDisabled
 
   EXPECT_EQ(shell().ui.selectedTool, shell().ui.toolNamed("Adobe Select Tool"));
   EXPECT_TRUE(testhost::alerts().empty());
+}
+
+// The panel shows the host's theme from the start, not from its first change: a dark
+// theme gives dark fields, a light label and the dark lock and erase buttons.
+TEST_F(DemarragePanneau, ThePanelTakesTheHostsCurrentThemeAsItIsLoaded) {
+  RougeFondTheme = VertFondTheme = BleuFondTheme = AlphaFondTheme = 0.0f;
+  RougeTexteTheme = VertTexteTheme = BleuTexteTheme = AlphaTexteTheme = 0.0f;
+  InterfaceSombre = false;
+  shell().ui.darkTheme = true;
+  DemarreAvecPanneau();
+  EXPECT_EQ(GzoneMargeHaut->backgroundColor(), kit::Color::colorWithCalibratedRed(0.12f, 0.12f, 0.12f, 1));
+  EXPECT_EQ(GzoneGouttiereLigne->backgroundColor(), kit::Color::colorWithCalibratedRed(0.12f, 0.12f, 0.12f, 1));
+  EXPECT_EQ(GnumeroPage->textColor(), kit::Color::colorWithCalibratedRed(0.9f, 0.9f, 0.9f, 1));
+  EXPECT_TRUE(Gcadenas->isHidden());
+  EXPECT_FALSE(GcadenasSombre->isHidden());
+  EXPECT_FALSE(GeffacerBTSombre->isHidden());
+  InterfaceSombre = false;
 }
 
 TEST_F(DemarragePanneau, WithoutItsIconOrLockedGuidesThePanelIsBuiltAllTheSame) {
