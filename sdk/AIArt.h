@@ -12,31 +12,35 @@ AI_BEGIN_C
 /* Every call given a handle that is not valid (disposed art, art of a document that is
    not in front) returns kStaleHandleErr and changes nothing. */
 typedef struct AIArtSuite {
-  /* Makes art of the given type (kGroupArt, kPathArt) placed by paintOrder relative to prep.
-     With kPlaceInsideOnTop / kPlaceInsideOnBottom, prep must be a group. */
+  /* With a document in front; makes art of the given type (kGroupArt, kPathArt) placed by paintOrder
+     relative to prep (a group with kPlaceInsideOnTop / kPlaceInsideOnBottom). *newArt is a host handle. */
   AIErr (*NewArt)(int16_t type, int16_t paintOrder, AIArtHandle prep, AIArtHandle* newArt);
-  /* Disposes the art and everything inside it. */
+  /* Any time; disposes the art and everything inside it: every handle to them goes stale. */
   AIErr (*DisposeArt)(AIArtHandle art);
+  /* Any time; kGroupArt or kPathArt. */
   AIErr (*GetArtType)(AIArtHandle art, int16_t* type);
+  /* Any time; *parent is a host handle: the group holding the art. */
   AIErr (*GetArtParent)(AIArtHandle art, AIArtHandle* parent);
-  /* The front-most child of a group, or null when it has none. */
+  /* Any time; the front-most child of a group, or null when it has none; a host handle. */
   AIErr (*GetArtFirstChild)(AIArtHandle art, AIArtHandle* child);
-  /* The next art behind this one in its parent, or null. */
+  /* Any time; the next art behind this one in its parent, or null; a host handle. */
   AIErr (*GetArtSibling)(AIArtHandle art, AIArtHandle* sibling);
+  /* Any time; the art in front of this one in its parent, or null; a host handle. */
   AIErr (*GetArtPriorSibling)(AIArtHandle art, AIArtHandle* sibling);
-  /* Bounds of the art's anchor points (of all its descendants for a group). */
+  /* Any time; bounds of the art's anchor points (of all its descendants for a group). */
   AIErr (*GetArtBounds)(AIArtHandle art, AIRealRect* bounds);
-  /* *name receives a new string owned by the caller; a string already there is disposed. */
+  /* Any time; *name receives a new string, the caller's until Dispose; a string already there is disposed. */
   AIErr (*GetArtName)(AIArtHandle art, AIUnicodeStringRef* name, AIBoolean* isDefaultName);
+  /* Any time; the text is copied, the caller keeps its string. */
   AIErr (*SetArtName)(AIArtHandle art, AIUnicodeStringRef name);
-  /* attr receives the user attributes masked by whichAttr (kArtLocked, kArtHidden, ...). */
+  /* Any time; attr receives the user attributes masked by whichAttr (kArtLocked, kArtHidden, ...). */
   AIErr (*GetArtUserAttr)(AIArtHandle art, int32_t whichAttr, int32_t* attr);
-  /* Sets the attributes of whichAttr to those of attr. */
+  /* Any time; sets the attributes of whichAttr to those of attr. */
   AIErr (*SetArtUserAttr)(AIArtHandle art, int32_t whichAttr, int32_t attr);
-  /* *valid is true when the handle designates live art of the document in front.
+  /* Any time; *valid is true when the handle designates live art of the document in front.
      searchAllLayerLists is accepted for compatibility; every list is always searched. */
   AIErr (*ValidArt)(AIArtHandle art, AIBoolean searchAllLayerLists, AIBoolean* valid);
-  /* The layer the art belongs to. */
+  /* Any time; the layer the art belongs to, a host handle. */
   AIErr (*GetLayerOfArt)(AIArtHandle art, AILayerHandle* layer);
 } AIArtSuite;
 

@@ -14,14 +14,17 @@ AI_BEGIN_C
 #define kAISwatchGroupSuiteVersion 1002
 
 typedef struct AICustomColorSuite {
+  /* Any time. */
   AIErr (*CountCustomColors)(int32_t* count);
 } AICustomColorSuite;
 
 typedef struct AISwatchListSuite {
+  /* Any time. */
   AIErr (*CountSwatches)(int32_t* count);
 } AISwatchListSuite;
 
 typedef struct AISwatchGroupSuite {
+  /* Any time. */
   AIErr (*CountSwatchGroups)(int32_t* count);
 } AISwatchGroupSuite;
 

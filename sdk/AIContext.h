@@ -10,7 +10,9 @@ AI_BEGIN_C
 #define kAIAppContextSuiteVersion 1006
 
 typedef struct AIAppContextSuite {
+  /* Inside a message only; *context is popped before that message returns (any left are dropped). */
   AIErr (*PushAppContext)(SPPluginRef plugin, AIAppContextHandle* context);
+  /* Inside the message that pushed it, the last pushed first; any other pop is refused. */
   AIErr (*PopAppContext)(AIAppContextHandle context);
 } AIAppContextSuite;
 

@@ -24,8 +24,11 @@ enum {
 };
 
 typedef struct AIDocumentSuite {
+  /* With a document in front; *document is a host handle for that document. */
   AIErr (*GetDocument)(AIDocumentHandle* document);
+  /* With a document in front; one of the ruler units above. */
   AIErr (*GetDocumentRulerUnits)(int16_t* units);
+  /* With a document in front; one of the ruler units above, others refused. */
   AIErr (*SetDocumentRulerUnits)(int16_t units);
 } AIDocumentSuite;
 

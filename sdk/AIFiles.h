@@ -16,23 +16,26 @@ AI_BEGIN_C
 #define kAIRuntimeSuiteVersion 1011
 
 typedef struct AIFilePathSuite {
-  /* Writes the file name of a path, cut to capacity - 1 bytes and terminated. */
+  /* Any time; writes a path's file name into the caller's buffer, cut to capacity - 1 bytes, terminated. */
   AIErr (*GetFileName)(const char* path, char* buffer, size_t capacity);
 } AIFilePathSuite;
 
 typedef struct AIFoldersSuite {
-  /* Writes the path of the plug-in's Resources folder, cut and terminated. */
+  /* Any time; writes the path of the plug-in's Resources folder into the caller's buffer, cut, terminated. */
   AIErr (*GetResourcesFolderPath)(SPPluginRef plugin, char* buffer, size_t capacity);
 } AIFoldersSuite;
 
 typedef struct AIMdMemorySuite {
+  /* Any time; *handle is the caller's until MdMemoryDisposeHandle. */
   AIErr (*MdMemoryNewHandle)(size_t size, void** handle);
+  /* Any time, once per handle. */
   AIErr (*MdMemoryDisposeHandle)(void* handle);
 } AIMdMemorySuite;
 
 typedef struct AIRuntimeSuite {
+  /* Any time. */
   AIErr (*GetAppVersion)(int32_t* major, int32_t* minor);
-  /* Writes the application's name, cut and terminated. */
+  /* Any time; writes the application's name into the caller's buffer, cut and terminated. */
   AIErr (*GetAppName)(char* buffer, size_t capacity);
 } AIRuntimeSuite;
 

@@ -22,10 +22,12 @@ typedef struct AIToolHitData {
 } AIToolHitData;
 
 typedef struct AIHitTestSuite {
-  /* Tests the topmost visible, non-guide leaf art within tolerance (artwork units) of point;
-     art null means all art of the document. *hit is a reference to release. */
+  /* With a document in front; tests the topmost visible, non-guide leaf art within tolerance (artwork
+     units) of point, art null meaning all art; *hit is the caller's until Release. */
   AIErr (*HitTestEx)(AIArtHandle art, const AIRealPoint* point, int32_t request, AIReal tolerance, AIHitRef* hit);
+  /* Any time while the hit lives; a copy, whose object is a host handle. */
   AIErr (*GetHitData)(AIHitRef hit, AIToolHitData* data);
+  /* Any time, once per hit of HitTestEx. */
   AIErr (*Release)(AIHitRef hit);
 } AIHitTestSuite;
 

@@ -16,21 +16,27 @@ AI_BEGIN_C
 #define kAIRandomSuiteVersion 1004
 
 typedef struct AIRealMathSuite {
+  /* Any time. */
   AIErr (*AIRealMultiply)(AIReal a, AIReal b, AIReal* product);
+  /* Any time; result may be a or b. */
   AIErr (*AIRealRectUnion)(const AIRealRect* a, const AIRealRect* b, AIRealRect* result);
 } AIRealMathSuite;
 
 typedef struct AIRealBezier { AIRealPoint p0, p1, p2, p3; } AIRealBezier;
 typedef struct AIRealBezierSuite {
+  /* Any time; the point of the curve at t. */
   AIErr (*Evaluate)(const AIRealBezier* bezier, AIReal t, AIRealPoint* point);
 } AIRealBezierSuite;
 
 typedef struct AITransformArtSuite {
+  /* Any time; moves every anchor and handle of a path, or of every path inside a group. */
   AIErr (*TranslateArt)(AIArtHandle art, AIReal dh, AIReal dv);
 } AITransformArtSuite;
 
 typedef struct AIRandomSuite {
+  /* Any time; the same seed gives the same numbers. */
   AIErr (*SetSeed)(int32_t seed);
+  /* Any time; a number from 0 up to 1 (excluded). */
   AIErr (*FloatRnd)(AIReal* value);
 } AIRandomSuite;
 

@@ -21,27 +21,34 @@ enum { kMenuItemNoOptions = 0, kMenuItemWantsUpdateOption = 1 };
 /* Group options. */
 enum { kMenuGroupNoOptions = 0, kMenuGroupSortedAlphabeticallyOption = 1 };
 
+/* The record is valid during the message only. */
 typedef struct AIMenuMessage {
   SPMessageData d;
   AIMenuItemHandle menuItem;
 } AIMenuMessage;
 
 typedef struct AIMenuSuite {
-  /* Adds an item at the end of the named group. key is the item's unique name (may be null:
-     the text is then the key). */
+  /* Usually at Startup; adds an item at the end of the named group. key is the item's unique
+     name (null: the text is the key); texts are copied; *item is a host handle until unloading. */
   AIErr (*AddMenuItem)(SPPluginRef plugin, const char* key, const char* groupName, AIUnicodeStringRef text,
                        int32_t options, AIMenuItemHandle* item);
-  /* Turns an item into a sub-menu holding a new group of that name. */
+  /* Usually at Startup; turns an item into a sub-menu holding a new group of that name; a host handle. */
   AIErr (*AddMenuGroupAsSubMenu)(const char* groupName, int32_t options, AIMenuItemHandle item, AIMenuGroup* group);
+  /* Any time. */
   AIErr (*CountMenuGroups)(int32_t* count);
+  /* Any time; a host handle. */
   AIErr (*GetNthMenuGroup)(int32_t n, AIMenuGroup* group);
-  /* *name points to the host's copy, valid until the group is removed. */
+  /* Any time; *name is the host's text, valid only until a group is added or removed: copy it. */
   AIErr (*GetMenuGroupName)(AIMenuGroup group, const char** name);
+  /* Any time; the text is copied, the caller keeps its string. */
   AIErr (*SetItemText)(AIMenuItemHandle item, AIUnicodeStringRef text);
-  /* *text receives a new string owned by the caller; a string already there is disposed. */
+  /* Any time; *text receives a new string, the caller's until Dispose; a string already there is disposed. */
   AIErr (*GetItemText)(AIMenuItemHandle item, AIUnicodeStringRef* text);
+  /* Any time, usually inside AI Update. */
   AIErr (*EnableItem)(AIMenuItemHandle item);
+  /* Any time, usually inside AI Update. */
   AIErr (*DisableItem)(AIMenuItemHandle item);
+  /* Any time, usually inside AI Update. */
   AIErr (*CheckItem)(AIMenuItemHandle item, AIBoolean checked);
 } AIMenuSuite;
 

@@ -18,6 +18,7 @@ AI_BEGIN_C
 #define kAIUIBrightnessChangedNotifier "AI UI Brightness Changed Notifier"
 #define kAIDocumentRulerUnitChangedNotifier "AI Document Ruler Unit Changed Notifier"
 
+/* The record and what it points to (type, notifyData) are valid during the message only. */
 typedef struct AINotifierMessage {
   SPMessageData d;
   AINotifierHandle notifier;
@@ -26,9 +27,13 @@ typedef struct AINotifierMessage {
 } AINotifierMessage;
 
 typedef struct AINotifierSuite {
+  /* Usually at Startup; name and type are copied; *notifier is a host handle until the plug-in is unloaded. */
   AIErr (*AddNotifier)(SPPluginRef self, const char* name, const char* type, AINotifierHandle* notifier);
+  /* Any time; an inactive notifier gets no AI Notify message. */
   AIErr (*SetNotifierActive)(AINotifierHandle notifier, AIBoolean active);
+  /* Any time. */
   AIErr (*GetNotifierActive)(AINotifierHandle notifier, AIBoolean* active);
+  /* Any time; the notifiers of every plug-in. */
   AIErr (*CountNotifiers)(int32_t* count);
 } AINotifierSuite;
 

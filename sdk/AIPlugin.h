@@ -10,7 +10,9 @@ AI_BEGIN_C
 #define kAIPluginSuiteVersion 1004
 
 typedef struct AIPluginSuite {
+  /* Any time; a copy of the options the host keeps for the plug-in. */
   AIErr (*GetPluginOptions)(SPPluginRef plugin, int32_t* options);
+  /* Any time; the host keeps the options with the plug-in's record. */
   AIErr (*SetPluginOptions)(SPPluginRef plugin, int32_t options);
 } AIPluginSuite;
 

@@ -13,14 +13,22 @@ AI_BEGIN_C
    Reading an absent key, or a key of another type, returns kNotFoundErr and leaves the
    destination untouched. Every put is stored at once. */
 typedef struct AIPreferenceSuite {
+  /* Any time; a copy of the stored value. */
   AIErr (*GetBooleanPreference)(const char* prefix, const char* suffix, AIBoolean* value);
+  /* Any time; stored at once. */
   AIErr (*PutBooleanPreference)(const char* prefix, const char* suffix, AIBoolean value);
+  /* Any time; a copy of the stored value. */
   AIErr (*GetIntegerPreference)(const char* prefix, const char* suffix, int32_t* value);
+  /* Any time; stored at once. */
   AIErr (*PutIntegerPreference)(const char* prefix, const char* suffix, int32_t value);
+  /* Any time; a copy of the stored value. */
   AIErr (*GetRealPreference)(const char* prefix, const char* suffix, double* value);
+  /* Any time; stored at once. */
   AIErr (*PutRealPreference)(const char* prefix, const char* suffix, double value);
-  /* UTF-8 text, cut at a character boundary to fit capacity - 1 bytes, and terminated. */
+  /* Any time; UTF-8 text written into the caller's buffer, cut at a character boundary to
+     capacity - 1 bytes, and terminated. */
   AIErr (*GetStringPreference)(const char* prefix, const char* suffix, char* buffer, size_t capacity);
+  /* Any time; the text is copied and stored at once. */
   AIErr (*PutStringPreference)(const char* prefix, const char* suffix, const char* value);
 } AIPreferenceSuite;
 

@@ -16,19 +16,22 @@ AI_BEGIN_C
 #define kAIStringFormatUtilsSuiteVersion 1002
 
 typedef struct AITextFrameSuite {
+  /* Any time. */
   AIErr (*CountTextFrames)(int32_t* count);
 } AITextFrameSuite;
 
 typedef struct AIATEPaintSuite {
+  /* Any time. */
   AIErr (*IsPaintedText)(AIArtHandle art, AIBoolean* painted);
 } AIATEPaintSuite;
 
 typedef struct AIFontSuite {
+  /* Any time. */
   AIErr (*CountFonts)(int32_t* count);
 } AIFontSuite;
 
 typedef struct AIStringFormatUtilsSuite {
-  /* Writes value with the given decimals, cut to capacity - 1 bytes and terminated. */
+  /* Any time; writes value with the given decimals into the caller's buffer, cut and terminated. */
   AIErr (*RealToString)(double value, int16_t decimals, char* buffer, size_t capacity);
 } AIStringFormatUtilsSuite;
 

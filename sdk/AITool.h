@@ -41,6 +41,7 @@ typedef struct AIEvent {
   uint16_t modifiers;
 } AIEvent;
 
+/* The record and what it points to (event) are valid during the message only. */
 typedef struct AIToolMessage {
   SPMessageData d;
   AIToolHandle tool;
@@ -59,15 +60,22 @@ typedef struct AIAddToolData {
 } AIAddToolData;
 
 typedef struct AIToolSuite {
+  /* Usually at Startup; name, title and tooltip are copied; *tool is a host handle until the plug-in
+     is unloaded. */
   AIErr (*AddTool)(SPPluginRef plugin, const char* name, const AIAddToolData* data, int32_t options, AIToolHandle* tool);
-  /* kNotFoundErr when no tool has that name. */
+  /* Any time; the tool's place in the toolbox, kNotFoundErr when no tool has that name. */
   AIErr (*GetToolNumberFromName)(const char* name, int16_t* number);
+  /* Any time; the tool's place in the toolbox as it stands now. */
   AIErr (*GetToolNumberFromHandle)(AIToolHandle tool, int16_t* number);
+  /* Any time; *name is the host's text, valid only until a tool is added or removed: copy it. */
   AIErr (*GetToolName)(AIToolHandle tool, const char** name);
-  /* infoVars ends with kInfoEndOfList. */
+  /* Any time; the list, ended by kInfoEndOfList (32 entries at most), is copied. */
   AIErr (*SetToolInfoVars)(AIToolHandle tool, const int32_t* infoVars);
+  /* Any time; at once, the tools are told when the current message or action returns. */
   AIErr (*SetSelectedTool)(AIToolHandle tool);
+  /* Any time; as SetSelectedTool, kNotFoundErr when no tool has that name. */
   AIErr (*SetSelectedToolByName)(const char* name);
+  /* Any time; *tool is the host's handle, never released by the caller. */
   AIErr (*GetSelectedTool)(AIToolHandle* tool);
 } AIToolSuite;
 

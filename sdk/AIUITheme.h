@@ -22,7 +22,9 @@ enum {
 typedef struct AIUIThemeColor { float alpha, red, green, blue; } AIUIThemeColor;
 
 typedef struct AIUIThemeSuite {
+  /* Any time; the theme now (a notifier tells of a change). */
   AIErr (*IsDarkTheme)(AIBoolean* dark);
+  /* Any time; a copy of the colour in the theme now. */
   AIErr (*GetUIThemeColor)(int32_t selector, int32_t component, AIUIThemeColor* color);
 } AIUIThemeSuite;
 

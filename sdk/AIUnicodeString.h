@@ -11,15 +11,17 @@ AI_BEGIN_C
 
 /* A null AIUnicodeStringRef is the empty string everywhere. */
 typedef struct AIUnicodeStringSuite {
-  /* Makes a new string from a zero-terminated text in the given encoding. */
+  /* Any time; *string is a new string made from a zero-terminated text, the caller's until Dispose. */
   AIErr (*Initialize)(AIUnicodeStringRef* string, const char* text, int32_t encoding);
+  /* Any time; *copy is a new string, the caller's until Dispose. */
   AIErr (*Copy)(AIUnicodeStringRef source, AIUnicodeStringRef* copy);
+  /* Any time, once per string the caller owns; a null string does nothing, a disposed one is refused. */
   AIErr (*Dispose)(AIUnicodeStringRef string);
-  /* result < 0, 0 or > 0 as a sorts before, equal to or after b. */
+  /* Any time; result < 0, 0 or > 0 as a sorts before, equal to or after b. */
   AIErr (*Compare)(AIUnicodeStringRef a, AIUnicodeStringRef b, int32_t* result);
-  /* Writes the text, cut at a character boundary to fit capacity - 1 bytes, and terminated. */
+  /* Any time; writes into the caller's buffer, cut at a character boundary to capacity - 1 bytes. */
   AIErr (*GetAs)(AIUnicodeStringRef string, int32_t encoding, char* buffer, size_t capacity, size_t* length);
-  /* Length in bytes of the text in the given encoding, terminator excluded. */
+  /* Any time; length in bytes of the text in the given encoding, terminator excluded. */
   AIErr (*GetLength)(AIUnicodeStringRef string, int32_t encoding, size_t* length);
 } AIUnicodeStringSuite;
 

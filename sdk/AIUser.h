@@ -10,9 +10,11 @@ AI_BEGIN_C
 #define kAIUserSuiteVersion 1010
 
 typedef struct AIUserSuite {
-  /* Shows a modal alert with one text and returns once it is dismissed. */
+  /* Any time; shows a modal alert with the text (not kept) and returns once it is dismissed. */
   AIErr (*MessageAlert)(AIUnicodeStringRef text);
+  /* Any time; *manager is the caller's until Dispose. */
   AIErr (*CreateCursorResourceMgr)(SPPluginRef plugin, AIResourceManagerHandle* manager);
+  /* Any time, once per manager; a disposed one is refused. */
   AIErr (*DisposeCursorResourceMgr)(AIResourceManagerHandle manager);
 } AIUserSuite;
 

@@ -9,12 +9,26 @@ AI_BEGIN_C
 #define kSPBasicSuite "SP Basic Suite"
 #define kSPBasicSuiteVersion 4
 
+/* What the comments on each suite function say, in every header:
+   - "Any time": on the host's main thread, inside a message the host sends the plug-in
+     (PluginMain) or a call the host makes into it outside one (a panel action, a flyout
+     menu choice), from Startup until the plug-in releases its suites at Shutdown.
+   - "The caller's": the caller owns it and gives it back once, as told.
+   - "A host handle": the host owns it; the caller never releases it; it stays valid until
+     what it names is disposed (or its document leaves the front), or the plug-in is unloaded.
+   - Texts and records the caller passes in are read during the call only, or copied. */
+
 /* Suites are handed out by name and version; every acquire is matched by a release. */
 typedef struct SPBasicSuite {
+  /* Any time; *suite is the host's table, to be used until the matching ReleaseSuite. */
   AIErr (*AcquireSuite)(const char* name, int32_t version, const void** suite);
+  /* Any time, once per acquire; the table is not used after the last release. */
   AIErr (*ReleaseSuite)(const char* name, int32_t version);
+  /* Any time; true when both tokens are non-null and equal; keeps neither. */
   AIBoolean (*IsEqual)(const char* token1, const char* token2);
+  /* Any time; *block is the caller's until it gives it back with FreeBlock. */
   AIErr (*AllocateBlock)(size_t size, void** block);
+  /* Any time, once per block of AllocateBlock; a block freed twice is refused. */
   AIErr (*FreeBlock)(void* block);
 } SPBasicSuite;
 
@@ -31,7 +45,8 @@ typedef struct SPInterfaceMessage { SPMessageData d; } SPInterfaceMessage;
 typedef struct SPAccessMessage { SPMessageData d; } SPAccessMessage;
 typedef struct SPPropertiesMessage { SPMessageData d; int32_t vendorID, propertyKey, propertyID; void* property; } SPPropertiesMessage;
 
-/* The entry point every plug-in exports, unmangled. */
+/* The entry point every plug-in exports, unmangled. The host calls it on its main thread, one
+   message at a time; caller, selector and message are valid during the call only. */
 typedef AIErr (*PluginMainProc)(const char* caller, const char* selector, void* message);
 #define kPluginMainSymbol "PluginMain"
 
@@ -53,8 +68,11 @@ typedef AIErr (*PluginMainProc)(const char* caller, const char* selector, void* 
 #define kSPAccessSuite "SP Access Suite"
 #define kSPAccessSuiteVersion 3
 typedef struct SPAccessSuite {
+  /* Any time; *access is the caller's lock, which keeps the module loaded until ReleasePlugin. */
   AIErr (*AcquirePlugin)(SPPluginRef plugin, SPAccessRef* access);
+  /* Any time, once per lock of AcquirePlugin. */
   AIErr (*ReleasePlugin)(SPAccessRef access);
+  /* Any time; the locks held on the plug-in now. */
   AIErr (*GetPluginAccessCount)(SPPluginRef plugin, int32_t* count);
 } SPAccessSuite;
 
@@ -62,8 +80,9 @@ typedef struct SPAccessSuite {
 #define kSPPluginsSuite "SP Plug-ins Suite"
 #define kSPPluginsSuiteVersion 4
 typedef struct SPPluginsSuite {
+  /* Any time, usually at Startup; the host copies the name, cut to 255 bytes. */
   AIErr (*SetPluginName)(SPPluginRef plugin, const char* name);
-  /* Copies the name into buffer, cut to capacity - 1 bytes and terminated. */
+  /* Any time; copies the name into the caller's buffer, cut to capacity - 1 bytes and terminated. */
   AIErr (*GetPluginName)(SPPluginRef plugin, char* buffer, size_t capacity);
 } SPPluginsSuite;
 
@@ -71,7 +90,9 @@ typedef struct SPPluginsSuite {
 #define kSPBlocksSuite "SP Blocks Suite"
 #define kSPBlocksSuiteVersion 2
 typedef struct SPBlocksSuite {
+  /* Any time; *block is the caller's until FreeBlock; debug is not kept. */
   AIErr (*AllocateBlock)(size_t size, const char* debug, void** block);
+  /* Any time, once per block; the blocks are those of the basic suite. */
   AIErr (*FreeBlock)(void* block);
 } SPBlocksSuite;
 

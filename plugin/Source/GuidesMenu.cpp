@@ -132,6 +132,5 @@ void MenuCBP(AIPanelRef panneau, int32_t id) {
       default:
         break;
     }
-    return ASErr{kNoErr};
   });
 }

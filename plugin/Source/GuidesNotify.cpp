@@ -68,7 +68,7 @@ void RedessineLesAnnotations() {
 }  // namespace
 
 ASErr GuidesPlugIn::AddNotifier(SPInterfaceMessage*) {
-  try {
+  return CallGuarded([&] {
     aisdk::check_ai_error(
         sAINotifier->AddNotifier(fPluginRef, kNomNotifieurs, kAIApplicationShutdownNotifier, &fShutdownNotifier));
     aisdk::check_ai_error(
@@ -77,12 +77,7 @@ ASErr GuidesPlugIn::AddNotifier(SPInterfaceMessage*) {
         sAINotifier->AddNotifier(fPluginRef, kNomNotifieurs, kAIUIBrightnessChangedNotifier, &fBrightnessNotifier));
     aisdk::check_ai_error(
         sAINotifier->AddNotifier(fPluginRef, kNomNotifieurs, kAIDocumentRulerUnitChangedNotifier, &fRulerUnitNotifier));
-  } catch (const ai::Error& erreur) {
-    return erreur;
-  } catch (...) {
-    return kCantHappenErr;
-  }
-  return kNoErr;
+  });
 }
 
 // A notifier that was never registered matches nothing, not even a message without one.

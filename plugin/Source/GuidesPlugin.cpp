@@ -101,21 +101,13 @@ constexpr size_t kTailleMorceauIcone = 1024;
 // An icon is a small image: reading stops well before a runaway resource fills memory.
 constexpr size_t kTailleMaxIcone = 4u << 20;
 
-// Every result after the menu's creation is left unchecked: a step that fails, even by
-// an exception, does not stop the next one.
-template <class Etape>
-void Tente(Etape&& etape) {
-  CallGuarded([&] {
-    etape();
-    return ASErr{kNoErr};
-  });
-}
-
+// Only the menu's creation is checked: an item that fails to be added, even by an
+// exception, does not stop the next one.
 ASErr CreeMenuLocal() {
   MenuLocal = nullptr;
   ASErr erreur = sAIPanelFlyoutMenu->Create(&MenuLocal);
   if (erreur != kNoErr) return erreur;
-  Tente([] {
+  CallGuarded([] {
     const AIPanelFlyoutMenuSuite& menu = *sAIPanelFlyoutMenu;
     menu.AppendItem(MenuLocal, kMenuReperesVerrouilles, ai::UnicodeString("Repères verrouillés").ref());
     if (ReperesVerrouilles) menu.SetItemMark(MenuLocal, kMenuReperesVerrouilles, kAIPanelFlyoutMenuItemMark_CHECK);
@@ -132,11 +124,12 @@ ASErr CreeMenuLocal() {
 
 void AlerteChargementPanneau(const std::string& raison) {
   const std::string texte = "Le panneau de Ralto-Guides n'a pas pu être chargé.\r" + raison;
-  Tente([&] { sAIUser->MessageAlert(ai::UnicodeString(texte.c_str()).ref()); });
+  CallGuarded([&] { sAIUser->MessageAlert(ai::UnicodeString(texte.c_str()).ref()); });
 }
 
 // The panel's content: the controller's view, loaded from the layout beside this module.
-// A layout that cannot be loaded is reported and the panel stays empty.
+// A layout that cannot be loaded is reported and the panel stays empty; the exception's
+// text is the alert's reason, which a result code would lose.
 ASErr AddWidgets() {
   void* vue = nullptr;
   const ASErr erreur = sAIPanel->GetPlatformWindow(PanneauRef, &vue);
@@ -199,7 +192,8 @@ ASErr SetIconePanneauReduit(SPPluginRef plugin) {
 }  // namespace
 
 // A second announcement of the application's start finds the panel built and changes
-// nothing.
+// nothing. Once the flyout menu is made, a step that fails, even by an exception, does not
+// stop the next one.
 ASErr GuidesPlugIn::PostStartupPlugin() {
   if (PanneauRef) return kNoErr;
   gProprietairePanneau = this;
@@ -207,7 +201,7 @@ ASErr GuidesPlugIn::PostStartupPlugin() {
   ASErr erreur = CreeMenuLocal();
   if (erreur != kNoErr) return erreur;
 
-  Tente([&] {
+  CallGuarded([&] {
     sAIPanel->Create(fPluginRef, ai::UnicodeString(kIdentifiantPanneau).ref(), ai::UnicodeString(kTitrePanneau).ref(),
                      kNombreEtatsPanneau, &kTailleMinimalePanneau, false, MenuLocal, this, &PanneauRef);
   });

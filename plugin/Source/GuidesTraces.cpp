@@ -12,6 +12,7 @@
 #include "GuidesOutil.h"
 #include "GuidesSuites.h"
 #include "IAIArtboards.h"
+#include "IAIError.h"
 #include "IAIUnicodeString.h"
 #include "Utilitaires.h"
 
@@ -41,21 +42,6 @@ constexpr const char* kTexteCalqueVerrouille = "Tracé impossible, le calque est
 constexpr const char* kTexteHorsDocument = "Tracé impossible, les repères sortiraient des limites du document.";
 // "/r" is the alert's own text, not a line break.
 constexpr const char* kTexteTropDePlans = "Il y a trop de plans de travail/rIllustrator limite ce nombre à 100.";
-
-// Runs a guide operation so that no exception reaches the host: a host error raised by a
-// string becomes its code, a failed allocation the host's out-of-memory code.
-template <class Operation>
-AIErr Protege(Operation operation) noexcept {
-  try {
-    return operation();
-  } catch (const ai::Error& erreur) {
-    return erreur;
-  } catch (const std::bad_alloc&) {
-    return kOutOfMemoryErr;
-  } catch (...) {
-    return kCantHappenErr;
-  }
-}
 
 bool ArtValide(AIArtHandle art) {
   if (art == nullptr) return false;
@@ -280,7 +266,7 @@ AIErr TraceDivisions(const Sorte& sorte, const Reference& reference) {
 }
 
 AIErr TraceSorte(const Sorte& sorte, const Reference& reference) {
-  return Protege([&] {
+  return CallGuarded([&] {
     return sorte.listeDeChemins != nullptr ? TraceDivisions(sorte, reference) : TraceMarge(sorte, reference);
   });
 }
@@ -415,7 +401,7 @@ void LibereListesDeGuides() {
   DetruitChaine(MaillonsLibres);
 }
 
-AIErr CreationGroupe() { return Protege(CreationGroupeDuClic); }
+AIErr CreationGroupe() { return CallGuarded(CreationGroupeDuClic); }
 
 AIErr TraceMargesDroitePourPlan(int n) { return TraceSorte(kMargeDroite, PourPlan(n)); }
 AIErr TraceMargesDroitePourObjet() { return TraceSorte(kMargeDroite, PourObjet()); }
@@ -483,7 +469,7 @@ AIErr EffaceReperes() {
 }
 
 AIErr CompteLesPlans() {
-  return Protege([] {
+  return CallGuarded([] {
     const ai::ArtboardList plans;
     int32_t nombre = 0;
     const AIErr resultat = plans.count(nombre);

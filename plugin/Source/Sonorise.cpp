@@ -3,6 +3,7 @@
 #include <string>
 
 #include "GuidesOutil.h"
+#include "IAIError.h"
 #include "OutilGuides.h"
 #include "VerifieRessources.h"
 #include "kit/Bundle.h"
@@ -19,9 +20,10 @@ const char* NomDuSon(int16_t code) {
   }
 }
 
-// Also called from panel actions: nothing may escape into the toolkit.
+// Also called from panel actions: nothing may escape into the toolkit. A sound is only
+// feedback: when it cannot play, nobody is told.
 void Sonorise(int16_t code) {
-  try {
+  CallGuarded([&] {
     const std::optional<kit::Bundle> module =
         kit::Bundle::bundleContainingAddress(reinterpret_cast<const void*>(&Sonorise));
     if (!module) return;
@@ -29,7 +31,5 @@ void Sonorise(int16_t code) {
     // A missing or damaged file plays nothing; start-up named it in its alert.
     if (!EstSonAiff(chemin)) return;
     if (auto son = kit::Sound::initWithContentsOfFile(chemin, true)) son->play();
-  } catch (...) {
-    // No sound, then: a sound is only feedback.
-  }
+  });
 }

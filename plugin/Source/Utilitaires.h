@@ -31,6 +31,23 @@ std::string TexteDeValeur(double valeur, CodeUnite code);
 // this order), or kUniteAucune.
 CodeUnite UniteDuTexte(std::string_view texte);
 
+// ---- Reading a field's number. Which reader each input uses, and why:
+// - A length typed and validated (the field's action, GuidesDialogueChamps):
+//   ValeurDuTexteFinie, the field texts' own reading. A typed entry has always been read
+//   this way (split at the first comma or point, a minus anywhere negates the fraction:
+//   "1,2,3 mm" is 1.2), and in double, so that every digit the user typed is kept.
+// - A length stepped by a button (GuidesDialoguePas) or an arrow key
+//   (DelegateZeroUnUnGuides), or re-expressed in another unit (ReexpressionUnites):
+//   LectureSimpleFinie, the plain reading. These start from the number the field shows,
+//   read as the platform reads a field's number, in single precision; but the fields show
+//   a comma, which the toolkit's floatValue stops at ("12,5 mm" would step from 12), so
+//   the plain reading takes a comma or a point.
+// - A count typed or stepped by a button: the toolkit's intValue, the whole number at the
+//   start of the combo box's text; a count is a whole number.
+// - A count stepped by an arrow key: LectureNumeriqueSimple, the plain reading, because
+//   the arrow rounds to its step: "2,6" goes up by one to 4, where the whole number would
+//   give 3.
+
 // The number typed into a length field: split at the first comma (or else the first point)
 // into an integer part and a fraction part, the fraction negated when the text holds a
 // minus sign anywhere; without a separator, the plain reading of the whole text.

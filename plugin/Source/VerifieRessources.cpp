@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "GuidesSuites.h"
+#include "IAIError.h"
 #include "IAIUnicodeString.h"
 #include "TextesAide.h"
 #include "kit/Bundle.h"
@@ -83,9 +84,6 @@ void SignaleRessourcesAbimees() {
   std::string texte = "Des fichiers de Ralto-Guides manquent ou sont abîmés :\r";
   for (size_t i = 0; i < abimees.size(); ++i) texte += (i ? ", " : "") + abimees[i];
   texte += ".";
-  try {
-    sAIUser->MessageAlert(ai::UnicodeString(texte.c_str()).ref());
-  } catch (...) {
-    // The alert is the report; without it the plug-in still goes on.
-  }
+  // The alert is the report; without it the plug-in still goes on.
+  CallGuarded([&] { return sAIUser->MessageAlert(ai::UnicodeString(texte.c_str()).ref()); });
 }

@@ -1,4 +1,5 @@
 // Messages reaching the plug-in's handlers through PluginMain, and what comes back.
+#include <new>
 #include <stdexcept>
 
 #include "PluginHarness.h"
@@ -74,9 +75,11 @@ TEST_F(Dispatch, ExceptionsInHandlersBecomeResultCodes) {
   Probe& probe = startProbe();
   probe.menuAction = []() -> ASErr { throw ai::Error(ai_fourcc("HOST")); };
   EXPECT_EQ(sendMenu(), ai_fourcc("HOST"));
+  probe.menuAction = []() -> ASErr { throw std::bad_alloc(); };
+  EXPECT_EQ(sendMenu(), kOutOfMemoryErr);
   probe.menuAction = []() -> ASErr { throw std::runtime_error("anything"); };
   EXPECT_EQ(sendMenu(), kCantHappenErr);
-  EXPECT_EQ(Reports::codes, (std::vector<ASErr>{ai_fourcc("HOST"), kCantHappenErr}));
+  EXPECT_EQ(Reports::codes, (std::vector<ASErr>{ai_fourcc("HOST"), kOutOfMemoryErr, kCantHappenErr}));
 }
 
 TEST_F(Dispatch, ARepeatedCodeIsReportedOnceWithinFiveSeconds) {

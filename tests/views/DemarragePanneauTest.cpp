@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "CopiesDuPanneau.h"
 #include "GuidesDialogue.h"
 #include "GuidesOutil.h"
 #include "GuidesPlugIn.h"
@@ -389,6 +390,7 @@ TEST_F(DemarragePanneau, ShutdownDisposesTheCursorsAndTakesTheControlsAway) {
   host::Panel& panneau = *Panneau();
   const size_t gestionnaires = host::model().cursorManagers().liveCount();
   ASSERT_EQ(gestionnaires, 1u);
+  for (const auto& [nom, copie] : CopiesDuPanneau()) EXPECT_NE(copie, nullptr) << nom;
   ASSERT_EQ(Notifie(kAIApplicationShutdownNotifier), kNoErr);
   EXPECT_EQ(host::model().cursorManagers().liveCount(), 0u);
   EXPECT_EQ(Guides()->fCursorManager, nullptr);
@@ -398,8 +400,7 @@ TEST_F(DemarragePanneau, ShutdownDisposesTheCursorsAndTakesTheControlsAway) {
   ASSERT_EQ(Envoie(kSPInterfaceCaller, kSPInterfaceShutdownSelector, message), kNoErr);
   EXPECT_EQ(globals_, nullptr);
   EXPECT_TRUE(panneau.view()->subviews().empty());
-  EXPECT_EQ(GzoneMargeHaut, nullptr);
-  EXPECT_EQ(GdialogueABO, nullptr);
+  for (const auto& [nom, copie] : CopiesDuPanneau()) EXPECT_EQ(copie, nullptr) << nom;
   EXPECT_EQ(PanneauRef, nullptr);
   EXPECT_EQ(MenuLocal, nullptr);
 

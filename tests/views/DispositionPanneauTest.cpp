@@ -7,6 +7,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "BoutonReveilGuides.h"
@@ -20,31 +21,38 @@ namespace {
 const std::vector<std::string> kQuantites{"MargeHaut",      "MargeBas",     "MargeGauche",      "MargeDroite",
                                           "NbrColonnes",    "NbrLignes",    "LargeurColonne",   "HauteurLigne",
                                           "GouttiereColonne", "GouttiereLigne"};
-const std::vector<std::string> kIcones{"PANmargeHautNSView",         "PANmargeBasNSView",
-                                       "PANmargeGaucheNSView",       "PANmargeDroiteNSView",
-                                       "PANnombreColonnesNSView",    "PANnombreLignesNSView",
-                                       "PANlargeurColonnesNSView",   "PANhauteurLignesNSView",
-                                       "PANgouttiereColonnesNSView", "PANgouttiereLignesNSView"};
+template <class Classe>
+bool Est(kit::View* vue) {
+  return dynamic_cast<Classe*>(vue) != nullptr;
+}
+
+// The icon views in the order of kQuantites. The table of the panel's controls gives them
+// as plain views; each must be of the class that draws its own pictogram.
+const std::pair<std::string, bool (*)(kit::View*)> kIcones[] = {
+    {"PANmargeHautNSView", Est<BoutonMargeHaut>},
+    {"PANmargeBasNSView", Est<BoutonMargeBas>},
+    {"PANmargeGaucheNSView", Est<BoutonMargeGauche>},
+    {"PANmargeDroiteNSView", Est<BoutonMargeDroite>},
+    {"PANnombreColonnesNSView", Est<BoutonNombreColonnes>},
+    {"PANnombreLignesNSView", Est<BoutonNombreLignes>},
+    {"PANlargeurColonnesNSView", Est<BoutonLargeurColonnes>},
+    {"PANhauteurLignesNSView", Est<BoutonHauteurLignes>},
+    {"PANgouttiereColonnesNSView", Est<BoutonGouttiereColonnes>},
+    {"PANgouttiereLignesNSView", Est<BoutonGouttiereLignes>},
+};
 const std::vector<std::string> kCasesSup{"SUPsetUn",  "SUPsetDeux", "SUPsetTrois", "SUPsetQuatre",
                                          "SUPsetCinq", "SUPsetSix", "SUPsetSept",  "SUPsetHuit"};
 
+// The actions of the table of the panel's controls, by the names the layout gives them.
 std::set<std::string> ActionsAttendues() {
-  std::set<std::string> actions{
-      "PANcadenasCBP:", "PANpopupSetsCBP:", "PANpopupUniteDuSetCBP:", "PANpopupPlansDeTravailCBP:",
-      "PANeffacerCBP:", "PANraltoCBP:", "PANurlCBP:", "PANaideAvant:", "PANaideApres:", "PANokSetCBP:",
-      "PANannulerSetCBP:", "BidonAcquisitionGuides:", "BidonActiveOutilGuidesCBP:", "PREsonCBP:",
-      "PREtousLesPlansCBP:", "PREverrouilleCBP:", "PREoutilGroupeCBP:", "PREdefaut:", "PREannuler:", "PREok:",
-      "SUPok:", "SUPannuler:", "SUPsupprimerSetsCBP:", "ABOok:"};
-  for (const auto& q : kQuantites) {
-    actions.insert("PANzone" + q + "CBP:");
-    actions.insert("PANstepPlus" + q + "CBP:");
-    actions.insert("PANstepMoins" + q + "CBP:");
-  }
-  return actions;
+  return {
+#define PANNEAU_ACTION(Methode) #Methode ":",
+#include "ControlesPanneau.h"
+  };
 }
 
-// The controller's side of the layout: a typed slot for every outlet, a recorder for every
-// action, and the plug-in's own classes.
+// The controller's side of the layout, from the same table as the panel's controller: a
+// typed slot for every outlet, a recorder for every action, and the plug-in's own classes.
 class Controleur : public kit::ViewController {
  public:
   Controleur()
@@ -62,38 +70,8 @@ class Controleur : public kit::ViewController {
   void bindLayout(kit::LayoutBindings& liaisons) override {
     kit::ViewController::bindLayout(liaisons);
     DeclarerClassesVues(liaisons);
-    Lier<BoutonReveilGuides>(liaisons, "BoutonReveilGuidesNSView");
-    Lier<BoutonMargeHaut>(liaisons, "PANmargeHautNSView");
-    Lier<BoutonMargeBas>(liaisons, "PANmargeBasNSView");
-    Lier<BoutonMargeGauche>(liaisons, "PANmargeGaucheNSView");
-    Lier<BoutonMargeDroite>(liaisons, "PANmargeDroiteNSView");
-    Lier<BoutonNombreColonnes>(liaisons, "PANnombreColonnesNSView");
-    Lier<BoutonNombreLignes>(liaisons, "PANnombreLignesNSView");
-    Lier<BoutonLargeurColonnes>(liaisons, "PANlargeurColonnesNSView");
-    Lier<BoutonHauteurLignes>(liaisons, "PANhauteurLignesNSView");
-    Lier<BoutonGouttiereColonnes>(liaisons, "PANgouttiereColonnesNSView");
-    Lier<BoutonGouttiereLignes>(liaisons, "PANgouttiereLignesNSView");
-    Lier<DelegateZeroUnUnGuides>(liaisons, "PANdelegateZones");
-    for (const auto& q : kQuantites) {
-      if (q.rfind("Nbr", 0) == 0) Lier<kit::ComboBox>(liaisons, "PANzone" + q);
-      else Lier<kit::TextField>(liaisons, "PANzone" + q);
-      Lier<kit::Button>(liaisons, "PANstepPlus" + q);
-      Lier<kit::Button>(liaisons, "PANstepMoins" + q);
-    }
-    for (const char* bouton : {"BidonAcquisitionGuides", "BidonActiveOutilGuides", "PANraltoBT", "PANurlBT",
-                               "PANeffacerBT", "PANeffacerSombreBT", "PANcadenas", "PANcadenasSombre", "PANokSetBT",
-                               "PANannulerSetBT", "PANaidePageAvant", "PANaidePageApres", "PREson",
-                               "PREtousLesPlans", "PREverrouille", "PREoutilGroupe", "PREannulerBT", "PREdefautBT",
-                               "PREokBT", "SUPannulerBT", "SUPokBT", "ABOadresse", "ABOokBT"})
-      Lier<kit::Button>(liaisons, bouton);
-    for (const auto& c : kCasesSup) Lier<kit::Button>(liaisons, c);
-    for (const char* popup : {"PANpopupPlansDeTravail", "PANpopupSets", "PANpopupUniteDuSet"})
-      Lier<kit::PopUpButton>(liaisons, popup);
-    for (const char* texte : {"PANnomSet", "PANnumeroPage", "PREprochainLancement", "ABOversion"})
-      Lier<kit::TextField>(liaisons, texte);
-    Lier<kit::ScrollView>(liaisons, "PANaideScrollView");
-    Lier<kit::TextView>(liaisons, "PANaide");
-    for (const char* fenetre : {"PREdialogue", "SUPdialogue", "ABOdialogue"}) Lier<kit::Window>(liaisons, fenetre);
+#define PANNEAU_SORTIE(Type, Membre, Nom) Lier<Type>(liaisons, #Nom);
+#include "ControlesPanneau.h"
     for (const auto& action : ActionsAttendues())
       liaisons.action(action, [this, action](kit::Control*) { actionsRecues.push_back(action); });
   }
@@ -168,6 +146,11 @@ TEST_F(DispositionPanneau, TheTenFieldsShareTheKeyboardDelegateWhichLeavesReturn
   EXPECT_EQ(controleur_.actionsRecues, std::vector<std::string>{"PANzoneMargeBasCBP:"});
 }
 
+TEST_F(DispositionPanneau, EachIconViewIsOfTheClassOfItsPictogram) {
+  for (const auto& [nom, estDeSaClasse] : kIcones) EXPECT_TRUE(estDeSaClasse(Sortie<kit::View>(nom))) << nom;
+  EXPECT_TRUE(Est<BoutonReveilGuides>(Sortie<kit::View>("BoutonReveilGuidesNSView")));
+}
+
 TEST_F(DispositionPanneau, ThePopupsHoldTheirFixedItemsInOrder) {
   auto* sets = Sortie<kit::PopUpButton>("PANpopupSets");
   ASSERT_EQ(sets->numberOfItems(), 4);
@@ -195,9 +178,9 @@ TEST_F(DispositionPanneau, NamingControlsHiddenButtonsAndDarkVariantsStartHidden
 
 TEST_F(DispositionPanneau, IconsSitBesideTheirFieldsTheHelpFillsTheRightHalfAndTheVeilCoversAll) {
   EXPECT_EQ(panneau_->frame(), kit::makeRect(0, 0, 240, 158));
-  for (std::size_t i = 0; i < kIcones.size(); ++i) {
-    SCOPED_TRACE(kIcones[i]);
-    const kit::Rect icone = Sortie<kit::View>(kIcones[i])->frame();
+  for (std::size_t i = 0; i < kQuantites.size(); ++i) {
+    SCOPED_TRACE(kIcones[i].first);
+    const kit::Rect icone = Sortie<kit::View>(kIcones[i].first)->frame();
     const kit::Rect champ = Sortie<kit::View>("PANzone" + kQuantites[i])->frame();
     EXPECT_EQ(icone.size, (kit::Size{18, 18}));
     EXPECT_LE(icone.maxX(), champ.minX());

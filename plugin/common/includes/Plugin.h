@@ -22,19 +22,6 @@ class Suites;
 extern "C" __attribute__((visibility("default"))) ASErr PluginMain(const char* caller, const char* selector,
                                                                      void* message);
 
-// Runs a handler so that no exception reaches the host: an ai::Error gives its code,
-// anything else 'CANT'.
-template <class Handler>
-ASErr CallGuarded(Handler&& handler) noexcept {
-  try {
-    return handler();
-  } catch (const ai::Error& error) {
-    return error;
-  } catch (...) {
-    return kCantHappenErr;
-  }
-}
-
 class Plugin {
  public:
   static constexpr size_t kMaxStringLength = 256;

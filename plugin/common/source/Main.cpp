@@ -57,10 +57,7 @@ void Report(SPMessageData& data, Plugin* plugin, ASErr error, const char* caller
     Plugin::DefaultError(data.self, error);
     return;
   }
-  CallGuarded([&] {
-    plugin->ReportError(error, caller, selector, message);
-    return ASErr{kNoErr};
-  });
+  CallGuarded([&] { plugin->ReportError(error, caller, selector, message); });
 }
 
 }  // namespace
