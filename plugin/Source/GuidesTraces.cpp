@@ -424,7 +424,7 @@ AIErr TraceColonnes() { return Repartit(TraceColonnesPourPlan, TraceColonnesPour
 AIErr TraceLignes() { return Repartit(TraceLignesPourPlan, TraceLignesPourObjet); }
 
 bool DispositionTracable() {
-  return Protege([] {
+  return CallGuarded([] {
            const ValeursDuSet valeurs = ValeursDuSetCourant();
            if (CreerReperesSelonObjetClique) return ReferenceTracable(PourObjet(), valeurs) ? kNoErr : kNotFiniteErr;
            if (!TousLesPlans) return ReferenceTracable(PourPlan(NumeroDuPlan), valeurs) ? kNoErr : kNotFiniteErr;
