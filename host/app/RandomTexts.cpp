@@ -26,8 +26,9 @@ const char* const kHugeTexts[] = {
     "2147483647", "2147483648", "-2147483649", "1e-320", "0.0000001", "123456789012,345",
 };
 
-// Bytes that are not UTF-8: a lone continuation, a cut sequence, an overlong form.
-const char* const kBrokenUtf8[] = {"\x80" "12", "3\xc3", "\xc3\x28 mm", "\xff\xfe", "4\xe2\x82 cm", "\xc0\xaf"};
+// Bytes that are not UTF-8: a lone continuation (split from its digits, which would extend the
+// escape), a cut sequence, an overlong form.
+const char* const kBrokenUtf8[] = {("\x80" "12"), "3\xc3", "\xc3\x28 mm", "\xff\xfe", "4\xe2\x82 cm", "\xc0\xaf"};
 
 std::string veryLong(Random& random) {
   const size_t length = static_cast<size_t>(random.between(100, 3000));

@@ -7,11 +7,15 @@
 #   PREFS       the preferences file (always given: tests never touch the user's own)
 #   PREFS_SEED  a file copied to PREFS first; KEEP_PREFS keeps the PREFS of an earlier run
 #   EXPECTED    a file that standard output must equal
+#   ACTUAL      where standard output is kept, for a look after a failure
 #   STATUS      the exit status expected (default 0), or "signal" for a killed host
 #   STDERR      texts that standard error must contain (a list)
 #   STDOUT_HAS  texts that standard output must contain (a list)
 #   COMPARE     pairs "produced=expected" of files that must be equal (produced in WORKDIR)
 #   EXISTS      files that must exist afterwards (in WORKDIR)
+# A difference from an expected file is printed as a unified diff. With the environment
+# variable GUIDES_UPDATE_EXPECTED set (./guides test --update-expected), the files named
+# *.expected that differ are rewritten from what the session gave, for review in git diff.
 if(NOT KEEP_PREFS)
   file(REMOVE_RECURSE ${WORKDIR})
 endif()
@@ -32,7 +36,27 @@ execute_process(COMMAND ${HOST} --prefs ${PREFS} ${ARGS} ${SCRIPT}
                 ${input_option}
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
 
+file(WRITE ${ACTUAL} "${out}")
+
 set(failures "")
+set(diffs "")
+# expect(EXPECTED_FILE ACTUAL_FILE): a difference is a failure with its diff, or, when
+# updating, the expected file rewritten.
+function(expect expected actual)
+  execute_process(COMMAND diff -u --label ${expected} --label ${actual} ${expected} ${actual}
+                  OUTPUT_VARIABLE difference ERROR_VARIABLE difference RESULT_VARIABLE different)
+  if(NOT different)
+    return()
+  endif()
+  if(DEFINED ENV{GUIDES_UPDATE_EXPECTED} AND expected MATCHES "\\.expected$" AND EXISTS ${actual})
+    file(COPY_FILE ${actual} ${expected})
+    message(STATUS "rewritten: ${expected}")
+  else()
+    set(failures ${failures} "${actual} differs from ${expected}" PARENT_SCOPE)
+    set(diffs "${diffs}${difference}" PARENT_SCOPE)
+  endif()
+endfunction()
+
 if(STATUS STREQUAL "signal")
   if(status MATCHES "^[0-9]+$")
     list(APPEND failures "expected the host to be killed, it exited with ${status}")
@@ -41,10 +65,7 @@ elseif(NOT status STREQUAL STATUS)
   list(APPEND failures "exit status ${status}, expected ${STATUS}")
 endif()
 if(EXPECTED)
-  file(READ ${EXPECTED} wanted)
-  if(NOT out STREQUAL wanted)
-    list(APPEND failures "standard output differs from ${EXPECTED}")
-  endif()
+  expect(${EXPECTED} ${ACTUAL})
 endif()
 foreach(text IN LISTS STDERR)
   string(FIND "${err}" "${text}" at)
@@ -62,11 +83,7 @@ foreach(pair IN LISTS COMPARE)
   string(REPLACE "=" ";" files ${pair})
   list(GET files 0 produced)
   list(GET files 1 expected)
-  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${WORKDIR}/${produced} ${expected}
-                  RESULT_VARIABLE different)
-  if(different)
-    list(APPEND failures "${produced} differs from ${expected}")
-  endif()
+  expect(${expected} ${WORKDIR}/${produced})
 endforeach()
 foreach(name IN LISTS EXISTS)
   if(NOT EXISTS ${WORKDIR}/${name})
@@ -75,6 +92,9 @@ foreach(name IN LISTS EXISTS)
 endforeach()
 
 if(failures)
+  # The diffs and the host's standard error as they are (an error message would indent and
+  # space them), then the failures.
+  message(NOTICE "${diffs}--- standard error of the host:\n${err}--- standard output of the host is in ${ACTUAL}")
   string(REPLACE ";" "\n  " listed "${failures}")
-  message(FATAL_ERROR "session failed:\n  ${listed}\n--- standard output:\n${out}--- standard error:\n${err}")
+  message(FATAL_ERROR "session failed:\n  ${listed}")
 endif()

@@ -36,9 +36,7 @@ class Suites {
   static ASErr ReleaseTable(ImportSuite* table, int16_t rowsDone);
 
   ASErr fError = kNoErr;
-  int16_t fOptionalSuitesTotalCount = 0;
   int16_t fRequiredSuitesCount = 0;
-  int16_t fAcquiredOptionalSuitesCount = 0;
 
   // Rows acquired so far in each table; class-wide, like the globals they fill.
   static int16_t fBasicRowsHeld;
