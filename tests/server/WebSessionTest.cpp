@@ -2,6 +2,7 @@
 // host as the artwork points under them; the host's own tools select, draw and delete art;
 // unknown controls are refused with a 4xx answer and the session goes on.
 #include <nlohmann/json.hpp>
+#include <random>
 
 #include "AITool.h"
 #include "AppFixture.h"
@@ -168,4 +169,37 @@ TEST_F(WebSessionTest, TheFittedViewShowsEveryArtboard) {
     EXPECT_GE(shown.top, artboard.rect.top);
     EXPECT_LE(shown.bottom, artboard.rect.bottom);
   }
+}
+
+// Thousands of requests the page could be made to send (random bytes, bad fields, unknown
+// controls, tools and menus) are all refused with a 4xx answer, and leave the document, the
+// panel and the guides as they were; the session then goes on.
+TEST_F(WebSessionTest, ThousandsOfBadRequestsAreRefusedAndChangeNothing) {
+  ASSERT_EQ(named(WebEventKind::Tool, "Outil Guides").status, 200);
+  ASSERT_EQ(send(WebEventKind::Click, 500, 400).status, 200);
+  const std::string document = host::documentPart(), guides = host::guidesPart(), panels = host::panelsPart();
+  const std::vector<std::string> bad = {
+      R"({"type":"uiClick","control":"PANnothing"})", R"({"type":"tool","name":"Pinceau"})",
+      R"({"type":"menu","path":"File/Save"})", R"({"type":"click","x":1001,"y":1})",
+      R"({"type":"uiType","control":"PANnothing","text":"1"})", R"({"type":"uiChoose","control":"PANnothing","index":1})",
+      R"({"type":"documentSwitch","index":9})", R"({"type":"flyout","id":99})", R"({"type":"rulerUnit","unit":"league"})"};
+  std::mt19937 random(16);
+  int refused = 0;
+  for (int i = 0; i < 3000; ++i) {
+    std::string body = bad[i % bad.size()];
+    if (i % 2) {  // random bytes, or the bad body with a few bytes changed
+      if (i % 4 == 1) body.assign(1 + random() % 64, '\0');
+      for (int k = 0; k < 3; ++k) body[random() % body.size()] = static_cast<char>(random());
+    }
+    std::string error;
+    const auto event = host::parseWebEvent(body, &error);
+    const int status = event ? session->run(*event).status : 400;
+    if (status >= 400 && status < 500) ++refused;
+  }
+  EXPECT_EQ(refused, 3000);
+  EXPECT_EQ(host::documentPart(), document);
+  EXPECT_EQ(host::guidesPart(), guides);
+  EXPECT_EQ(host::panelsPart(), panels);
+  EXPECT_EQ(named(WebEventKind::UiClick, "PANstepPlusNbrColonnes").status, 200);
+  EXPECT_NE(host::guidesPart(), guides);
 }

@@ -1,0 +1,143 @@
+// The road of one use of the page in headless chromium, against the real guides-host --serve:
+// draw an object with the host's rectangle tool, choose "Outil Guides", hover the object (the
+// cursor image changes), click it (the guides appear), press the columns' plus button (more
+// guides at once), switch to the dark theme; then bad requests from the page are refused and
+// the session goes on. Writes the page's screenshot to the path given as second argument.
+//   node road.mjs BUILD_DIR [SCREENSHOT.png]
+import assert from 'node:assert/strict';
+import {spawn} from 'node:child_process';
+import {existsSync, mkdtempSync, rmSync} from 'node:fs';
+import {tmpdir} from 'node:os';
+import {join} from 'node:path';
+import {chromium} from 'playwright-core';
+
+const [buildDir, screenshot] = process.argv.slice(2);
+const browserPath = ['/usr/bin/chromium', '/usr/bin/chromium-browser'].find(existsSync);
+if (!browserPath) {
+  console.log('browser tests: SKIPPED (chromium is not installed; ./guides setup installs it)');
+  process.exit(0);
+}
+
+// Starts the host on a port the system picks and resolves with the page's address.
+function startHost(folder) {
+  const child = spawn(join(buildDir, 'host/guides-host'),
+                      ['--serve', '--prefs', join(folder, 'prefs.json')], {stdio: ['ignore', 'pipe', 'inherit']});
+  return new Promise((resolve, reject) => {
+    let out = '';
+    child.stdout.on('data', (chunk) => {
+      out += chunk;
+      const found = out.match(/the page is at (\S+)/);
+      if (found) resolve({child, address: found[1]});
+    });
+    child.on('exit', (code) => reject(new Error(`guides-host stopped (${code}) before serving: ${out}`)));
+  });
+}
+
+function stopHost(child) {
+  return new Promise((resolve) => {
+    child.removeAllListeners('exit');
+    child.on('exit', (code, signal) => resolve(code ?? signal));
+    child.kill('SIGINT');
+  });
+}
+
+async function step(name, body) {
+  const started = Date.now();
+  await body();
+  console.log(`browser tests: ${name} (${Date.now() - started} ms)`);
+}
+
+const folder = mkdtempSync(join(tmpdir(), 'guides-browser-'));
+const {child, address} = await startHost(folder);
+const browser = await chromium.launch({executablePath: browserPath, headless: true, args: ['--no-sandbox']});
+let failed = false;
+try {
+  const page = await browser.newPage({viewport: {width: 1500, height: 950}});
+  const errors = [];
+  page.on('pageerror', (error) => errors.push(error.message));
+  page.on('console', (message) => { if (message.type() === 'error') errors.push(message.text()); });
+  const state = (path) => page.evaluate((p) => p.split('.').reduce((o, k) => o?.[k], window.guidesPage?.state), path);
+  const canvas = page.locator('#documentCanvas');
+  const box = async () => canvas.boundingBox();
+
+  await step('the page opens with the document and the panel', async () => {
+    await page.goto(address);
+    await page.waitForFunction(() => window.guidesPage?.state?.document?.artboards?.length === 2);
+    await page.locator('[data-tool="Outil Guides"]').waitFor();
+    await page.locator('#PANstepPlusNbrColonnes').waitFor();
+  });
+
+  const canvasBox = await box();
+  const at = (x, y) => [canvasBox.x + x, canvasBox.y + y];
+  await step('the rectangle tool draws an object', async () => {
+    const before = (await state('document.art'))?.length ?? 0;
+    await page.locator('[data-tool="Rectangle Tool"]').click();
+    await page.mouse.move(...at(150, 150));
+    await page.mouse.down();
+    await page.mouse.move(...at(200, 220), {steps: 4});
+    await page.mouse.move(...at(250, 300), {steps: 4});
+    await page.mouse.up();
+    await page.waitForFunction((n) => (window.guidesPage.state.document.art?.length ?? 0) > n, before);
+  });
+
+  await step('hovering the object with "Outil Guides" changes the cursor image', async () => {
+    await page.locator('[data-tool="Outil Guides"]').click();
+    await page.mouse.move(...at(600, 700));
+    await page.waitForTimeout(300);
+    const away = await canvas.getAttribute('data-cursor');
+    await page.mouse.move(...at(200, 220));
+    await page.waitForFunction((c) => document.getElementById('documentCanvas').dataset.cursor !== c, away);
+  });
+
+  await step('a click lays the guides out and the hint goes', async () => {
+    await page.mouse.click(...at(200, 220));
+    await page.waitForFunction(() => window.guidesPage.state.guides?.count > 0);
+    assert.deepEqual(await state('overlay.items'), []);
+  });
+
+  await step('the columns\' plus button adds guides at once', async () => {
+    const before = await state('guides.count');
+    await page.locator('#PANstepPlusNbrColonnes').click();
+    await page.waitForFunction((n) => window.guidesPage.state.guides.count > n, before);
+  });
+
+  await step('the dark theme reaches the page', async () => {
+    const answer = await page.evaluate(() => window.guidesPage.send({type: 'theme', name: 'dark'}));
+    assert.equal(answer.ok, true);
+    await page.waitForFunction(() => document.body.dataset.theme === 'dark');
+  });
+
+  if (screenshot) await page.screenshot({path: screenshot});
+
+  await step('bad requests from the page get a 4xx and the session goes on', async () => {
+    const statuses = await page.evaluate(async () => {
+      const bodies = ['{', '{"type":"click","x":-1,"y":2}', '{"type":"uiClick","control":"nope"}',
+                      '{"type":"uiType","control":"PANeditMargeHaut","text":"\\u0001"}', '[]'];
+      const out = [];
+      for (const body of bodies) {
+        const answer = await fetch('/event', {method: 'POST', headers: {'Content-Type': 'application/json'}, body});
+        out.push(answer.status);
+      }
+      return out;
+    });
+    assert.ok(statuses.every((s) => s >= 400 && s < 500), `statuses ${statuses}`);
+    const before = await state('guides.count');
+    await page.locator('#PANstepPlusNbrColonnes').click();
+    await page.waitForFunction((n) => window.guidesPage.state.guides.count > n, before);
+  });
+
+  assert.deepEqual(errors, []);
+} catch (error) {
+  failed = true;
+  console.log(`browser tests: FAILED: ${error.stack ?? error}`);
+} finally {
+  await browser.close();
+  const stopped = await stopHost(child);
+  if (stopped !== 0) {
+    failed = true;
+    console.log(`browser tests: FAILED: guides-host ended with ${stopped} after Ctrl-C`);
+  }
+  rmSync(folder, {recursive: true, force: true});
+}
+if (failed) process.exit(1);
+console.log('browser tests: passed');
