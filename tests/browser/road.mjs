@@ -54,8 +54,11 @@ let failed = false;
 try {
   const page = await browser.newPage({viewport: {width: 1500, height: 950}});
   const errors = [];
+  // A status the page did not ask for is an error; the bad requests of the last step are counted there.
   page.on('pageerror', (error) => errors.push(error.message));
-  page.on('console', (message) => { if (message.type() === 'error') errors.push(message.text()); });
+  page.on('response', (response) => {
+    if (response.status() >= 400 && !response.url().endsWith('/event')) errors.push(`${response.status()} ${response.url()}`);
+  });
   const state = (path) => page.evaluate((p) => p.split('.').reduce((o, k) => o?.[k], window.guidesPage?.state), path);
   const canvas = page.locator('#documentCanvas');
   const box = async () => canvas.boundingBox();
@@ -93,6 +96,15 @@ try {
     await page.mouse.click(...at(200, 220));
     await page.waitForFunction(() => window.guidesPage.state.guides?.count > 0);
     assert.deepEqual(await state('overlay.items'), []);
+    // The default set's 3 mm margins, read back from the page's document: exact floats.
+    const corners = (await state('document.art'))[0].p;
+    const left = Math.min(...corners.filter((_, i) => i % 2 === 0));
+    const top = Math.max(...corners.filter((_, i) => i % 2 === 1));
+    const margin = Math.fround(3 * 72 / 25.4);
+    const guides = await state('guides');
+    const guide = (name) => guides.p[guides.g.findIndex((n) => guides.names[n].includes(name))];
+    assert.equal(guide('Marges gauche')[0], Math.fround(left + margin));
+    assert.equal(guide('Marges haut')[1], Math.fround(top - margin));
   });
 
   await step('the columns\' plus button adds guides at once', async () => {
@@ -101,13 +113,24 @@ try {
     await page.waitForFunction((n) => window.guidesPage.state.guides.count > n, before);
   });
 
+  if (screenshot) await page.screenshot({path: screenshot});
+
+  await step('a second tab shows the same session and follows it', async () => {
+    const context = await browser.newContext();
+    const second = await context.newPage();
+    await second.goto(address);
+    const count = await state('guides.count');
+    await second.waitForFunction((n) => window.guidesPage?.state?.guides?.count === n, count);
+    await page.locator('#PANstepPlusNbrColonnes').click();
+    await second.waitForFunction((n) => window.guidesPage.state.guides.count > n, count);
+    await context.close();
+  });
+
   await step('the dark theme reaches the page', async () => {
     const answer = await page.evaluate(() => window.guidesPage.send({type: 'theme', name: 'dark'}));
     assert.equal(answer.ok, true);
     await page.waitForFunction(() => document.body.dataset.theme === 'dark');
   });
-
-  if (screenshot) await page.screenshot({path: screenshot});
 
   await step('bad requests from the page get a 4xx and the session goes on', async () => {
     const statuses = await page.evaluate(async () => {
