@@ -48,11 +48,12 @@ async function step(name, body) {
 }
 
 const folder = mkdtempSync(join(tmpdir(), 'guides-browser-'));
-const {child, address} = await startHost(folder);
+let {child, address} = await startHost(folder);
 const browser = await chromium.launch({executablePath: browserPath, headless: true, args: ['--no-sandbox']});
 let failed = false;
 try {
   const page = await browser.newPage({viewport: {width: 1500, height: 950}});
+  page.setDefaultTimeout(10000);
   const errors = [];
   // A status the page did not ask for is an error; the bad requests of the last step are counted there.
   page.on('pageerror', (error) => errors.push(error.message));
@@ -147,6 +148,22 @@ try {
     const before = await state('guides.count');
     await page.locator('#PANstepPlusNbrColonnes').click();
     await page.waitForFunction((n) => window.guidesPage.state.guides.count > n, before);
+  });
+
+  await step('a set stored by name is in the popup of sets after the host restarts', async () => {
+    await page.locator('#PANpopupSets').click();
+    await page.locator('[data-menu="PANpopupSets"] [data-index="2"]').click();
+    await page.locator('#PANnomSet').waitFor({state: 'visible'});
+    await page.locator('#PANnomSet').fill('Trois colonnes');
+    await page.locator('#PANnomSet').press('Enter');
+    await page.locator('#PANokSetBT').click();
+    await page.waitForFunction(() => document.querySelector('#PANpopupSets')?.textContent.includes('Trois colonnes'));
+    assert.equal(await stopHost(child), 0);
+    ({child, address} = await startHost(folder));
+    await page.goto(address);
+    await page.locator('[data-tool="Outil Guides"]').click();  // the popup is enabled with the tool
+    await page.locator('#PANpopupSets').click();
+    await page.locator('[data-menu="PANpopupSets"] [data-item="Trois colonnes"]').waitFor();
   });
 
   assert.deepEqual(errors, []);
