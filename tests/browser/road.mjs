@@ -114,6 +114,19 @@ try {
     await page.waitForFunction((n) => window.guidesPage.state.guides.count > n, before);
   });
 
+  await step('from a stepper press to the new guides drawn (20 presses)', async () => {
+    for (let i = 0; i < 20; ++i) {
+      const before = await state('guides.count');
+      await page.locator(i % 2 ? '#PANstepMoinsNbrColonnes' : '#PANstepPlusNbrColonnes').click();
+      await page.waitForFunction((n) => window.guidesPage.state.guides.count !== n, before);
+    }
+    const times = (await page.evaluate(() => window.guidesPage.latencies)).filter((l) => l.kind === 'button')
+        .map((l) => l.ms).sort((a, b) => a - b);
+    assert.ok(times.length >= 20, `${times.length} measures`);
+    console.log(`browser tests: stepper press to guides drawn: median ${times[times.length >> 1].toFixed(1)} ms, ` +
+                `worst ${times[times.length - 1].toFixed(1)} ms over ${times.length} presses`);
+  });
+
   if (screenshot) await page.screenshot({path: screenshot});
 
   await step('a second tab shows the same session and follows it', async () => {
