@@ -109,6 +109,21 @@ std::optional<int> parseOptions(int argc, char** argv, HostOptions* options) {
   app.add_flag("--steps", options->printSteps,
                "with --random: print every step as a session line before it runs")
       ->needs(random);
+  CLI::Option* serve = app.add_flag(
+      "--serve", options->serve,
+      "serve the host as a live web page: runs SCRIPT first if given (else opens a document of "
+      "two A4 artboards in millimetres), then prints the page's address with its access token; "
+      "Ctrl-C shuts the plug-in down and ends the run");
+  app.add_option("--port", options->port, "with --serve: the port (default: one the system picks)")
+      ->type_name("N")
+      ->check(CLI::Range(0, 65535))
+      ->needs(serve);
+  app.add_flag("--open", options->openPage, "with --serve: open the page in the browser (xdg-open)")
+      ->needs(serve);
+  app.add_option("--listen", options->listen,
+                 "with --serve: the address to listen on (default 127.0.0.1, this machine only)")
+      ->type_name("ADDR")
+      ->needs(serve);
   app.add_option("script", options->script, "session script, or - for standard input")
       ->type_name("SCRIPT");
   app.footer(sessionHelp());

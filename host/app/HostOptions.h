@@ -24,6 +24,10 @@ struct HostOptions {
   int64_t randomSteps = 0;                       // above 0: a random session of this many steps
   std::optional<uint64_t> seed;                  // the random session's seed; none: one is drawn
   bool printSteps = false;                       // the random session prints every step
+  bool serve = false;                            // the host as a live web page (host/server/)
+  int port = 0;                                  // the page's port; 0: one the system picks
+  bool openPage = false;                         // opens the page in the user's browser
+  std::string listen = "127.0.0.1";              // the address the page is served on
 };
 
 // Reads the command line. Returns the exit status when the host should stop at once

@@ -61,12 +61,20 @@ void addCompanions(const HostOptions& options) {
 
 }  // namespace
 
-int runHost(const HostOptions& options) {
+void prepareSuites(const HostOptions& options) {
   shell().log.setTracing(options.trace);
   withhold(options.withheldSuites);
-  if (options.randomSteps > 0) return runRandomSession(options, std::cout, std::cerr);
+}
+
+void prepareUserSide(const HostOptions& options) {
   openPreferences(options);
   addCompanions(options);
+}
+
+int runHost(const HostOptions& options) {
+  prepareSuites(options);
+  if (options.randomSteps > 0) return runRandomSession(options, std::cout, std::cerr);
+  prepareUserSide(options);
 
   // The script is opened before any plug-in starts, so a wrong path costs nothing.
   std::ifstream file;

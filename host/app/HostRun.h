@@ -7,6 +7,12 @@
 
 namespace host {
 
+// Before the plug-ins start, for every kind of run: tracing and the suites withheld...
+void prepareSuites(const HostOptions& options);
+// ...then, for the runs a user drives (not the random ones), the preferences file opened
+// and what companion plug-ins would have added.
+void prepareUserSide(const HostOptions& options);
+
 // The exit status: 0 when the session ran to its end and the exports were written, 1
 // otherwise.
 int runHost(const HostOptions& options);

@@ -1,0 +1,188 @@
+// The document and guides parts of the page's state.
+#include <cstring>
+#include <nlohmann/json.hpp>
+#include <unordered_map>
+
+#include "app/RulerUnits.h"
+#include "model/ArtWalk.h"
+#include "model/NumberText.h"
+#include "model/ViewGeometry.h"
+#include "server/StateParts.h"
+
+namespace host {
+
+namespace {
+
+class Fingerprint {
+ public:
+  void add(uint64_t value) {
+    hash_ = (hash_ ^ value) * 0x9E3779B97F4A7C15ull;
+    hash_ ^= hash_ >> 29;
+  }
+  void add(std::string_view text) {
+    add(text.size());
+    uint64_t word = 0;
+    for (size_t i = 0; i < text.size(); i += 8) {
+      word = 0;
+      std::memcpy(&word, text.data() + i, std::min<size_t>(8, text.size() - i));
+      add(word);
+    }
+  }
+  void add(const AIPathSegment& segment) {
+    uint64_t words[3];
+    static_assert(sizeof(AIPathSegment) >= sizeof(words));
+    std::memcpy(words, &segment, sizeof(words));  // the three points
+    for (uint64_t word : words) add(word);
+  }
+  uint64_t value() const { return hash_; }
+
+ private:
+  uint64_t hash_ = 0xcbf29ce484222325ull;
+};
+
+// Hidden art, or art inside a hidden group, is not drawn.
+bool isShown(const ArtTree& arts, uint32_t slot) {
+  for (; slot != kNoSlot; slot = arts.at(slot).parent)
+    if (arts.at(slot).userAttributes & kArtHidden) return false;
+  return true;
+}
+
+bool isDrawn(const Model& model, uint32_t slot, const Art& art) {
+  return art.type == kPathArt && !art.segments.empty() && isShown(model.arts(), slot) &&
+         model.findLayer(art.layer)->visible;
+}
+
+bool isCorner(const AIPathSegment& s) {
+  return s.in.h == s.p.h && s.in.v == s.p.v && s.out.h == s.p.h && s.out.v == s.p.v;
+}
+
+void appendNumbers(std::string& out, std::initializer_list<double> values) {
+  for (double value : values) {
+    if (out.back() != '[') out += ',';
+    appendNumber(out, value);
+  }
+}
+
+std::string jsonQuoted(const std::string& text) {
+  return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+void appendArt(std::string& out, const std::string& prefix, const Art& art) {
+  out += "{\"name\":" + jsonQuoted(prefix + "/" + std::string(shownName(art)));
+  out += ",\"closed\":";
+  out += art.closed ? "true" : "false";
+  out += ",\"selected\":";
+  out += (art.userAttributes & kArtSelected) ? "true" : "false";
+  out += ",\"p\":[";
+  bool curved = false;
+  for (const AIPathSegment& s : art.segments) {
+    appendNumbers(out, {s.p.h, s.p.v});
+    curved = curved || !isCorner(s);
+  }
+  out += ']';
+  if (curved) {
+    out += ",\"c\":[";
+    for (const AIPathSegment& s : art.segments) appendNumbers(out, {s.in.h, s.in.v, s.out.h, s.out.v});
+    out += ']';
+  }
+  out += '}';
+}
+
+nlohmann::json documentFrame(const Document& document) {
+  using Json = nlohmann::json;
+  Json artboards = Json::array();
+  for (const Artboard& artboard : document.artboards)
+    artboards.push_back({{"name", artboard.name},
+                         {"rect", {artboard.rect.left, artboard.rect.top, artboard.rect.right, artboard.rect.bottom}}});
+  Json layers = Json::array();
+  for (Ref ref : document.layers)
+    if (const Layer* layer = model().findLayer(ref))
+      layers.push_back({{"title", layer->title}, {"editable", layer->editable}, {"visible", layer->visible}});
+  const View& view = document.views.front();
+  return {{"open", true},
+          {"name", document.name},
+          {"rulerUnit", rulerUnitName(document.rulerUnits)},
+          {"artboards", std::move(artboards)},
+          {"activeArtboard", document.activeArtboard},
+          {"view", {{"zoom", view.zoom}, {"centre", {view.centre.h, view.centre.v}},
+                    {"width", kViewWidth}, {"height", kViewHeight}}},
+          {"layers", std::move(layers)}};
+}
+
+}  // namespace
+
+DocumentFingerprint fingerprintFrontDocument() {
+  DocumentFingerprint fingerprint;
+  const Document* document = model().front();
+  if (!document) return fingerprint;
+  Fingerprint frame, guides;
+  frame.add(document->id);
+  frame.add(static_cast<uint64_t>(document->rulerUnits));
+  frame.add(static_cast<uint64_t>(document->activeArtboard));
+  for (const Artboard& artboard : document->artboards) {
+    frame.add(artboard.name);
+    frame.add(std::string_view(reinterpret_cast<const char*>(&artboard.rect), sizeof artboard.rect));
+  }
+  const View& view = document->views.front();
+  frame.add(std::string_view(reinterpret_cast<const char*>(&view), sizeof view));
+  for (Ref ref : document->layers)
+    if (const Layer* layer = model().findLayer(ref)) {
+      frame.add(layer->title);
+      frame.add(uint64_t{layer->editable} | uint64_t{layer->visible} << 1);
+    }
+  walkFrontDocument(model(), [&](const std::string& prefix, uint32_t slot, const Art& art) {
+    if (!isDrawn(model(), slot, art)) return;
+    Fingerprint& into = art.guide ? guides : frame;
+    into.add(slot);
+    into.add(prefix);
+    into.add(art.name);
+    into.add(uint64_t(art.closed) | uint64_t(art.userAttributes) << 1);
+    for (const AIPathSegment& segment : art.segments) into.add(segment);
+  });
+  fingerprint.document = frame.value();
+  fingerprint.guides = guides.value();
+  return fingerprint;
+}
+
+std::string documentPart() {
+  const Document* document = model().front();
+  if (!document) return R"({"open":false})";
+  std::string out = documentFrame(*document).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+  out.pop_back();  // the closing brace: the art follows
+  std::vector<std::pair<std::string, const Art*>> drawn;
+  walkFrontDocument(model(), [&](const std::string& prefix, uint32_t slot, const Art& art) {
+    if (!art.guide && isDrawn(model(), slot, art)) drawn.emplace_back(prefix, &art);
+  });
+  out += ",\"art\":[";
+  for (auto art = drawn.rbegin(); art != drawn.rend(); ++art) {
+    if (art != drawn.rbegin()) out += ',';
+    appendArt(out, art->first, *art->second);
+  }
+  return out + "]}";
+}
+
+std::string guidesPart() {
+  std::vector<std::string> names;
+  std::unordered_map<std::string, size_t> nameIndex;
+  std::string indices, paths;
+  size_t count = 0;
+  walkFrontDocument(model(), [&](const std::string& prefix, uint32_t slot, const Art& art) {
+    if (!art.guide || !isDrawn(model(), slot, art)) return;
+    std::string name = prefix + "/" + std::string(shownName(art));
+    const auto [entry, added] = nameIndex.try_emplace(name, names.size());
+    if (added) names.push_back(std::move(name));
+    if (count++) {
+      indices += ',';
+      paths += ',';
+    }
+    indices += std::to_string(entry->second);
+    paths += '[';
+    for (const AIPathSegment& s : art.segments) appendNumbers(paths, {s.p.h, s.p.v});
+    paths += ']';
+  });
+  std::string out = "{\"count\":" + std::to_string(count) + ",\"names\":[";
+  for (size_t i = 0; i < names.size(); ++i) out += (i ? "," : "") + jsonQuoted(names[i]);
+  return out + "],\"g\":[" + indices + "],\"p\":[" + paths + "]}";
+}
+
+}  // namespace host

@@ -1,0 +1,55 @@
+// The parts of what the page shows, each as compact JSON text, made on the host's thread.
+// Coordinates are the stored values written as the shortest decimal that reads back to the
+// same double, as the JSON export writes them; overlay items are in view pixels.
+#ifndef GUIDES_HOST_SERVER_STATEPARTS_H
+#define GUIDES_HOST_SERVER_STATEPARTS_H
+
+#include <cstdint>
+#include <string>
+
+namespace host {
+
+// A cheap summary of the front document, to tell whether its parts must be made again.
+struct DocumentFingerprint {
+  uint64_t document = 0;  // artboards, view, layers, unit, the art that is not a guide
+  uint64_t guides = 0;
+};
+DocumentFingerprint fingerprintFrontDocument();
+
+// {"open", "name", "rulerUnit", "artboards": [{"name", "rect": [l, t, r, b]}],
+//  "activeArtboard", "view": {"zoom", "centre": [h, v], "width", "height"},
+//  "layers": [{"title", "editable", "visible"}],
+//  "art": [{"name", "closed", "selected", "p": [h, v, ...], "c": [in h, in v, out h, out v, ...]}]}
+// art drawn back to front, only visible paths; "c" only for paths with curves.
+std::string documentPart();
+// {"count", "names": [...], "g": [name index of each guide], "p": [[h, v, h, v, ...], ...]}
+// the guides front first, as `print guides` lists them, with the names of their groups.
+std::string guidesPart();
+
+// {"items": [{"kind": "text"|"line", "text", "at": [x, y], "to": [x, y], "color": [r, g, b],
+//  "width", "dashed", "font"}]}: what the annotators drew in the last frame.
+std::string overlayPart();
+// {"name": "arrow"} for a built-in cursor, else {"width", "height", "hot": [x, y],
+// "rgba": base64 of the pixels, top row first, "hash"}.
+std::string cursorPart();
+// {"tools": [{"number", "name", "title", "tooltip", "group", "toolset", "owner"}], "selected"}
+std::string toolboxPart();
+// {"menus": [{"name", "items": [{"text", "path", "enabled", "checked", "items": [...]}]}]}
+std::string menusPart();
+// {"documents": [names], "front", "tool", "theme", "modal": window id or null,
+//  "lastClick": [h, v] or null}
+std::string sessionPart();
+// {"count", "recent": [{"n", "text"}]}: the alerts shown, the sounds played (file names)
+// and the web pages opened, the last few of each with their number from 0.
+std::string alertsPart();
+std::string soundsPart();
+std::string urlsPart();
+// {"panels": [{"id", "title", "size", "shown", "flyout": [...], "view": VIEW}]}
+std::string panelsPart();
+// {"windows": [{"id", "title", "frame", "modal", "key", "view": VIEW}]}: the windows showing
+// that are not panels (the dialogs).
+std::string windowsPart();
+
+}  // namespace host
+
+#endif

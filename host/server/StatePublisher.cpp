@@ -1,0 +1,22 @@
+#include "server/StatePublisher.h"
+
+namespace host {
+
+void StatePublisher::publish() {
+  const DocumentFingerprint now = fingerprintFrontDocument();
+  if (!published_ || published_->document != now.document) board_.put("document", documentPart());
+  if (!published_ || published_->guides != now.guides) board_.put("guides", guidesPart());
+  published_ = now;
+  board_.put("session", sessionPart());
+  board_.put("overlay", overlayPart());
+  board_.put("cursor", cursorPart());
+  board_.put("toolbox", toolboxPart());
+  board_.put("menus", menusPart());
+  board_.put("panels", panelsPart());
+  board_.put("windows", windowsPart());
+  board_.put("alerts", alertsPart());
+  board_.put("sounds", soundsPart());
+  board_.put("urls", urlsPart());
+}
+
+}  // namespace host

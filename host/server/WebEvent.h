@@ -1,0 +1,62 @@
+// The events the page sends, read and checked on the server's threads before anything
+// reaches the host: a JSON object {"type": ..., fields}. Anything else (malformed JSON, an
+// unknown type or field, a missing field, a number out of range or not finite, a text that
+// is not UTF-8 or holds control characters) is refused with a message saying what was wrong.
+//
+//   move, click       x y [alt] [shift]          view pixels, 0 <= x <= 1000, 0 <= y <= 800
+//   drag              x y x2 y2 [alt] [shift]
+//   key               key [cmd] [alt] [shift]    "return", "escape", "delete" or one character
+//   tool              name
+//   zoom              factor                     1/64 to 64
+//   pan               dx dy                      view pixels, at most 100000 either way
+//   fit                                          the whole document in the view
+//   menus                                        the menus are opening: their items update
+//   menu              path                       "Tool Palettes/Ralto-Outils/..."
+//   flyout            id
+//   theme             name                       "dark" or "light"
+//   rulerUnit         unit                       in, cm, pt, pi, mm, px, q, ft, yd, m
+//   documentNew       width height artboards unit   points, 1 to 1000 artboards
+//   documentSwitch    index                      1-based
+//   documentClose
+//   uiClick           control [alt] [shift]
+//   uiType            control text
+//   uiCommand         control selector           moveUp:, moveDown:, insertTab:, insertBacktab:
+//   uiChoose          control index [alt] [shift]
+//   uiHover, uiLeave  control
+#ifndef GUIDES_HOST_SERVER_WEBEVENT_H
+#define GUIDES_HOST_SERVER_WEBEVENT_H
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace host {
+
+enum class WebEventKind {
+  Move, Click, Drag, Key, Tool, Zoom, Pan, Fit, Menus, Menu, Flyout, Theme, RulerUnit,
+  DocumentNew, DocumentSwitch, DocumentClose, UiClick, UiType, UiCommand, UiChoose, UiHover, UiLeave
+};
+
+struct WebEvent {
+  WebEventKind kind = WebEventKind::Move;
+  double x = 0, y = 0, x2 = 0, y2 = 0;  // view pixels; pan offsets; the zoom factor in x
+  double width = 0, height = 0;         // a new document's size in points
+  bool alt = false, shift = false, cmd = false;
+  std::string name;  // control, tool, key, menu path, theme, unit or selector
+  std::string text;  // the text typed in a field
+  int32_t number = 0;  // item index, flyout id, artboard count, document index
+};
+
+// The view the mouse events are in, in pixels.
+inline constexpr double kWebViewWidth = 1000;
+inline constexpr double kWebViewHeight = 800;
+// Texts typed into a field are at most this many bytes.
+inline constexpr size_t kMaxTypedBytes = 256;
+
+// The event a request body holds, or nothing with *error saying why not.
+std::optional<WebEvent> parseWebEvent(std::string_view body, std::string* error);
+
+}  // namespace host
+
+#endif

@@ -1,0 +1,38 @@
+// The page's events run on the host's thread: each one becomes the session command a user
+// of the prompt would have typed (the same handlers, the same refusals), or one of the host's
+// own tools; nothing the page sends can read or write a file, load a module or restart the
+// plug-ins. Mouse events come in view pixels and reach the host as artwork points.
+#ifndef GUIDES_HOST_SERVER_WEBSESSION_H
+#define GUIDES_HOST_SERVER_WEBSESSION_H
+
+#include "app/Commands.h"
+#include "server/HostQueue.h"
+#include "server/WebEvent.h"
+
+namespace host {
+
+class Application;
+
+class WebSession {
+ public:
+  explicit WebSession(Application& application);
+
+  // 200 with the refusals reported ({"ok": true, "refused": [...]}), or 400 with the reason
+  // the event could not run ({"error": ...}); in both cases the session goes on.
+  Reply run(const WebEvent& event);
+
+  // Centres the front document's view on its artboards, zoomed to show them all.
+  void fitView();
+
+ private:
+  void dispatch(CommandContext& context, const WebEvent& event);
+  void mouseEvent(CommandContext& context, const WebEvent& event);
+  void moveView(double dx, double dy);
+
+  Application& application_;
+  int documentsMade_;  // names new documents after those a script made
+};
+
+}  // namespace host
+
+#endif

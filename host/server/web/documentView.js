@@ -1,0 +1,227 @@
+// The document window: the host's view of the front document (1000 x 800 pixels around its
+// centre at its zoom, y downwards) drawn on a canvas as the SVG export draws the page:
+// artboards, art in black outlines, guides as thin cyan lines, the annotators' overlay on
+// top. Mouse events over it go to the host in view pixels, with their modifiers; the cursor
+// is the toolkit's current cursor image, hot spot included.
+
+const GUIDE_COLOR = '#00bfff';
+const SELECTED_COLOR = '#1a73e8';
+const DRAG_THRESHOLD = 3;  // pixels the mouse moves before a press becomes a drag
+
+export class DocumentView {
+  constructor(canvas, connection, marks) {
+    this.canvas = canvas;
+    this.connection = connection;
+    this.marks = marks;
+    this.context = canvas.getContext('2d');
+    this.press = null;
+    this.rubberBand = null;
+    this.cursorKey = '';
+    this.scale = Math.max(1, window.devicePixelRatio || 1);
+    canvas.width = 1000 * this.scale;
+    canvas.height = 800 * this.scale;
+    this.listen();
+  }
+
+  // View pixels of a mouse event, held inside the view.
+  at(event) {
+    const box = this.canvas.getBoundingClientRect();
+    const x = (event.clientX - box.left) * 1000 / box.width;
+    const y = (event.clientY - box.top) * 800 / box.height;
+    return {x: Math.min(1000, Math.max(0, Math.round(x))), y: Math.min(800, Math.max(0, Math.round(y)))};
+  }
+
+  listen() {
+    const canvas = this.canvas;
+    canvas.addEventListener('mousemove', (event) => {
+      const point = this.at(event);
+      if (this.press) {
+        this.rubberBand = {from: this.press, to: point};
+        this.draw(this.state);
+      }
+      this.connection.move({type: 'move', ...point, alt: event.altKey, shift: event.shiftKey});
+    });
+    canvas.addEventListener('mousedown', (event) => {
+      if (event.button !== 0) return;
+      canvas.focus();
+      this.press = this.at(event);
+      event.preventDefault();
+    });
+    window.addEventListener('mouseup', (event) => {
+      if (!this.press || event.button !== 0) return;
+      const from = this.press;
+      const to = this.at(event);
+      this.press = null;
+      this.rubberBand = null;
+      const modifiers = {alt: event.altKey, shift: event.shiftKey};
+      const dragged = Math.abs(to.x - from.x) > DRAG_THRESHOLD || Math.abs(to.y - from.y) > DRAG_THRESHOLD;
+      this.marks.begin(dragged ? 'drag' : 'click');
+      if (dragged) this.connection.send({type: 'drag', ...from, x2: to.x, y2: to.y, ...modifiers});
+      else this.connection.send({type: 'click', ...from, ...modifiers});
+    });
+    canvas.addEventListener('wheel', (event) => {
+      event.preventDefault();
+      if (event.ctrlKey) {
+        const zoom = this.state.document?.view?.zoom ?? 1;
+        const factor = Math.min(64, Math.max(1 / 64, zoom * (event.deltaY < 0 ? 1.25 : 0.8)));
+        this.connection.send({type: 'zoom', factor});
+      } else {
+        this.connection.send({type: 'pan', dx: -event.deltaX, dy: -event.deltaY});
+      }
+    }, {passive: false});
+    canvas.addEventListener('keydown', (event) => {
+      const key = event.key === 'Enter' ? 'return' : event.key === 'Escape' ? 'escape'
+        : (event.key === 'Delete' || event.key === 'Backspace') ? 'delete' : null;
+      if (!key) return;
+      event.preventDefault();
+      this.connection.send({type: 'key', key});
+    });
+  }
+
+  // The view's mapping of artwork points to view pixels.
+  transform(view) {
+    const zoom = view.zoom;
+    const [h, v] = view.centre;
+    return {x: (ph) => (ph - h) * zoom + 500, y: (pv) => (v - pv) * zoom + 400};
+  }
+
+  draw(state) {
+    this.state = state;
+    const c = this.context;
+    c.setTransform(this.scale, 0, 0, this.scale, 0, 0);
+    c.fillStyle = '#e8e8e8';
+    c.fillRect(0, 0, 1000, 800);
+    const document = state.document;
+    if (!document || !document.open) {
+      this.drawOverlay(state.overlay);
+      return;
+    }
+    const t = this.transform(document.view);
+    this.drawArtboards(document, t);
+    this.drawArt(document.art, t);
+    this.drawGuides(state.guides, t);
+    this.drawOverlay(state.overlay);
+    if (this.rubberBand) this.drawRubberBand();
+  }
+
+  drawArtboards(document, t) {
+    const c = this.context;
+    c.lineWidth = 1;
+    document.artboards.forEach((artboard, index) => {
+      const [l, top, r, b] = artboard.rect;
+      const x = t.x(l), y = t.y(top), w = t.x(r) - x, h = t.y(b) - y;
+      c.fillStyle = '#ffffff';
+      c.fillRect(x, y, w, h);
+      c.strokeStyle = index === document.activeArtboard ? '#555555' : '#999999';
+      c.strokeRect(Math.round(x) + 0.5, Math.round(y) + 0.5, Math.round(w), Math.round(h));
+    });
+  }
+
+  tracePath(art, t) {
+    const c = this.context;
+    const p = art.p;
+    const handles = art.c;
+    c.moveTo(t.x(p[0]), t.y(p[1]));
+    const count = p.length / 2;
+    const steps = art.closed ? count : count - 1;
+    for (let i = 1; i <= steps; i++) {
+      const j = i % count;
+      if (handles) {
+        const from = i - 1;
+        c.bezierCurveTo(t.x(handles[from * 4 + 2]), t.y(handles[from * 4 + 3]),
+          t.x(handles[j * 4]), t.y(handles[j * 4 + 1]), t.x(p[j * 2]), t.y(p[j * 2 + 1]));
+      } else {
+        c.lineTo(t.x(p[j * 2]), t.y(p[j * 2 + 1]));
+      }
+    }
+    if (art.closed) c.closePath();
+  }
+
+  drawArt(arts, t) {
+    const c = this.context;
+    c.lineWidth = 1;
+    for (const art of arts) {
+      c.beginPath();
+      this.tracePath(art, t);
+      c.strokeStyle = art.selected ? SELECTED_COLOR : '#000000';
+      c.lineWidth = art.selected ? 2 : 1;
+      c.stroke();
+    }
+  }
+
+  // Every guide in one path: 40,000 of them draw in one stroke.
+  drawGuides(guides, t) {
+    if (!guides || !guides.count) return;
+    const c = this.context;
+    c.beginPath();
+    for (const points of guides.p) {
+      c.moveTo(t.x(points[0]), t.y(points[1]));
+      for (let i = 2; i < points.length; i += 2) c.lineTo(t.x(points[i]), t.y(points[i + 1]));
+    }
+    c.strokeStyle = GUIDE_COLOR;
+    c.lineWidth = 1;
+    c.stroke();
+  }
+
+  drawOverlay(overlay) {
+    if (!overlay) return;
+    const c = this.context;
+    for (const item of overlay.items) {
+      const [r, g, b] = item.color;
+      const color = `rgb(${r},${g},${b})`;
+      if (item.kind === 'text') {
+        c.font = '12px sans-serif';
+        c.fillStyle = color;
+        c.fillText(item.text, item.at[0], item.at[1]);
+      } else {
+        c.beginPath();
+        c.setLineDash(item.dashed ? [3, 3] : []);
+        c.moveTo(item.at[0], item.at[1]);
+        c.lineTo(item.to[0], item.to[1]);
+        c.strokeStyle = color;
+        c.lineWidth = item.width;
+        c.stroke();
+        c.setLineDash([]);
+      }
+    }
+  }
+
+  drawRubberBand() {
+    const {from, to} = this.rubberBand;
+    const c = this.context;
+    c.setLineDash([4, 3]);
+    c.strokeStyle = SELECTED_COLOR;
+    c.lineWidth = 1;
+    c.strokeRect(Math.min(from.x, to.x) + 0.5, Math.min(from.y, to.y) + 0.5,
+      Math.abs(to.x - from.x), Math.abs(to.y - from.y));
+    c.setLineDash([]);
+  }
+
+  // The toolkit's cursor: its pixels as a PNG with the hot spot, or the built-in ones.
+  showCursor(cursor) {
+    if (!cursor) return;
+    const key = cursor.name ?? cursor.rgba;
+    if (key === this.cursorKey) return;
+    this.cursorKey = key;
+    if (cursor.name) {
+      this.canvas.style.cursor = cursor.name === 'pointingHand' ? 'pointer' : 'default';
+      this.canvas.dataset.cursor = cursor.name;
+      return;
+    }
+    const image = document.createElement('canvas');
+    image.width = cursor.width;
+    image.height = cursor.height;
+    const bytes = Uint8ClampedArray.from(atob(cursor.rgba), (ch) => ch.charCodeAt(0));
+    image.getContext('2d').putImageData(new ImageData(bytes, cursor.width, cursor.height), 0, 0);
+    const [hx, hy] = cursor.hot;
+    this.canvas.style.cursor = `url(${image.toDataURL('image/png')}) ${Math.round(hx)} ${Math.round(hy)}, crosshair`;
+    this.canvas.dataset.cursor = `image ${cursor.width}x${cursor.height} hot ${hx} ${hy} ${hash(cursor.rgba)}`;
+  }
+}
+
+// A short fingerprint of a text, for tests and people to tell cursors apart.
+function hash(text) {
+  let h = 2166136261;
+  for (let i = 0; i < text.length; i++) h = Math.imul(h ^ text.charCodeAt(i), 16777619);
+  return (h >>> 0).toString(16);
+}

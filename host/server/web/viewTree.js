@@ -1,0 +1,315 @@
+// The toolkit's views as the page draws them, for the panels and the dialogs alike: each
+// view a positioned element (its frame in its superview, the toolkit's y growing upwards),
+// each control the HTML control a person expects, carrying its outlet name as id and
+// data-outlet, its tool tip as title, its enabled and hidden states; the drawn views (the
+// icons, the field buttons) paint what they recorded. Every user action goes to the host as
+// the event it is, and the next state shows its outcome: nothing is decided here.
+
+import {showMenu} from './popupMenu.js';
+
+const ALIGN = {left: 'left', right: 'right', center: 'center', justify: 'justify', start: 'left'};
+
+function cssColor(rgba) {
+  const [r, g, b, a] = rgba;
+  return `rgba(${Math.round(r * 255)},${Math.round(g * 255)},${Math.round(b * 255)},${a})`;
+}
+
+// The outlet name a control's element stands for (a combo box's text is inside its box).
+function outletOf(element) {
+  return element.closest('[data-outlet]')?.dataset.outlet ?? '';
+}
+
+function modifiers(event) {
+  return {alt: event.altKey, shift: event.shiftKey};
+}
+
+export class ViewTree {
+  // host: {send(event), mark(name)}; root: the element the views go in.
+  constructor(host, root) {
+    this.host = host;
+    this.root = root;
+    this.elements = new Map();  // path -> element, kept between renders
+    this.followResponder = false;
+  }
+
+  render(view) {
+    const seen = new Set();
+    const element = this.renderView(view, 'v', view.frame[3], seen);
+    if (element.parentElement !== this.root) this.root.replaceChildren(element);
+    for (const [path, old] of this.elements)
+      if (!seen.has(path)) {
+        old.remove();
+        this.elements.delete(path);
+      }
+    this.followResponder = false;
+  }
+
+  renderView(view, path, parentHeight, seen) {
+    const kind = kindOf(view);
+    let element = this.elements.get(path);
+    if (!element || element.dataset.kind !== kind) {
+      element?.remove();
+      element = this.create(kind);
+      element.dataset.kind = kind;
+      this.elements.set(path, element);
+    }
+    seen.add(path);
+    element.view = view;
+    this.place(element, view, parentHeight);
+    this.update(element, kind, view);
+    (view.subviews || []).forEach((child, index) => {
+      const childElement = this.renderView(child, `${path}/${index}`, view.frame[3], seen);
+      if (childElement.parentElement !== element) element.append(childElement);
+    });
+    return element;
+  }
+
+  place(element, view, parentHeight) {
+    const [x, y, w, h] = view.frame;
+    Object.assign(element.style, {
+      left: `${x}px`, top: `${parentHeight - y - h}px`, width: `${w}px`, height: `${h}px`,
+    });
+    element.hidden = !!view.hidden;
+    element.classList.add('kitView');
+    if (view.id) {
+      element.id = view.id;
+      element.dataset.outlet = view.id;
+    }
+    element.dataset.class = view.class;
+    if (view.tip) element.title = view.tip;
+    else element.removeAttribute('title');
+  }
+
+  create(kind) {
+    switch (kind) {
+      case 'field': return this.createField();
+      case 'label': return document.createElement('span');
+      case 'combo': return this.createCombo();
+      case 'popup': return this.createPopup();
+      case 'checkbox': return this.createCheckbox();
+      case 'button': return this.createButton();
+      case 'text': return document.createElement('div');
+      case 'drawn': return this.createDrawn();
+      default: return document.createElement('div');
+    }
+  }
+
+  update(element, kind, view) {
+    if ('enabled' in view) {
+      element.classList.toggle('disabled', !view.enabled);
+      const control = element.querySelector('input, button') || element;
+      if ('disabled' in control) control.disabled = !view.enabled;
+    }
+    switch (kind) {
+      case 'field': return this.updateField(element.querySelector('input') || element, view);
+      case 'label':
+        element.textContent = view.text;
+        element.style.textAlign = ALIGN[view.alignment] || 'left';
+        if (view.textColor) element.style.color = cssColor(view.textColor);
+        return;
+      case 'combo': return this.updateField(element.querySelector('input'), view);
+      case 'popup': {
+        const item = view.items[view.selected];
+        element.querySelector('span').textContent = item && !item.separator ? item.title : '';
+        return;
+      }
+      case 'checkbox':
+        element.querySelector('input').checked = view.state !== 0;
+        element.querySelector('span').textContent = view.title;
+        return;
+      case 'button':
+        element.textContent = view.title;
+        element.setAttribute('aria-pressed', String(view.buttonType !== 'push' && view.state !== 0));
+        element.classList.toggle('lock', view.title === '' && view.buttonType === 'toggle');
+        return;
+      case 'text':
+        element.textContent = view.text;
+        element.style.textAlign = ALIGN[view.alignment] || 'left';
+        return;
+      case 'drawn': return this.paint(element, view);
+      default:
+    }
+  }
+
+  // ---- fields ----------------------------------------------------------------------------
+
+  createField() {
+    const input = document.createElement('input');
+    input.type = 'text';
+    input.spellcheck = false;
+    input.autocomplete = 'off';
+    input.addEventListener('input', () => { input.dataset.dirty = '1'; });
+    input.addEventListener('mousedown', () => {
+      if (document.activeElement !== input) this.host.send({type: 'uiClick', control: outletOf(input)});
+    });
+    input.addEventListener('keydown', (event) => this.fieldKey(input, event));
+    input.addEventListener('blur', () => {
+      // Leaving the field ends the edit, as Return does.
+      if (input.dataset.dirty === '1') this.endEdit(input);
+    });
+    return input;
+  }
+
+  updateField(input, view) {
+    input.style.textAlign = ALIGN[view.alignment] || 'left';
+    input.readOnly = view.editable === false;
+    if (view.textColor) input.style.color = cssColor(view.textColor);
+    if (view.backgroundColor && view.drawsBackground !== false)
+      input.style.backgroundColor = cssColor(view.backgroundColor);
+    const editingHere = document.activeElement === input && input.dataset.dirty === '1';
+    if (!editingHere && input.value !== view.text) input.value = view.text;
+    if (!editingHere) input.dataset.dirty = '0';
+    if (this.followResponder && view.editing && document.activeElement !== input) {
+      input.focus();
+      input.select();
+    }
+  }
+
+  endEdit(input) {
+    input.dataset.dirty = '0';
+    this.host.mark('type');
+    return this.host.send({type: 'uiType', control: outletOf(input), text: input.value});
+  }
+
+  async fieldKey(input, event) {
+    const commands = {ArrowUp: 'moveUp:', ArrowDown: 'moveDown:', Tab: event.shiftKey ? 'insertBacktab:' : 'insertTab:'};
+    if (event.key === 'Enter') {
+      event.preventDefault();
+      event.stopPropagation();
+      await this.endEdit(input);
+    } else if (event.key === 'Escape' && input.dataset.dirty === '1') {
+      event.stopPropagation();
+      input.dataset.dirty = '0';
+      input.value = input.closest('[data-kind]')?.view?.text ?? input.value;
+    } else if (commands[event.key]) {
+      event.preventDefault();
+      if (input.dataset.dirty === '1') await this.endEdit(input);
+      if (event.key === 'Tab') this.followResponder = true;
+      else this.host.mark('arrow');
+      await this.host.send({type: 'uiCommand', control: outletOf(input), selector: commands[event.key]});
+    }
+  }
+
+  // ---- popups and combo boxes -------------------------------------------------------------
+
+  createCombo() {
+    const box = document.createElement('div');
+    box.className = 'combo';
+    const input = this.createField();
+    const opener = document.createElement('button');
+    opener.type = 'button';
+    opener.textContent = '▾';
+    opener.tabIndex = -1;
+    opener.addEventListener('click', () => {
+      const view = box.view;
+      showMenu(opener, view.items.map((text, index) => ({
+        text, checked: index === view.selected,
+        choose: (event) => this.choose(view.id, index, event),
+      })), view.id);
+    });
+    box.append(input, opener);
+    return box;
+  }
+
+  createPopup() {
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.className = 'popup';
+    button.append(document.createElement('span'));
+    button.addEventListener('click', () => {
+      const view = button.view;
+      showMenu(button, view.items.map((item, index) => item.separator ? {separator: true} : {
+        text: item.title, enabled: item.enabled, checked: index === view.selected,
+        choose: (event) => this.choose(view.id, index, event),
+      }), view.id);
+    });
+    return button;
+  }
+
+  choose(control, index, event) {
+    this.host.mark('choose');
+    this.host.send({type: 'uiChoose', control, index, ...modifiers(event)});
+  }
+
+  // ---- buttons ------------------------------------------------------------------------------
+
+  createButton() {
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.addEventListener('click', (event) => {
+      this.host.mark('button');
+      this.host.send({type: 'uiClick', control: outletOf(button), ...modifiers(event)});
+    });
+    return button;
+  }
+
+  createCheckbox() {
+    const label = document.createElement('label');
+    label.className = 'checkbox';
+    const box = document.createElement('input');
+    box.type = 'checkbox';
+    label.append(box, document.createElement('span'));
+    box.addEventListener('click', (event) => {
+      event.preventDefault();  // the host's state decides whether it is checked
+      this.host.send({type: 'uiClick', control: outletOf(label), ...modifiers(event)});
+    });
+    return label;
+  }
+
+  // ---- drawn views --------------------------------------------------------------------------
+
+  createDrawn() {
+    const canvas = document.createElement('canvas');
+    canvas.addEventListener('mouseenter', () => this.host.send({type: 'uiHover', control: outletOf(canvas)}));
+    canvas.addEventListener('mouseleave', () => this.host.send({type: 'uiLeave', control: outletOf(canvas)}));
+    canvas.addEventListener('click', (event) => {
+      this.host.mark('button');
+      this.host.send({type: 'uiClick', control: outletOf(canvas), ...modifiers(event)});
+    });
+    return canvas;
+  }
+
+  // What the view recorded in its last drawRect, in its own coordinates (y upwards).
+  paint(canvas, view) {
+    const [, , w, h] = view.frame;
+    const scale = Math.max(1, window.devicePixelRatio || 1);
+    canvas.width = Math.max(1, Math.round(w * scale));
+    canvas.height = Math.max(1, Math.round(h * scale));
+    const c = canvas.getContext('2d');
+    c.setTransform(scale, 0, 0, -scale, 0, h * scale);
+    for (const record of view.draw || []) {
+      if (record.fill) {
+        const [x, y, fw, fh] = record.fill;
+        if (record.clear) c.clearRect(x, y, fw, fh);
+        else {
+          c.fillStyle = cssColor(record.color);
+          c.fillRect(x, y, fw, fh);
+        }
+        continue;
+      }
+      c.beginPath();
+      for (const [kind, x, y] of record.stroke) {
+        if (kind === 'M') c.moveTo(x, y);
+        else if (kind === 'L') c.lineTo(x, y);
+        else c.closePath();
+      }
+      c.strokeStyle = cssColor(record.color);
+      c.lineWidth = record.width;
+      c.stroke();
+    }
+    canvas.dataset.strokes = String((view.draw || []).length);
+  }
+}
+
+// The HTML a view becomes.
+function kindOf(view) {
+  switch (view.class) {
+    case 'TextField': return view.editable === false ? 'label' : 'field';
+    case 'ComboBox': return 'combo';
+    case 'PopUpButton': return 'popup';
+    case 'Button': return view.buttonType === 'checkbox' || view.buttonType === 'radio' ? 'checkbox' : 'button';
+    case 'TextView': return 'text';
+    case 'View': case 'ScrollView': return 'group';
+    default: return view.subviews ? 'group' : 'drawn';
+  }
+}

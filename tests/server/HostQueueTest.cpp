@@ -1,0 +1,122 @@
+// The host's queue: tasks run on the thread that asks for them, in order; moves waiting are
+// merged; a task that waits for a dialog's events is answered while it waits; a stopped
+// queue runs nothing and answers every request.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "server/HostQueue.h"
+
+using host::HostQueue;
+using host::Reply;
+using namespace std::chrono_literals;
+
+namespace {
+
+HostQueue::Work answering(std::vector<std::string>& ran, std::string name) {
+  return [&ran, name] {
+    ran.push_back(name);
+    return Reply{200, name};
+  };
+}
+
+}  // namespace
+
+TEST(HostQueue, TasksRunInOrderOnTheHostsThreadAndEachIsAnswered) {
+  HostQueue queue;
+  std::vector<std::string> ran;
+  auto first = queue.post(answering(ran, "first"));
+  auto second = queue.post(answering(ran, "second"));
+  const std::thread::id hostThread = std::this_thread::get_id();
+  std::thread::id ranOn;
+  auto third = queue.post([&] {
+    ranOn = std::this_thread::get_id();
+    return Reply{418, "third"};
+  });
+  ASSERT_TRUE(queue.runNext());
+  ASSERT_TRUE(queue.runNext());
+  ASSERT_TRUE(queue.runNext());
+  EXPECT_EQ(ran, (std::vector<std::string>{"first", "second"}));
+  EXPECT_EQ(ranOn, hostThread);
+  EXPECT_EQ(first.get().body, "first");
+  EXPECT_EQ(second.get().body, "second");
+  EXPECT_EQ(third.get().status, 418);
+}
+
+TEST(HostQueue, AMoveWaitingIsReplacedByTheNextAndAnsweredAsMerged) {
+  HostQueue queue;
+  std::vector<std::string> ran;
+  auto click = queue.post(answering(ran, "click"));
+  auto move1 = queue.post(answering(ran, "move 1"), "move");
+  auto move2 = queue.post(answering(ran, "move 2"), "move");
+  auto key = queue.post(answering(ran, "key"));
+  auto move3 = queue.post(answering(ran, "move 3"), "move");
+  EXPECT_EQ(move1.get().body, R"({"ok":true,"merged":true})");
+  for (int i = 0; i < 4; ++i) ASSERT_TRUE(queue.runNext());
+  EXPECT_EQ(ran, (std::vector<std::string>{"click", "move 2", "key", "move 3"}));
+  EXPECT_EQ(move2.get().body, "move 2");
+}
+
+TEST(HostQueue, ATaskRunningADialogIsAnsweredOnceTheHostWaitsForTheDialogsEvents) {
+  HostQueue queue;
+  int idles = 0;
+  queue.setIdle([&] { ++idles; });
+  std::future<Reply> inner;
+  auto opener = queue.post([&] {
+    // The dialog's modal run waits for its events through the same queue.
+    EXPECT_TRUE(queue.runNext());
+    return Reply{200, "closed"};
+  });
+  std::thread page([&] {
+    EXPECT_EQ(opener.wait_for(10s), std::future_status::ready);
+    inner = queue.post([] { return Reply{200, "ok clicked"}; });
+  });
+  ASSERT_TRUE(queue.runNext());
+  page.join();
+  EXPECT_EQ(opener.get().body, R"({"ok":true,"dialog":true})");
+  EXPECT_EQ(inner.get().body, "ok clicked");
+  EXPECT_EQ(idles, 1);
+}
+
+TEST(HostQueue, AStoppedQueueRunsNothingAndAnswersEveryRequest) {
+  HostQueue queue;
+  std::vector<std::string> ran;
+  auto waiting = queue.post(answering(ran, "waiting"));
+  std::thread stopper([&] { queue.stop(); });
+  stopper.join();
+  EXPECT_FALSE(queue.runNext());
+  EXPECT_EQ(waiting.get().status, 503);
+  EXPECT_EQ(queue.post(answering(ran, "late")).get().status, 503);
+  EXPECT_TRUE(ran.empty());
+  EXPECT_TRUE(queue.stopped());
+}
+
+TEST(HostQueue, AStopWakesTheHostWaitingForTasks) {
+  HostQueue queue;
+  std::thread stopper([&] {
+    std::this_thread::sleep_for(20ms);
+    queue.stop();
+  });
+  EXPECT_FALSE(queue.runNext());
+  stopper.join();
+}
+
+TEST(HostQueue, AFloodOfRequestsIsRefusedBeyondTheBoundAndTheRestRun) {
+  HostQueue queue;
+  std::vector<std::string> ran;
+  std::vector<std::future<Reply>> answers;
+  for (size_t i = 0; i <= HostQueue::kMaxWaiting; ++i) answers.push_back(queue.post(answering(ran, "t")));
+  EXPECT_EQ(answers.back().get().status, 503);
+  for (size_t i = 0; i < HostQueue::kMaxWaiting; ++i) ASSERT_TRUE(queue.runNext());
+  EXPECT_EQ(ran.size(), HostQueue::kMaxWaiting);
+}
+
+TEST(HostQueue, AnExceptionInATaskIsAnsweredAsTheHostsFault) {
+  HostQueue queue;
+  auto answer = queue.post([]() -> Reply { throw std::runtime_error("boom"); });
+  ASSERT_TRUE(queue.runNext());
+  const Reply reply = answer.get();
+  EXPECT_EQ(reply.status, 500);
+  EXPECT_EQ(reply.body, R"({"error":"boom"})");
+}

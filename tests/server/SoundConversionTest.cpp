@@ -1,0 +1,91 @@
+// The plug-in's sounds as browsers play them: the AIFF files become WAV files sample for
+// sample; what is not an AIFF file this can read gives nothing.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "server/SoundConversion.h"
+
+namespace {
+
+std::string fileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+uint32_t littleEndian(const std::string& bytes, size_t at, size_t width) {
+  uint32_t value = 0;
+  for (size_t i = 0; i < width; ++i) value |= uint32_t{static_cast<unsigned char>(bytes[at + i])} << (8 * i);
+  return value;
+}
+
+std::string bigEndian(uint32_t value, size_t width) {
+  std::string out;
+  for (size_t i = width; i-- > 0;) out += static_cast<char>(value >> (8 * i) & 0xff);
+  return out;
+}
+
+// A 16-bit stereo AIFF of two frames at 44100 Hz.
+std::string stereoAiff() {
+  const std::string rate = std::string("\x40\x0e\xac\x44", 4) + std::string(6, '\0');
+  const std::string comm = bigEndian(2, 2) + bigEndian(2, 4) + bigEndian(16, 2) + rate;
+  const std::string ssnd = bigEndian(0, 4) + bigEndian(0, 4) + bigEndian(0x0102, 2) + bigEndian(0xfffe, 2) +
+                           bigEndian(0x7fff, 2) + bigEndian(0x8000, 2);
+  const std::string chunks = "COMM" + bigEndian(comm.size(), 4) + comm + "SSND" + bigEndian(ssnd.size(), 4) + ssnd;
+  return "FORM" + bigEndian(4 + chunks.size(), 4) + "AIFF" + chunks;
+}
+
+}  // namespace
+
+TEST(SoundConversion, ThePluginsSoundsBecomeWavFilesSampleForSample) {
+  const std::string aiff = fileBytes(GUIDES_RESOURCES "/Pop.aiff");
+  const std::optional<std::string> wav = host::wavFromAiff(aiff);
+  ASSERT_TRUE(wav);
+  EXPECT_EQ(wav->substr(0, 4), "RIFF");
+  EXPECT_EQ(wav->substr(8, 8), "WAVEfmt ");
+  EXPECT_EQ(littleEndian(*wav, 22, 2), 1u);       // mono
+  EXPECT_EQ(littleEndian(*wav, 24, 4), 22050u);   // the rate
+  EXPECT_EQ(littleEndian(*wav, 34, 2), 8u);       // bits
+  const uint32_t frames = (static_cast<unsigned char>(aiff[22]) << 24) | (static_cast<unsigned char>(aiff[23]) << 16) |
+                          (static_cast<unsigned char>(aiff[24]) << 8) | static_cast<unsigned char>(aiff[25]);
+  EXPECT_EQ(littleEndian(*wav, 40, 4), frames);
+  EXPECT_EQ(wav->size(), 44 + frames);
+  EXPECT_EQ(littleEndian(*wav, 4, 4), 36 + frames);
+  // Signed samples become unsigned: 0x1f -> 0x9f, 0xf2 (-14) -> 0x72.
+  const size_t data = aiff.find("SSND") + 16;
+  for (size_t i = 0; i < frames; ++i)
+    ASSERT_EQ(static_cast<unsigned char>((*wav)[44 + i]), static_cast<unsigned char>(aiff[data + i] + 128)) << i;
+}
+
+TEST(SoundConversion, WiderSamplesAreByteSwappedFrameByFrame) {
+  const std::optional<std::string> wav = host::wavFromAiff(stereoAiff());
+  ASSERT_TRUE(wav);
+  EXPECT_EQ(littleEndian(*wav, 22, 2), 2u);
+  EXPECT_EQ(littleEndian(*wav, 24, 4), 44100u);
+  EXPECT_EQ(littleEndian(*wav, 28, 4), 44100u * 4);
+  EXPECT_EQ(littleEndian(*wav, 32, 2), 4u);
+  EXPECT_EQ(wav->substr(44), std::string("\x02\x01\xfe\xff\xff\x7f\x00\x80", 8));
+}
+
+TEST(SoundConversion, WhatIsNotAReadableAiffFileGivesNothing) {
+  const std::string good = stereoAiff();
+  EXPECT_FALSE(host::wavFromAiff(""));
+  EXPECT_FALSE(host::wavFromAiff("FORM\0\0\0\4WAVE"));
+  for (size_t size = 0; size < good.size() - 8; ++size)  // cut anywhere before the samples
+    EXPECT_FALSE(host::wavFromAiff(good.substr(0, size))) << size;
+  std::string badBits = good;
+  badBits[12 + 8 + 7] = 12;  // 12-bit samples
+  EXPECT_FALSE(host::wavFromAiff(badBits));
+  std::string noChannels = good;
+  noChannels[12 + 8 + 1] = 0;
+  EXPECT_FALSE(host::wavFromAiff(noChannels));
+  std::string hugeChunk = good;
+  hugeChunk.replace(16, 4, bigEndian(0xfffffff0u, 4));
+  EXPECT_FALSE(host::wavFromAiff(hugeChunk));
+  std::string badRate = good;
+  badRate[12 + 8 + 8] = '\x7f';  // an exponent far out of range
+  EXPECT_FALSE(host::wavFromAiff(badRate));
+}

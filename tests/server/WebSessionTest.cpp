@@ -1,0 +1,205 @@
+// The page's events against the host and the plug-in: mouse events in view pixels reach the
+// host as the artwork points under them; the host's own tools select, draw and delete art;
+// unknown controls are refused with a 4xx answer and the session goes on.
+#include <nlohmann/json.hpp>
+#include <random>
+
+#include "AITool.h"
+#include "AppFixture.h"
+#include "app/Application.h"
+#include "app/Session.h"
+#include "kit/Application.h"
+#include "model/ArtWalk.h"
+#include "model/ViewGeometry.h"
+#include "server/HostTools.h"
+#include "server/StateParts.h"
+#include "server/WebSession.h"
+
+using host::WebEvent;
+using host::WebEventKind;
+
+namespace {
+
+class WebSessionTest : public AppTest {
+ protected:
+  void SetUp() override {
+    AppTest::SetUp();
+    host::addRectangleTool();
+    application = std::make_unique<host::Application>(std::vector<std::filesystem::path>{GUIDES_MODULE});
+    application->start();
+    session = std::make_unique<host::WebSession>(*application);
+    WebEvent document;
+    document.kind = WebEventKind::DocumentNew;
+    document.width = 595;
+    document.height = 842;
+    document.number = 2;
+    document.name = "mm";
+    ASSERT_EQ(session->run(document).status, 200);
+  }
+  void TearDown() override {
+    session.reset();
+    application.reset();
+    AppTest::TearDown();
+  }
+
+  host::Reply send(WebEventKind kind, double x = 0, double y = 0, double x2 = 0, double y2 = 0) {
+    WebEvent event;
+    event.kind = kind;
+    event.x = x, event.y = y, event.x2 = x2, event.y2 = y2;
+    return session->run(event);
+  }
+  host::Reply named(WebEventKind kind, std::string name, bool shift = false) {
+    WebEvent event;
+    event.kind = kind;
+    event.name = std::move(name);
+    event.shift = shift;
+    return session->run(event);
+  }
+  host::Reply clickAt(AIRealPoint at, bool shift = false) {
+    const AIPoint pixel = host::artworkToView(host::model().front()->views.front(), at);
+    WebEvent event;
+    event.kind = WebEventKind::Click;
+    event.x = pixel.h, event.y = pixel.v, event.shift = shift;
+    return session->run(event);
+  }
+  void rectangle(AIRealPoint from, AIRealPoint to) {
+    const host::View& view = host::model().front()->views.front();
+    const AIPoint a = host::artworkToView(view, from), b = host::artworkToView(view, to);
+    ASSERT_EQ(send(WebEventKind::Drag, a.h, a.v, b.h, b.v).status, 200);
+  }
+  std::vector<std::string> paths(bool selectedOnly = false) const {
+    std::vector<std::string> found;
+    host::walkFrontDocument(host::model(), [&](const std::string&, uint32_t, const host::Art& art) {
+      if (art.type != kPathArt || art.guide) return;
+      if (selectedOnly && !(art.userAttributes & kArtSelected)) return;
+      found.push_back(std::to_string(static_cast<int>(art.segments[0].p.h)) + "," +
+                      std::to_string(static_cast<int>(art.segments[0].p.v)) + " " +
+                      std::to_string(static_cast<int>(art.segments[2].p.h)) + "," +
+                      std::to_string(static_cast<int>(art.segments[2].p.v)));
+    });
+    return found;
+  }
+
+  std::unique_ptr<host::Application> application;
+  std::unique_ptr<host::WebSession> session;
+};
+
+}  // namespace
+
+TEST_F(WebSessionTest, TheRectangleToolDrawsBetweenThePointsUnderTheMouse) {
+  ASSERT_EQ(named(WebEventKind::Tool, host::kRectangleToolName).status, 200);
+  session->fitView();
+  rectangle({100, 700}, {300, 500});
+  rectangle({400, 200}, {350, 260});  // dragged up and to the left
+  rectangle({10, 10}, {10, 10});      // no width: nothing
+  const host::View& view = host::model().front()->views.front();
+  const auto at = [&](AIRealPoint p) { return host::viewToArtwork(view, host::artworkToView(view, p)); };
+  const auto corner = [](AIRealPoint p) {
+    return std::to_string(static_cast<int>(p.h)) + "," + std::to_string(static_cast<int>(p.v));
+  };
+  EXPECT_EQ(paths(), (std::vector<std::string>{corner(at({350, 260})) + " " + corner(at({400, 200})),
+                                               corner(at({100, 700})) + " " + corner(at({300, 500}))}));
+}
+
+TEST_F(WebSessionTest, TheSelectionToolSelectsShiftAddsAndDeleteRemovesTheSelection) {
+  ASSERT_EQ(named(WebEventKind::Tool, host::kRectangleToolName).status, 200);
+  rectangle({100, 700}, {300, 500});
+  rectangle({350, 400}, {450, 300});
+  ASSERT_EQ(named(WebEventKind::Tool, kSelectToolName).status, 200);
+  ASSERT_EQ(clickAt({200, 600}).status, 200);
+  EXPECT_EQ(paths(true).size(), 1u);
+  ASSERT_EQ(clickAt({400, 350}, true).status, 200);
+  EXPECT_EQ(paths(true).size(), 2u);
+  ASSERT_EQ(clickAt({400, 350}, true).status, 200);  // Shift on a selected one takes it out
+  EXPECT_EQ(paths(true).size(), 1u);
+  ASSERT_EQ(named(WebEventKind::Key, "delete").status, 200);
+  EXPECT_EQ(paths().size(), 1u);
+  EXPECT_TRUE(paths(true).empty());
+  ASSERT_EQ(clickAt({400, 350}).status, 200);
+  ASSERT_EQ(clickAt({580, 10}).status, 200);  // empty canvas: nothing selected
+  EXPECT_TRUE(paths(true).empty());
+}
+
+TEST_F(WebSessionTest, ArtInALockedLayerIsNeitherSelectedNorDeleted) {
+  ASSERT_EQ(named(WebEventKind::Tool, host::kRectangleToolName).status, 200);
+  rectangle({100, 700}, {300, 500});
+  ASSERT_EQ(named(WebEventKind::Tool, kSelectToolName).status, 200);
+  ASSERT_EQ(clickAt({200, 600}).status, 200);
+  std::ostringstream out, errors;
+  std::istringstream script("layer lock Calque 1\n");
+  ASSERT_TRUE(host::Session(*application, out, errors).run(script));
+  const host::Reply deleted = named(WebEventKind::Key, "delete");
+  EXPECT_EQ(deleted.body, R"({"ok":true,"refused":["delete refused: art in a locked layer stays"]})");
+  EXPECT_EQ(paths(true).size(), 1u);
+  const host::Reply selected = clickAt({200, 600});
+  EXPECT_EQ(selected.body, R"({"ok":true,"refused":["select refused: its layer is locked"]})");
+}
+
+TEST_F(WebSessionTest, AClickOfTheGuidesToolReachesThePluginAtTheArtworkPointUnderTheMouse) {
+  ASSERT_EQ(named(WebEventKind::Tool, "Outil Guides").status, 200);
+  ASSERT_EQ(send(WebEventKind::Click, 500, 400).status, 200);
+  const host::View& view = host::model().front()->views.front();
+  const AIRealPoint expected = host::viewToArtwork(view, AIPoint{500, 400});
+  ASSERT_TRUE(application->events().lastClick());
+  EXPECT_EQ(application->events().lastClick()->at.h, expected.h);
+  EXPECT_EQ(application->events().lastClick()->at.v, expected.v);
+  const auto guides = nlohmann::json::parse(host::guidesPart());
+  EXPECT_EQ(guides["count"], 8);  // the default set: four margins, the two sides of a gutter each way
+}
+
+TEST_F(WebSessionTest, UnknownControlsAreRefusedAndDisabledOnesReportedAndTheSessionGoesOn) {
+  EXPECT_EQ(named(WebEventKind::UiClick, "PANnoSuchControl").body, R"({"error":"no control named 'PANnoSuchControl'"})");
+  EXPECT_EQ(named(WebEventKind::UiClick, "PANnoSuchControl").status, 400);
+  EXPECT_EQ(named(WebEventKind::Tool, "No Such Tool").status, 400);
+  EXPECT_EQ(named(WebEventKind::Menu, "About/Nothing").status, 400);
+  EXPECT_EQ(named(WebEventKind::UiClick, "PANokSetBT").body,
+            R"({"ok":true,"refused":["ui: PANokSetBT refused: view is hidden"]})");
+  EXPECT_EQ(named(WebEventKind::UiClick, "PANstepPlusNbrColonnes").status, 200);
+  const auto panels = nlohmann::json::parse(host::panelsPart());
+  EXPECT_EQ(panels["panels"][0]["title"], "Guides 1.4");
+}
+
+TEST_F(WebSessionTest, TheFittedViewShowsEveryArtboard) {
+  session->fitView();
+  const host::Document& document = *host::model().front();
+  const AIRealRect shown = host::viewBounds(document.views.front());
+  for (const host::Artboard& artboard : document.artboards) {
+    EXPECT_LE(shown.left, artboard.rect.left);
+    EXPECT_GE(shown.right, artboard.rect.right);
+    EXPECT_GE(shown.top, artboard.rect.top);
+    EXPECT_LE(shown.bottom, artboard.rect.bottom);
+  }
+}
+
+// Thousands of requests the page could be made to send (random bytes, bad fields, unknown
+// controls, tools and menus) are all refused with a 4xx answer, and leave the document, the
+// panel and the guides as they were; the session then goes on.
+TEST_F(WebSessionTest, ThousandsOfBadRequestsAreRefusedAndChangeNothing) {
+  ASSERT_EQ(named(WebEventKind::Tool, "Outil Guides").status, 200);
+  ASSERT_EQ(send(WebEventKind::Click, 500, 400).status, 200);
+  const std::string document = host::documentPart(), guides = host::guidesPart(), panels = host::panelsPart();
+  const std::vector<std::string> bad = {
+      R"({"type":"uiClick","control":"PANnothing"})", R"({"type":"tool","name":"Pinceau"})",
+      R"({"type":"menu","path":"File/Save"})", R"({"type":"click","x":1001,"y":1})",
+      R"({"type":"uiType","control":"PANnothing","text":"1"})", R"({"type":"uiChoose","control":"PANnothing","index":1})",
+      R"({"type":"documentSwitch","index":9})", R"({"type":"flyout","id":99})", R"({"type":"rulerUnit","unit":"league"})"};
+  std::mt19937 random(16);
+  int refused = 0;
+  for (int i = 0; i < 3000; ++i) {
+    std::string body = bad[i % bad.size()];
+    if (i % 2) {  // random bytes, or the bad body with a few bytes changed
+      if (i % 4 == 1) body.assign(1 + random() % 64, '\0');
+      for (int k = 0; k < 3; ++k) body[random() % body.size()] = static_cast<char>(random());
+    }
+    std::string error;
+    const auto event = host::parseWebEvent(body, &error);
+    const int status = event ? session->run(*event).status : 400;
+    if (status >= 400 && status < 500) ++refused;
+  }
+  EXPECT_EQ(refused, 3000);
+  EXPECT_EQ(host::documentPart(), document);
+  EXPECT_EQ(host::guidesPart(), guides);
+  EXPECT_EQ(host::panelsPart(), panels);
+  EXPECT_EQ(named(WebEventKind::UiClick, "PANstepPlusNbrColonnes").status, 200);
+  EXPECT_NE(host::guidesPart(), guides);
+}
