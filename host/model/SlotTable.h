@@ -1,11 +1,13 @@
 // A table of objects addressed by (slot, generation). Freed slots are reused with a new
 // generation, so finding an object by reference is O(1) and a stale reference finds nothing.
+// An object stays at its address while it lives, however the table grows: a name the suites
+// hand out as a pointer into a record stays good until the record is erased.
 #ifndef GUIDES_HOST_MODEL_SLOTTABLE_H
 #define GUIDES_HOST_MODEL_SLOTTABLE_H
 
 #include <cstddef>
+#include <deque>
 #include <utility>
-#include <vector>
 
 #include "model/Ref.h"
 
@@ -72,7 +74,7 @@ class SlotTable {
     uint32_t nextFree;
   };
 
-  std::vector<Entry> entries_;
+  std::deque<Entry> entries_;  // growing at the end moves no entry
   uint32_t freeHead_ = kNoSlot;
   size_t liveCount_ = 0;
 };

@@ -1,6 +1,6 @@
 // The results the host's suites answer, watched for the checks of random sessions: while
-// the watch is on (before the plug-ins acquire their suites), every operation that answers
-// an error is kept with its suite and operation names until it is taken.
+// the watch is on, every operation that answers an error is kept with its suite and
+// operation names until it is taken.
 #ifndef GUIDES_HOST_MODEL_SUITECALLWATCH_H
 #define GUIDES_HOST_MODEL_SUITECALLWATCH_H
 

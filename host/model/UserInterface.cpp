@@ -33,6 +33,7 @@ Ref UserInterface::addOwnTool(std::string name, ToolOwner owner) {
   tool.name = std::move(name);
   tool.group = ++groupsMade_;
   tool.toolset = ++toolsetsMade_;
+  toolOrder.reserve(toolOrder.size() + 1);
   const Ref made = tools.insert(std::move(tool));
   if (!made.isNull()) toolOrder.push_back(made);
   return made;
@@ -65,6 +66,7 @@ Ref UserInterface::subMenuOf(Ref item) const {
 
 bool UserInterface::addCompanionMenuGroup(const std::string& name) {
   if (name.empty() || menuKeyTaken(name) || !menuGroupNamed(name).isNull()) return false;
+  menuGroupOrder.reserve(menuGroupOrder.size() + 1);  // a group is never stored out of order
   const Ref item = menuItems.insert(MenuItem{Ref{}, name, kToolPalettesMenuGroup, name});
   if (item.isNull()) return false;
   const Ref group = menuGroups.insert(MenuGroup{name, item, kMenuGroupSortedAlphabeticallyOption});
@@ -105,6 +107,7 @@ AIErr UserInterface::addTool(Tool tool, int16_t sameGroupAs, int16_t sameToolset
     tool.group = groupMate ? groupMate->group : groupsMade_ + 1;
     tool.toolset = toolsetsMade_ + 1;
   }
+  toolOrder.reserve(toolOrder.size() + 1);  // a tool is never stored without its number
   const Ref made = tools.insert(std::move(tool));
   if (made.isNull()) return kTooManyErr;
   const Tool& stored = *tools.find(made);

@@ -33,6 +33,7 @@ AIErr AddMenuGroupAsSubMenu(const char* groupName, int32_t options, AIMenuItemHa
   if (!ui().menuGroupNamed(groupName).isNull()) return kBadParameterErr;
   for (Ref existing : ui().menuGroupOrder)
     if (ui().menuGroups.find(existing)->parentItem == fromHandle(item)) return kBadParameterErr;
+  ui().menuGroupOrder.reserve(ui().menuGroupOrder.size() + 1);  // a group is never stored out of order
   const Ref made = ui().menuGroups.insert(MenuGroup{groupName, fromHandle(item), options});
   if (made.isNull()) return kTooManyErr;
   ui().menuGroupOrder.push_back(made);

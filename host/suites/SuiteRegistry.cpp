@@ -1,8 +1,7 @@
 #include "suites/SuiteRegistry.h"
 
-#include "model/Shell.h"
+#include "suites/GuardedTables.h"
 #include "suites/SuiteTables.h"
-#include "suites/SuiteTracing.h"
 
 namespace host {
 
@@ -74,9 +73,7 @@ const void* findSuite(std::string_view name, int32_t version) {
   return nullptr;
 }
 
-const void* tableToHandOut(const void* table) {
-  return shell().log.tracing() || shell().calls.isOn() ? tracedTwin(table) : table;
-}
+const void* tableToHandOut(const void* table) { return guardedTwin(table); }
 
 SPBasicSuite* messageBasicSuite() {
   return const_cast<SPBasicSuite*>(static_cast<const SPBasicSuite*>(tableToHandOut(&basicSuite)));

@@ -24,11 +24,11 @@ std::span<const SuiteEntry> allSuites();
 // The table of the suite with this exact name and version, or null.
 const void* findSuite(std::string_view name, int32_t version);
 
-// The same table with every operation logged with its result when the host traces; the
-// table itself otherwise.
+// The table a plug-in is handed: the same operations behind the exception barrier, logged
+// with their results when the host traces.
 const void* tableToHandOut(const void* table);
 
-// The basic suite the host puts in every message header (traced when the host traces).
+// The basic suite the host puts in every message header, as tableToHandOut gives it.
 SPBasicSuite* messageBasicSuite();
 
 }  // namespace host

@@ -109,6 +109,38 @@ TEST_F(InterfaceTest, ToolsAreNumberedInTheToolboxAndSelectedByNameOrHandle) {
   EXPECT_EQ(tools->SetToolInfoVars(tool, unterminated), kBadParameterErr);
 }
 
+// Short names live inside the record itself, so they are the ones a growing table would move.
+TEST_F(InterfaceTest, ANameHandedOutStaysGoodWhileItsToolOrGroupLivesWhateverIsAddedAfter) {
+  const AIAddToolData data{text("Règle"), text(""), 0, 0, kNoTool, kNoTool};
+  AIToolHandle tool = nullptr;
+  ASSERT_EQ(tools->AddTool(self, "Règle", &data, 0, &tool), kNoErr);
+  AIMenuGroup about = nullptr;
+  ASSERT_EQ(menus->GetNthMenuGroup(0, &about), kNoErr);
+  const char* toolName = nullptr;
+  const char* groupName = nullptr;
+  ASSERT_EQ(tools->GetToolName(tool, &toolName), kNoErr);
+  ASSERT_EQ(menus->GetMenuGroupName(about, &groupName), kNoErr);
+
+  for (int n = 0; n < 100; ++n) {
+    const std::string name = "T" + std::to_string(n);
+    AIToolHandle other = nullptr;
+    AIMenuItemHandle item = nullptr;
+    AIMenuGroup group = nullptr;
+    ASSERT_EQ(tools->AddTool(self, name.c_str(), &data, 0, &other), kNoErr);
+    ASSERT_EQ(menus->AddMenuItem(self, name.c_str(), kAboutMenuGroup, text("x"), 0, &item), kNoErr);
+    ASSERT_EQ(menus->AddMenuGroupAsSubMenu(name.c_str(), 0, item, &group), kNoErr);
+  }
+
+  const char* toolNameNow = nullptr;
+  const char* groupNameNow = nullptr;
+  ASSERT_EQ(tools->GetToolName(tool, &toolNameNow), kNoErr);
+  ASSERT_EQ(menus->GetMenuGroupName(about, &groupNameNow), kNoErr);
+  ASSERT_EQ(toolName, toolNameNow);
+  ASSERT_EQ(groupName, groupNameNow);
+  EXPECT_STREQ(toolName, "Règle");
+  EXPECT_STREQ(groupName, kAboutMenuGroup);
+}
+
 TEST_F(InterfaceTest, APanelHoldsAToolkitViewOfItsSizeAndItsFlyoutMenu) {
   AIPanelFlyoutMenuRef menu = nullptr;
   ASSERT_EQ(flyouts->Create(&menu), kNoErr);

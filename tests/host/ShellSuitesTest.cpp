@@ -23,7 +23,7 @@ class BasicSuiteTest : public ShellTest {
 TEST_F(BasicSuiteTest, SuitesAreHandedOutByExactNameAndVersionAndCounted) {
   const void* table = nullptr;
   EXPECT_EQ(basic->AcquireSuite(kAIArtSuite, kAIArtSuiteVersion, &table), kNoErr);
-  EXPECT_EQ(table, host::findSuite(kAIArtSuite, kAIArtSuiteVersion));
+  EXPECT_EQ(table, host::tableToHandOut(host::findSuite(kAIArtSuite, kAIArtSuiteVersion)));
   EXPECT_EQ(basic->AcquireSuite(kAIArtSuite, kAIArtSuiteVersion, &table), kNoErr);
 
   const void* untouched = &table;

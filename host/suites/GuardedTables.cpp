@@ -1,9 +1,10 @@
-#include "suites/SuiteTracing.h"
+#include "suites/GuardedTables.h"
 
 #include <string>
 #include <type_traits>
 
 #include "model/Shell.h"
+#include "suites/SuiteBarrier.h"
 #include "suites/SuiteTables.h"
 
 namespace host {
@@ -25,19 +26,30 @@ std::string textArguments(const Args&... args) {
   return out.empty() ? out : out + ")";
 }
 
-// The traced form of one operation, found by its member: it calls the plain table's
-// operation and logs "call <suite>.<operation>(<texts>) -> <result>".
+// The guarded form of one operation, found by its member: it calls the plain table's
+// operation behind the barrier and logs "call <suite>.<operation>(<texts>) -> <result>".
 template <auto Member>
-struct Traced;
+struct Guarded;
 
 template <class Suite, class Result, class... Args, Result (*Suite::*Member)(Args...)>
-struct Traced<Member> {
+struct Guarded<Member> {
   static inline const Suite* plain = nullptr;
   static inline const char* suiteName = nullptr;
   static inline const char* operation = nullptr;
 
-  static Result call(Args... args) {
-    const Result result = (plain->*Member)(args...);
+  static Result call(Args... args) noexcept {
+    const Result result =
+        behindBarrier<Result>(suiteName, operation, [&] { return (plain->*Member)(args...); });
+    // Watching and tracing are the host's own business: a line that cannot be made is lost,
+    // the plug-in still gets its answer.
+    try {
+      watchAndTrace(result, args...);
+    } catch (...) {
+    }
+    return result;
+  }
+
+  static void watchAndTrace(Result result, Args... args) {
     if constexpr (std::is_same_v<Result, AIErr>)  // not the answers of yes/no questions
       if (shell().calls.isOn()) shell().calls.record(suiteName, operation, result);
     if (shell().log.tracing()) {
@@ -48,26 +60,25 @@ struct Traced<Member> {
       line += resultText(static_cast<int32_t>(result));
       shell().log.trace(line);
     }
-    return result;
   }
 };
 
 template <auto Member, class Suite>
-void wrap(Suite& traced, const Suite& plain, const char* suiteName, const char* operation) {
-  using T = Traced<Member>;
+void wrap(Suite& guarded, const Suite& plain, const char* suiteName, const char* operation) {
+  using T = Guarded<Member>;
   T::plain = &plain;
   T::suiteName = suiteName;
   T::operation = operation;
-  traced.*Member = &T::call;
+  guarded.*Member = &T::call;
 }
 
 // One static twin per suite, made the first time it is asked for.
 template <class Suite, class Wrapper>
 const void* twinOf(const Suite& plain, const char* suiteName, Wrapper wrapEach) {
   static Suite twin = [&] {
-    Suite traced = plain;
-    wrapEach(traced, plain, suiteName);
-    return traced;
+    Suite guarded = plain;
+    wrapEach(guarded, plain, suiteName);
+    return guarded;
   }();
   return &twin;
 }
@@ -76,13 +87,13 @@ const void* twinOf(const Suite& plain, const char* suiteName, Wrapper wrapEach) 
 
 #define TWIN(Type, table, name, ...)                                                      \
   if (plain == &table)                                                                    \
-    return twinOf<Type>(table, name, [](Type& traced, const Type& from, const char* n) { \
+    return twinOf<Type>(table, name, [](Type& guarded, const Type& from, const char* n) { \
       using S = Type;                                                                     \
       __VA_ARGS__                                                                         \
     });
-#define W(operation) wrap<&S::operation>(traced, from, n, #operation);
+#define W(operation) wrap<&S::operation>(guarded, from, n, #operation);
 
-const void* tracedTwin(const void* plain) {
+const void* guardedTwin(const void* plain) {
   TWIN(SPBasicSuite, basicSuite, kSPBasicSuite,
        W(AcquireSuite) W(ReleaseSuite) W(IsEqual) W(AllocateBlock) W(FreeBlock))
   TWIN(SPAccessSuite, accessSuite, kSPAccessSuite,
