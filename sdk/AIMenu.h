@@ -38,7 +38,7 @@ typedef struct AIMenuSuite {
   AIErr (*CountMenuGroups)(int32_t* count);
   /* Any time; a host handle. */
   AIErr (*GetNthMenuGroup)(int32_t n, AIMenuGroup* group);
-  /* Any time; *name is the host's text, valid only until a group is added or removed: copy it. */
+  /* Any time; *name is the host's text, valid while the group lives. */
   AIErr (*GetMenuGroupName)(AIMenuGroup group, const char** name);
   /* Any time; the text is copied, the caller keeps its string. */
   AIErr (*SetItemText)(AIMenuItemHandle item, AIUnicodeStringRef text);

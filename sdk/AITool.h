@@ -67,7 +67,7 @@ typedef struct AIToolSuite {
   AIErr (*GetToolNumberFromName)(const char* name, int16_t* number);
   /* Any time; the tool's place in the toolbox as it stands now. */
   AIErr (*GetToolNumberFromHandle)(AIToolHandle tool, int16_t* number);
-  /* Any time; *name is the host's text, valid only until a tool is added or removed: copy it. */
+  /* Any time; *name is the host's text, valid while the tool lives. */
   AIErr (*GetToolName)(AIToolHandle tool, const char** name);
   /* Any time; the list, ended by kInfoEndOfList (32 entries at most), is copied. */
   AIErr (*SetToolInfoVars)(AIToolHandle tool, const int32_t* infoVars);

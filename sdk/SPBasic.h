@@ -16,7 +16,10 @@ AI_BEGIN_C
    - "The caller's": the caller owns it and gives it back once, as told.
    - "A host handle": the host owns it; the caller never releases it; it stays valid until
      what it names is disposed (or its document leaves the front), or the plug-in is unloaded.
-   - Texts and records the caller passes in are read during the call only, or copied. */
+   - Texts and records the caller passes in are read during the call only, or copied.
+   - Every function answering an error code may also answer kOutOfMemoryErr (memory ran
+     out, nothing was changed) or kCantHappenErr (a fault of the host); IsEqual then answers
+     false. No exception ever crosses back into the plug-in. */
 
 /* Suites are handed out by name and version; every acquire is matched by a release. */
 typedef struct SPBasicSuite {
