@@ -13,7 +13,7 @@
 namespace host {
 
 class Application;
-class Document;
+struct Document;
 class EventLoop;
 
 // The panel's top margin field, whose unit the summary line shows.
