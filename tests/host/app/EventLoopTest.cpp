@@ -6,7 +6,7 @@
 #include "AppFixture.h"
 #include "app/Application.h"
 #include "app/Menus.h"
-#include "app/Session.h"
+#include "session/Session.h"
 #include "kit/Application.h"
 #include "kit/EventQueue.h"
 

@@ -4,7 +4,7 @@
 #include "AINotifier.h"
 #include "AppFixture.h"
 #include "app/Application.h"
-#include "app/Session.h"
+#include "session/Session.h"
 #include "model/Printout.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include "../AnotherHost.h"
 #include "AppFixture.h"
 #include "app/Application.h"
-#include "app/Session.h"
+#include "session/Session.h"
 #include "model/FileWriting.h"
 #include "model/PreferenceSaving.h"
 

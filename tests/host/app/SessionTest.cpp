@@ -4,8 +4,8 @@
 
 #include "AppFixture.h"
 #include "app/Application.h"
-#include "app/Commands.h"
-#include "app/Session.h"
+#include "session/Commands.h"
+#include "session/Session.h"
 #include "model/Printout.h"
 
 using host::Arguments;
