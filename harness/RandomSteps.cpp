@@ -7,7 +7,6 @@
 
 #include "AITool.h"
 #include "app/Menus.h"
-#include "session/RulerUnits.h"
 #include "kit/Application.h"
 #include "kit/Button.h"
 #include "kit/ComboBox.h"
@@ -17,6 +16,7 @@
 #include "model/ArtWalk.h"
 #include "model/NumberText.h"
 #include "model/Shell.h"
+#include "session/RulerUnits.h"
 
 namespace harness {
 

@@ -8,12 +8,12 @@
 
 #include "app/Application.h"
 #include "exports/Exports.h"
-#include "session/Prompt.h"
-#include "session/RandomSession.h"
-#include "session/Session.h"
 #include "model/FileWriting.h"
 #include "model/PreferenceSaving.h"
 #include "model/Shell.h"
+#include "session/Prompt.h"
+#include "session/RandomSession.h"
+#include "session/Session.h"
 #include "suites/SuiteRegistry.h"
 
 namespace host {

@@ -2,7 +2,6 @@
 #include <nlohmann/json.hpp>
 #include <variant>
 
-#include "session/Quoting.h"
 #include "exports/PanelExports.h"
 #include "kit/Application.h"
 #include "kit/Button.h"
@@ -13,6 +12,7 @@
 #include "kit/Window.h"
 #include "model/NumberText.h"
 #include "model/Shell.h"
+#include "session/Quoting.h"
 
 namespace host {
 

@@ -2,7 +2,6 @@
 #include <vector>
 
 #include "exports/PanelExports.h"
-#include "session/Quoting.h"
 #include "kit/Application.h"
 #include "kit/Button.h"
 #include "kit/ComboBox.h"
@@ -12,6 +11,7 @@
 #include "kit/Window.h"
 #include "model/NumberText.h"
 #include "model/Shell.h"
+#include "session/Quoting.h"
 
 namespace host {
 

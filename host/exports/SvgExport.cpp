@@ -1,13 +1,13 @@
 #include <algorithm>
 #include <vector>
 
-#include "session/Quoting.h"
 #include "exports/Exports.h"
 #include "kit/Cursor.h"
 #include "model/ArtWalk.h"
 #include "model/NumberText.h"
 #include "model/Shell.h"
 #include "model/ViewGeometry.h"
+#include "session/Quoting.h"
 
 namespace host {
 

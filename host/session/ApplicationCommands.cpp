@@ -1,8 +1,8 @@
 // Session commands on the run of the plug-ins.
 #include "app/Application.h"
+#include "model/Shell.h"
 #include "session/CommandHandlers.h"
 #include "session/CommandSupport.h"
-#include "model/Shell.h"
 
 namespace host {
 

@@ -1,8 +1,8 @@
 // Session commands on art and layers of the front document.
-#include "session/CommandArguments.h"
-#include "session/CommandHandlers.h"
 #include "model/ArtLookup.h"
 #include "model/Model.h"
+#include "session/CommandArguments.h"
+#include "session/CommandHandlers.h"
 
 namespace host {
 

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <limits>
 
-#include "session/Commands.h"
 #include "model/HostLog.h"
 #include "model/StringTable.h"
+#include "session/Commands.h"
 
 namespace host {
 

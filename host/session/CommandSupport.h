@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "session/Commands.h"
 #include "kit/Event.h"
+#include "session/Commands.h"
 
 namespace host {
 

@@ -1,10 +1,10 @@
 // Session commands on documents and artboards.
 #include <vector>
 
+#include "model/Model.h"
 #include "session/CommandArguments.h"
 #include "session/CommandHandlers.h"
 #include "session/RulerUnits.h"
-#include "model/Model.h"
 
 namespace host {
 

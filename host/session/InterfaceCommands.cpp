@@ -4,10 +4,10 @@
 #include "AINotifier.h"
 #include "app/AboutPlugins.h"
 #include "app/Application.h"
-#include "session/CommandHandlers.h"
-#include "session/CommandSupport.h"
 #include "app/Menus.h"
 #include "model/Shell.h"
+#include "session/CommandHandlers.h"
+#include "session/CommandSupport.h"
 
 namespace host {
 

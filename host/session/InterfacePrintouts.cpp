@@ -4,12 +4,12 @@
 #include <filesystem>
 #include <map>
 
-#include "session/Quoting.h"
 #include "kit/Cursor.h"
 #include "kit/Sound.h"
 #include "kit/Workspace.h"
 #include "model/NumberText.h"
 #include "model/Shell.h"
+#include "session/Quoting.h"
 
 namespace host {
 

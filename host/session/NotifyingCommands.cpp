@@ -4,12 +4,12 @@
 // changes nothing notifies nobody.
 #include "AINotifier.h"
 #include "app/Application.h"
+#include "model/ArtLookup.h"
+#include "model/Model.h"
 #include "session/CommandArguments.h"
 #include "session/CommandHandlers.h"
 #include "session/CommandSupport.h"
 #include "session/RulerUnits.h"
-#include "model/ArtLookup.h"
-#include "model/Model.h"
 
 namespace host {
 

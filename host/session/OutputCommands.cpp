@@ -1,16 +1,16 @@
 // Session commands that print the host's state or write the document to a file.
 #include <sstream>
 
-#include "session/CommandArguments.h"
-#include "session/CommandHandlers.h"
 #include "app/Application.h"
-#include "exports/Exports.h"
-#include "session/InterfacePrintouts.h"
 #include "app/Menus.h"
+#include "exports/Exports.h"
 #include "exports/PanelExports.h"
-#include "session/Printouts.h"
 #include "model/FileWriting.h"
 #include "model/Printout.h"
+#include "session/CommandArguments.h"
+#include "session/CommandHandlers.h"
+#include "session/InterfacePrintouts.h"
+#include "session/Printouts.h"
 
 namespace host {
 

@@ -2,9 +2,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include "session/RulerUnits.h"
 #include "model/NumberText.h"
 #include "model/Printout.h"
+#include "session/RulerUnits.h"
 
 namespace host {
 

@@ -2,9 +2,9 @@
 
 #include "app/Application.h"
 #include "app/EventSourceScope.h"
+#include "kit/Window.h"
 #include "session/SessionExtension.h"
 #include "session/SessionState.h"
-#include "kit/Window.h"
 
 namespace host {
 

@@ -11,9 +11,9 @@
 #include <ostream>
 #include <string>
 
+#include "kit/Application.h"
 #include "session/Commands.h"
 #include "session/SessionExtension.h"
-#include "kit/Application.h"
 
 namespace host {
 

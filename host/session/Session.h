@@ -7,8 +7,8 @@
 #include <istream>
 #include <ostream>
 
-#include "session/Commands.h"
 #include "kit/Application.h"
+#include "session/Commands.h"
 
 namespace host {
 

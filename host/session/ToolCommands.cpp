@@ -1,14 +1,14 @@
 // Session commands for events over the document: tool selection, mouse, keys and zoom.
 // Points are artwork points of the front document, y upwards.
 #include "app/Application.h"
-#include "session/CommandArguments.h"
-#include "session/CommandHandlers.h"
-#include "session/CommandSupport.h"
+#include "kit/Application.h"
+#include "kit/Window.h"
 #include "model/Model.h"
 #include "model/Shell.h"
 #include "model/ViewGeometry.h"
-#include "kit/Application.h"
-#include "kit/Window.h"
+#include "session/CommandArguments.h"
+#include "session/CommandHandlers.h"
+#include "session/CommandSupport.h"
 #include "suites/SuiteTables.h"
 
 namespace host {

@@ -4,13 +4,13 @@
 // refuses the event: "ui: NAME refused: <reason>" is reported and the session goes on.
 #include <string_view>
 
-#include "session/CommandHandlers.h"
-#include "session/CommandSupport.h"
 #include "kit/Application.h"
 #include "kit/ComboBox.h"
 #include "kit/PopUpButton.h"
 #include "kit/TextField.h"
 #include "kit/Window.h"
+#include "session/CommandHandlers.h"
+#include "session/CommandSupport.h"
 
 namespace host {
 

@@ -11,7 +11,6 @@
 
 #include "AIArtboard.h"
 #include "harness/SessionInvariants.h"
-#include "session/StepInvariants.h"
 #include "kit/Application.h"
 #include "kit/ComboBox.h"
 #include "kit/PopUpButton.h"
@@ -19,6 +18,7 @@
 #include "kit/Window.h"
 #include "model/Model.h"
 #include "model/Shell.h"
+#include "session/StepInvariants.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include "AppFixture.h"
 #include "app/Application.h"
+#include "model/Printout.h"
 #include "session/Commands.h"
 #include "session/Session.h"
-#include "model/Printout.h"
 
 using host::Arguments;
 using host::CommandError;
