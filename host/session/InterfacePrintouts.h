@@ -18,7 +18,7 @@ namespace host {
 std::vector<std::string> toolLines();
 
 // The overlay of the last frame: one line per item drawn, in order, or "overlay empty":
-//   text "Cliquez pour créer les repères." at 512 390 color 52428 13107 39321 font 0
+//   text "Click to lay out the guides." at 512 390 color 52428 13107 39321 font 0
 //   line 10 20 to 30 40 color 0 0 0 width 1 solid
 // then "invalidated L T R B" for each rectangle invalidated before it was drawn.
 std::vector<std::string> overlayLines();

@@ -45,7 +45,11 @@ std::string commandHelp(std::string_view name) {
 }
 
 Prompt::Prompt(Application& application, std::istream& in, std::ostream& out, bool echoInput)
-    : context_{application, out}, stateParts_(sessionExtension().stateLineParts()), in_(in), out_(out), echoInput_(echoInput) {}
+    : context_{application, out},
+      stateParts_(sessionExtension().stateLineParts()),
+      in_(in),
+      out_(out),
+      echoInput_(echoInput) {}
 
 void Prompt::run() {
   out_ << "guides-host: one command a line; help lists them, quit ends.\n";

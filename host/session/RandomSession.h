@@ -11,10 +11,11 @@
 
 namespace host {
 
-// Runs the session the options describe against the plug-ins they name (the guides
-// plug-in by default), with preferences in a fresh file of its own unless --prefs names
-// one. Prints the seed first; the exit status is 0 when every step kept the invariants,
-// 1 otherwise, with the seed, the step and its line written to errors.
+// Runs the session the options describe against the plug-ins they name (the default
+// module by default), with the steps and the invariants of the registered extension, and
+// preferences in a fresh file of its own unless --prefs names one. Prints the seed first;
+// the exit status is 0 when every step kept the invariants, 1 otherwise, with the seed,
+// the step and its line written to errors, or when no extension draws random steps.
 int runRandomSession(const HostOptions& options, std::ostream& out, std::ostream& errors);
 
 }  // namespace host
