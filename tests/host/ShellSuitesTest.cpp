@@ -29,7 +29,10 @@ TEST_F(BasicSuiteTest, SuitesAreHandedOutByExactNameAndVersionAndCounted) {
   const void* untouched = &table;
   const void* out = untouched;
   EXPECT_EQ(basic->AcquireSuite(kAIArtSuite, kAIArtSuiteVersion + 1, &out), kSuiteNotFoundErr);
+  EXPECT_EQ(basic->AcquireSuite(kAIArtSuite, kAIArtSuiteVersion - 1, &out), kSuiteNotFoundErr);
   EXPECT_EQ(basic->AcquireSuite("AI Art", kAIArtSuiteVersion, &out), kSuiteNotFoundErr);
+  EXPECT_EQ(basic->AcquireSuite("AI Art Suite ", kAIArtSuiteVersion, &out), kSuiteNotFoundErr);
+  EXPECT_EQ(basic->AcquireSuite("", kAIArtSuiteVersion, &out), kSuiteNotFoundErr);
   EXPECT_EQ(out, untouched);
   EXPECT_EQ(basic->AcquireSuite(nullptr, 1, &out), kBadParameterErr);
 
