@@ -12,7 +12,7 @@ namespace host {
 //   group 2
 //     toolset 1
 //       1 "Adobe Eyedropper Tool"
-//       2 "My Tool" selected by MyPlugin.so title "My Tool" tooltip "My Tool 1.0" icons 16051 16052 options 1 info 15 16 23
+//       2 "My Tool" selected by MyPlugin.so title "My Tool" tooltip "My Tool 1.0" icons 101 102 options 1 info 15 16 23
 // A companion's tool says "companion"; an icon whose file (ID.png in the plug-in's Resources
 // folder) is missing is followed by "(missing)".
 std::vector<std::string> toolLines();

@@ -18,7 +18,7 @@ struct SummaryMarks {
   size_t sounds = 0;
 };
 
-// "click 300 400 | <the extension's parts> | alerts none | sounds Pop.aiff"; the marks move
+// "click 300 400 | <the extension's parts> | alerts none | sounds Beep.aiff"; the marks move
 // to the ends of the logs.
 //   - "no click yet" before the first click; " alt", " shift" after a click's point;
 //   - "hint TEXT" for each text of the overlay of the last frame, left out when none;
