@@ -1,8 +1,10 @@
 # Fails when a file of plugin/ or kit/ includes a header of host/ or harness/, kit/ one of
-# sdk/, or the host's model one of the host's other parts (the model never calls a suite).
+# sdk/, host/ one of harness/ (the host knows no plug-in's harness), or the host's model one
+# of the host's other parts (the model never calls a suite).
 file(GLOB_RECURSE plugin_files ${ROOT}/plugin/*.h ${ROOT}/plugin/*.cpp ${ROOT}/plugin/*.mm)
 file(GLOB_RECURSE kit_files ${ROOT}/kit/*.h ${ROOT}/kit/*.cpp)
 file(GLOB_RECURSE model_files ${ROOT}/host/model/*.h ${ROOT}/host/model/*.cpp)
+file(GLOB_RECURSE host_files ${ROOT}/host/*.h ${ROOT}/host/*.cpp)
 set(bad "")
 foreach(f IN LISTS plugin_files kit_files)
   file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include")
@@ -24,6 +26,12 @@ foreach(f IN LISTS model_files)
     if(l MATCHES "suites/|app/|session/|exports/|server/|harness/")
       list(APPEND bad "${f}: ${l}")
     endif()
+  endforeach()
+endforeach()
+foreach(f IN LISTS host_files)
+  file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"harness/")
+  foreach(l IN LISTS lines)
+    list(APPEND bad "${f}: ${l}")
   endforeach()
 endforeach()
 if(bad)
