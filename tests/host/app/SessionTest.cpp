@@ -85,11 +85,6 @@ TEST_F(SessionTest, CommentsAndBlankLinesAreSkippedAndTheFirstErrorStopsWithItsL
   EXPECT_EQ(host::model().documentCount(), 1u);
 }
 
-TEST_F(SessionTest, QuitEndsTheSessionWithoutReadingFurther) {
-  EXPECT_TRUE(run("quit\nfrobnicate\n"));
-  EXPECT_EQ(sessionErrors.str(), "");
-}
-
 TEST_F(SessionTest, NumbersMustBeFiniteAndFitTheHostsCoordinates) {
   const std::pair<const char*, const char*> cases[] = {
       {"document new nan 100", "line 1: document new: 'nan' is not a finite number\n"},
