@@ -14,7 +14,7 @@ class Application;
 // Whether a menu path goes into the host's "Help" menu.
 bool isHelpMenuPath(std::string_view path);
 
-// Sends "About" to the plug-in a path names ("Help/About Plug-ins/Guides"); the reason
+// Sends "About" to the plug-in a path names ("Help/About Plug-ins/My Plug-in"); the reason
 // when the path names none, else empty.
 std::string chooseAboutPlugin(Application& application, std::string_view path);
 

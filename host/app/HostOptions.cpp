@@ -7,7 +7,8 @@
 #include <charconv>
 #include <cstdlib>
 
-#include "app/Commands.h"
+#include "session/Commands.h"
+#include "session/SessionExtension.h"
 
 namespace host {
 
@@ -41,6 +42,14 @@ std::string unsignedText(std::string& text) {
   return {};
 }
 
+// The module loaded by default is the one the registered extension names.
+std::string pluginHelp() {
+  const std::string name = sessionExtension().defaultModuleName();
+  if (name.empty()) return "plug-in module to load, repeatable";
+  return "plug-in module to load, repeatable; default the " + name + " built beside the host (../plugin/" + name +
+         ")";
+}
+
 std::string nonEmptyPath(std::string& text) {
   return text.empty() ? "an empty path names no file" : std::string();
 }
@@ -49,9 +58,9 @@ std::string nonEmptyPath(std::string& text) {
 
 std::optional<int> parseOptions(int argc, char** argv, HostOptions* options) {
   CLI::App app{
-      "guides-host: the simulated host application. It loads the guides plug-in, starts it, runs\n"
+      "guides-host: the simulated host application. It loads the plug-ins, starts them, runs\n"
       "a session script (one command a line; a '#' at a line's start or after a space starts a\n"
-      "comment; SCRIPT '-' or none reads standard input), then shuts the plug-in down.\n"
+      "comment; SCRIPT '-' or none reads standard input), then shuts the plug-ins down.\n"
       "Coordinates are artwork points, y upwards.",
       "guides-host"};
   app.add_option("--prefs", options->preferences,
@@ -59,9 +68,7 @@ std::optional<int> parseOptions(int argc, char** argv, HostOptions* options) {
                  "~/.config/guides-host/prefs.json")
       ->type_name("FILE")
       ->check(CLI::Validator(nonEmptyPath, "FILE"));
-  app.add_option("--plugin", options->plugins,
-                 "plug-in module to load, repeatable; default the Guides.so built beside the host "
-                 "(../plugin/Guides.so)")
+  app.add_option("--plugin", options->plugins, pluginHelp())
       ->type_name("PATH")
       ->allow_extra_args(false)
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
@@ -150,10 +157,18 @@ std::filesystem::path defaultPreferencesFile() {
 }
 
 std::filesystem::path defaultPluginModule() {
+  const std::string name = sessionExtension().defaultModuleName();
+  if (name.empty()) return {};
   std::error_code error;
   const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
   const std::filesystem::path folder = error ? std::filesystem::path(".") : executable.parent_path();
-  return (folder / ".." / "plugin" / "Guides.so").lexically_normal();
+  return (folder / ".." / "plugin" / name).lexically_normal();
+}
+
+std::vector<std::filesystem::path> modulesToLoad(const HostOptions& options) {
+  if (!options.plugins.empty()) return options.plugins;
+  const std::filesystem::path module = defaultPluginModule();
+  return module.empty() ? std::vector<std::filesystem::path>{} : std::vector<std::filesystem::path>{module};
 }
 
 }  // namespace host

@@ -12,7 +12,7 @@ namespace host {
 
 struct HostOptions {
   std::filesystem::path preferences;             // empty: the user's default file
-  std::vector<std::filesystem::path> plugins;    // empty: the Guides.so built beside the host
+  std::vector<std::filesystem::path> plugins;    // empty: the default module
   bool trace = false;
   std::filesystem::path json;                    // front document written here at the end
   std::filesystem::path svg;
@@ -36,8 +36,11 @@ std::optional<int> parseOptions(int argc, char** argv, HostOptions* options);
 
 // $XDG_CONFIG_HOME/guides-host/prefs.json, else ~/.config/guides-host/prefs.json.
 std::filesystem::path defaultPreferencesFile();
-// ../plugin/Guides.so relative to the running executable's folder.
+// The module the registered extension names, at ../plugin/ from the running executable's
+// folder; empty when it names none.
 std::filesystem::path defaultPluginModule();
+// The modules --plugin names, else the default one if there is one.
+std::vector<std::filesystem::path> modulesToLoad(const HostOptions& options);
 
 }  // namespace host
 

@@ -7,13 +7,13 @@
 #include <iostream>
 
 #include "app/Application.h"
-#include "app/Exports.h"
-#include "app/Prompt.h"
-#include "app/RandomSession.h"
-#include "app/Session.h"
+#include "exports/Exports.h"
 #include "model/FileWriting.h"
 #include "model/PreferenceSaving.h"
 #include "model/Shell.h"
+#include "session/Prompt.h"
+#include "session/RandomSession.h"
+#include "session/Session.h"
 #include "suites/SuiteRegistry.h"
 
 namespace host {
@@ -90,9 +90,7 @@ int runHost(const HostOptions& options) {
   }
 
   const bool onTerminal = script == &std::cin && isatty(STDIN_FILENO);
-  Application application(options.plugins.empty()
-                              ? std::vector<std::filesystem::path>{defaultPluginModule()}
-                              : options.plugins);
+  Application application(modulesToLoad(options));
   application.start();
   bool ok = true;
   if (options.interactive || onTerminal) {

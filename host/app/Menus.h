@@ -21,7 +21,7 @@ void updateMenus(EventLoop& events);
 std::vector<Ref> menuItemsOf(std::string_view group);
 
 // The item a path of texts names: a host group, then the texts of the items leading to it
-// ("Tool Palettes/Ralto-Outils/Masquer Ralto-Guides"). Null with the reason when none does.
+// ("Tool Palettes/My Tools/Hide My Panel"). Null with the reason when none does.
 Ref menuItemAt(std::string_view path, std::string* problem);
 
 // The path of texts of every item that opens no sub-menu, in menu order, as menuItemAt
@@ -33,8 +33,8 @@ void chooseMenuItem(EventLoop& events, Ref item);
 
 // The menus, one line per group and item, indented by depth:
 //   About
-//     À propos des Ralto-Outils… >
-//       Ralto-Guides…
+//     About My Tools… >
+//       My Panel…
 // " >" marks an item that opens a sub-menu (" > NAME" when the group is named otherwise),
 // " (disabled)" and " (checked)" follow.
 std::vector<std::string> menuLines();

@@ -9,7 +9,7 @@
 namespace host {
 
 // The first art, front to back, named by path: either its own name ("cadre") or the names
-// from its layer's title down to it joined by '/' ("Ralto-Guides/Repères"). Null when none.
+// from its layer's title down to it joined by '/' ("Guides/Margins"). Null when none.
 Ref findArtByPath(const Model& model, std::string_view path);
 
 }  // namespace host

@@ -3,7 +3,7 @@
 #include <nlohmann/json.hpp>
 #include <unordered_map>
 
-#include "app/RulerUnits.h"
+#include "session/RulerUnits.h"
 #include "model/ArtWalk.h"
 #include "model/NumberText.h"
 #include "model/ViewGeometry.h"

@@ -6,7 +6,7 @@
 #define GUIDES_HOST_SERVER_HOSTTOOLS_H
 
 #include "AITypes.h"
-#include "app/Commands.h"
+#include "session/Commands.h"
 
 namespace host {
 

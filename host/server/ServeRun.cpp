@@ -7,10 +7,10 @@
 #include <iostream>
 
 #include "app/Application.h"
-#include "app/CommandHandlers.h"
+#include "session/CommandHandlers.h"
 #include "app/EventSourceScope.h"
 #include "app/HostRun.h"
-#include "app/Session.h"
+#include "session/Session.h"
 #include "server/HostTools.h"
 #include "server/StatePublisher.h"
 #include "server/StopSignals.h"

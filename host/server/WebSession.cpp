@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "app/Application.h"
-#include "app/CommandSupport.h"
+#include "session/CommandSupport.h"
 #include "app/Menus.h"
 #include "kit/Application.h"
 #include "model/Model.h"

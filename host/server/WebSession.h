@@ -5,7 +5,7 @@
 #ifndef GUIDES_HOST_SERVER_WEBSESSION_H
 #define GUIDES_HOST_SERVER_WEBSESSION_H
 
-#include "app/Commands.h"
+#include "session/Commands.h"
 #include "server/HostQueue.h"
 #include "server/WebEvent.h"
 

@@ -11,7 +11,7 @@ namespace host {
 
 namespace {
 
-// The text arguments of a call, which say most about it: ("AI Art Suite"), ("RaltoGuides",
+// The text arguments of a call, which say most about it: ("AI Art Suite"), ("MyPlugin",
 // "Son"). Other arguments are left out.
 template <class... Args>
 std::string textArguments(const Args&... args) {

@@ -18,39 +18,23 @@ TEST_F(HostTest, BoundsCoverTheAnchorPointsOfAPathOrOfAGroupsDescendants) {
   EXPECT_EQ(bounds.right, 30);
   EXPECT_EQ(bounds.bottom, 20);
 
+  // An empty group has empty bounds, and adds nothing to its parent's.
+  AIArtHandle empty = newGroup(group, "empty");
+  AIRealRect none{1, 1, 1, 1};
+  ASSERT_EQ(art->GetArtBounds(empty, &none), kNoErr);
+  EXPECT_EQ(none.left, 0);
+  EXPECT_EQ(none.top, 0);
+  EXPECT_EQ(none.right, 0);
+  EXPECT_EQ(none.bottom, 0);
+  EXPECT_EQ(art->GetArtBounds(empty, nullptr), kBadParameterErr);
+
   AIArtHandle inner = newGroup(group, "inner");
   newPath(inner, {{-5.5f, 8.25f}, {12, 70}});
-  newGroup(group, "empty");
   ASSERT_EQ(art->GetArtBounds(group, &bounds), kNoErr);
   EXPECT_EQ(bounds.left, -5.5f);
   EXPECT_EQ(bounds.top, 70);
   EXPECT_EQ(bounds.right, 30);
   EXPECT_EQ(bounds.bottom, 8.25f);
-}
-
-TEST_F(HostTest, ArtWithoutAnchorPointsHasEmptyBounds) {
-  AIArtHandle empty = newGroup(nullptr, "empty");
-  AIRealRect bounds{1, 1, 1, 1};
-  ASSERT_EQ(art->GetArtBounds(empty, &bounds), kNoErr);
-  EXPECT_EQ(bounds.left, 0);
-  EXPECT_EQ(bounds.top, 0);
-  EXPECT_EQ(bounds.right, 0);
-  EXPECT_EQ(bounds.bottom, 0);
-  EXPECT_EQ(art->GetArtBounds(empty, nullptr), kBadParameterErr);
-}
-
-TEST_F(HostTest, RectanglesFromTheTestHostAreClosedPathsWithTheirBounds) {
-  AIArtHandle rect = testhost::addRect(AIRealRect{100, 500, 300, 200}, "Cadre");
-  AIRealRect bounds{};
-  ASSERT_EQ(art->GetArtBounds(rect, &bounds), kNoErr);
-  EXPECT_EQ(bounds.left, 100);
-  EXPECT_EQ(bounds.top, 500);
-  EXPECT_EQ(bounds.right, 300);
-  EXPECT_EQ(bounds.bottom, 200);
-  EXPECT_EQ(testhost::artLines(), std::vector<std::string>{"Calque 1/Cadre path 4"});
-  AIBoolean closed = 0;
-  EXPECT_EQ(path->GetPathClosed(rect, &closed), kNoErr);
-  EXPECT_EQ(closed, 1);
 }
 
 TEST_F(HostTest, DisposingAGroupFreesItsWholeSubtreeAndOnlyIt) {

@@ -9,7 +9,9 @@
 #include "AIUITheme.h"
 #include "AIUnicodeString.h"
 #include "ShellFixture.h"
+#include "kit/Application.h"
 #include "kit/View.h"
+#include "kit/Window.h"
 
 class InterfaceTest : public ShellTest {
  protected:
@@ -166,21 +168,27 @@ TEST_F(InterfaceTest, APanelHoldsAToolkitViewOfItsSizeAndItsFlyoutMenu) {
   AIPanelRef panel = nullptr;
   ASSERT_EQ(panels->Create(self, text("PanneauEssai"), text("Guides 1.4"), 3, &minimum, 0, menu, &userData, &panel),
             kNoErr);
-  void* view = nullptr;
-  ASSERT_EQ(panels->GetPlatformWindow(panel, &view), kNoErr);
+  // The view sits in a window of its own, so that fields in it can take the focus.
+  void* platform = nullptr;
+  ASSERT_EQ(panels->GetPlatformWindow(panel, &platform), kNoErr);
+  auto* view = static_cast<kit::View*>(platform);
   ASSERT_NE(view, nullptr);
+  ASSERT_NE(view->window(), nullptr);
   const AISize wide{480, 158};
   EXPECT_EQ(panels->SetSize(panel, &wide), kNoErr);
-  EXPECT_EQ(static_cast<kit::View*>(view)->frame().size.width, 480);
+  EXPECT_EQ(view->frame().size.width, 480);
+  EXPECT_EQ(view->window()->frame().size.width, 480);
   const AISize bad{std::numeric_limits<float>::quiet_NaN(), 1};
   EXPECT_EQ(panels->SetSize(panel, &bad), kBadParameterErr);
 
   AIBoolean shown = 1;
   EXPECT_EQ(panels->IsShown(panel, &shown), kNoErr);
   EXPECT_EQ(shown, 0);
+  EXPECT_FALSE(view->window()->isVisible());
   EXPECT_EQ(panels->Show(panel, 1), kNoErr);
   EXPECT_EQ(panels->IsShown(panel, &shown), kNoErr);
   EXPECT_EQ(shown, 1);
+  EXPECT_TRUE(view->window()->isVisible());
   AIPanelFlyoutMenuRef got = nullptr;
   void* data = nullptr;
   EXPECT_EQ(panels->GetFlyoutMenu(panel, &got), kNoErr);
@@ -205,6 +213,7 @@ TEST_F(InterfaceTest, APluginThatGoesTakesItsMenusToolsPanelsAndAnnotatorsWithIt
   tools->SetSelectedTool(tool);
   const AISize size{240, 158};
   AIPanelRef panel = nullptr;
+  const size_t windows = kit::Application::shared().windows().size();
   panels->Create(self, text("P"), text("P"), 1, &size, 0, nullptr, nullptr, &panel);
   AIAnnotatorHandle annotator = nullptr;
   annotators->AddAnnotator(self, "RaltoAnno", &annotator);
@@ -222,6 +231,7 @@ TEST_F(InterfaceTest, APluginThatGoesTakesItsMenusToolsPanelsAndAnnotatorsWithIt
   EXPECT_STREQ(name, kSelectToolName);
   AIBoolean shown = 0;
   EXPECT_EQ(panels->IsShown(panel, &shown), kBadParameterErr);
+  EXPECT_EQ(kit::Application::shared().windows().size(), windows);  // the panel's window went too
   EXPECT_EQ(annotators->SetAnnotatorActive(annotator, 1), kBadParameterErr);
 }
 

@@ -7,8 +7,8 @@
 #include "AIArt.h"
 #include "AIContext.h"
 #include "AILayer.h"
-#include "AIPath.h"
 #include "AINotifier.h"
+#include "AIPath.h"
 #include "AIPlugin.h"
 #include "ShellFixture.h"
 #include "suites/SuiteRegistry.h"
@@ -29,7 +29,10 @@ TEST_F(BasicSuiteTest, SuitesAreHandedOutByExactNameAndVersionAndCounted) {
   const void* untouched = &table;
   const void* out = untouched;
   EXPECT_EQ(basic->AcquireSuite(kAIArtSuite, kAIArtSuiteVersion + 1, &out), kSuiteNotFoundErr);
+  EXPECT_EQ(basic->AcquireSuite(kAIArtSuite, kAIArtSuiteVersion - 1, &out), kSuiteNotFoundErr);
   EXPECT_EQ(basic->AcquireSuite("AI Art", kAIArtSuiteVersion, &out), kSuiteNotFoundErr);
+  EXPECT_EQ(basic->AcquireSuite("AI Art Suite ", kAIArtSuiteVersion, &out), kSuiteNotFoundErr);
+  EXPECT_EQ(basic->AcquireSuite("", kAIArtSuiteVersion, &out), kSuiteNotFoundErr);
   EXPECT_EQ(out, untouched);
   EXPECT_EQ(basic->AcquireSuite(nullptr, 1, &out), kBadParameterErr);
 

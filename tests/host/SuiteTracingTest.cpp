@@ -3,8 +3,8 @@
 
 #include "AIArt.h"
 #include "ShellFixture.h"
-#include "suites/SuiteRegistry.h"
 #include "suites/GuardedTables.h"
+#include "suites/SuiteRegistry.h"
 
 using Operation = void (*)();
 

@@ -1,18 +1,13 @@
 // The toolbox's groups and toolsets, the selection changes the host tells tools about,
-// companions registered before plug-ins, the annotation frames that hold the overlay, and
-// the panel as a window of its own.
+// companions registered before plug-ins, and the annotation frames that hold the overlay.
 #include <limits>
 #include <string>
 
 #include "AIAnnotator.h"
 #include "AIMenu.h"
-#include "AIPanel.h"
 #include "AITool.h"
 #include "AIUnicodeString.h"
 #include "ShellFixture.h"
-#include "kit/Application.h"
-#include "kit/View.h"
-#include "kit/Window.h"
 
 class ToolboxTest : public ShellTest {
  protected:
@@ -171,34 +166,4 @@ TEST_F(OverlayTest, BadDrawingIsRefusedAndInvalidationsAreKeptForTheNextFrame) {
   frame.end();
   EXPECT_EQ(frame.overlayInvalidations().size(), host::AnnotationFrame::kMaxInvalidations);
   EXPECT_TRUE(frame.pendingInvalidations().empty());
-}
-
-TEST_F(ShellTest, APanelIsAWindowShownAndSizedThroughTheSuite) {
-  const auto* panels = suite<AIPanelSuite>(kAIPanelSuite, kAIPanelSuiteVersion);
-  const auto* strings = suite<AIUnicodeStringSuite>(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
-  AIUnicodeStringRef title = nullptr;
-  strings->Initialize(&title, "Guides 1.4", kAIPlatformCharacterEncoding);
-  const AISize minimum{240, 158};
-  AIPanelRef panel = nullptr;
-  ASSERT_EQ(panels->Create(self, title, title, 3, &minimum, 0, nullptr, nullptr, &panel), kNoErr);
-  strings->Dispose(title);
-  const size_t windows = kit::Application::shared().windows().size();
-  void* platform = nullptr;
-  ASSERT_EQ(panels->GetPlatformWindow(panel, &platform), kNoErr);
-  auto* view = static_cast<kit::View*>(platform);
-  ASSERT_NE(view->window(), nullptr);  // fields in it can take the focus
-  EXPECT_FALSE(view->window()->isVisible());
-  EXPECT_EQ(panels->Show(panel, 1), kNoErr);
-  EXPECT_TRUE(view->window()->isVisible());
-  const AISize wide{480, 158};
-  EXPECT_EQ(panels->SetSize(panel, &wide), kNoErr);
-  EXPECT_EQ(view->frame().size.width, 480);
-  EXPECT_EQ(view->window()->frame().size.width, 480);
-  EXPECT_EQ(panels->Show(panel, 0), kNoErr);
-  AIBoolean shown = 1;
-  EXPECT_EQ(panels->IsShown(panel, &shown), kNoErr);
-  EXPECT_EQ(shown, 0);
-
-  host::shell().ui.forgetPlugin(host::fromHandle(self));
-  EXPECT_EQ(kit::Application::shared().windows().size(), windows - 1);
 }

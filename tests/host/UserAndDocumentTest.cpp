@@ -66,12 +66,4 @@ TEST(DocumentWithoutDocument, CallsAnswerNoDocument) {
   EXPECT_EQ(units, -1);
 }
 
-TEST(SuiteRegistry, TablesAreFoundByExactNameAndVersion) {
-  EXPECT_NE(testhost::suite<AIArtSuite>(kAIArtSuite, kAIArtSuiteVersion), nullptr);
-  EXPECT_NE(testhost::suite<AIUserSuite>(kAIUserSuite, kAIUserSuiteVersion), nullptr);
-  EXPECT_EQ(testhost::suite<AIArtSuite>(kAIArtSuite, kAIArtSuiteVersion - 1), nullptr);
-  EXPECT_EQ(testhost::suite<AIArtSuite>("AI Art Suite ", kAIArtSuiteVersion), nullptr);
-  EXPECT_EQ(testhost::suite<AIArtSuite>("", 0), nullptr);
-}
-
 }  // namespace

@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "AIArtboard.h"
-#include "app/SessionInvariants.h"
+#include "harness/SessionInvariants.h"
 #include "kit/Application.h"
 #include "kit/ComboBox.h"
 #include "kit/PopUpButton.h"
@@ -18,6 +18,7 @@
 #include "kit/Window.h"
 #include "model/Model.h"
 #include "model/Shell.h"
+#include "session/StepInvariants.h"
 
 namespace {
 
@@ -130,16 +131,16 @@ TEST_F(InvariantsTest, GuidesLaidOutDuringTheStepMustMatchThePanelsValues) {
   Ref click = clickGroup();
   host::StepMark mark = host::markStepStart();
   layOutArtboardOne(click, 2);
-  EXPECT_EQ(host::checkGuidesLaidOutSince(mark.firstNewGeneration), "");
+  EXPECT_EQ(harness::checkGuidesLaidOutSince(mark.firstNewGeneration), "");
 
   // A row count of 3 asks for four row guides.
   panel.show("PANzoneNbrLignes", "3");
-  EXPECT_EQ(host::checkGuidesLaidOutSince(mark.firstNewGeneration),
+  EXPECT_EQ(harness::checkGuidesLaidOutSince(mark.firstNewGeneration),
             "\"Lignes\" of artboard 1 holds 2 guide(s) where the panel's values give 4");
 
   // Guides made before the step are not the step's: nothing is compared.
   mark = host::markStepStart();
-  EXPECT_EQ(host::checkGuidesLaidOutSince(mark.firstNewGeneration), "");
+  EXPECT_EQ(harness::checkGuidesLaidOutSince(mark.firstNewGeneration), "");
 }
 
 TEST_F(InvariantsTest, AMissingKindOrAnOlderGroupOfTheSameReferenceIsCaught) {
@@ -149,10 +150,10 @@ TEST_F(InvariantsTest, AMissingKindOrAnOlderGroupOfTheSameReferenceIsCaught) {
   addGuides(older, 4);
   const host::StepMark mark = host::markStepStart();
   layOutArtboardOne(click, 0);
-  const std::string problem = host::checkGuidesLaidOutSince(mark.firstNewGeneration);
+  const std::string problem = harness::checkGuidesLaidOutSince(mark.firstNewGeneration);
   EXPECT_EQ(problem, "an older \"Colonnes\" group of artboard 1 stayed beside the one just laid out");
   ASSERT_EQ(model().disposeArt(older), kNoErr);
-  EXPECT_EQ(host::checkGuidesLaidOutSince(mark.firstNewGeneration),
+  EXPECT_EQ(harness::checkGuidesLaidOutSince(mark.firstNewGeneration),
             "\"Lignes\" of artboard 1 holds 0 guide(s) where the panel's values give 2");
 }
 
@@ -163,39 +164,39 @@ TEST_F(InvariantsTest, AShownZeroAllowsEitherCountAndUnreadableValuesAreNotJudge
   const host::StepMark mark = host::markStepStart();
   addGuides(newGroup(click, "Marges haut"), 1);  // around a clicked object
   addGuides(newGroup(click, "Colonnes"), 4);
-  EXPECT_EQ(host::checkGuidesLaidOutSince(mark.firstNewGeneration), "");
+  EXPECT_EQ(harness::checkGuidesLaidOutSince(mark.firstNewGeneration), "");
   panel.show("PANzoneGouttiereColonne", "-1 mm");
-  EXPECT_EQ(host::checkGuidesLaidOutSince(mark.firstNewGeneration),
+  EXPECT_EQ(harness::checkGuidesLaidOutSince(mark.firstNewGeneration),
             "\"Colonnes\" of the clicked object holds 4 guide(s) where the panel's values give 2");
   // Values that may not be finite once laid out leave the step unjudged.
   panel.show("PANzoneMargeBas", "1e39 mm");
-  EXPECT_EQ(host::checkGuidesLaidOutSince(mark.firstNewGeneration), "");
+  EXPECT_EQ(harness::checkGuidesLaidOutSince(mark.firstNewGeneration), "");
   // More columns than the layout handles lay nothing out.
   panel.show("PANzoneMargeBas", "0 mm");
   panel.show("PANzoneNbrColonnes", "1001");
-  EXPECT_EQ(host::checkGuidesLaidOutSince(mark.firstNewGeneration),
+  EXPECT_EQ(harness::checkGuidesLaidOutSince(mark.firstNewGeneration),
             "\"Colonnes\" of the clicked object holds 4 guide(s) where the panel's values give 0");
 }
 
 TEST_F(InvariantsTest, ThePreferencesMustHoldEveryRecordTheSetCountPromises) {
   panel.listSets(0);
-  EXPECT_EQ(host::checkPreferencesAndSetPopup(), "");  // no file yet: no set
+  EXPECT_EQ(harness::checkPreferencesAndSetPopup(), "");  // no file yet: no set
 
   std::string set1 = R"("TI1": {"string": "A"}, "MH1": {"real": 1}, "MB1": {"real": 1}, "MG1": {"real": 1},
       "MD1": {"real": 1}, "NC1": {"integer": 2}, "NL1": {"integer": 2}, "LC1": {"real": 0},
       "HL1": {"real": 0}, "GC1": {"real": 0}, "GL1": {"real": 0}, "CD1": {"boolean": true})";
   writePreferences(R"({"RaltoGuides": {"NbrSets": {"integer": 1}, )" + set1 + "}}");
   panel.listSets(1);
-  EXPECT_EQ(host::checkPreferencesAndSetPopup(), "set 1 of 1 has no integer \"NS1\"");
+  EXPECT_EQ(harness::checkPreferencesAndSetPopup(), "set 1 of 1 has no integer \"NS1\"");
   writePreferences(R"({"RaltoGuides": {"NbrSets": {"integer": 1}, "NS1": {"integer": 5}, )" + set1 + "}}");
-  EXPECT_EQ(host::checkPreferencesAndSetPopup(), "");
+  EXPECT_EQ(harness::checkPreferencesAndSetPopup(), "");
 
   panel.listSets(2);
-  EXPECT_EQ(host::checkPreferencesAndSetPopup(), "the popup of sets has 6 items for 1 stored set(s)");
+  EXPECT_EQ(harness::checkPreferencesAndSetPopup(), "the popup of sets has 6 items for 1 stored set(s)");
   writePreferences(R"({"RaltoGuides": {"NbrSets": {"integer": 9}}})");
-  EXPECT_EQ(host::checkPreferencesAndSetPopup(), "\"NbrSets\" is 9");
+  EXPECT_EQ(harness::checkPreferencesAndSetPopup(), "\"NbrSets\" is 9");
   writePreferences("{\"RaltoGuides\": ");
-  EXPECT_EQ(host::checkPreferencesAndSetPopup(), "the preferences file is not a JSON object");
+  EXPECT_EQ(harness::checkPreferencesAndSetPopup(), "the preferences file is not a JSON object");
 }
 
 TEST_F(InvariantsTest, NonFiniteCoordinatesAndUnexpectedAnswersAreCaught) {

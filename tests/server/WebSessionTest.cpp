@@ -7,7 +7,7 @@
 #include "AITool.h"
 #include "AppFixture.h"
 #include "app/Application.h"
-#include "app/Session.h"
+#include "session/Session.h"
 #include "kit/Application.h"
 #include "model/ArtWalk.h"
 #include "model/ViewGeometry.h"

@@ -6,9 +6,9 @@
 #include "AppFixture.h"
 #include "app/Application.h"
 #include "app/Menus.h"
-#include "app/Session.h"
 #include "kit/Application.h"
 #include "kit/EventQueue.h"
+#include "session/Session.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The front document as JSON (the contract other tools read) and as SVG.
 #include "AppFixture.h"
-#include "app/Exports.h"
+#include "exports/Exports.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include "AINotifier.h"
 #include "AppFixture.h"
 #include "app/Application.h"
-#include "app/Session.h"
 #include "model/Printout.h"
+#include "session/Session.h"
 
 namespace {
 

@@ -151,11 +151,3 @@ TEST_F(AppTest, WithoutTheArtSuiteStartUpFailsAndEverySuiteAcquiredIsReleased) {
   EXPECT_EQ(guides.globals(), nullptr);
   EXPECT_EQ(host::shell().plugins.notifierCount(), 0);
 }
-
-TEST_F(AppTest, AModuleThatCannotBeLoadedIsReportedAndTheOthersGoOn) {
-  host::Application application({folder / "Absent.so", RECORDER_MODULE});
-  application.start();
-  EXPECT_EQ(occurrences("Absent.so: cannot be loaded"), 1u);
-  EXPECT_FALSE(application.plugins()[0]->isLoaded());
-  EXPECT_EQ(application.plugins()[1]->state(), PluginState::ApplicationStarted);
-}

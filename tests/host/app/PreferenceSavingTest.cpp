@@ -5,9 +5,9 @@
 #include "../AnotherHost.h"
 #include "AppFixture.h"
 #include "app/Application.h"
-#include "app/Session.h"
 #include "model/FileWriting.h"
 #include "model/PreferenceSaving.h"
+#include "session/Session.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include "AppFixture.h"
 #include "app/Application.h"
-#include "app/Commands.h"
-#include "app/Session.h"
 #include "model/Printout.h"
+#include "session/Commands.h"
+#include "session/Session.h"
 
 using host::Arguments;
 using host::CommandError;
@@ -83,11 +83,6 @@ TEST_F(SessionTest, CommentsAndBlankLinesAreSkippedAndTheFirstErrorStopsWithItsL
   EXPECT_EQ(sessionErrors.str(), "line 6: rect: 'x' is not a number\n");
   EXPECT_EQ(out.str(), "");
   EXPECT_EQ(host::model().documentCount(), 1u);
-}
-
-TEST_F(SessionTest, QuitEndsTheSessionWithoutReadingFurther) {
-  EXPECT_TRUE(run("quit\nfrobnicate\n"));
-  EXPECT_EQ(sessionErrors.str(), "");
 }
 
 TEST_F(SessionTest, NumbersMustBeFiniteAndFitTheHostsCoordinates) {
