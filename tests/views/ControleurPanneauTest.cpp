@@ -301,26 +301,12 @@ TEST_F(ControleurPanneau, LogoBringsBackTheDefaultSetAndTheLockedGuidesMark) {
   EXPECT_EQ(marque, kAIPanelFlyoutMenuItemMark_NONE);
 }
 
-TEST_F(ControleurPanneau, TheWebButtonsOpenTheMakersPage) {
-  GuidesDialogue& c = Charge();
-  ActiverZones(true);
-  ASSERT_EQ(c.PANurlBT->userClick(), kit::Delivery::Delivered);
-  c.ABOadresse->performClick();
-  EXPECT_EQ(kit::Workspace::sharedWorkspace().openedURLs(),
-            (std::vector<std::string>{kAdressePageWeb, kAdressePageWeb}));
-}
-
 TEST_F(ControleurPanneau, DialogsGetTheirTextsAndTheOptionsInForce) {
   TousLesPlans = true;
   ReperesVerrouilles = false;
   SonDefaut = true;
   OutilsGroupe = false;
   GuidesDialogue& c = Charge();
-
-  EXPECT_EQ(c.ABOdialogue->title(), "À propos de Ralto-Guides");
-  EXPECT_EQ(c.ABOversion->stringValue(), "Ralto-Guides (CS6) 1.4 (septembre 2013)");
-  EXPECT_EQ(c.ABOadresse->title(), kAdressePageWeb);
-  EXPECT_EQ(c.ABOokBT->title(), kLigneContact);
 
   EXPECT_EQ(c.PREdialogue->title(), "Préférences (Ralto-Guides).");
   EXPECT_EQ(c.PREtousLesPlans->title(), "Mêmes repères sur tous les plans.");

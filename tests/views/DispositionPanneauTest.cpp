@@ -151,23 +151,6 @@ TEST_F(DispositionPanneau, EachIconViewIsOfTheClassOfItsPictogram) {
   EXPECT_TRUE(Est<BoutonReveilGuides>(Sortie<kit::View>("BoutonReveilGuidesNSView")));
 }
 
-TEST_F(DispositionPanneau, ThePopupsHoldTheirFixedItemsInOrder) {
-  auto* sets = Sortie<kit::PopUpButton>("PANpopupSets");
-  ASSERT_EQ(sets->numberOfItems(), 4);
-  EXPECT_FALSE(sets->itemAtIndex(0)->separator);
-  EXPECT_TRUE(sets->itemAtIndex(1)->separator);
-  EXPECT_EQ(sets->itemTitleAtIndex(2), "Nouveau set…");
-  EXPECT_EQ(sets->itemTitleAtIndex(3), "Supprimer des sets…");
-  EXPECT_EQ(sets->indexOfSelectedItem(), 0);
-
-  auto* unites = Sortie<kit::PopUpButton>("PANpopupUniteDuSet");
-  EXPECT_EQ(unites->itemTitles(),
-            (std::vector<std::string>{"pouces", "centimètres", "points", "picas", "millimètres"}));
-  EXPECT_EQ(unites->indexOfSelectedItem(), 4);
-
-  EXPECT_GE(Sortie<kit::PopUpButton>("PANpopupPlansDeTravail")->numberOfItems(), 1);
-}
-
 TEST_F(DispositionPanneau, NamingControlsHiddenButtonsAndDarkVariantsStartHidden) {
   for (const char* nom : {"PANnomSet", "PANpopupUniteDuSet", "PANokSetBT", "PANannulerSetBT", "BidonAcquisitionGuides",
                           "BidonActiveOutilGuides", "PANcadenasSombre", "PANeffacerSombreBT"})
