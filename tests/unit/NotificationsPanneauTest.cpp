@@ -110,6 +110,7 @@ TEST_F(NotificationsPanneau, TheThemeRecoloursTheFieldsAndSwapsTheLockAndEraseBu
 
 TEST_F(NotificationsPanneau, TheRulerUnitBecomesThePanelsUnitAndReExpressesTheLengths) {
   testhost::newDocument(200, 100);
+  Unite = kUniteMillimetres;  // as when the tool was selected over a document in millimetres
   const double margeHaut = MargeHaut;
 
   // Pixels count as points.
