@@ -10,7 +10,6 @@
 #include <memory>
 #include <set>
 #include <string>
-#include <variant>
 
 #include "ClassesVues.h"
 #include "CopiesDuPanneau.h"
@@ -344,33 +343,6 @@ TEST_F(ControleurPanneau, DialogsGetTheirTextsAndTheOptionsInForce) {
     EXPECT_EQ(dialogue->frame().origin.x, (kit::mainScreenFrame.size.width - dialogue->frame().size.width) / 2);
     EXPECT_FALSE(dialogue->isVisible());
   }
-}
-
-kit::Color PremierTrait(kit::View* icone) {
-  icone->display();
-  for (const auto& trace : icone->displayList())
-    if (const auto* trait = std::get_if<kit::StrokeRecord>(&trace)) return trait->color;
-  return kit::Color::clearColor();
-}
-
-// The icons dim until the tool is selected, the three locked margins stay dim, and the
-// accent follows the theme; the veil leaves the panel at its click.
-TEST_F(ControleurPanneau, TheLoadedIconsAndVeilFollowTheToolTheLockAndTheTheme) {
-  GuidesDialogue& c = Charge();
-  const auto bleu = [](double alpha) { return kit::Color::colorWithCalibratedRed(0, 0, 1, alpha); };
-  EXPECT_EQ(PremierTrait(c.PANmargeHautNSView), bleu(0.5));
-  EXPECT_EQ(PremierTrait(c.PANnombreColonnesNSView), bleu(0.5));
-
-  ASSERT_EQ(c.BoutonReveilGuidesNSView->userClick(), kit::Delivery::Delivered);
-  EXPECT_EQ(c.BoutonReveilGuidesNSView->frame(), kit::makeRect(500, 166, 480, 158));
-  EXPECT_TRUE(OutilSelectionne);
-  EXPECT_EQ(PremierTrait(c.PANmargeHautNSView), bleu(1));
-  EXPECT_EQ(PremierTrait(c.PANmargeBasNSView), bleu(0.5));
-  EXPECT_EQ(PremierTrait(c.PANmargeDroiteNSView), bleu(0.5));
-  EXPECT_EQ(PremierTrait(c.PANgouttiereLignesNSView), kit::Color::colorWithCalibratedRed(0.4, 0.4, 0.4, 1));
-
-  InterfaceSombre = true;
-  EXPECT_EQ(PremierTrait(c.PANmargeHautNSView), kit::Color::colorWithCalibratedRed(0.1, 0.6, 1, 1));
 }
 
 // A layout that cannot be read leaves nothing behind: no control, no global.
