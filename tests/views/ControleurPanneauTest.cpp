@@ -11,6 +11,8 @@
 #include <set>
 #include <string>
 
+#include "BoutonReveilGuides.h"
+#include "BoutonsChamps.h"
 #include "ClassesVues.h"
 #include "CopiesDuPanneau.h"
 #include "DelegateZeroUnUnGuides.h"
@@ -342,6 +344,124 @@ TEST_F(ControleurPanneau, DialogsGetTheirTextsAndTheOptionsInForce) {
   for (kit::Window* dialogue : {c.ABOdialogue, c.PREdialogue, c.SUPdialogue}) {
     EXPECT_EQ(dialogue->frame().origin.x, (kit::mainScreenFrame.size.width - dialogue->frame().size.width) / 2);
     EXPECT_FALSE(dialogue->isVisible());
+  }
+}
+
+// ---- The layout file as the controller loads it.
+
+// The actions of the table of the panel's controls, by the names the layout gives them.
+std::set<std::string> ActionsDuTableau() {
+  return {
+#define PANNEAU_ACTION(Methode) #Methode ":",
+#include "ControlesPanneau.h"
+  };
+}
+
+void ActionsDe(kit::View* vue, std::multiset<std::string>& actions) {
+  if (auto* controle = dynamic_cast<kit::Control*>(vue); controle && controle->hasAction())
+    actions.insert(controle->actionName());
+  if (auto* defilement = dynamic_cast<kit::ScrollView*>(vue); defilement && defilement->documentView())
+    ActionsDe(defilement->documentView(), actions);
+  for (kit::View* sous : vue->subviews()) ActionsDe(sous, actions);
+}
+
+template <class Classe>
+bool Est(kit::View* vue) {
+  return dynamic_cast<Classe*>(vue) != nullptr;
+}
+
+TEST_F(ControleurPanneau, EveryActionOfTheTableIsConnectedAndNoOther) {
+  GuidesDialogue& c = Charge();
+  std::multiset<std::string> utilisees;
+  ActionsDe(c.view(), utilisees);
+  for (kit::Window* fenetre : {c.PREdialogue, c.SUPdialogue, c.ABOdialogue}) ActionsDe(fenetre->contentView(), utilisees);
+  EXPECT_EQ(std::set<std::string>(utilisees.begin(), utilisees.end()), ActionsDuTableau());
+  EXPECT_EQ(utilisees.count("PANcadenasCBP:"), 2u);
+  EXPECT_EQ(utilisees.count("PANeffacerCBP:"), 2u);
+  EXPECT_EQ(utilisees.count("SUPsupprimerSetsCBP:"), 8u);
+}
+
+// Each of the ten values: its field shares the keyboard delegate and sends its own action,
+// its icon view draws its own pictogram and sits beside the field, inside the panel.
+TEST_F(ControleurPanneau, TheTenFieldsShareTheKeyboardDelegateBesideTheirOwnIcons) {
+  GuidesDialogue& c = Charge();
+  const struct {
+    kit::TextField* zone;
+    kit::View* icone;
+    bool (*estDeSaClasse)(kit::View*);
+    const char* action;
+  } valeurs[] = {
+      {c.PANzoneMargeHaut, c.PANmargeHautNSView, Est<BoutonMargeHaut>, "PANzoneMargeHautCBP:"},
+      {c.PANzoneMargeBas, c.PANmargeBasNSView, Est<BoutonMargeBas>, "PANzoneMargeBasCBP:"},
+      {c.PANzoneMargeGauche, c.PANmargeGaucheNSView, Est<BoutonMargeGauche>, "PANzoneMargeGaucheCBP:"},
+      {c.PANzoneMargeDroite, c.PANmargeDroiteNSView, Est<BoutonMargeDroite>, "PANzoneMargeDroiteCBP:"},
+      {c.PANzoneNbrColonnes, c.PANnombreColonnesNSView, Est<BoutonNombreColonnes>, "PANzoneNbrColonnesCBP:"},
+      {c.PANzoneNbrLignes, c.PANnombreLignesNSView, Est<BoutonNombreLignes>, "PANzoneNbrLignesCBP:"},
+      {c.PANzoneLargeurColonne, c.PANlargeurColonnesNSView, Est<BoutonLargeurColonnes>, "PANzoneLargeurColonneCBP:"},
+      {c.PANzoneHauteurLigne, c.PANhauteurLignesNSView, Est<BoutonHauteurLignes>, "PANzoneHauteurLigneCBP:"},
+      {c.PANzoneGouttiereColonne, c.PANgouttiereColonnesNSView, Est<BoutonGouttiereColonnes>,
+       "PANzoneGouttiereColonneCBP:"},
+      {c.PANzoneGouttiereLigne, c.PANgouttiereLignesNSView, Est<BoutonGouttiereLignes>, "PANzoneGouttiereLigneCBP:"},
+  };
+  for (const auto& v : valeurs) {
+    SCOPED_TRACE(v.action);
+    EXPECT_EQ(v.zone->delegate(), c.PANdelegateZones);
+    EXPECT_EQ(v.zone->actionName(), v.action);
+    EXPECT_TRUE(v.estDeSaClasse(v.icone));
+    const kit::Rect icone = v.icone->frame(), champ = v.zone->frame();
+    EXPECT_EQ(icone.size, (kit::Size{18, 18}));
+    EXPECT_LE(icone.maxX(), champ.minX());
+    EXPECT_LT(icone.minY(), champ.maxY());
+    EXPECT_GT(icone.maxY(), champ.minY());
+    EXPECT_GE(icone.minX(), 0);
+    EXPECT_LE(champ.maxX(), 240);
+  }
+  // The help in the right half; the wake-up veil drawn last, over the whole width.
+  for (kit::View* vue : {static_cast<kit::View*>(c.PANaideScrollView), static_cast<kit::View*>(c.PANaidePageAvant),
+                         static_cast<kit::View*>(c.PANaidePageApres), static_cast<kit::View*>(c.PANnumeroPage)}) {
+    EXPECT_GE(vue->frame().minX(), 240) << vue->identifier();
+    EXPECT_LE(vue->frame().maxX(), 480) << vue->identifier();
+  }
+  EXPECT_EQ(c.PANaideScrollView->documentView(), c.PANaide);
+  EXPECT_TRUE(Est<BoutonReveilGuides>(c.BoutonReveilGuidesNSView));
+  EXPECT_EQ(c.view()->subviews().back(), c.BoutonReveilGuidesNSView);
+}
+
+TEST_F(ControleurPanneau, NamingControlsHiddenButtonsAndDarkVariantsStartHidden) {
+  GuidesDialogue& c = Charge();
+  for (kit::View* vue : std::initializer_list<kit::View*>{c.PANnomSet, c.PANpopupUniteDuSet, c.PANokSetBT,
+                                                          c.PANannulerSetBT, c.BidonAcquisitionGuidesBT,
+                                                          c.BidonActiveOutilGuides, c.PANcadenasSombre,
+                                                          c.PANeffacerSombreBT})
+    EXPECT_TRUE(vue->isHidden()) << vue->identifier();
+  for (kit::View* vue : std::initializer_list<kit::View*>{c.PANpopupSets, c.PANpopupPlansDeTravail, c.PANcadenas,
+                                                          c.PANeffacerBT, c.PANzoneMargeHaut})
+    EXPECT_FALSE(vue->isHidden()) << vue->identifier();
+}
+
+// Escape cancels, Return confirms and Command-D gives the defaults, in each dialog; the
+// option and delete-set boxes are check boxes, the eight of them one below the other.
+TEST_F(ControleurPanneau, DialogButtonsTakeTheirKeysAndTheBoxesAreCheckBoxes) {
+  GuidesDialogue& c = Charge();
+  const struct {
+    kit::Button* bouton;
+    const char* touche;
+    kit::ModifierFlags modificateurs;
+  } touches[] = {{c.PREannulerBT, "\x1b", 0}, {c.PREokBT, "\r", 0}, {c.PREdefautBT, "d", kit::EventModifierFlagCommand},
+                 {c.SUPannulerBT, "\x1b", 0}, {c.SUPokBT, "\r", 0}, {c.ABOokBT, "\r", 0}};
+  for (const auto& t : touches) {
+    EXPECT_EQ(t.bouton->keyEquivalent(), t.touche) << t.bouton->identifier();
+    EXPECT_EQ(t.bouton->keyEquivalentModifierMask(), t.modificateurs) << t.bouton->identifier();
+  }
+
+  for (kit::Button* option : {c.PREson, c.PREtousLesPlans, c.PREverrouille, c.PREoutilGroupe})
+    EXPECT_TRUE(option->isCheckBox()) << option->identifier();
+  double yPrecedent = 1e9;
+  for (kit::Button* caseSup : {c.SUPsetUn, c.SUPsetDeux, c.SUPsetTrois, c.SUPsetQuatre, c.SUPsetCinq, c.SUPsetSix,
+                               c.SUPsetSept, c.SUPsetHuit}) {
+    EXPECT_TRUE(caseSup->isCheckBox()) << caseSup->identifier();
+    EXPECT_LT(caseSup->frame().minY(), yPrecedent) << caseSup->identifier() << " lies below the box before it";
+    yPrecedent = caseSup->frame().minY();
   }
 }
 
