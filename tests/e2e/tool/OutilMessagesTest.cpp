@@ -1,7 +1,7 @@
 // The guides tool's messages over the simulated host's model while no panel exists (the
-// sessions cover the tool with its panel, and a redraw that waits for the tool's return:
-// tool_redraw_waits): the host's part, routing mouse events and
-// posted keys to the selected tool, is played here by calling the handlers as it does.
+// sessions cover the tool with its panel, tool_redraw_waits a redraw that waits for the
+// tool's return): the host's part, routing mouse events and posted keys to the selected
+// tool, is played here by calling the handlers as it does.
 #include <gtest/gtest.h>
 
 #include "ClicOutil.h"
