@@ -193,9 +193,11 @@ TEST_F(Prefs, ACountThatCannotBeTrustedIsThatOfTheCompleteRecords) {
   // A key of the wrong type makes a record incomplete: the count stops before it.
   setPref("GL2", int32_t{17});
   EXPECT_EQ(LitNombreDeSets(), 1);
-  // A count that can be trusted is taken as it is.
-  setPref("NbrSets", int32_t{3});
-  EXPECT_EQ(LitNombreDeSets(), 3);
+  // A count that can be trusted is taken as it is, the cap of 8 included.
+  for (int32_t compte : {0, 3, 8}) {
+    setPref("NbrSets", compte);
+    EXPECT_EQ(LitNombreDeSets(), compte);
+  }
 }
 
 // A stored title up to 320 bytes comes back whole; a longer one is cut to 320.

@@ -54,37 +54,6 @@ TEST(ImageFill, FilledRectanglesReadBackPixelForPixelFromTheBottomLeft) {
   EXPECT_EQ(image.pixelAt(16, 16), clear);
 }
 
-TEST(ImageFill, TheCrossCursorIsDrawnWhiteFirstThenBlack) {
-  kit::Image image(kit::Size{16, 16});
-  image.lockFocus();
-  fill({kit::makeRect(0, 7, 15, 3), kit::makeRect(6, 1, 3, 6), kit::makeRect(6, 10, 3, 6)}, kit::Color::whiteColor());
-  fill({kit::makeRect(1, 8, 4, 1), kit::makeRect(7, 8, 1, 1), kit::makeRect(10, 8, 4, 1), kit::makeRect(7, 2, 1, 4),
-        kit::makeRect(7, 11, 1, 4)},
-       kit::Color::blackColor());
-  image.unlockFocus();
-  kit::Cursor cross(image, kit::Point{7, 8});
-
-  EXPECT_EQ(picture(cross.image()), (std::vector<std::string>{
-                                        "......WWW.......",
-                                        "......WBW.......",
-                                        "......WBW.......",
-                                        "......WBW.......",
-                                        "......WBW.......",
-                                        "......WWW.......",
-                                        "WWWWWWWWWWWWWWW.",
-                                        "WBBBBWWBWWBBBBW.",
-                                        "WWWWWWWWWWWWWWW.",
-                                        "......WWW.......",
-                                        "......WBW.......",
-                                        "......WBW.......",
-                                        "......WBW.......",
-                                        "......WBW.......",
-                                        "......WWW.......",
-                                        "................",
-                                    }));
-  EXPECT_EQ(cross.hotSpot(), (kit::Point{7, 8}));
-}
-
 TEST(ImageFill, FillsAreClippedAndOddRectanglesAreHarmless) {
   kit::Image image(kit::Size{4, 4});
   image.lockFocus();

@@ -222,6 +222,12 @@ std::string deeplyNested(int depth) {
 }
 const std::string tooDeep = deeplyNested(kit::Layout::maxDepth + 1);
 
+TEST(Layout, ViewsNestedAsDeepAsTheLimitLoad) {
+  Owner owner;
+  auto bindings = owner.bindings();
+  EXPECT_NO_THROW(kit::Layout::loadString(deeplyNested(kit::Layout::maxDepth), "panel.json", bindings));
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Faults, BrokenLayout,
     ::testing::Values(

@@ -153,6 +153,10 @@ TEST_F(ChampsPanneau, CountButtonsStayBetweenOneAndTheCap) {
     EXPECT_EQ(NombreDeLignes, nombre) << texte;
     EXPECT_EQ(c().PANzoneNbrLignes->stringValue(), std::to_string(nombre)) << texte;
   }
+  // Text that is not a number reads 0, and stays as typed.
+  Tape(c().PANzoneNbrLignes, "abc");
+  EXPECT_EQ(NombreDeLignes, 0);
+  EXPECT_EQ(c().PANzoneNbrLignes->stringValue(), "abc");
 }
 
 TEST_F(ChampsPanneau, TypedLengthsTakeTheirUnitAndLockedMarginsFollowTheTop) {

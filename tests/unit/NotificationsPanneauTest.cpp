@@ -110,6 +110,7 @@ TEST_F(NotificationsPanneau, TheThemeRecoloursTheFieldsAndSwapsTheLockAndEraseBu
 
 TEST_F(NotificationsPanneau, TheRulerUnitBecomesThePanelsUnitAndReExpressesTheLengths) {
   testhost::newDocument(200, 100);
+  Unite = kUniteMillimetres;  // as when the tool was selected over a document in millimetres
   const double margeHaut = MargeHaut;
 
   // Pixels count as points.
@@ -119,6 +120,7 @@ TEST_F(NotificationsPanneau, TheRulerUnitBecomesThePanelsUnitAndReExpressesTheLe
   EXPECT_EQ(c().PANzoneMargeHaut->stringValue(), "8,5 pt");
   EXPECT_EQ(c().PANzoneGouttiereColonne->stringValue(), "5,67 pt");
   EXPECT_EQ(c().PANzoneNbrColonnes->stringValue(), "2");
+  EXPECT_EQ(c().PANzoneLargeurColonne->stringValue(), "");  // the automatic width stays empty
   EXPECT_EQ(MargeHaut, static_cast<double>(3.0f * static_cast<float>(PointsParUnite(kUniteMillimetres))));
   EXPECT_NE(MargeHaut, margeHaut);
   EXPECT_EQ(kit::EventQueue::shared().next(), std::nullopt);  // no redraw asked for

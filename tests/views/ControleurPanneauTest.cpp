@@ -10,8 +10,9 @@
 #include <memory>
 #include <set>
 #include <string>
-#include <variant>
 
+#include "BoutonReveilGuides.h"
+#include "BoutonsChamps.h"
 #include "ClassesVues.h"
 #include "CopiesDuPanneau.h"
 #include "DelegateZeroUnUnGuides.h"
@@ -301,26 +302,12 @@ TEST_F(ControleurPanneau, LogoBringsBackTheDefaultSetAndTheLockedGuidesMark) {
   EXPECT_EQ(marque, kAIPanelFlyoutMenuItemMark_NONE);
 }
 
-TEST_F(ControleurPanneau, TheWebButtonsOpenTheMakersPage) {
-  GuidesDialogue& c = Charge();
-  ActiverZones(true);
-  ASSERT_EQ(c.PANurlBT->userClick(), kit::Delivery::Delivered);
-  c.ABOadresse->performClick();
-  EXPECT_EQ(kit::Workspace::sharedWorkspace().openedURLs(),
-            (std::vector<std::string>{kAdressePageWeb, kAdressePageWeb}));
-}
-
 TEST_F(ControleurPanneau, DialogsGetTheirTextsAndTheOptionsInForce) {
   TousLesPlans = true;
   ReperesVerrouilles = false;
   SonDefaut = true;
   OutilsGroupe = false;
   GuidesDialogue& c = Charge();
-
-  EXPECT_EQ(c.ABOdialogue->title(), "À propos de Ralto-Guides");
-  EXPECT_EQ(c.ABOversion->stringValue(), "Ralto-Guides (CS6) 1.4 (septembre 2013)");
-  EXPECT_EQ(c.ABOadresse->title(), kAdressePageWeb);
-  EXPECT_EQ(c.ABOokBT->title(), kLigneContact);
 
   EXPECT_EQ(c.PREdialogue->title(), "Préférences (Ralto-Guides).");
   EXPECT_EQ(c.PREtousLesPlans->title(), "Mêmes repères sur tous les plans.");
@@ -360,31 +347,122 @@ TEST_F(ControleurPanneau, DialogsGetTheirTextsAndTheOptionsInForce) {
   }
 }
 
-kit::Color PremierTrait(kit::View* icone) {
-  icone->display();
-  for (const auto& trace : icone->displayList())
-    if (const auto* trait = std::get_if<kit::StrokeRecord>(&trace)) return trait->color;
-  return kit::Color::clearColor();
+// ---- The layout file as the controller loads it.
+
+// The actions of the table of the panel's controls, by the names the layout gives them.
+std::set<std::string> ActionsDuTableau() {
+  return {
+#define PANNEAU_ACTION(Methode) #Methode ":",
+#include "ControlesPanneau.h"
+  };
 }
 
-// The icons dim until the tool is selected, the three locked margins stay dim, and the
-// accent follows the theme; the veil leaves the panel at its click.
-TEST_F(ControleurPanneau, TheLoadedIconsAndVeilFollowTheToolTheLockAndTheTheme) {
+void ActionsDe(kit::View* vue, std::multiset<std::string>& actions) {
+  if (auto* controle = dynamic_cast<kit::Control*>(vue); controle && controle->hasAction())
+    actions.insert(controle->actionName());
+  if (auto* defilement = dynamic_cast<kit::ScrollView*>(vue); defilement && defilement->documentView())
+    ActionsDe(defilement->documentView(), actions);
+  for (kit::View* sous : vue->subviews()) ActionsDe(sous, actions);
+}
+
+template <class Classe>
+bool Est(kit::View* vue) {
+  return dynamic_cast<Classe*>(vue) != nullptr;
+}
+
+TEST_F(ControleurPanneau, EveryActionOfTheTableIsConnectedAndNoOther) {
   GuidesDialogue& c = Charge();
-  const auto bleu = [](double alpha) { return kit::Color::colorWithCalibratedRed(0, 0, 1, alpha); };
-  EXPECT_EQ(PremierTrait(c.PANmargeHautNSView), bleu(0.5));
-  EXPECT_EQ(PremierTrait(c.PANnombreColonnesNSView), bleu(0.5));
+  std::multiset<std::string> utilisees;
+  ActionsDe(c.view(), utilisees);
+  for (kit::Window* fenetre : {c.PREdialogue, c.SUPdialogue, c.ABOdialogue}) ActionsDe(fenetre->contentView(), utilisees);
+  EXPECT_EQ(std::set<std::string>(utilisees.begin(), utilisees.end()), ActionsDuTableau());
+  EXPECT_EQ(utilisees.count("PANcadenasCBP:"), 2u);
+  EXPECT_EQ(utilisees.count("PANeffacerCBP:"), 2u);
+  EXPECT_EQ(utilisees.count("SUPsupprimerSetsCBP:"), 8u);
+}
 
-  ASSERT_EQ(c.BoutonReveilGuidesNSView->userClick(), kit::Delivery::Delivered);
-  EXPECT_EQ(c.BoutonReveilGuidesNSView->frame(), kit::makeRect(500, 166, 480, 158));
-  EXPECT_TRUE(OutilSelectionne);
-  EXPECT_EQ(PremierTrait(c.PANmargeHautNSView), bleu(1));
-  EXPECT_EQ(PremierTrait(c.PANmargeBasNSView), bleu(0.5));
-  EXPECT_EQ(PremierTrait(c.PANmargeDroiteNSView), bleu(0.5));
-  EXPECT_EQ(PremierTrait(c.PANgouttiereLignesNSView), kit::Color::colorWithCalibratedRed(0.4, 0.4, 0.4, 1));
+// Each of the ten values: its field shares the keyboard delegate and sends its own action,
+// its icon view draws its own pictogram and sits beside the field, inside the panel.
+TEST_F(ControleurPanneau, TheTenFieldsShareTheKeyboardDelegateBesideTheirOwnIcons) {
+  GuidesDialogue& c = Charge();
+  const struct {
+    kit::TextField* zone;
+    kit::View* icone;
+    bool (*estDeSaClasse)(kit::View*);
+    const char* action;
+  } valeurs[] = {
+      {c.PANzoneMargeHaut, c.PANmargeHautNSView, Est<BoutonMargeHaut>, "PANzoneMargeHautCBP:"},
+      {c.PANzoneMargeBas, c.PANmargeBasNSView, Est<BoutonMargeBas>, "PANzoneMargeBasCBP:"},
+      {c.PANzoneMargeGauche, c.PANmargeGaucheNSView, Est<BoutonMargeGauche>, "PANzoneMargeGaucheCBP:"},
+      {c.PANzoneMargeDroite, c.PANmargeDroiteNSView, Est<BoutonMargeDroite>, "PANzoneMargeDroiteCBP:"},
+      {c.PANzoneNbrColonnes, c.PANnombreColonnesNSView, Est<BoutonNombreColonnes>, "PANzoneNbrColonnesCBP:"},
+      {c.PANzoneNbrLignes, c.PANnombreLignesNSView, Est<BoutonNombreLignes>, "PANzoneNbrLignesCBP:"},
+      {c.PANzoneLargeurColonne, c.PANlargeurColonnesNSView, Est<BoutonLargeurColonnes>, "PANzoneLargeurColonneCBP:"},
+      {c.PANzoneHauteurLigne, c.PANhauteurLignesNSView, Est<BoutonHauteurLignes>, "PANzoneHauteurLigneCBP:"},
+      {c.PANzoneGouttiereColonne, c.PANgouttiereColonnesNSView, Est<BoutonGouttiereColonnes>,
+       "PANzoneGouttiereColonneCBP:"},
+      {c.PANzoneGouttiereLigne, c.PANgouttiereLignesNSView, Est<BoutonGouttiereLignes>, "PANzoneGouttiereLigneCBP:"},
+  };
+  for (const auto& v : valeurs) {
+    SCOPED_TRACE(v.action);
+    EXPECT_EQ(v.zone->delegate(), c.PANdelegateZones);
+    EXPECT_EQ(v.zone->actionName(), v.action);
+    EXPECT_TRUE(v.estDeSaClasse(v.icone));
+    const kit::Rect icone = v.icone->frame(), champ = v.zone->frame();
+    EXPECT_EQ(icone.size, (kit::Size{18, 18}));
+    EXPECT_LE(icone.maxX(), champ.minX());
+    EXPECT_LT(icone.minY(), champ.maxY());
+    EXPECT_GT(icone.maxY(), champ.minY());
+    EXPECT_GE(icone.minX(), 0);
+    EXPECT_LE(champ.maxX(), 240);
+  }
+  // The help in the right half; the wake-up veil drawn last, over the whole width.
+  for (kit::View* vue : {static_cast<kit::View*>(c.PANaideScrollView), static_cast<kit::View*>(c.PANaidePageAvant),
+                         static_cast<kit::View*>(c.PANaidePageApres), static_cast<kit::View*>(c.PANnumeroPage)}) {
+    EXPECT_GE(vue->frame().minX(), 240) << vue->identifier();
+    EXPECT_LE(vue->frame().maxX(), 480) << vue->identifier();
+  }
+  EXPECT_EQ(c.PANaideScrollView->documentView(), c.PANaide);
+  EXPECT_TRUE(Est<BoutonReveilGuides>(c.BoutonReveilGuidesNSView));
+  EXPECT_EQ(c.view()->subviews().back(), c.BoutonReveilGuidesNSView);
+}
 
-  InterfaceSombre = true;
-  EXPECT_EQ(PremierTrait(c.PANmargeHautNSView), kit::Color::colorWithCalibratedRed(0.1, 0.6, 1, 1));
+TEST_F(ControleurPanneau, NamingControlsHiddenButtonsAndDarkVariantsStartHidden) {
+  GuidesDialogue& c = Charge();
+  for (kit::View* vue : std::initializer_list<kit::View*>{c.PANnomSet, c.PANpopupUniteDuSet, c.PANokSetBT,
+                                                          c.PANannulerSetBT, c.BidonAcquisitionGuidesBT,
+                                                          c.BidonActiveOutilGuides, c.PANcadenasSombre,
+                                                          c.PANeffacerSombreBT})
+    EXPECT_TRUE(vue->isHidden()) << vue->identifier();
+  for (kit::View* vue : std::initializer_list<kit::View*>{c.PANpopupSets, c.PANpopupPlansDeTravail, c.PANcadenas,
+                                                          c.PANeffacerBT, c.PANzoneMargeHaut})
+    EXPECT_FALSE(vue->isHidden()) << vue->identifier();
+}
+
+// Escape cancels, Return confirms and Command-D gives the defaults, in each dialog; the
+// option and delete-set boxes are check boxes, the eight of them one below the other.
+TEST_F(ControleurPanneau, DialogButtonsTakeTheirKeysAndTheBoxesAreCheckBoxes) {
+  GuidesDialogue& c = Charge();
+  const struct {
+    kit::Button* bouton;
+    const char* touche;
+    kit::ModifierFlags modificateurs;
+  } touches[] = {{c.PREannulerBT, "\x1b", 0}, {c.PREokBT, "\r", 0}, {c.PREdefautBT, "d", kit::EventModifierFlagCommand},
+                 {c.SUPannulerBT, "\x1b", 0}, {c.SUPokBT, "\r", 0}, {c.ABOokBT, "\r", 0}};
+  for (const auto& t : touches) {
+    EXPECT_EQ(t.bouton->keyEquivalent(), t.touche) << t.bouton->identifier();
+    EXPECT_EQ(t.bouton->keyEquivalentModifierMask(), t.modificateurs) << t.bouton->identifier();
+  }
+
+  for (kit::Button* option : {c.PREson, c.PREtousLesPlans, c.PREverrouille, c.PREoutilGroupe})
+    EXPECT_TRUE(option->isCheckBox()) << option->identifier();
+  double yPrecedent = 1e9;
+  for (kit::Button* caseSup : {c.SUPsetUn, c.SUPsetDeux, c.SUPsetTrois, c.SUPsetQuatre, c.SUPsetCinq, c.SUPsetSix,
+                               c.SUPsetSept, c.SUPsetHuit}) {
+    EXPECT_TRUE(caseSup->isCheckBox()) << caseSup->identifier();
+    EXPECT_LT(caseSup->frame().minY(), yPrecedent) << caseSup->identifier() << " lies below the box before it";
+    yPrecedent = caseSup->frame().minY();
+  }
 }
 
 // A layout that cannot be read leaves nothing behind: no control, no global.

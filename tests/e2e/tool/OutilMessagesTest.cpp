@@ -1,12 +1,12 @@
 // The guides tool's messages over the simulated host's model while no panel exists (the
-// sessions cover the tool with its panel): the host's part, routing mouse events and
-// posted keys to the selected tool, is played here by calling the handlers as it does.
+// sessions cover the tool with its panel, tool_redraw_waits a redraw that waits for the
+// tool's return): the host's part, routing mouse events and posted keys to the selected
+// tool, is played here by calling the handlers as it does.
 #include <gtest/gtest.h>
 
 #include "ClicOutil.h"
 #include "GuidesPlugIn.h"
 #include "OutilGuides.h"
-#include "SimuleAppuiTouche.h"
 #include "kit/EventQueue.h"
 #include "kit/Sound.h"
 
@@ -54,21 +54,6 @@ TEST_F(OutilMessages, WithoutAPanelAClickLaysTheSetOnTheFirstArtboardWhateverArt
   EXPECT_FALSE(CreerReperesSelonObjetClique);
   EXPECT_EQ(NumeroDuPlan, 0);
   EXPECT_EQ(NbrPlans, 3);
-}
-
-TEST_F(OutilMessages, SelectingClearsAPendingEraseButKeepsAPendingRedraw) {
-  testhost::newDocument(200, 100);
-  CliqueOutil(Message(50, 50));
-  DoitEffacer = true;
-  SimuleAppuiToucheFn();
-  kit::EventQueue::shared().clear();  // another tool was selected: the host dropped the key
-  NombreDeColonnes = 3;
-
-  EXPECT_EQ(SelectionneOutil(nullptr), kNoErr);
-  EXPECT_FALSE(DoitEffacer);
-  EXPECT_TRUE(DoitRedessiner);
-  SuitCurseur(Message(10, 10));  // the cursor moves over the document
-  EXPECT_EQ(Guides(kRep + "/Colonnes1"), 4u);
 }
 
 TEST_F(OutilMessages, AltClickWithoutAPanelDoesNothing) {
