@@ -67,15 +67,4 @@ TEST_F(HostTest, DeepNestingIsMeasuredAndDisposedWithoutExhaustingTheStack) {
   EXPECT_EQ(testhost::liveArtCount(), 1u);
 }
 
-TEST_F(HostTest, RemakingArtManyTimesReusesSlotsWithoutGrowing) {
-  AIArtHandle parent = newGroup(nullptr, "parent");
-  for (int round = 0; round < 1000; ++round) {
-    AIArtHandle group = newGroup(parent, "round");
-    for (int i = 0; i < 10; ++i) newPath(group, {{0, 0}, {1, 1}});
-    ASSERT_EQ(art->DisposeArt(group), kNoErr);
-  }
-  EXPECT_EQ(testhost::liveArtCount(), 2u);
-  EXPECT_EQ(childNames(parent), std::vector<std::string>{});
-}
-
 }  // namespace
