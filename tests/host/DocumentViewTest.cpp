@@ -1,5 +1,6 @@
-// Views of the front document: the zoom, the artwork rectangle shown (1000 x 800 pixels
-// around the view's centre) and the conversions between view and artwork points.
+// Views of the front document: the zoom within its limits, the artwork rectangle shown
+// (1000 x 800 pixels around the view's centre). (The overlay and cursor sessions convert
+// points between the view and the artwork at several zooms.)
 #include <limits>
 
 #include "AIDocumentView.h"
@@ -51,28 +52,6 @@ TEST_F(DocumentViewTest, ZoomsOutsideTheRangeAreRefusedAndChangeNothing) {
   EXPECT_EQ(zoom, 1.0f);
   EXPECT_EQ(views->SetDocumentViewZoom(view, 1.0f / 64), kNoErr);
   EXPECT_EQ(views->SetDocumentViewZoom(view, 64), kNoErr);
-}
-
-TEST_F(DocumentViewTest, ViewPointsGrowDownwardsAndConvertBothWays) {
-  AIDocumentViewHandle view = firstView();
-  ASSERT_EQ(views->SetDocumentViewZoom(view, 2), kNoErr);
-  const AIRealPoint artwork{300, 400};
-  AIPoint pixel{};
-  ASSERT_EQ(views->ArtworkPointToViewPoint(view, &artwork, &pixel), kNoErr);
-  EXPECT_EQ(pixel.h, 505);
-  EXPECT_EQ(pixel.v, 442);
-  const AIRealPoint higher{300, 410};
-  AIPoint above{};
-  ASSERT_EQ(views->ArtworkPointToViewPoint(view, &higher, &above), kNoErr);
-  EXPECT_EQ(above.v, 422);  // 10 points up is 20 pixels up
-  AIRealPoint back{};
-  ASSERT_EQ(views->ViewPointToArtworkPoint(view, &pixel, &back), kNoErr);
-  EXPECT_EQ(back.h, 300.0f);
-  EXPECT_EQ(back.v, 400.0f);
-  const AIPoint corner{0, 0};
-  ASSERT_EQ(views->ViewPointToArtworkPoint(nullptr, &corner, &back), kNoErr);
-  EXPECT_EQ(back.h, 47.5f);
-  EXPECT_EQ(back.v, 621.0f);
 }
 
 TEST_F(DocumentViewTest, AViewOfAnotherDocumentIsStaleAndOutOfRangeViewsAreRefused) {
