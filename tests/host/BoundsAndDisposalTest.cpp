@@ -22,10 +22,7 @@ TEST_F(HostTest, BoundsCoverTheAnchorPointsOfAPathOrOfAGroupsDescendants) {
   AIArtHandle empty = newGroup(group, "empty");
   AIRealRect none{1, 1, 1, 1};
   ASSERT_EQ(art->GetArtBounds(empty, &none), kNoErr);
-  EXPECT_EQ(none.left, 0);
-  EXPECT_EQ(none.top, 0);
-  EXPECT_EQ(none.right, 0);
-  EXPECT_EQ(none.bottom, 0);
+  EXPECT_TRUE(none.left == 0 && none.top == 0 && none.right == 0 && none.bottom == 0);
   EXPECT_EQ(art->GetArtBounds(empty, nullptr), kBadParameterErr);
 
   AIArtHandle inner = newGroup(group, "inner");

@@ -160,7 +160,6 @@ TEST_F(InterfaceTest, APluginThatGoesTakesItsMenusToolsPanelsAndAnnotatorsWithIt
   const AIAddToolData data{text("Outil"), text(""), 0, 0, kNoTool, kNoTool};
   AIToolHandle tool = nullptr;
   tools->AddTool(self, "Outil Guides", &data, 0, &tool);
-  tools->SetSelectedTool(tool);
   const AISize size{240, 158};
   AIPanelRef panel = nullptr;
   const size_t windows = kit::Application::shared().windows().size();
@@ -174,11 +173,6 @@ TEST_F(InterfaceTest, APluginThatGoesTakesItsMenusToolsPanelsAndAnnotatorsWithIt
   EXPECT_EQ(menus->EnableItem(item), kBadParameterErr);
   int16_t number = 0;
   EXPECT_EQ(tools->GetToolNumberFromHandle(tool, &number), kBadParameterErr);
-  AIToolHandle selected = nullptr;
-  const char* name = nullptr;
-  tools->GetSelectedTool(&selected);
-  EXPECT_EQ(tools->GetToolName(selected, &name), kNoErr);
-  EXPECT_STREQ(name, kSelectToolName);
   AIBoolean shown = 0;
   EXPECT_EQ(panels->IsShown(panel, &shown), kBadParameterErr);
   EXPECT_EQ(kit::Application::shared().windows().size(), windows);  // the panel's window went too
