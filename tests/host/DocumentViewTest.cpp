@@ -27,19 +27,13 @@ TEST_F(DocumentViewTest, TheBoundsAreTheWindowAroundTheCentreAtTheZoom) {
   AIDocumentViewHandle view = firstView();
   // The A4 page's centre is (297.5, 421).
   const AIRealRect atOne = bounds(view);
-  EXPECT_EQ(atOne.left, -202.5f);
-  EXPECT_EQ(atOne.right, 797.5f);
-  EXPECT_EQ(atOne.top, 821.0f);
-  EXPECT_EQ(atOne.bottom, 21.0f);
+  EXPECT_EQ(corners(atOne), "-202.5 821 797.5 21");
   ASSERT_EQ(views->SetDocumentViewZoom(view, 4), kNoErr);
   AIReal zoom = 0;
   EXPECT_EQ(views->GetDocumentViewZoom(view, &zoom), kNoErr);
   EXPECT_EQ(zoom, 4.0f);
   const AIRealRect atFour = bounds(nullptr);  // no view: the current one
-  EXPECT_EQ(atFour.left, 172.5f);
-  EXPECT_EQ(atFour.right, 422.5f);
-  EXPECT_EQ(atFour.top, 521.0f);
-  EXPECT_EQ(atFour.bottom, 321.0f);
+  EXPECT_EQ(corners(atFour), "172.5 521 422.5 321");
 }
 
 TEST_F(DocumentViewTest, ZoomsOutsideTheRangeAreRefusedAndChangeNothing) {
