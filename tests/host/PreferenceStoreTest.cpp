@@ -37,34 +37,32 @@ class PreferenceFileTest : public ShellTest {
   }
 };
 
+// Each value reads back of its own type (an integer stays an integer and a real a real,
+// even a whole one), to the bit, the sign of zero included.
 TEST_F(PreferenceFileTest, WhatIsSavedReadsBackExactly) {
+  const std::tuple<const char*, const char*, PreferenceStore::Value> values[] = {
+      {"R", "tenth", 0.1}, {"R", "third", 1.0 / 3}, {"R", "cm", 28.346456692913385}, {"R", "subnormal", DBL_MIN / 4},
+      {"R", "max", DBL_MAX}, {"R", "minus zero", -0.0}, {"R", "whole", 2.0}, {"I", "min", INT32_MIN},
+      {"I", "max", INT32_MAX}, {"S", "TI1", std::string("Marges égales «5 mm» ✓")}, {"B", "Son", true},
+      {"", "snapomatic/Color/red", 0.25},
+  };
   PreferenceStore store;
   ASSERT_TRUE(store.open(file()).problem.empty());
-  const double reals[] = {0.1, 1.0 / 3, 28.346456692913385, DBL_MIN / 4, DBL_MAX, -0.0, 2.0};
-  for (size_t i = 0; i < std::size(reals); ++i)
-    ASSERT_EQ(store.put("Reals", "r" + std::to_string(i), reals[i]), kNoErr);
-  ASSERT_EQ(store.put("RaltoGuides", "Min", INT32_MIN), kNoErr);
-  ASSERT_EQ(store.put("RaltoGuides", "Max", INT32_MAX), kNoErr);
-  ASSERT_EQ(store.put("RaltoGuides", "TI1", std::string("Marges égales «5 mm» ✓")), kNoErr);
-  ASSERT_EQ(store.put("", "snapomatic/Color/red", 0.25), kNoErr);
-  ASSERT_EQ(store.put("RaltoGuides", "Son", true), kNoErr);
+  for (const auto& [section, key, value] : values) ASSERT_EQ(store.put(section, key, value), kNoErr);
   ASSERT_EQ(store.save(), Saving::Saved);
 
   const PreferenceStore again = reopened();
-  for (size_t i = 0; i < std::size(reals); ++i) {
-    const auto* value = again.find("Reals", "r" + std::to_string(i));
-    ASSERT_TRUE(value && std::holds_alternative<double>(*value));
-    EXPECT_EQ(std::get<double>(*value), reals[i]);
-    EXPECT_EQ(std::signbit(std::get<double>(*value)), std::signbit(reals[i]));
+  for (const auto& [section, key, value] : values) {
+    SCOPED_TRACE(key);
+    const auto* read = again.find(section, key);
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(*read, value);
+    const double* real = std::get_if<double>(read);
+    if (real && std::holds_alternative<double>(value)) {
+      EXPECT_EQ(std::signbit(*real), std::signbit(std::get<double>(value)));
+    }
   }
-  // An integer stays an integer and a real a real, even a whole one.
-  EXPECT_EQ(std::get<int32_t>(*again.find("RaltoGuides", "Min")), INT32_MIN);
-  EXPECT_EQ(std::get<int32_t>(*again.find("RaltoGuides", "Max")), INT32_MAX);
-  EXPECT_TRUE(std::holds_alternative<double>(*again.find("Reals", "r6")));
-  EXPECT_EQ(std::get<std::string>(*again.find("RaltoGuides", "TI1")), "Marges égales «5 mm» ✓");
-  EXPECT_EQ(std::get<double>(*again.find("", "snapomatic/Color/red")), 0.25);
-  EXPECT_EQ(std::get<bool>(*again.find("RaltoGuides", "Son")), true);
-  EXPECT_EQ(again.find("RaltoGuides", "Absent"), nullptr);
+  EXPECT_EQ(again.find("B", "Absent"), nullptr);
 
   // Only the file and its lock are left in the folder: no temporary file stays behind.
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder()), {}), 2);
