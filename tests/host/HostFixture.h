@@ -17,6 +17,7 @@
 #include "AIUnicodeString.h"
 #include "AIUser.h"
 #include "TestHost.h"
+#include "model/NumberText.h"
 
 class HostTest : public ::testing::Test {
  protected:
@@ -113,6 +114,11 @@ class HostTest : public ::testing::Test {
     AIArtHandle group = nullptr;
     EXPECT_EQ(layers->GetFirstArtOfLayer(layer, &group), kNoErr);
     return group;
+  }
+  // "left top right bottom", each number written exactly as stored.
+  static std::string corners(const AIRealRect& r) {
+    return host::numberText(r.left) + " " + host::numberText(r.top) + " " + host::numberText(r.right) + " " +
+           host::numberText(r.bottom);
   }
   bool valid(AIArtHandle handle) {
     AIBoolean answer = 1;

@@ -3,9 +3,11 @@
 
 namespace {
 
+using Names = std::vector<std::string>;
+
 class PaintOrders : public HostTest {
  protected:
-  // A layer group holding, front to back, "a", "b", "c", with a group "box" holding "x".
+  // A layer group holding, front to back, "a", "b", "box" (holding "x") and "c".
   void SetUp() override {
     HostTest::SetUp();
     layerGroup = groupOf(currentLayer());
@@ -15,51 +17,44 @@ class PaintOrders : public HostTest {
     b = newPath(nullptr, {{0, 0}}, "b");
     newPath(nullptr, {{0, 0}}, "a");
   }
-  AIArtHandle placed(int16_t order, AIArtHandle prep) {
-    AIArtHandle made = newArt(kPathArt, order, prep);
-    setName(made, "new");
-    return made;
-  }
   AIArtHandle layerGroup = nullptr, box = nullptr, x = nullptr, b = nullptr;
 };
 
-using Names = std::vector<std::string>;
-
-TEST_F(PaintOrders, AboveAndBelowPlaceNextToTheReference) {
-  AIArtHandle above = placed(kPlaceAbove, b);
-  EXPECT_EQ(childNames(layerGroup), (Names{"a", "new", "b", "box", "c"}));
-  AIArtHandle parent = nullptr;
-  EXPECT_EQ(art->GetArtParent(above, &parent), kNoErr);
-  EXPECT_EQ(parent, layerGroup);
-
-  placed(kPlaceBelow, x);
-  EXPECT_EQ(childNames(box), (Names{"x", "new"}));
-  placed(kPlaceAbove, x);
-  EXPECT_EQ(childNames(box), (Names{"new", "x", "new"}));
-}
-
-TEST_F(PaintOrders, InsideOrdersPlaceOnTopOrAtTheBottomOfAGroup) {
-  placed(kPlaceInsideOnTop, box);
-  placed(kPlaceInsideOnBottom, box);
-  EXPECT_EQ(childNames(box), (Names{"new", "x", "new"}));
-
+TEST_F(PaintOrders, EachOrderPlacesTheNewArtWhereItSays) {
   AIArtHandle empty = newGroup(nullptr, "empty");
-  placed(kPlaceInsideOnBottom, empty);
-  EXPECT_EQ(childNames(empty), (Names{"new"}));
-}
-
-TEST_F(PaintOrders, NullPrepAndAllOrdersUseTheCurrentLayer) {
-  placed(kPlaceInsideOnTop, nullptr);
-  placed(kPlaceInsideOnBottom, nullptr);
-  EXPECT_EQ(childNames(layerGroup), (Names{"new", "a", "b", "box", "c", "new"}));
-
+  struct Case {
+    int16_t order;
+    AIArtHandle prep;
+    AIArtHandle parent;
+    Names expected;
+  };
+  const Case cases[] = {
+      {kPlaceAbove, b, layerGroup, {"empty", "a", "new", "b", "box", "c"}},
+      {kPlaceBelow, x, box, {"x", "new"}},
+      {kPlaceAbove, x, box, {"new", "x", "new"}},
+      {kPlaceInsideOnTop, box, box, {"new", "new", "x", "new"}},
+      {kPlaceInsideOnBottom, box, box, {"new", "new", "x", "new", "new"}},
+      {kPlaceInsideOnBottom, empty, empty, {"new"}},
+      // A null prep with an inside order, and the "all" orders whatever the prep, mean the
+      // current layer.
+      {kPlaceInsideOnTop, nullptr, layerGroup, {"new", "empty", "a", "new", "b", "box", "c"}},
+      {kPlaceInsideOnBottom, nullptr, layerGroup, {"new", "empty", "a", "new", "b", "box", "c", "new"}},
+      {kPlaceAboveAll, x, layerGroup, {"new", "new", "empty", "a", "new", "b", "box", "c", "new"}},
+      {kPlaceBelowAll, nullptr, layerGroup, {"new", "new", "empty", "a", "new", "b", "box", "c", "new", "new"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.expected));
+    AIArtHandle made = newArt(kPathArt, c.order, c.prep);
+    setName(made, "new");
+    EXPECT_EQ(childNames(c.parent), c.expected);
+    AIArtHandle parent = nullptr;
+    EXPECT_EQ(art->GetArtParent(made, &parent), kNoErr);
+    EXPECT_EQ(parent, c.parent);
+  }
+  // Art made on another layer made current belongs to it.
   AILayerHandle other = testhost::addLayer("Other");
-  placed(kPlaceAboveAll, x);  // the reference does not matter
-  placed(kPlaceBelowAll, nullptr);
-  AIArtHandle top = newPath(nullptr, {{0, 0}}, "top");
-  EXPECT_EQ(childNames(groupOf(other)), (Names{"top", "new", "new"}));
   AILayerHandle owner = nullptr;
-  EXPECT_EQ(art->GetLayerOfArt(top, &owner), kNoErr);
+  EXPECT_EQ(art->GetLayerOfArt(newPath(nullptr, {{0, 0}}, "top"), &owner), kNoErr);
   EXPECT_EQ(owner, other);
 }
 
@@ -96,8 +91,8 @@ TEST_F(PaintOrders, ImpossiblePlacementsAreRefusedAndMakeNothing) {
 
 class LayerOrder : public HostTest {
  protected:
-  std::vector<std::string> titles() {
-    std::vector<std::string> result;
+  Names titles() {
+    Names result;
     int32_t count = 0;
     EXPECT_EQ(layers->CountLayers(&count), kNoErr);
     for (int32_t n = 0; n < count; ++n) {
@@ -117,25 +112,21 @@ class LayerOrder : public HostTest {
 TEST_F(LayerOrder, InsertedLayersTakeTheirPlaceAndLeaveTheCurrentLayer) {
   AILayerHandle first = currentLayer();
   AILayerHandle top = insert(first, kPlaceAboveAll);
-  AILayerHandle nth = nullptr;
-  ASSERT_EQ(layers->GetNthLayer(0, &nth), kNoErr);
-  EXPECT_EQ(nth, top);
-  EXPECT_EQ(currentLayer(), first);
-
   insert(first, kPlaceBelowAll);
   insert(first, kPlaceAbove);
   insert(top, kPlaceBelow);
-  EXPECT_EQ(titles(),
-            (std::vector<std::string>{"Calque 2", "Calque 5", "Calque 4", "Calque 1", "Calque 3"}));
+  EXPECT_EQ(titles(), (Names{"Calque 2", "Calque 5", "Calque 4", "Calque 1", "Calque 3"}));
   EXPECT_EQ(currentLayer(), first);
-
   AIBoolean editable = 0, visible = 0;
   EXPECT_EQ(layers->GetLayerEditable(top, &editable), kNoErr);
   EXPECT_EQ(layers->GetLayerVisible(top, &visible), kNoErr);
   EXPECT_TRUE(editable && visible);
-  AIArtHandle group = groupOf(top);
-  EXPECT_TRUE(valid(group));
-  EXPECT_EQ(childNames(group), std::vector<std::string>{});
+  EXPECT_EQ(childNames(groupOf(top)), Names{});
+
+  // Deleting the current layer makes the next one current.
+  ASSERT_EQ(layers->SetCurrentLayer(top), kNoErr);
+  ASSERT_EQ(layers->DeleteLayer(top), kNoErr);
+  EXPECT_EQ(titleOf(currentLayer()), "Calque 5");
 }
 
 TEST_F(LayerOrder, RefusedInsertionsMakeNoLayer) {
@@ -144,37 +135,12 @@ TEST_F(LayerOrder, RefusedInsertionsMakeNoLayer) {
   EXPECT_EQ(layers->InsertLayer(currentLayer(), kPlaceInsideOnTop, &made), kBadParameterErr);
   EXPECT_EQ(layers->InsertLayer(currentLayer(), kPlaceAboveAll, nullptr), kBadParameterErr);
   EXPECT_EQ(made, nullptr);
-  EXPECT_EQ(titles(), std::vector<std::string>{"Calque 1"});
+  EXPECT_EQ(titles(), Names{"Calque 1"});
   AILayerHandle beyond = nullptr;
   EXPECT_EQ(layers->GetNthLayer(1, &beyond), kBadParameterErr);
   EXPECT_EQ(layers->GetNthLayer(-1, &beyond), kBadParameterErr);
   EXPECT_EQ(beyond, nullptr);
   EXPECT_EQ(layers->DeleteLayer(currentLayer()), kBadParameterErr);  // the last layer stays
-}
-
-TEST_F(LayerOrder, TitlesKeepTheirAccentsAndCompareEqual) {
-  AILayerHandle layer = insert(nullptr, kPlaceAboveAll);
-  AIUnicodeStringRef title = makeString("Repères été");
-  ASSERT_EQ(layers->SetLayerTitle(layer, title), kNoErr);
-  EXPECT_EQ(titleOf(layer), "Repères été");
-
-  AIUnicodeStringRef read = nullptr;
-  ASSERT_EQ(layers->GetLayerTitle(layer, &read), kNoErr);
-  int32_t order = 1;
-  EXPECT_EQ(strings->Compare(read, title, &order), kNoErr);
-  EXPECT_EQ(order, 0);
-  // Reading into a string already there replaces it without leaking it.
-  ASSERT_EQ(layers->GetLayerTitle(currentLayer(), &read), kNoErr);
-  EXPECT_EQ(take(read), "Calque 1");
-  strings->Dispose(title);
-}
-
-TEST_F(LayerOrder, DeletingTheCurrentLayerMakesTheNextOneCurrent) {
-  AILayerHandle first = currentLayer();
-  AILayerHandle top = testhost::addLayer("Top");
-  ASSERT_EQ(layers->DeleteLayer(top), kNoErr);
-  EXPECT_EQ(currentLayer(), first);
-  EXPECT_EQ(titles(), std::vector<std::string>{"Calque 1"});
 }
 
 }  // namespace

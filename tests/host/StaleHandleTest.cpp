@@ -61,29 +61,39 @@ class StaleHandles : public HostTest {
   }
 };
 
-TEST_F(StaleHandles, DisposedArtIsRefusedEvenAfterItsSlotIsReused) {
+TEST_F(StaleHandles, EveryWayOfLosingArtLeavesAHandleEveryCallRefuses) {
   AIArtHandle group = newGroup(nullptr, "G");
-  AIArtHandle guide = newPath(group, {{10, 842}, {10, 0}}, "old");
-  ASSERT_EQ(art->DisposeArt(guide), kNoErr);
-  EXPECT_FALSE(valid(guide));
-  expectEveryCallRefused(guide, kStaleHandleErr);
-
-  AIArtHandle reused = newPath(group, {{20, 842}, {20, 0}}, "new");
-  EXPECT_NE(reused, guide);
-  EXPECT_FALSE(valid(guide));
-  EXPECT_TRUE(valid(reused));
-  expectEveryCallRefused(guide, kStaleHandleErr);
-  EXPECT_EQ(nameOf(reused), "new");
-}
-
-TEST_F(StaleHandles, DisposingAGroupMakesItsDescendantsStale) {
+  AIArtHandle disposed = newPath(group, {{10, 842}, {10, 0}}, "old");
+  ASSERT_EQ(art->DisposeArt(disposed), kNoErr);
+  AIArtHandle reused = newPath(group, {{20, 842}, {20, 0}}, "new");  // in the slot disposed of
+  EXPECT_NE(reused, disposed);
   AIArtHandle outer = newGroup(nullptr, "outer");
-  AIArtHandle inner = newGroup(outer, "inner");
-  AIArtHandle leaf = newPath(inner, {{0, 0}, {1, 1}});
+  AIArtHandle descendant = newPath(newGroup(outer, "inner"), {{0, 0}, {1, 1}});
   ASSERT_EQ(art->DisposeArt(outer), kNoErr);
-  EXPECT_FALSE(valid(inner));
-  EXPECT_FALSE(valid(leaf));
-  expectEveryCallRefused(leaf, kStaleHandleErr);
+  AILayerHandle doomed = testhost::addLayer("Doomed");
+  AIArtHandle onLayer = newPath(nullptr, {{1, 1}, {2, 2}});
+  const size_t live = testhost::liveArtCount();
+  ASSERT_EQ(layers->DeleteLayer(doomed), kNoErr);
+  EXPECT_EQ(testhost::liveArtCount(), live - 2);  // the path and the layer's group
+  AIUnicodeStringRef title = nullptr;
+  EXPECT_EQ(layers->GetLayerTitle(doomed, &title), kStaleHandleErr);
+  EXPECT_EQ(title, nullptr);
+  for (AIArtHandle stale : {disposed, descendant, onLayer}) {
+    EXPECT_FALSE(valid(stale));
+    expectEveryCallRefused(stale, kStaleHandleErr);
+  }
+  // Handles from before a reset designate nothing in the new host.
+  testhost::reset();
+  testhost::newDocument(595, 842);
+  EXPECT_NE(newPath(nullptr, {{1, 2}, {3, 4}}, "after"), reused);
+  EXPECT_FALSE(valid(reused));
+  expectEveryCallRefused(reused, kStaleHandleErr);
+
+  EXPECT_FALSE(valid(nullptr));
+  expectEveryCallRefused(nullptr, kBadParameterErr);
+  AIBoolean flag = 0;
+  EXPECT_EQ(layers->GetLayerVisible(nullptr, &flag), kBadParameterErr);
+  EXPECT_EQ(layers->DeleteLayer(nullptr), kBadParameterErr);
 }
 
 TEST_F(StaleHandles, ArtOfADocumentBehindIsStaleUntilItComesBack) {
@@ -106,37 +116,6 @@ TEST_F(StaleHandles, ArtOfADocumentBehindIsStaleUntilItComesBack) {
   EXPECT_EQ(testhost::artLines(), std::vector<std::string>{"Calque 1/first path 2"});
 }
 
-TEST_F(StaleHandles, HandlesFromBeforeAResetDesignateNothingInTheNewHost) {
-  AIArtHandle before = newPath(nullptr, {{1, 2}, {3, 4}}, "before");
-  testhost::reset();
-  testhost::newDocument(595, 842);
-  AIArtHandle after = newPath(nullptr, {{1, 2}, {3, 4}}, "after");
-  EXPECT_NE(before, after);
-  EXPECT_FALSE(valid(before));
-  expectEveryCallRefused(before, kStaleHandleErr);
-}
-
-TEST_F(StaleHandles, NullHandlesAreBadParametersButNotValidArt) {
-  EXPECT_FALSE(valid(nullptr));
-  expectEveryCallRefused(nullptr, kBadParameterErr);
-  AIBoolean flag = 0;
-  EXPECT_EQ(layers->GetLayerVisible(nullptr, &flag), kBadParameterErr);
-  EXPECT_EQ(layers->DeleteLayer(nullptr), kBadParameterErr);
-}
-
-TEST_F(StaleHandles, ADeletedLayerAndItsArtAreStale) {
-  AILayerHandle doomed = testhost::addLayer("Doomed");
-  AIArtHandle inside = newPath(nullptr, {{1, 1}, {2, 2}});
-  const size_t artBefore = testhost::liveArtCount();
-  ASSERT_EQ(layers->DeleteLayer(doomed), kNoErr);
-  EXPECT_EQ(testhost::liveArtCount(), artBefore - 2);  // the path and the layer's group
-  EXPECT_FALSE(valid(inside));
-  AIUnicodeStringRef title = nullptr;
-  EXPECT_EQ(layers->GetLayerTitle(doomed, &title), kStaleHandleErr);
-  EXPECT_EQ(title, nullptr);
-  EXPECT_EQ(titleOf(currentLayer()), "Calque 1");
-}
-
 TEST_F(StaleHandles, WithoutADocumentNothingIsValid) {
   AIArtHandle kept = newPath(nullptr, {{1, 2}, {3, 4}});
   testhost::reset();
@@ -146,6 +125,13 @@ TEST_F(StaleHandles, WithoutADocumentNothingIsValid) {
   int32_t count = -1;
   EXPECT_EQ(layers->CountLayers(&count), kNoDocumentErr);
   EXPECT_EQ(count, -1);
+  AIDocumentHandle handle = nullptr;
+  int16_t units = -1;
+  EXPECT_EQ(document->GetDocument(&handle), kNoDocumentErr);
+  EXPECT_EQ(document->GetDocumentRulerUnits(&units), kNoDocumentErr);
+  EXPECT_EQ(document->SetDocumentRulerUnits(kPointsUnits), kNoDocumentErr);
+  EXPECT_EQ(handle, nullptr);
+  EXPECT_EQ(units, -1);
   EXPECT_EQ(testhost::artLines(), std::vector<std::string>{});
 }
 

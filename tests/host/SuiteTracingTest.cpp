@@ -46,10 +46,3 @@ TEST_F(ShellTest, ATracedCallIsLoggedWithItsTextsAndResultOnlyWhenTracing) {
             "guides-host: trace: suite not found: AI Nothing Suite 1\n"
             "guides-host: trace: call SP Basic Suite.AcquireSuite(\"AI Nothing Suite\") -> 'S!Fd'\n");
 }
-
-TEST(ResultText, CodesReadAsFourCharactersWhenPrintable) {
-  EXPECT_EQ(host::resultText(0), "0");
-  EXPECT_EQ(host::resultText(kSuiteNotFoundErr), "'S!Fd'");
-  EXPECT_EQ(host::resultText(-1), "-1");
-  EXPECT_EQ(host::resultText(361), "361");
-}

@@ -30,41 +30,39 @@ Outcome parse(std::vector<std::string> words) {
 
 }  // namespace
 
-TEST(HostOptions, AnEmptyPreferencesPathIsRefused) {
-  const Outcome empty = parse({"--prefs", "", "script"});
-  EXPECT_EQ(empty.status, 2);
-  EXPECT_NE(empty.said.find("an empty path names no file"), std::string::npos) << empty.said;
-  EXPECT_EQ(parse({"--prefs", "p.json", "script"}).options.preferences, "p.json");
-}
-
-TEST(HostOptions, TheSeedIsAnUnsigned64BitNumberAndNothingElse) {
-  const Outcome largest = parse({"--random", "1", "--seed", "18446744073709551615"});
-  EXPECT_EQ(largest.status, std::nullopt);
-  EXPECT_EQ(largest.options.seed, 18446744073709551615u);
-  EXPECT_EQ(parse({"--random", "1", "--seed", "0"}).options.seed, 0u);
-  for (const char* wrong : {"-1", "18446744073709551616", "0x10", "+5", "1e3", " 5", "5 ", "", "seize"}) {
-    const Outcome refused = parse({"--random", "1", "--seed", wrong});
-    EXPECT_EQ(refused.status, 2) << wrong;
-    EXPECT_NE(refused.said.find("is not a whole number from 0 to 18446744073709551615"), std::string::npos)
-        << wrong << ": " << refused.said;
-  }
-}
-
-TEST(HostOptions, TheRandomSessionsOptionsNeedARandomSession) {
-  for (const std::vector<std::string>& words :
-       {std::vector<std::string>{"--seed", "5"}, std::vector<std::string>{"--steps"}}) {
+// Each command line is refused with status 2 and says why.
+TEST(HostOptions, CommandLinesPeopleGetWrongAreRefusedWithTheirReason) {
+  const std::string seed = "is not a whole number from 0 to 18446744073709551615";
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"--prefs", "", "script"}, "an empty path names no file"},
+      {{"--seed", "5"}, "--seed requires --random"},
+      {{"--steps"}, "--steps requires --random"},
+      {{"--frobnicate"}, ""},
+      {{"--random", "1", "--seed", "-1"}, seed},
+      {{"--random", "1", "--seed", "18446744073709551616"}, seed},
+      {{"--random", "1", "--seed", "0x10"}, seed},
+      {{"--random", "1", "--seed", "+5"}, seed},
+      {{"--random", "1", "--seed", "1e3"}, seed},
+      {{"--random", "1", "--seed", " 5"}, seed},
+      {{"--random", "1", "--seed", "5 "}, seed},
+      {{"--random", "1", "--seed", ""}, seed},
+  };
+  for (const auto& [words, reason] : cases) {
     const Outcome refused = parse(words);
-    EXPECT_EQ(refused.status, 2) << words[0];
-    EXPECT_NE(refused.said.find(words[0] + " requires --random"), std::string::npos) << refused.said;
+    SCOPED_TRACE(::testing::PrintToString(words) + ": " + refused.said);
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.said.find(reason), std::string::npos);
   }
-  EXPECT_EQ(parse({"--random", "3", "--steps"}).status, std::nullopt);
 }
 
-TEST(HostOptions, HelpTellsTheExitStatuses) {
+TEST(HostOptions, TheLimitsOfTheSeedAndTheStatusesAreWhatHelpSays) {
+  EXPECT_EQ(parse({"--random", "1", "--seed", "18446744073709551615"}).options.seed, 18446744073709551615u);
+  EXPECT_EQ(parse({"--random", "1", "--seed", "0"}).options.seed, 0u);
+  EXPECT_EQ(parse({"--random", "3", "--steps"}).status, std::nullopt);
+  EXPECT_EQ(parse({"--prefs", "p.json", "script"}).options.preferences, "p.json");
   const Outcome help = parse({"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.said.find("  0  the session ran to its end"), std::string::npos);
   EXPECT_NE(help.said.find("a store of preferences could\n     not be saved"), std::string::npos);
   EXPECT_NE(help.said.find("  2  the command line cannot be used"), std::string::npos);
-  EXPECT_EQ(parse({"--frobnicate"}).status, 2);
 }

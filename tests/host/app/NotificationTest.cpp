@@ -49,72 +49,48 @@ class NotificationTest : public AppTest {
 };
 
 TEST_F(NotificationTest, ARulerUnitChangeIsMadeThenNotifiedOncePerChange) {
-  ASSERT_TRUE(run("document new 200 100\nruler-unit cm\n"));
-  EXPECT_EQ(host::model().front()->rulerUnits, kCentimetersUnits);
-  EXPECT_EQ(notified(kAIDocumentRulerUnitChangedNotifier), 1u);
-
-  ASSERT_TRUE(run("ruler-unit cm\n"));  // no change, no notification
-  EXPECT_EQ(notified(kAIDocumentRulerUnitChangedNotifier), 1u);
-
-  // Codes beyond the five the plug-in knows reach it all the same.
-  ASSERT_TRUE(run("ruler-unit px\nruler-unit ft\n"));
+  EXPECT_FALSE(run("ruler-unit cm\n"));
+  EXPECT_EQ(sessionErrors.str(), "line 1: ruler-unit: no document is open\n");
+  // "cm" again changes nothing; codes beyond the five the plug-in knows reach it all the same.
+  ASSERT_TRUE(run("document new 200 100\nruler-unit cm\nruler-unit cm\nruler-unit px\nruler-unit ft\n"));
+  EXPECT_EQ(host::model().front()->rulerUnits, kFeetUnits);
+  EXPECT_EQ(notified(kAIDocumentRulerUnitChangedNotifier), 3u);
+  sessionErrors.str("");
+  EXPECT_FALSE(run("ruler-unit furlong\n"));
+  EXPECT_EQ(sessionErrors.str(), "line 1: ruler-unit: unknown unit 'furlong' (in, cm, pt, pi, mm, px, q, ft, yd, m)\n");
   EXPECT_EQ(host::model().front()->rulerUnits, kFeetUnits);
   EXPECT_EQ(notified(kAIDocumentRulerUnitChangedNotifier), 3u);
   EXPECT_EQ(notified(kAIArtSelectionChangedNotifier), 0u);
 }
 
-TEST_F(NotificationTest, AWrongRulerUnitOrNoDocumentFailsTheLineAndNotifiesNobody) {
-  EXPECT_FALSE(run("ruler-unit cm\n"));
-  EXPECT_EQ(sessionErrors.str(), "line 1: ruler-unit: no document is open\n");
-  sessionErrors.str("");
-  EXPECT_FALSE(run("document new 10 10\nruler-unit furlong\n"));
-  EXPECT_EQ(sessionErrors.str(),
-            "line 2: ruler-unit: unknown unit 'furlong' (in, cm, pt, pi, mm, px, q, ft, yd, m)\n");
-  EXPECT_EQ(host::model().front()->rulerUnits, kPointsUnits);
-  EXPECT_EQ(notified(kAIDocumentRulerUnitChangedNotifier), 0u);
-}
-
-TEST_F(NotificationTest, SelectingByNameAllOrNoneSetsTheFlagsAndNotifiesOnChanges) {
-  ASSERT_TRUE(run("document new 200 100\nrect 0 10 10 0 un\nrect 20 10 30 0 deux\nselect un\n"));
-  EXPECT_EQ(selectedArt(), (std::vector<std::string>{"Calque 1/un path 4 selected"}));
-  EXPECT_EQ(host::model().selection().size(), 1u);
-  EXPECT_EQ(notified(kAIArtSelectionChangedNotifier), 1u);
-
-  ASSERT_TRUE(run("select un\n"));  // the same selection again: nothing to tell
-  EXPECT_EQ(notified(kAIArtSelectionChangedNotifier), 1u);
-
-  ASSERT_TRUE(run("select all\n"));
-  EXPECT_EQ(selectedArt(), (std::vector<std::string>{"Calque 1/deux path 4 selected",
-                                                     "Calque 1/un path 4 selected"}));
-  ASSERT_TRUE(run("select deux\n"));  // a name alone deselects the others
-  EXPECT_EQ(selectedArt(), (std::vector<std::string>{"Calque 1/deux path 4 selected"}));
-  ASSERT_TRUE(run("select none\nselect none\n"));
-  EXPECT_TRUE(selectedArt().empty());
-  EXPECT_TRUE(host::model().selection().empty());
-  EXPECT_EQ(notified(kAIArtSelectionChangedNotifier), 4u);
-  EXPECT_EQ(notified(kAIDocumentRulerUnitChangedNotifier), 0u);
-}
-
-TEST_F(NotificationTest, ArtTheUserCannotSelectIsRefusedOrLeftOut) {
-  ASSERT_TRUE(run("document new 200 100\nrect 0 10 10 0 dessous\nlayer new Verrou\nrect 20 10 30 0 fermé\n"
-                  "layer lock Verrou\nselect fermé\nselect all\n"));
+// Each line's selection after it, and whether it was told.
+TEST_F(NotificationTest, SelectionChangesAreMadeThenNotifiedOnlyWhenSomethingChanged) {
+  ASSERT_TRUE(run("document new 200 100\nrect 0 10 10 0 un\nrect 20 10 30 0 deux\nlayer new Verrou\n"
+                  "rect 40 10 50 0 fermé\nlayer lock Verrou\n"));
+  using Lines = std::vector<std::string>;
+  const std::string un = "Calque 1/un path 4 selected", deux = "Calque 1/deux path 4 selected";
+  const std::tuple<const char*, Lines, size_t> steps[] = {
+      {"select un", {un}, 1},
+      {"select un", {un}, 1},  // the same selection again: nothing to tell
+      {"select all", {deux, un}, 2},  // art on a locked layer is left out
+      {"select deux", {deux}, 3},  // a name alone deselects the others
+      {"select fermé", {deux}, 3},
+      {"select none", {}, 4},
+      {"select none", {}, 4},
+      {"select all\nlayer lock Calque 1\nselect none", {}, 6},  // deselecting needs no editable layer
+      {"layer unlock Calque 1\nselect all\ndelete un\ndelete deux\nselect all", {}, 7},
+  };
+  for (const auto& [line, selected, notifications] : steps) {
+    SCOPED_TRACE(line);
+    ASSERT_TRUE(run(std::string(line) + "\n"));
+    EXPECT_EQ(selectedArt(), selected);
+    EXPECT_EQ(host::model().selection().size(), selected.size());
+    EXPECT_EQ(notified(kAIArtSelectionChangedNotifier), notifications);
+  }
   EXPECT_EQ(out.str(), "select: fermé refused: its layer is locked\n");
-  EXPECT_EQ(selectedArt(), (std::vector<std::string>{"Calque 1/dessous path 4 selected"}));
-  EXPECT_EQ(notified(kAIArtSelectionChangedNotifier), 1u);
-
-  // Deselecting never needs the art's layer to be editable.
-  ASSERT_TRUE(run("layer lock Calque 1\nselect none\n"));
-  EXPECT_TRUE(host::model().selection().empty());
-
   EXPECT_FALSE(run("select personne\n"));
   EXPECT_EQ(sessionErrors.str(), "line 1: select: nothing named 'personne'\n");
-}
-
-TEST_F(NotificationTest, DeletedSelectedArtLeavesTheSelectionAndAnEmptyDocumentSelectsNothing) {
-  ASSERT_TRUE(run("document new 200 100\nrect 0 10 10 0 un\nselect all\ndelete un\nselect all\n"));
-  EXPECT_TRUE(host::model().selection().empty());
-  // The selection had already lost its art: "all" of an empty document changes nothing.
-  EXPECT_EQ(notified(kAIArtSelectionChangedNotifier), 1u);
+  EXPECT_EQ(notified(kAIDocumentRulerUnitChangedNotifier), 0u);
 }
 
 }  // namespace

@@ -1,30 +1,17 @@
 // What a harness registers with the host reaches the session where the host promises it:
-// the state line's parts follow every command of the prompt, the summary's parts sit
-// between the click and the alerts, random sessions run the harness's steps and stop at
-// the first invariant it finds broken; with no harness the host names no module and has no
-// random sessions.
+// random sessions run the harness's steps and stop at the first invariant it finds broken;
+// with no harness the host names no module and has no random sessions. (The prompt's
+// sessions show the harness's parts of the state line and the summary.)
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "AppFixture.h"
-#include "app/Application.h"
 #include "app/HostOptions.h"
-#include "session/Prompt.h"
 #include "session/RandomSession.h"
 #include "session/SessionExtension.h"
 
 namespace {
-
-// Counts the commands the prompt delivered.
-class CommandCount : public host::StateLineParts {
- public:
-  void afterCommand(const host::Command&, const host::Arguments&, bool delivered) override { count_ += delivered; }
-  std::string text() const override { return " | delivered " + std::to_string(count_); }
-
- private:
-  int count_ = 0;
-};
 
 class ListedSteps : public host::RandomSteps {
  public:
@@ -38,14 +25,10 @@ class ListedSteps : public host::RandomSteps {
 // Its invariant breaks at the third step.
 class FakeHarness : public host::SessionExtension {
  public:
-  std::unique_ptr<host::StateLineParts> stateLineParts() const override { return std::make_unique<CommandCount>(); }
-  std::string summaryParts() const override { return " | harness part"; }
   std::unique_ptr<host::RandomSteps> randomSteps(uint64_t, host::EventLoop&) const override {
     return std::make_unique<ListedSteps>();
   }
-  std::string checkStep(const host::StepMark&) const override {
-    return ++checks_ == 3 ? "broken" : "";
-  }
+  std::string checkStep(const host::StepMark&) const override { return ++checks_ == 3 ? "broken" : ""; }
   mutable int checks_ = 0;
 };
 
@@ -55,47 +38,30 @@ class SessionExtensionTest : public AppTest {
     host::registerSessionExtension(nullptr);
     AppTest::TearDown();
   }
-  host::Application application{{}};
+  // The status of a random session of five steps, and what it wrote on failing.
+  int runRandom(std::string* failures) {
+    host::HostOptions options;
+    options.randomSteps = 5;
+    options.seed = 7;
+    std::ostringstream out, said;
+    const int status = host::runRandomSession(options, out, said);
+    *failures = said.str();
+    return status;
+  }
 };
 
-TEST_F(SessionExtensionTest, TheHarnessPartsFollowTheHostsOwnInThePromptAndTheSummary) {
-  const FakeHarness harness;
-  host::registerSessionExtension(&harness);
-  std::istringstream in("document new 100 100\nfrobnicate\nprint summary\n");
-  std::ostringstream out;
-  host::Prompt(application, in, out, false).run();
-  // The unknown command is not counted as delivered; `print summary` is.
-  EXPECT_EQ(out.str(),
-            "guides-host: one command a line; help lists them, quit ends.\n"
-            "state: tool \"Adobe Select Tool\" | no click yet | no document | delivered 0\n"
-            "guides> state: tool \"Adobe Select Tool\" | no click yet | 0 guides | delivered 1\n"
-            "guides> error: unknown command 'frobnicate'\n"
-            "state: tool \"Adobe Select Tool\" | no click yet | 0 guides | delivered 1\n"
-            "guides>   no click yet | harness part | alerts none | sounds none\n"
-            "state: tool \"Adobe Select Tool\" | no click yet | 0 guides | delivered 2\n"
-            "guides> \n");
-}
-
 TEST_F(SessionExtensionTest, RandomSessionsRunTheHarnessStepsUntilItsInvariantBreaks) {
-  const FakeHarness harness;
-  host::registerSessionExtension(&harness);
-  host::HostOptions options;
-  options.randomSteps = 10;
-  options.seed = 7;
-  std::ostringstream out, failures;
-  EXPECT_EQ(host::runRandomSession(options, out, failures), 1);
-  EXPECT_EQ(failures.str().rfind("random session failed at step 3 of seed 7: document new 100 100\n  broken\n", 0), 0u)
-      << failures.str();
-}
-
-TEST_F(SessionExtensionTest, WithoutAHarnessTheHostNamesNoModuleAndDrawsNoSteps) {
+  std::string failures;
+  EXPECT_EQ(runRandom(&failures), 1);
+  EXPECT_EQ(failures, "guides-host: --random: no harness registered with this host draws random steps\n");
   EXPECT_EQ(host::defaultPluginModule(), std::filesystem::path());
   EXPECT_TRUE(host::modulesToLoad(host::HostOptions{}).empty());
-  host::HostOptions options;
-  options.randomSteps = 5;
-  std::ostringstream out, failures;
-  EXPECT_EQ(host::runRandomSession(options, out, failures), 1);
-  EXPECT_EQ(failures.str(), "guides-host: --random: no harness registered with this host draws random steps\n");
+
+  const FakeHarness harness;
+  host::registerSessionExtension(&harness);
+  EXPECT_EQ(runRandom(&failures), 1);
+  EXPECT_EQ(failures.rfind("random session failed at step 3 of seed 7: document new 100 100\n  broken\n", 0), 0u)
+      << failures;
 }
 
 }  // namespace
