@@ -15,8 +15,9 @@ namespace {
 using namespace std::chrono_literals;
 
 // A stream with nothing to say sends a comment this often, so that a client gone away is
-// found out and its thread freed.
-constexpr auto kKeepAlive = 10s;
+// found out (at the second write at most) and its thread and place freed within seconds: a
+// page closed or reloaded must not hold one of the few places for long.
+constexpr auto kKeepAlive = 1s;
 constexpr size_t kMaxSoundFile = 4 * 1024 * 1024;
 constexpr size_t kServerThreads = 96;
 
@@ -148,7 +149,7 @@ void WebServer::route() {
         [this, seen](size_t, httplib::DataSink& sink) {
           const std::string news = board_.waitForNews(*seen, kKeepAlive);
           if (board_.isClosed()) return false;
-          const std::string chunk = news.empty() ? std::string(": still here\n\n") : "data: " + news + "\n\n";
+          const std::string chunk = news.empty() ? std::string(":\n\n") : "data: " + news + "\n\n";
           return sink.write(chunk.data(), chunk.size());
         },
         [this](bool) { --streams_; });
