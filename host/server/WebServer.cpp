@@ -132,6 +132,13 @@ void WebServer::route() {
     answer(response, queue_.post([this, event = *event] { return runEvent_(event); }, mergeKey).get());
   });
 
+  // The latest guides, whichever part named them: a page that asks late gets newer ones, and
+  // the part that names those follows on its stream.
+  server.Get("/guides.bin", [this](const httplib::Request&, httplib::Response& response) {
+    const std::shared_ptr<const std::string> guides = board_.data("guides");
+    if (!guides) return answer(response, errorReply(404, "no guides yet"));
+    response.set_content(*guides, "application/octet-stream");
+  });
   server.Get(R"(/sound/(\d{1,9})\.wav)", [this](const httplib::Request& request, httplib::Response& response) {
     const std::string wav = sound(std::stoul(request.matches[1]));
     if (wav.empty()) return answer(response, errorReply(404, "no such sound"));

@@ -32,12 +32,13 @@ const largeLayout = [
   'click 50 50',
 ].join('\n');
 
-// 100 x 100 squares of 20 points, 30 apart, on one large artboard.
+// 100 x 100 squares of 20 points, 60 apart (farther than the tool's hit test reaches), on one
+// large artboard.
 function manyObjects() {
-  const lines = ['document new 3000 3000 unit pt'];
+  const lines = ['document new 6000 6000 unit pt'];
   for (let row = 0; row < 100; ++row)
     for (let column = 0; column < 100; ++column) {
-      const left = 10 + column * 30, top = 2990 - row * 30;
+      const left = 10 + column * 60, top = 5990 - row * 60;
       lines.push(`rect ${left} ${top} ${left + 20} ${top - 20}`);
     }
   lines.push('tool Outil Guides');
@@ -102,8 +103,8 @@ async function hoverBursts(page) {
     await page.waitForTimeout(400);
     return canvas.getAttribute('data-cursor');
   };
-  const centreOf = (row, column) => at(20 + column * 30, 2980 - row * 30);
-  const between = (row, column) => at(35 + column * 30, 2965 - row * 30);
+  const centreOf = (row, column) => at(20 + column * 60, 5980 - row * 60);
+  const between = (row, column) => at(50 + column * 60, 5950 - row * 60);
   const overObject = await settle(centreOf(50, 50));
   const overNothing = await settle(between(50, 50));
   assert.notEqual(overObject, overNothing);

@@ -143,7 +143,7 @@ TEST_F(WebSessionTest, AClickOfTheGuidesToolReachesThePluginAtTheArtworkPointUnd
   ASSERT_TRUE(application->events().lastClick());
   EXPECT_EQ(application->events().lastClick()->at.h, expected.h);
   EXPECT_EQ(application->events().lastClick()->at.v, expected.v);
-  const auto guides = nlohmann::json::parse(host::guidesPart());
+  const auto guides = nlohmann::json::parse(host::guidesPart(host::guidesData()));
   EXPECT_EQ(guides["count"], 8);  // the default set: four margins, the two sides of a gutter each way
 }
 
@@ -177,7 +177,7 @@ TEST_F(WebSessionTest, TheFittedViewShowsEveryArtboard) {
 TEST_F(WebSessionTest, ThousandsOfBadRequestsAreRefusedAndChangeNothing) {
   ASSERT_EQ(named(WebEventKind::Tool, "Outil Guides").status, 200);
   ASSERT_EQ(send(WebEventKind::Click, 500, 400).status, 200);
-  const std::string document = host::documentPart(), guides = host::guidesPart(), panels = host::panelsPart();
+  const std::string document = host::documentPart(), guides = host::guidesPart(host::guidesData()), panels = host::panelsPart();
   const std::vector<std::string> bad = {
       R"({"type":"uiClick","control":"PANnothing"})", R"({"type":"tool","name":"Pinceau"})",
       R"({"type":"menu","path":"File/Save"})", R"({"type":"click","x":1001,"y":1})",
@@ -198,8 +198,8 @@ TEST_F(WebSessionTest, ThousandsOfBadRequestsAreRefusedAndChangeNothing) {
   }
   EXPECT_EQ(refused, 3000);
   EXPECT_EQ(host::documentPart(), document);
-  EXPECT_EQ(host::guidesPart(), guides);
+  EXPECT_EQ(host::guidesPart(host::guidesData()), guides);
   EXPECT_EQ(host::panelsPart(), panels);
   EXPECT_EQ(named(WebEventKind::UiClick, "PANstepPlusNbrColonnes").status, 200);
-  EXPECT_NE(host::guidesPart(), guides);
+  EXPECT_NE(host::guidesPart(host::guidesData()), guides);
 }
