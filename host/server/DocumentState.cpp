@@ -11,6 +11,7 @@
 #include "model/ArtWalk.h"
 #include "model/NumberText.h"
 #include "model/ViewGeometry.h"
+#include "server/Base64.h"
 #include "server/StateParts.h"
 
 namespace host {
@@ -200,9 +201,11 @@ GuidesData guidesData() {
 }
 
 std::string guidesPart(const GuidesData& data) {
+  const std::string count = "{\"count\":" + std::to_string(data.count);
+  if (data.bytes.size() <= kGuidesInPart) return count + ",\"bytes\":\"" + base64(data.bytes) + "\"}";
   char hash[17];
   std::snprintf(hash, sizeof hash, "%016zx", std::hash<std::string_view>{}(data.bytes));
-  return "{\"count\":" + std::to_string(data.count) + ",\"data\":\"/guides.bin?v=" + hash + "\"}";
+  return count + ",\"data\":\"/guides.bin?v=" + hash + "\"}";
 }
 
 }  // namespace host

@@ -32,7 +32,9 @@ struct GuidesData {
   std::string bytes;
 };
 GuidesData guidesData();
-// {"count", "data": the address the bytes are read at, different for different bytes}
+// {"count", "bytes": base64} for a few guides, which then come in one message; else
+// {"count", "data": the address the bytes are read at, different for different bytes}.
+inline constexpr size_t kGuidesInPart = 48 * 1024;
 std::string guidesPart(const GuidesData& data);
 
 // {"items": [{"kind": "text"|"line", "text", "at": [x, y], "to": [x, y], "color": [r, g, b],

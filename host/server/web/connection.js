@@ -1,6 +1,7 @@
 // The page's link to the host: the state arrives by Server-Sent Events as named parts
 // (document, guides, overlay, cursor, panels, ...), each replaced whole when it changes; the
-// guides come as bytes read apart (tens of thousands of them are read without parsing text);
+// guides come as bytes, in the part when they are few, else read apart (tens of thousands of
+// them are read without parsing text);
 // events go out one POST each. Mouse moves are merged: one is in flight at a time and only
 // the latest of those that came meanwhile follows it.
 
@@ -35,7 +36,9 @@ export class Connection {
   }
 
   async apply(message) {
-    if (message.parts.guides?.data) message.parts.guides = await readGuides(message.parts.guides.data);
+    const guides = message.parts.guides;
+    if (guides?.bytes !== undefined) message.parts.guides = decodeGuides(bytesOf(guides.bytes));
+    else if (guides?.data) message.parts.guides = await readGuides(guides.data);
     this.sequence = message.seq;
     const changed = Object.keys(message.parts);
     for (const name of changed) this.state[name] = message.parts[name];
@@ -81,6 +84,10 @@ async function readGuides(address) {
   const response = await fetch(address, {credentials: 'same-origin'});
   if (!response.ok) return {count: 0, names: [], g: [], p: []};
   return decodeGuides(await response.arrayBuffer());
+}
+
+function bytesOf(text) {
+  return Uint8Array.from(atob(text), (ch) => ch.charCodeAt(0)).buffer;
 }
 
 export function decodeGuides(buffer) {
