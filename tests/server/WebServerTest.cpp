@@ -150,6 +150,18 @@ TEST_F(WebServerTest, TheStreamStartsWithEveryPartThenFollowsTheChanges) {
   EXPECT_EQ(messages[1], "data: {\"seq\":2,\"parts\":{\"overlay\":{\"items\":[]}}}\n\n");
 }
 
+// Many guides are read apart from the stream: the latest bytes put, to the page's token only.
+TEST_F(WebServerTest, TheGuidesBytesAreTheLatestPutAndNeedTheToken) {
+  EXPECT_EQ(client()->Get("/guides.bin", allowed())->status, 404);
+  board.putData("guides", std::string("\0\1\2", 3));
+  board.putData("guides", std::string("\3\4", 2));
+  auto bytes = client()->Get("/guides.bin?v=1", allowed());
+  ASSERT_TRUE(bytes);
+  EXPECT_EQ(bytes->status, 200);
+  EXPECT_EQ(bytes->body, std::string("\3\4", 2));
+  EXPECT_EQ(client()->Get("/guides.bin")->status, 401);
+}
+
 // Fifty pages at once, each following its stream while the host changes a part fifty times
 // and every page sends events: each page ends with the latest part, every event is answered.
 TEST_F(WebServerTest, FiftyClientsAtOnceEachFollowTheStreamToTheLatestPart) {

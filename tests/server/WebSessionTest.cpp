@@ -2,6 +2,7 @@
 // host as the artwork points under them; the host's own tools select, draw and delete art;
 // unknown controls are refused with a 4xx answer and the session goes on.
 #include <nlohmann/json.hpp>
+#include <cstring>
 #include <random>
 
 #include "AITool.h"
@@ -143,8 +144,20 @@ TEST_F(WebSessionTest, AClickOfTheGuidesToolReachesThePluginAtTheArtworkPointUnd
   ASSERT_TRUE(application->events().lastClick());
   EXPECT_EQ(application->events().lastClick()->at.h, expected.h);
   EXPECT_EQ(application->events().lastClick()->at.v, expected.v);
-  const auto guides = nlohmann::json::parse(host::guidesPart(host::guidesData()));
+  const host::GuidesData data = host::guidesData();
+  const auto guides = nlohmann::json::parse(host::guidesPart(data));
   EXPECT_EQ(guides["count"], 8);  // the default set: four margins, the two sides of a gutter each way
+  // The bytes hold the stored points themselves, in the order the document lists its guides.
+  uint32_t headerSize = 0;
+  std::memcpy(&headerSize, data.bytes.data(), 4);
+  const size_t points = 4 + ((headerSize + 3) & ~3u) + 2 * 4 * 8;
+  std::vector<float> stored;
+  host::walkFrontDocument(host::model(), [&](const std::string&, uint32_t, const host::Art& art) {
+    if (art.guide)
+      for (const AIPathSegment& s : art.segments) stored.insert(stored.end(), {s.p.h, s.p.v});
+  });
+  ASSERT_EQ(data.bytes.size(), points + stored.size() * sizeof(float));
+  EXPECT_EQ(std::memcmp(data.bytes.data() + points, stored.data(), stored.size() * sizeof(float)), 0);
 }
 
 TEST_F(WebSessionTest, UnknownControlsAreRefusedAndDisabledOnesReportedAndTheSessionGoesOn) {
