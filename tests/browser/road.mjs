@@ -38,6 +38,7 @@ try {
   await step('hovering the object with "Outil Guides" changes the cursor image', () => road.hoverChangesCursor());
   await step('a click lays the guides out, the hint goes, the sound is played', () => road.clickLaysGuidesOut());
   await step('the columns\' plus button adds guides at once; Shift steps further', () => road.steppers());
+  await step('the Up arrow in a field steps it, Tab goes to the next field', () => road.arrowAndTab());
   await step('"0,5 in" typed in the top margin moves its guide when Return ends the edit', () => road.typesTopMargin());
   await step('the second artboard chosen, a click on the empty canvas lays the guides on it', () => road.secondArtboard());
   await step('Preferences, a modal window: an option changed with Return lays guides on every artboard', () => road.preferences());

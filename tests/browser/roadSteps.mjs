@@ -201,6 +201,19 @@ export class Road {
     }, from);
   }
 
+  // The Up arrow in a field steps its value as the plus button does; Tab goes to the next field.
+  async arrowAndTab() {
+    const input = this.field('PANzoneNbrColonnes');
+    await input.click();
+    const columns = await this.fieldText('PANzoneNbrColonnes');
+    const [before, after] = await this.guideCountChangesAfter(() => input.press('ArrowUp'));
+    assert.ok(after > before, 'one more column');
+    await this.page.waitForFunction((text) => document.getElementById('PANzoneNbrColonnes').value !== text, columns);
+    await input.press('Tab');
+    await this.page.waitForFunction(() => document.activeElement?.closest('[data-outlet]')?.dataset.outlet === 'PANzoneNbrLignes');
+    await this.page.locator('#documentCanvas').focus();
+  }
+
   async typesTopMargin() {
     const input = this.field('PANzoneMargeHaut');
     await input.click();

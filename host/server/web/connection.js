@@ -32,7 +32,8 @@ export class Connection {
   // for them, and those after it wait their turn.
   receive(data) {
     const message = JSON.parse(data);
-    this.applied = (this.applied ?? Promise.resolve()).then(() => this.apply(message));
+    this.applied = (this.applied ?? Promise.resolve()).then(() => this.apply(message))
+        .catch((error) => console.warn(`a state message was not shown: ${error}`));
   }
 
   async apply(message) {
