@@ -258,6 +258,7 @@ export class Road {
     // Modal: the panel behind refuses what is clicked in it.
     const refused = await this.page.evaluate(() => window.guidesPage.send({type: 'uiClick', control: 'PANstepPlusNbrColonnes'}));
     assert.ok(refused.refused?.length || refused.error, 'the panel refuses while the dialog runs');
+    assert.match(await this.page.locator('#statusText').textContent(), /refused/);
     assert.equal(await this.checked('PREtousLesPlans'), false);
     await this.page.locator('#PREtousLesPlans input').click();
     await this.page.waitForFunction(() => document.querySelector('#PREtousLesPlans input').checked);
@@ -268,6 +269,8 @@ export class Road {
     const [left1] = (await this.artboards())[1].rect;
     const lefts = guides.p.map((p) => p[0]);
     assert.ok(lefts.some((x) => x < left1) && lefts.some((x) => x >= left1), 'guides on both artboards');
+    // The refusal is gone once events go through.
+    await this.page.waitForFunction(() => document.getElementById('statusText').textContent === '');
     assert.ok(guides.names.some((n) => n.includes('Marges haut1')) && guides.names.some((n) => n.includes('Marges haut2')));
   }
 

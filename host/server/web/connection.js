@@ -60,6 +60,7 @@ export class Connection {
     });
     const answer = await response.json().catch(() => ({error: `HTTP ${response.status}`}));
     answer.status = response.status;
+    this.onAnswer?.(event, answer);
     return answer;
   }
 
