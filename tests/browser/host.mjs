@@ -45,12 +45,9 @@ export function median(values) {
   return sorted[sorted.length >> 1];
 }
 
-// Reads a path of the page's state ("guides.count") and waits for the next state message.
+// Reads a path of the page's state ("guides.count").
 export function pageState(page) {
   return {
     read: (path) => page.evaluate((p) => p.split('.').reduce((o, k) => o?.[k], window.guidesPage?.state), path),
-    updates: () => page.evaluate(() => window.guidesPage.updates),
-    // Resolves once the page has drawn a state message newer than `since` (from updates()).
-    newerThan: (since) => page.waitForFunction((n) => window.guidesPage.updates > n, since),
   };
 }

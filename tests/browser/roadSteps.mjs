@@ -44,10 +44,6 @@ export class Road {
     return this.pixelOf(l + (r - l) * 0.75, b + (t - b) * 0.2);
   }
 
-  waitGuides(predicate, argument) {
-    return this.page.waitForFunction(predicate, argument);
-  }
-
   async guideCountChangesAfter(action) {
     const before = await this.state.read('guides.count');
     await action();
