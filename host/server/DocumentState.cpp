@@ -1,5 +1,9 @@
 // The document and guides parts of the page's state.
+#include <bit>
+#include <cstdio>
 #include <cstring>
+#include <type_traits>
+#include <vector>
 #include <nlohmann/json.hpp>
 #include <unordered_map>
 
@@ -7,6 +11,7 @@
 #include "model/ArtWalk.h"
 #include "model/NumberText.h"
 #include "model/ViewGeometry.h"
+#include "server/Base64.h"
 #include "server/StateParts.h"
 
 namespace host {
@@ -161,28 +166,46 @@ std::string documentPart() {
   return out + "]}";
 }
 
-std::string guidesPart() {
+GuidesData guidesData() {
+  static_assert(std::endian::native == std::endian::little, "the page reads the guides little-endian");
+  static_assert(std::is_same_v<AIReal, float>, "the page reads the guides as float32");
   std::vector<std::string> names;
-  std::unordered_map<std::string, size_t> nameIndex;
-  std::string indices, paths;
-  size_t count = 0;
+  std::unordered_map<std::string, uint32_t> nameIndex;
+  std::vector<uint32_t> groups, sizes;
+  std::vector<float> points;
   walkFrontDocument(model(), [&](const std::string& prefix, uint32_t slot, const Art& art) {
     if (!art.guide || !isDrawn(model(), slot, art)) return;
     std::string name = prefix + "/" + std::string(shownName(art));
-    const auto [entry, added] = nameIndex.try_emplace(name, names.size());
+    const auto [entry, added] = nameIndex.try_emplace(name, static_cast<uint32_t>(names.size()));
     if (added) names.push_back(std::move(name));
-    if (count++) {
-      indices += ',';
-      paths += ',';
-    }
-    indices += std::to_string(entry->second);
-    paths += '[';
-    for (const AIPathSegment& s : art.segments) appendNumbers(paths, {s.p.h, s.p.v});
-    paths += ']';
+    groups.push_back(entry->second);
+    sizes.push_back(static_cast<uint32_t>(art.segments.size()));
+    for (const AIPathSegment& s : art.segments) points.insert(points.end(), {s.p.h, s.p.v});
   });
-  std::string out = "{\"count\":" + std::to_string(count) + ",\"names\":[";
-  for (size_t i = 0; i < names.size(); ++i) out += (i ? "," : "") + jsonQuoted(names[i]);
-  return out + "],\"g\":[" + indices + "],\"p\":[" + paths + "]}";
+  std::string header = "{\"count\":" + std::to_string(groups.size()) + ",\"names\":[";
+  for (size_t i = 0; i < names.size(); ++i) header += (i ? "," : "") + jsonQuoted(names[i]);
+  header += "]}";
+  const uint32_t headerSize = static_cast<uint32_t>(header.size());
+  header.resize((header.size() + 3) & ~size_t{3}, ' ');
+  GuidesData data;
+  data.count = groups.size();
+  std::string& out = data.bytes;
+  out.reserve(4 + header.size() + 4 * (groups.size() + sizes.size() + points.size()));
+  const auto append = [&out](const void* from, size_t size) { out.append(static_cast<const char*>(from), size); };
+  append(&headerSize, sizeof headerSize);
+  out += header;
+  append(groups.data(), groups.size() * sizeof(uint32_t));
+  append(sizes.data(), sizes.size() * sizeof(uint32_t));
+  append(points.data(), points.size() * sizeof(float));
+  return data;
+}
+
+std::string guidesPart(const GuidesData& data) {
+  const std::string count = "{\"count\":" + std::to_string(data.count);
+  if (data.bytes.size() <= kGuidesInPart) return count + ",\"bytes\":\"" + base64(data.bytes) + "\"}";
+  char hash[17];
+  std::snprintf(hash, sizeof hash, "%016zx", std::hash<std::string_view>{}(data.bytes));
+  return count + ",\"data\":\"/guides.bin?v=" + hash + "\"}";
 }
 
 }  // namespace host

@@ -11,6 +11,7 @@
 #include "kit/Workspace.h"
 #include "model/Model.h"
 #include "model/Shell.h"
+#include "server/Base64.h"
 #include "server/StateParts.h"
 
 namespace host {
@@ -20,21 +21,6 @@ namespace {
 using Json = nlohmann::json;
 
 std::string text(const Json& json) { return json.dump(-1, ' ', false, Json::error_handler_t::replace); }
-
-std::string base64(const std::vector<uint8_t>& bytes) {
-  static constexpr char kDigits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-  std::string out;
-  out.reserve((bytes.size() + 2) / 3 * 4);
-  for (size_t i = 0; i < bytes.size(); i += 3) {
-    const uint32_t chunk = uint32_t{bytes[i]} << 16 | (i + 1 < bytes.size() ? uint32_t{bytes[i + 1]} << 8 : 0) |
-                           (i + 2 < bytes.size() ? bytes[i + 2] : 0);
-    out += kDigits[chunk >> 18 & 63];
-    out += kDigits[chunk >> 12 & 63];
-    out += i + 1 < bytes.size() ? kDigits[chunk >> 6 & 63] : '=';
-    out += i + 2 < bytes.size() ? kDigits[chunk & 63] : '=';
-  }
-  return out;
-}
 
 // 16-bit colour channels as the page's 8-bit ones.
 Json colorJson(const AIRGBColor& c) { return {c.red / 257, c.green / 257, c.blue / 257}; }
@@ -115,7 +101,7 @@ std::string cursorPart() {
   return text(Json{{"width", image.pixelsWide()},
                    {"height", image.pixelsHigh()},
                    {"hot", {cursor->hotSpot().x, cursor->hotSpot().y}},
-                   {"rgba", base64(rgba)}});
+                   {"rgba", base64(std::string_view(reinterpret_cast<const char*>(rgba.data()), rgba.size()))}});
 }
 
 std::string toolboxPart() {

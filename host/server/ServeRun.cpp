@@ -1,10 +1,12 @@
 #include "server/ServeRun.h"
 
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 
 #include <fstream>
 #include <iostream>
+#include <thread>
 
 #include "app/Application.h"
 #include "session/CommandHandlers.h"
@@ -40,16 +42,33 @@ void openFirstDocument(Application& application) {
   application.events().settle();
 }
 
-// xdg-open, run directly (no shell sees the address).
+// xdg-open, run directly (no shell sees the address). It may not return before the browser
+// it started ends, so it is waited for on a thread of its own: the page is served meanwhile.
+// The browser gets the signals this host blocks back, and a process group of its own: the
+// Ctrl-C that stops the host leaves the user's browser open.
 void openInBrowser(const std::string& address) {
   const char* arguments[] = {"xdg-open", address.c_str(), nullptr};
+  posix_spawnattr_t attributes;
+  posix_spawnattr_init(&attributes);
+  sigset_t none;
+  sigemptyset(&none);
+  posix_spawnattr_setsigmask(&attributes, &none);
+  posix_spawnattr_setpgroup(&attributes, 0);
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETPGROUP);
   pid_t child = 0;
-  if (posix_spawnp(&child, "xdg-open", nullptr, nullptr, const_cast<char**>(arguments), environ) != 0) {
-    std::cerr << "guides-host: --open: xdg-open is not installed; open the address by hand" << std::endl;
+  const int failed =
+      posix_spawnp(&child, "xdg-open", nullptr, &attributes, const_cast<char**>(arguments), environ);
+  posix_spawnattr_destroy(&attributes);
+  if (failed) {
+    std::cerr << "guides-host: --open: xdg-open is not installed; open the address above in a browser" << std::endl;
     return;
   }
-  int status = 0;
-  waitpid(child, &status, 0);
+  std::thread([child] {
+    int status = 0;
+    if (waitpid(child, &status, 0) == child && !(WIFEXITED(status) && WEXITSTATUS(status) == 0))
+      std::cerr << "guides-host: --open: xdg-open could not open the page; open the address above in a browser"
+                << std::endl;
+  }).detach();
 }
 
 bool runScript(Application& application, const std::string& path) {

@@ -13,6 +13,18 @@ void StateBoard::put(const std::string& name, std::string json) {
   changed_.notify_all();
 }
 
+void StateBoard::putData(const std::string& name, std::string bytes) {
+  auto shared = std::make_shared<const std::string>(std::move(bytes));
+  std::lock_guard lock(mutex_);
+  data_[name] = std::move(shared);
+}
+
+std::shared_ptr<const std::string> StateBoard::data(const std::string& name) const {
+  std::lock_guard lock(mutex_);
+  const auto found = data_.find(name);
+  return found == data_.end() ? nullptr : found->second;
+}
+
 bool StateBoard::hasNews(const Seen& seen) const {
   for (const auto& [name, part] : parts_) {
     const auto found = seen.find(name);

@@ -24,6 +24,12 @@ class StateBoard {
   // The host's thread. A part with the same text as before changes nothing.
   void put(const std::string& name, std::string json);
 
+  // The host's thread: bytes that a part names, read by the page apart from the stream
+  // (the guides), the latest only.
+  void putData(const std::string& name, std::string bytes);
+  // Any thread: the latest bytes put under `name`, or null.
+  std::shared_ptr<const std::string> data(const std::string& name) const;
+
   // Waits until some part is newer than `seen` holds, the board closes, or the time is up.
   // Returns the message of the newer parts, {"seq":N,"parts":{NAME: JSON, ...}}, with
   // `seen` brought up to date, or an empty string when there is nothing new.
@@ -44,6 +50,7 @@ class StateBoard {
   mutable std::mutex mutex_;
   std::condition_variable changed_;
   std::map<std::string, Part> parts_;
+  std::map<std::string, std::shared_ptr<const std::string>> data_;
   uint64_t sequence_ = 0;
   bool closed_ = false;
 };

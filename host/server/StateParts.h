@@ -22,9 +22,20 @@ DocumentFingerprint fingerprintFrontDocument();
 //  "art": [{"name", "closed", "selected", "p": [h, v, ...], "c": [in h, in v, out h, out v, ...]}]}
 // art drawn back to front, only visible paths; "c" only for paths with curves.
 std::string documentPart();
-// {"count", "names": [...], "g": [name index of each guide], "p": [[h, v, h, v, ...], ...]}
-// the guides front first, as `print guides` lists them, with the names of their groups.
-std::string guidesPart();
+// The guides front first, as `print guides` lists them, as bytes the page reads without
+// parsing them (40,000 guides are 640 kB, not 3 MB of decimals), little-endian:
+//   uint32 H, then H bytes of JSON {"count": N, "names": [group names]} padded to 4 bytes,
+//   uint32 name index of each guide (N), uint32 point count of each guide (N),
+//   float32 h, v of every point: the stored values themselves.
+struct GuidesData {
+  size_t count = 0;
+  std::string bytes;
+};
+GuidesData guidesData();
+// {"count", "bytes": base64} for a few guides, which then come in one message; else
+// {"count", "data": the address the bytes are read at, different for different bytes}.
+inline constexpr size_t kGuidesInPart = 48 * 1024;
+std::string guidesPart(const GuidesData& data);
 
 // {"items": [{"kind": "text"|"line", "text", "at": [x, y], "to": [x, y], "color": [r, g, b],
 //  "width", "dashed", "font"}]}: what the annotators drew in the last frame.

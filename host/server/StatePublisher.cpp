@@ -5,7 +5,12 @@ namespace host {
 void StatePublisher::publish() {
   const DocumentFingerprint now = fingerprintFrontDocument();
   if (!published_ || published_->document != now.document) board_.put("document", documentPart());
-  if (!published_ || published_->guides != now.guides) board_.put("guides", guidesPart());
+  if (!published_ || published_->guides != now.guides) {
+    GuidesData guides = guidesData();
+    std::string part = guidesPart(guides);
+    board_.putData("guides", std::move(guides.bytes));  // before the part that names it
+    board_.put("guides", std::move(part));
+  }
   published_ = now;
   board_.put("session", sessionPart());
   board_.put("overlay", overlayPart());

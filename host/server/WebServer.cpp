@@ -15,8 +15,9 @@ namespace {
 using namespace std::chrono_literals;
 
 // A stream with nothing to say sends a comment this often, so that a client gone away is
-// found out and its thread freed.
-constexpr auto kKeepAlive = 10s;
+// found out (at the second write at most) and its thread and place freed within seconds: a
+// page closed or reloaded must not hold one of the few places for long.
+constexpr auto kKeepAlive = 1s;
 constexpr size_t kMaxSoundFile = 4 * 1024 * 1024;
 constexpr size_t kServerThreads = 96;
 
@@ -131,6 +132,13 @@ void WebServer::route() {
     answer(response, queue_.post([this, event = *event] { return runEvent_(event); }, mergeKey).get());
   });
 
+  // The latest guides, whichever part named them: a page that asks late gets newer ones, and
+  // the part that names those follows on its stream.
+  server.Get("/guides.bin", [this](const httplib::Request&, httplib::Response& response) {
+    const std::shared_ptr<const std::string> guides = board_.data("guides");
+    if (!guides) return answer(response, errorReply(404, "no guides yet"));
+    response.set_content(*guides, "application/octet-stream");
+  });
   server.Get(R"(/sound/(\d{1,9})\.wav)", [this](const httplib::Request& request, httplib::Response& response) {
     const std::string wav = sound(std::stoul(request.matches[1]));
     if (wav.empty()) return answer(response, errorReply(404, "no such sound"));
@@ -148,7 +156,7 @@ void WebServer::route() {
         [this, seen](size_t, httplib::DataSink& sink) {
           const std::string news = board_.waitForNews(*seen, kKeepAlive);
           if (board_.isClosed()) return false;
-          const std::string chunk = news.empty() ? std::string(": still here\n\n") : "data: " + news + "\n\n";
+          const std::string chunk = news.empty() ? std::string(":\n\n") : "data: " + news + "\n\n";
           return sink.write(chunk.data(), chunk.size());
         },
         [this](bool) { --streams_; });

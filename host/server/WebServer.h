@@ -47,6 +47,8 @@ class WebServer {
   // The page's address with the access token, once started.
   std::string address() const;
   int port() const { return port_; }
+  // The event streams open now.
+  int openStreams() const { return streams_; }
   // Ends every stream and stops serving; waits for the server's threads.
   void stop();
 

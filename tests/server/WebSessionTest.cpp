@@ -2,6 +2,7 @@
 // host as the artwork points under them; the host's own tools select, draw and delete art;
 // unknown controls are refused with a 4xx answer and the session goes on.
 #include <nlohmann/json.hpp>
+#include <cstring>
 #include <random>
 
 #include "AITool.h"
@@ -143,8 +144,20 @@ TEST_F(WebSessionTest, AClickOfTheGuidesToolReachesThePluginAtTheArtworkPointUnd
   ASSERT_TRUE(application->events().lastClick());
   EXPECT_EQ(application->events().lastClick()->at.h, expected.h);
   EXPECT_EQ(application->events().lastClick()->at.v, expected.v);
-  const auto guides = nlohmann::json::parse(host::guidesPart());
+  const host::GuidesData data = host::guidesData();
+  const auto guides = nlohmann::json::parse(host::guidesPart(data));
   EXPECT_EQ(guides["count"], 8);  // the default set: four margins, the two sides of a gutter each way
+  // The bytes hold the stored points themselves, in the order the document lists its guides.
+  uint32_t headerSize = 0;
+  std::memcpy(&headerSize, data.bytes.data(), 4);
+  const size_t points = 4 + ((headerSize + 3) & ~3u) + 2 * 4 * 8;
+  std::vector<float> stored;
+  host::walkFrontDocument(host::model(), [&](const std::string&, uint32_t, const host::Art& art) {
+    if (art.guide)
+      for (const AIPathSegment& s : art.segments) stored.insert(stored.end(), {s.p.h, s.p.v});
+  });
+  ASSERT_EQ(data.bytes.size(), points + stored.size() * sizeof(float));
+  EXPECT_EQ(std::memcmp(data.bytes.data() + points, stored.data(), stored.size() * sizeof(float)), 0);
 }
 
 TEST_F(WebSessionTest, UnknownControlsAreRefusedAndDisabledOnesReportedAndTheSessionGoesOn) {
@@ -177,7 +190,7 @@ TEST_F(WebSessionTest, TheFittedViewShowsEveryArtboard) {
 TEST_F(WebSessionTest, ThousandsOfBadRequestsAreRefusedAndChangeNothing) {
   ASSERT_EQ(named(WebEventKind::Tool, "Outil Guides").status, 200);
   ASSERT_EQ(send(WebEventKind::Click, 500, 400).status, 200);
-  const std::string document = host::documentPart(), guides = host::guidesPart(), panels = host::panelsPart();
+  const std::string document = host::documentPart(), guides = host::guidesPart(host::guidesData()), panels = host::panelsPart();
   const std::vector<std::string> bad = {
       R"({"type":"uiClick","control":"PANnothing"})", R"({"type":"tool","name":"Pinceau"})",
       R"({"type":"menu","path":"File/Save"})", R"({"type":"click","x":1001,"y":1})",
@@ -198,8 +211,8 @@ TEST_F(WebSessionTest, ThousandsOfBadRequestsAreRefusedAndChangeNothing) {
   }
   EXPECT_EQ(refused, 3000);
   EXPECT_EQ(host::documentPart(), document);
-  EXPECT_EQ(host::guidesPart(), guides);
+  EXPECT_EQ(host::guidesPart(host::guidesData()), guides);
   EXPECT_EQ(host::panelsPart(), panels);
   EXPECT_EQ(named(WebEventKind::UiClick, "PANstepPlusNbrColonnes").status, 200);
-  EXPECT_NE(host::guidesPart(), guides);
+  EXPECT_NE(host::guidesPart(host::guidesData()), guides);
 }

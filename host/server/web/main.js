@@ -40,12 +40,14 @@ class Marks {
 const connection = new Connection();
 const marks = new Marks();
 const updates = [];  // resolvers waiting for the next state message
+// The status line says what the last event met: a refusal stays until an event goes through.
+connection.onAnswer = (event, answer) => {
+  if (answer.error) status(answer.error, true);
+  else if (answer.refused?.length) status(answer.refused.join(' · '), true);
+  else if (event.type !== 'move') status('');
+};
 const host = {
-  send: (event) => connection.send(event).then((answer) => {
-    if (answer.error) status(answer.error, true);
-    else if (answer.refused?.length) status(answer.refused.join(' · '), true);
-    return answer;
-  }),
+  send: (event) => connection.send(event),
   mark: (kind) => marks.begin(kind),
   // Resolves at the next state message, or soon when nothing changed.
   settled: () => new Promise((resolve) => {

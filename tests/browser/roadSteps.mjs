@@ -1,0 +1,463 @@
+// The steps of the browser road, each what a user does in the page followed by checks of
+// what the user then sees. Coordinates read back from the page are the stored floats, so
+// guides are compared exactly.
+import assert from 'node:assert/strict';
+
+const MM = 72 / 25.4;
+
+export class Road {
+  constructor(page, state) {
+    this.page = page;
+    this.state = state;
+    this.canvas = page.locator('#documentCanvas');
+  }
+
+  // ---- what the page shows ----------------------------------------------------------------
+
+  async guides() {
+    return this.state.read('guides');
+  }
+
+  // The points of the first guide of the group whose name holds `name`.
+  static guideOf(guides, name) {
+    const index = guides.g.findIndex((n) => guides.names[n].includes(name));
+    assert.ok(index >= 0, `no guide of ${name}`);
+    return guides.p[index];
+  }
+
+  // Where an artwork point is on the screen, from the page's own view.
+  async pixelOf(h, v) {
+    const view = await this.state.read('document.view');
+    const box = await this.canvas.boundingBox();
+    return [box.x + ((h - view.centre[0]) * view.zoom + 500) * box.width / 1000,
+            box.y + ((view.centre[1] - v) * view.zoom + 400) * box.height / 800];
+  }
+
+  async artboards() {
+    return this.state.read('document.artboards');
+  }
+
+  // A point of the canvas inside artboard `index` away from any art (the art is drawn on the
+  // first artboard's upper left).
+  async emptyPointOf(index) {
+    const [l, t, r, b] = (await this.artboards())[index].rect;
+    return this.pixelOf(l + (r - l) * 0.75, b + (t - b) * 0.2);
+  }
+
+  async guideCountChangesAfter(action) {
+    const before = await this.state.read('guides.count');
+    await action();
+    await this.page.waitForFunction((n) => window.guidesPage.state.guides.count !== n, before);
+    return [before, await this.state.read('guides.count')];
+  }
+
+  field(outlet) {
+    return this.page.locator(`#${outlet} input`).or(this.page.locator(`input#${outlet}`)).first();
+  }
+
+  async fieldText(outlet) {
+    return this.page.locator(`#${outlet}`).evaluate((e) => (e.querySelector('input') ?? e).value);
+  }
+
+  async chooseIn(popup, itemText, modifiers = []) {
+    await this.page.locator(`#${popup}`).click();
+    await this.page.locator(`[data-menu="${popup}"] [data-item="${itemText}"]`).click({modifiers});
+  }
+
+  async popupItems(popup) {
+    const items = await this.page.locator(`#${popup}`).evaluate((e) => e.view.items);
+    return items.map((item) => (typeof item === 'string' ? item : item.title ?? ''));
+  }
+
+  async flyout(index) {
+    await this.page.locator('.flyoutButton').click();
+    await this.page.locator(`[data-menu^="flyout-"] [data-index="${index}"]`).click();
+  }
+
+  async flyoutItem(index) {
+    await this.page.locator('.flyoutButton').click();
+    const item = this.page.locator(`[data-menu^="flyout-"] [data-index="${index}"]`);
+    const facts = {text: await item.textContent(), checked: await item.evaluate((e) => e.classList.contains('checked'))};
+    await this.page.keyboard.press('Escape');
+    return facts;
+  }
+
+  async modalShown(outlet) {
+    await this.page.locator(`#modalLayer [data-window] #${outlet}`).waitFor({state: 'visible'});
+    await this.page.waitForFunction(() => window.guidesPage.state.session.modal !== null);
+    assert.equal(await this.page.locator('#modalLayer').isVisible(), true);
+  }
+
+  async modalGone() {
+    await this.page.waitForFunction(() => window.guidesPage.state.session.modal === null &&
+                                          !document.querySelector('#modalLayer [data-window]'));
+  }
+
+  async checked(outlet) {
+    return this.page.locator(`#${outlet} input[type=checkbox]`).isChecked();
+  }
+
+  // ---- the steps ------------------------------------------------------------------------------
+
+  async opens(address) {
+    await this.page.goto(address);
+    await this.page.waitForFunction(() => window.guidesPage?.state?.document?.artboards?.length === 2);
+    await this.page.locator('[data-tool="Outil Guides"]').waitFor();
+    await this.page.locator('#PANstepPlusNbrColonnes').waitFor();
+  }
+
+  async alertIsModal() {
+    await this.page.locator('[data-tool="Outil Guides"]').click();
+    await this.page.locator('#PANpopupSets:not([disabled])').waitFor();
+    const items = await this.popupItems('PANpopupSets');
+    const remove = items.find((text) => text.startsWith('Supprimer'));
+    await this.chooseIn('PANpopupSets', remove);
+    const alert = this.page.locator('#modalLayer [role=alertdialog]');
+    await alert.waitFor();
+    assert.match(await alert.textContent(), /aucun set n'a été créé/);
+    // Modal: the layer lies over the whole page until the message is dismissed.
+    const layer = await this.page.locator('#modalLayer').boundingBox();
+    const viewport = this.page.viewportSize();
+    assert.ok(layer.width >= viewport.width && layer.height >= viewport.height, 'the message covers the page');
+    await alert.locator('button').click();
+    await alert.waitFor({state: 'detached'});
+    assert.equal(await this.page.locator('#modalLayer').isVisible(), false);
+  }
+
+  async drawsAnObject() {
+    const before = (await this.state.read('document.art'))?.length ?? 0;
+    await this.page.locator('[data-tool="Rectangle Tool"]').click();
+    const [l, t] = (await this.artboards())[0].rect;
+    const from = await this.pixelOf(l + 30 * MM, t - 30 * MM);
+    const to = await this.pixelOf(l + 90 * MM, t - 110 * MM);
+    await this.page.mouse.move(...from);
+    await this.page.mouse.down();
+    await this.page.mouse.move((from[0] + to[0]) / 2, (from[1] + to[1]) / 2, {steps: 4});
+    await this.page.mouse.move(...to, {steps: 4});
+    await this.page.mouse.up();
+    await this.page.waitForFunction((n) => (window.guidesPage.state.document.art?.length ?? 0) > n, before);
+    const corners = (await this.state.read('document.art')).at(-1).p;
+    const xs = corners.filter((_, i) => i % 2 === 0), ys = corners.filter((_, i) => i % 2 === 1);
+    this.object = {left: Math.min(...xs), right: Math.max(...xs), top: Math.max(...ys), bottom: Math.min(...ys)};
+  }
+
+  async objectCentre() {
+    const o = this.object;
+    return this.pixelOf((o.left + o.right) / 2, (o.top + o.bottom) / 2);
+  }
+
+  async hoverChangesCursor() {
+    await this.page.locator('[data-tool="Outil Guides"]').click();
+    await this.page.mouse.move(...await this.emptyPointOf(1));
+    await this.page.waitForTimeout(300);
+    const away = await this.canvas.getAttribute('data-cursor');
+    assert.match(away, /^image /, 'the tool\'s own cursor image, not a browser cursor');
+    await this.page.mouse.move(...await this.objectCentre());
+    await this.page.waitForFunction((c) => document.getElementById('documentCanvas').dataset.cursor !== c, away);
+    assert.match(await this.canvas.getAttribute('data-cursor'), /^image /);
+  }
+
+  async clickLaysGuidesOut() {
+    const sound = this.page.waitForResponse((r) => /\/sound\/\d+\.wav$/.test(r.url()));
+    await this.page.mouse.click(...await this.objectCentre());
+    await this.page.waitForFunction(() => window.guidesPage.state.guides?.count > 0);
+    assert.deepEqual(await this.state.read('overlay.items'), []);
+    // The default set's 3 mm margins around the object, exact floats.
+    const margin = Math.fround(3 * MM);
+    const guides = await this.guides();
+    assert.equal(Road.guideOf(guides, 'Marges gauche')[0], Math.fround(this.object.left + margin));
+    assert.equal(Road.guideOf(guides, 'Marges haut')[1], Math.fround(this.object.top - margin));
+    // The click's sound reaches the page as a file browsers play.
+    const answer = await sound;
+    assert.equal(answer.headers()['content-type'], 'audio/wav');
+    assert.equal((await answer.body()).subarray(0, 4).toString(), 'RIFF');
+    assert.ok((await this.page.evaluate(() => window.guidesPage.played.length)) >= 1);
+  }
+
+  async steppers() {
+    const [before, after] = await this.guideCountChangesAfter(() => this.page.locator('#PANstepPlusNbrColonnes').click());
+    assert.ok(after > before, 'one more column');
+    const top = async () => Road.guideOf(await this.guides(), 'Marges haut')[1];
+    const start = await top();
+    await this.page.locator('#PANstepPlusMargeHaut').click();
+    await this.waitTopGuideMoved(start);
+    const small = start - await top();
+    const middle = await top();
+    await this.page.locator('#PANstepPlusMargeHaut').click({modifiers: ['Shift']});
+    await this.waitTopGuideMoved(middle);
+    const large = middle - await top();
+    assert.ok(small > 0 && large > small, `a press moves the top margin ${small} pt, a Shift-press ${large} pt`);
+  }
+
+  waitTopGuideMoved(from) {
+    return this.page.waitForFunction((v) => {
+      const g = window.guidesPage.state.guides;
+      const index = g.g.findIndex((n) => g.names[n].includes('Marges haut'));
+      return index >= 0 && g.p[index][1] !== v;
+    }, from);
+  }
+
+  // The Up arrow in a field steps its value as the plus button does; Tab goes to the next field.
+  async arrowAndTab() {
+    const input = this.field('PANzoneNbrColonnes');
+    await input.click();
+    const columns = await this.fieldText('PANzoneNbrColonnes');
+    const [before, after] = await this.guideCountChangesAfter(() => input.press('ArrowUp'));
+    assert.ok(after > before, 'one more column');
+    await this.page.waitForFunction((text) => document.getElementById('PANzoneNbrColonnes').value !== text, columns);
+    await input.press('Tab');
+    await this.page.waitForFunction(() => document.activeElement?.closest('[data-outlet]')?.dataset.outlet === 'PANzoneNbrLignes');
+    await this.page.locator('#documentCanvas').focus();
+  }
+
+  async typesTopMargin() {
+    const input = this.field('PANzoneMargeHaut');
+    await input.click();
+    await input.fill('0,5 in');
+    const before = Road.guideOf(await this.guides(), 'Marges haut')[1];
+    assert.equal(Road.guideOf(await this.guides(), 'Marges haut')[1], before, 'typing alone moves nothing');
+    await input.press('Enter');
+    await this.waitTopGuideMoved(before);
+    assert.equal(Road.guideOf(await this.guides(), 'Marges haut')[1], Math.fround(this.object.top - 36));
+  }
+
+  // The guides after an action that changes them (the guides part is replaced whole).
+  async guidesChangeAfter(action) {
+    await this.page.evaluate(() => { window.guidesBefore = window.guidesPage.state.guides; });
+    await action();
+    await this.page.waitForFunction(() => window.guidesPage.state.guides !== window.guidesBefore);
+    return this.guides();
+  }
+
+  // The guides a click added: each click makes its own groups, listed first.
+  async guidesOfLastClick(action) {
+    const before = await this.state.read('guides.count');
+    const guides = await this.guidesChangeAfter(action);
+    assert.ok(guides.count > before, 'the click laid guides out');
+    return {guides, added: guides.p.slice(0, guides.count - before)};
+  }
+
+  async secondArtboard() {
+    await this.chooseIn('PANpopupPlansDeTravail', 'Plan 2');
+    await this.page.waitForFunction(() => document.querySelector('#PANpopupPlansDeTravail').textContent === 'Plan 2');
+    const {guides, added} = await this.guidesOfLastClick(async () => this.page.mouse.click(...await this.emptyPointOf(1)));
+    const [l, t, r, b] = (await this.artboards())[1].rect;
+    for (const points of added)
+      for (let i = 0; i < points.length; i += 2)
+        assert.ok(points[i] >= l && points[i] <= r && points[i + 1] <= t && points[i + 1] >= b, 'on the second artboard');
+    assert.equal(Road.guideOf(guides, 'Marges haut')[1], Math.fround(t - 36));
+  }
+
+  async preferences() {
+    await this.flyout(2);
+    await this.modalShown('PREtousLesPlans');
+    // Modal: the panel behind refuses what is clicked in it.
+    const refused = await this.page.evaluate(() => window.guidesPage.send({type: 'uiClick', control: 'PANstepPlusNbrColonnes'}));
+    assert.ok(refused.refused?.length || refused.error, 'the panel refuses while the dialog runs');
+    assert.match(await this.page.locator('#statusText').textContent(), /refused/);
+    assert.equal(await this.checked('PREtousLesPlans'), false);
+    await this.page.locator('#PREtousLesPlans input').click();
+    await this.page.waitForFunction(() => document.querySelector('#PREtousLesPlans input').checked);
+    await this.page.keyboard.press('Enter');
+    await this.modalGone();
+    // The click lays the set out again on each artboard, in groups of each.
+    const guides = await this.guidesChangeAfter(async () => this.page.mouse.click(...await this.emptyPointOf(1)));
+    const [left1] = (await this.artboards())[1].rect;
+    const lefts = guides.p.map((p) => p[0]);
+    assert.ok(lefts.some((x) => x < left1) && lefts.some((x) => x >= left1), 'guides on both artboards');
+    // The refusal is gone once events go through.
+    await this.page.waitForFunction(() => document.getElementById('statusText').textContent === '');
+    assert.ok(guides.names.some((n) => n.includes('Marges haut1')) && guides.names.some((n) => n.includes('Marges haut2')));
+  }
+
+  async preferencesKeys() {
+    await this.flyout(2);
+    await this.modalShown('PREtousLesPlans');
+    assert.equal(await this.checked('PREtousLesPlans'), true);
+    await this.page.keyboard.press('Control+d');
+    await this.page.waitForFunction(() => !document.querySelector('#PREtousLesPlans input').checked);
+    await this.page.keyboard.press('Escape');
+    await this.modalGone();
+    await this.flyout(2);
+    await this.modalShown('PREtousLesPlans');
+    assert.equal(await this.checked('PREtousLesPlans'), true, 'Esc kept the option');
+    await this.page.keyboard.press('Escape');
+    await this.modalGone();
+  }
+
+  // "Repères verrouillés" is ticked at first: choosing it unticks it, and again ticks it.
+  async flyoutLock() {
+    const locked = () => this.page.evaluate(() => window.guidesPage.state.panels.panels[0].flyout[0].checked);
+    const item = await this.flyoutItem(0);
+    assert.equal(item.text, 'Repères verrouillés');
+    assert.equal(item.checked, await locked());
+    for (const expected of [!item.checked, item.checked]) {
+      await this.flyout(0);
+      await this.page.waitForFunction((c) => window.guidesPage.state.panels.panels[0].flyout[0].checked === c, expected);
+      assert.equal((await this.flyoutItem(0)).checked, expected, 'the menu shows the mark');
+    }
+  }
+
+  async altClick() {
+    const panel = this.page.locator('#panels .panel');
+    await panel.waitFor();
+    const count = await this.state.read('guides.count');
+    const point = await this.emptyPointOf(0);
+    await this.page.keyboard.down('Alt');
+    await this.page.mouse.click(...point);
+    await panel.waitFor({state: 'detached'});
+    await this.page.mouse.click(...point);
+    await this.page.keyboard.up('Alt');
+    await panel.waitFor();
+    assert.equal(await this.state.read('guides.count'), count, 'Alt-clicks lay nothing out');
+  }
+
+  async erase() {
+    await this.page.locator('#PANeffacerBT').click();
+    await this.page.waitForFunction(() => window.guidesPage.state.guides.count === 0);
+    await this.page.mouse.click(...await this.objectCentre());  // the guides back for the next steps
+    await this.page.waitForFunction(() => window.guidesPage.state.guides.count > 0);
+  }
+
+  // Each press zooms by a quarter; "Ajuster" shows the whole document again.
+  async zoom() {
+    const zoom = await this.state.read('document.view.zoom');
+    const shown = await this.page.locator('#zoomText').textContent();
+    const pressChanges = async (button, compare) => {
+      const before = await this.state.read('document.view.zoom');
+      await this.page.locator(button).click();
+      await this.page.waitForFunction(([z, bigger]) => {
+        const now = window.guidesPage.state.document.view.zoom;
+        return bigger ? now > z : now < z;
+      }, [before, compare === 'in']);
+    };
+    await pressChanges('#zoomIn', 'in');
+    assert.notEqual(await this.page.locator('#zoomText').textContent(), shown);
+    await pressChanges('#zoomOut', 'out');
+    await pressChanges('#zoomOut', 'out');
+    assert.ok(await this.state.read('document.view.zoom') < zoom);
+    await this.page.locator('#zoomFit').click();
+    await this.page.waitForFunction((text) => document.getElementById('zoomText').textContent === text, shown);
+  }
+
+  async pressTimes() {
+    for (let i = 0; i < 20; ++i)
+      await this.guideCountChangesAfter(() => this.page.locator(i % 2 ? '#PANstepMoinsNbrColonnes' : '#PANstepPlusNbrColonnes').click());
+    const times = (await this.page.evaluate(() => window.guidesPage.latencies)).filter((l) => l.kind === 'button')
+        .map((l) => l.ms).sort((a, b) => a - b);
+    assert.ok(times.length >= 20, `${times.length} measures`);
+    console.log(`browser tests: stepper press to guides drawn: median ${times[times.length >> 1].toFixed(1)} ms, ` +
+                `worst ${times[times.length - 1].toFixed(1)} ms over ${times.length} presses`);
+  }
+
+  async secondTab(browser, address) {
+    const context = await browser.newContext();
+    const second = await context.newPage();
+    await second.goto(address);
+    const count = await this.state.read('guides.count');
+    await second.waitForFunction((n) => window.guidesPage?.state?.guides?.count === n, count);
+    await this.page.locator('#PANstepPlusNbrColonnes').click();
+    await second.waitForFunction((n) => window.guidesPage.state.guides.count > n, count);
+    await context.close();
+  }
+
+  async darkTheme() {
+    const colours = () => this.page.locator('#PANzoneMargeHaut').evaluate((e) => {
+      const input = e.querySelector('input') ?? e;
+      const style = getComputedStyle(input);
+      return `${style.color} on ${style.backgroundColor}`;
+    });
+    const light = await colours();
+    await this.page.locator('[data-menu="Affichage"]').click();
+    await this.page.locator('[data-menu="Affichage"] [data-item="Thème sombre"]').click();
+    await this.page.waitForFunction(() => document.body.dataset.theme === 'dark');
+    let dark = await colours();
+    for (let i = 0; i < 50 && dark === light; ++i) {
+      await this.page.waitForTimeout(50);
+      dark = await colours();
+    }
+    assert.notEqual(dark, light, 'the panel\'s field takes the dark theme\'s colours');
+  }
+
+  async badRequests() {
+    const statuses = await this.page.evaluate(async () => {
+      const bodies = ['{', '{"type":"click","x":-1,"y":2}', '{"type":"uiClick","control":"nope"}',
+                      '{"type":"uiType","control":"PANeditMargeHaut","text":"\\u0001"}', '[]'];
+      const out = [];
+      for (const body of bodies) {
+        const answer = await fetch('/event', {method: 'POST', headers: {'Content-Type': 'application/json'}, body});
+        out.push(answer.status);
+      }
+      return out;
+    });
+    assert.ok(statuses.every((s) => s >= 400 && s < 500), `statuses ${statuses}`);
+    const [before, after] = await this.guideCountChangesAfter(() => this.page.locator('#PANstepPlusNbrColonnes').click());
+    assert.ok(after > before);
+  }
+
+  async storesASet(name) {
+    const items = await this.popupItems('PANpopupSets');
+    const store = items.findIndex((text) => text.startsWith('Enregistrer') || text.startsWith('Nouveau'));
+    await this.page.locator('#PANpopupSets').click();
+    await this.page.locator(`[data-menu="PANpopupSets"] [data-index="${store >= 0 ? store : 2}"]`).click();
+    await this.page.locator('#PANnomSet').waitFor({state: 'visible'});
+    // The naming state: the panel grows to 184 points to show the name's field and buttons.
+    await this.page.waitForFunction(() => window.guidesPage.state.panels.panels.some((p) => p.size[1] === 184));
+    assert.equal(await this.page.locator('#panels .panelBody').evaluate((e) => e.style.height), '184px');
+    const field = this.field('PANnomSet');
+    await field.fill(name);
+    await field.press('Enter');
+    await this.page.locator('#PANokSetBT').click();
+    await this.page.waitForFunction((n) => document.querySelector('#PANpopupSets')?.textContent.includes(n), name);
+    await this.page.waitForFunction(() => !window.guidesPage.state.panels.panels.some((p) => p.size[1] === 184));
+  }
+
+  async findsTheSet(address, name) {
+    await this.page.goto(address);
+    await this.page.locator('[data-tool="Outil Guides"]').click();  // the popup is enabled with the tool
+    await this.page.locator('#PANpopupSets:not([disabled])').waitFor();
+    assert.ok((await this.popupItems('PANpopupSets')).includes(name));
+  }
+
+  async deletesTheSet(name) {
+    const remove = (await this.popupItems('PANpopupSets')).find((text) => text.startsWith('Supprimer'));
+    await this.chooseIn('PANpopupSets', remove);
+    await this.modalShown('SUPsetUn');
+    assert.match(await this.page.locator('#SUPsetUn').textContent(), new RegExp(name));
+    await this.page.keyboard.press('Escape');
+    await this.modalGone();
+    assert.ok((await this.popupItems('PANpopupSets')).includes(name), 'Esc deleted nothing');
+    await this.chooseIn('PANpopupSets', remove);
+    await this.modalShown('SUPsetUn');
+    await this.page.locator('#SUPsetUn input').click();
+    await this.page.waitForFunction(() => document.querySelector('#SUPsetUn input').checked);
+    await this.page.keyboard.press('Enter');
+    await this.modalGone();
+    await this.page.waitForFunction((n) => !document.querySelector('#PANpopupSets').view.items.some((i) => i.title === n), name);
+  }
+
+  async newDocument() {
+    const open = async () => {
+      await this.page.locator('[data-menu="Fichier"]').click();
+      await this.page.locator('[data-menu="Fichier"] [data-item="Nouveau document…"]').click();
+      await this.page.locator('#newDocumentDialog').waitFor();
+    };
+    await open();
+    await this.page.keyboard.press('Escape');
+    await this.page.locator('#newDocumentDialog').waitFor({state: 'detached'});
+    assert.equal((await this.state.read('session.documents')).length, 1, 'Esc opened nothing');
+    await open();
+    await this.page.locator('#newDocumentDialog [name=width]').fill('10');
+    await this.page.locator('#newDocumentDialog [name=height]').fill('20');
+    await this.page.locator('#newDocumentDialog [name=artboards]').fill('3');
+    await this.page.locator('#newDocumentDialog [name=unit]').selectOption('cm');
+    await this.page.keyboard.press('Enter');
+    await this.page.waitForFunction(() => window.guidesPage.state.session.documents.length === 2);
+    await this.page.waitForFunction(() => window.guidesPage.state.document.artboards.length === 3);
+    assert.equal(await this.state.read('document.rulerUnit'), 'cm');
+    const [l, t, r, b] = (await this.artboards())[0].rect;
+    assert.equal(r - l, Math.fround(10 * 72 / 2.54));
+    assert.equal(t - b, Math.fround(20 * 72 / 2.54));
+    assert.equal(await this.page.locator('#documentTabs [aria-selected=true]').count(), 1);
+  }
+}

@@ -1,0 +1,152 @@
+// How fast the page answers on large documents, measured in headless chromium against the
+// real guides-host --serve (numbers printed, nothing asserted about time: the machine's load
+// decides them):
+//   1. 100 artboards x 100 columns x 100 rows with the same guides on every artboard (40,000
+//      guides): from a press of the columns' plus or minus button to the new guides painted,
+//      read from the page's performance marks;
+//   2. hover over 10,000 objects: bursts of mouse moves, the moves the page sent and the host
+//      served, and the time from the last move of a burst to the right cursor shown.
+//   node speed.mjs BUILD_DIR [PRESSES [guides|hover]]
+import assert from 'node:assert/strict';
+import {mkdtempSync, rmSync, writeFileSync} from 'node:fs';
+import {tmpdir} from 'node:os';
+import {join} from 'node:path';
+import {chromium} from 'playwright-core';
+import {browserPath, median, pageState, startHost, stopHost} from './host.mjs';
+
+const [buildDir, pressCount = '20'] = process.argv.slice(2);
+const only = process.argv[4];  // 'guides' or 'hover': one measure alone
+if (!browserPath) {
+  console.log('speed: SKIPPED (chromium is not installed; ./guides setup installs it)');
+  process.exit(0);
+}
+
+// The session script each measure starts the host with.
+const largeLayout = [
+  'document new 100 100 artboards 100 unit mm',
+  'tool Outil Guides',
+  'flyout 3',                        // Preferences
+  'ui click PREtousLesPlans',        // the same guides on every artboard
+  'key return',
+  'ui type PANzoneNbrColonnes 100',
+  'ui type PANzoneNbrLignes 100',
+  'click 50 50',
+].join('\n');
+
+// 100 x 100 squares of 20 points, 60 apart (farther than the tool's hit test reaches), on one
+// large artboard.
+function manyObjects() {
+  const lines = ['document new 6000 6000 unit pt'];
+  for (let row = 0; row < 100; ++row)
+    for (let column = 0; column < 100; ++column) {
+      const left = 10 + column * 60, top = 5990 - row * 60;
+      lines.push(`rect ${left} ${top} ${left + 20} ${top - 20}`);
+    }
+  lines.push('tool Outil Guides');
+  return lines.join('\n');
+}
+
+async function withPage(script, body) {
+  const folder = mkdtempSync(join(tmpdir(), 'guides-speed-'));
+  writeFileSync(join(folder, 'start.session'), `${script}\n`);
+  const {child, address} = await startHost(buildDir, folder, join(folder, 'start.session'));
+  const browser = await chromium.launch({executablePath: browserPath, headless: true, args: ['--no-sandbox']});
+  try {
+    const page = await browser.newPage({viewport: {width: 1500, height: 950}});
+    page.setDefaultTimeout(60000);
+    await page.goto(address);
+    await page.waitForFunction(() => window.guidesPage?.state?.panels !== undefined);
+    await body(page);
+  } finally {
+    await browser.close();
+    assert.equal(await stopHost(child), 0);
+    rmSync(folder, {recursive: true, force: true});
+  }
+}
+
+async function largeLayoutPresses(page) {
+  const state = pageState(page);
+  await page.waitForFunction(() => window.guidesPage.state.guides?.count >= 40000);
+  console.log(`speed: ${await state.read('document.artboards.length')} artboards, ${await state.read('guides.count')} guides`);
+  const presses = Number(pressCount);
+  for (let i = 0; i < presses; ++i) {
+    const before = await state.read('guides.count');
+    await page.locator(i % 2 ? '#PANstepMoinsNbrColonnes' : '#PANstepPlusNbrColonnes').click();
+    await page.waitForFunction((n) => window.guidesPage.state.guides.count !== n, before);
+  }
+  const times = (await page.evaluate(() => window.guidesPage.latencies)).filter((l) => l.kind === 'button').map((l) => l.ms);
+  assert.equal(times.length, presses);
+  console.log(`speed: 40,000 guides, press to guides painted: median ${median(times).toFixed(1)} ms, ` +
+              `best ${Math.min(...times).toFixed(1)}, worst ${Math.max(...times).toFixed(1)} over ${times.length} presses`);
+}
+
+async function hoverBursts(page) {
+  await page.waitForFunction(() => (window.guidesPage.state.document.art?.length ?? 0) >= 10000);
+  // At 100 % the hover test reaches 4 points around the cursor: the gaps between objects are
+  // wider, so each point is over an object or plainly not.
+  await page.evaluate(() => window.guidesPage.send({type: 'zoom', factor: 1}));
+  await page.waitForFunction(() => window.guidesPage.state.document.view.zoom === 1);
+  const canvas = page.locator('#documentCanvas');
+  const box = await canvas.boundingBox();
+  // The page's own view pixels of an artwork point, from its view.
+  const pixel = await page.evaluate(() => {
+    const view = window.guidesPage.state.document.view;
+    return {zoom: view.zoom, h: view.centre[0], v: view.centre[1]};
+  });
+  const at = (h, v) => [box.x + ((h - pixel.h) * pixel.zoom + 500) * box.width / 1000,
+                        box.y + ((pixel.v - v) * pixel.zoom + 400) * box.height / 800];
+  await page.evaluate(() => {
+    const canvas = document.getElementById('documentCanvas');
+    window.hoverProbe = {lastMove: 0, changes: []};
+    canvas.addEventListener('mousemove', () => { window.hoverProbe.lastMove = performance.now(); });
+    new MutationObserver(() => window.hoverProbe.changes.push({at: performance.now(), cursor: canvas.dataset.cursor}))
+        .observe(canvas, {attributes: true, attributeFilter: ['data-cursor']});
+  });
+  // The cursor over an object and over the canvas between them, settled.
+  const settle = async (point) => {
+    await page.mouse.move(...point);
+    await page.waitForTimeout(400);
+    return canvas.getAttribute('data-cursor');
+  };
+  const centreOf = (row, column) => at(20 + column * 60, 5980 - row * 60);
+  const between = (row, column) => at(50 + column * 60, 5950 - row * 60);
+  const overObject = await settle(centreOf(48, 48));
+  const overNothing = await settle(between(48, 48));
+  assert.notEqual(overObject, overNothing);
+
+  const bursts = 20, movesPerBurst = 50;
+  const delays = [];
+  let sentBefore = await page.evaluate(() => window.guidesPage.sent);
+  let sentInBursts = 0;
+  for (let b = 0; b < bursts; ++b) {
+    // A burst of moves, then at once one more move that changes the cursor: the time from that
+    // last move to its cursor shown says whether moves pile up behind the burst.
+    const endsOverObject = b % 2 === 0;
+    const row = 45 + b % 5, column = 45 + b % 7;  // around the view's centre
+    const from = between(row + 3, column + 5);
+    const near = endsOverObject ? between(row, column) : centreOf(row, column);
+    const to = endsOverObject ? centreOf(row, column) : between(row, column);
+    const expected = endsOverObject ? overObject : overNothing;
+    await page.mouse.move(...from);
+    await page.waitForTimeout(200);
+    await page.mouse.move(...near, {steps: movesPerBurst});
+    await page.evaluate(() => { window.hoverProbe.changes = []; });
+    await page.mouse.move(...to);
+    await page.waitForFunction((c) => document.getElementById('documentCanvas').dataset.cursor === c, expected);
+    await page.waitForTimeout(300);  // no stale cursor comes after the right one
+    assert.equal(await canvas.getAttribute('data-cursor'), expected);
+    const probe = await page.evaluate(() => window.hoverProbe);
+    const shown = probe.changes.filter((c) => c.cursor === expected).at(-1);
+    delays.push(shown.at - probe.lastMove);
+    const sent = await page.evaluate(() => window.guidesPage.sent);
+    sentInBursts += sent - sentBefore;
+    sentBefore = sent;
+  }
+  console.log(`speed: hover over 10,000 objects, ${bursts} bursts of ${movesPerBurst} moves and one that changes the cursor: ` +
+              `${sentInBursts} moves sent to the host (${(sentInBursts / bursts).toFixed(1)} a burst), ` +
+              `last move to the right cursor: median ${median(delays).toFixed(1)} ms, worst ${Math.max(...delays).toFixed(1)} ms`);
+}
+
+if (only !== 'hover') await withPage(largeLayout, largeLayoutPresses);
+if (only !== 'guides') await withPage(manyObjects(), hoverBursts);
+console.log('speed: done');
