@@ -6,8 +6,6 @@
 
 namespace {
 
-using fakehost::state;
-
 class Dispatch : public FrameworkTest {};
 
 std::string WarningFor(const char* caller, const char* selector) {
@@ -53,22 +51,21 @@ TEST_F(Dispatch, WorkspaceSelectorsMatchTheHostsSpelling) {
 TEST_F(Dispatch, ApplicationStartedRunsPostStartupThenNotifyInsideAContext) {
   Probe& probe = startProbe();
   EXPECT_EQ(session.notify(kAIApplicationStartedNotifier), kNoErr);
-  EXPECT_EQ(probe.calls, (std::vector<std::string>{"Message AI Notify", "PostStartupPlugin", "Notify"}));
-  EXPECT_EQ(state().contextPushes, 1);
-  EXPECT_EQ(state().contextPops, 1);
+  EXPECT_EQ(probe.calls, (std::vector<std::string>{"Message AI Notify", "PostStartupPlugin in 1", "Notify in 1"}));
+  EXPECT_EQ(host::shell().plugins.contextDepth(), 0u);
 
   probe.calls.clear();
   EXPECT_EQ(session.notify(kAIArtSelectionChangedNotifier), kNoErr);
-  EXPECT_EQ(probe.calls, (std::vector<std::string>{"Message AI Notify", "Notify"}));
+  EXPECT_EQ(probe.calls, (std::vector<std::string>{"Message AI Notify", "Notify in 1"}));
 }
 
 TEST_F(Dispatch, AFailingPostStartupSkipsNotifyAndIsReported) {
   Probe& probe = startProbe();
   probe.postStartupResult = ai_fourcc("FLYO");
   EXPECT_EQ(session.notify(kAIApplicationStartedNotifier), ai_fourcc("FLYO"));
-  EXPECT_EQ(probe.calls, (std::vector<std::string>{"Message AI Notify", "PostStartupPlugin"}));
+  EXPECT_EQ(probe.calls, (std::vector<std::string>{"Message AI Notify", "PostStartupPlugin in 1"}));
   EXPECT_EQ(Reports::codes, std::vector<ASErr>{ai_fourcc("FLYO")});
-  EXPECT_EQ(state().contextPops, state().contextPushes);
+  EXPECT_EQ(host::shell().plugins.contextDepth(), 0u);
 }
 
 TEST_F(Dispatch, ExceptionsInHandlersBecomeResultCodes) {
