@@ -24,8 +24,7 @@
 #include "IAIUnicodeString.h"
 #include "Panneau.h"
 #include "PanneauGlobals.h"
-#include "SuitesDuPanneau.h"
-#include "TestHost.h"
+#include "PanneauDeTest.h"
 #include "TextesAide.h"
 #include "Theme.h"
 #include "kit/Kit.h"
@@ -35,11 +34,10 @@ namespace {
 
 const double kMillimetre = PointsParUnite(kUniteMillimetres);
 
-class ControleurPanneau : public ::testing::Test {
+class ControleurPanneau : public testhost::PanneauDeTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(testhost::prepareForPanel());
-    kit::EventQueue::shared().clear();
+    PanneauDeTest::SetUp();
     kit::Workspace::sharedWorkspace().clearOpenedURLs();
     TousLesPlans = false;
     ReperesVerrouilles = true;
@@ -48,24 +46,12 @@ class ControleurPanneau : public ::testing::Test {
   }
 
   void TearDown() override {
-    controleur_.reset();
+    PanneauDeTest::TearDown();
     LibereListesDeGuides();
     OutilSelectionne = InterfaceSombre = false;
     RougeFondTheme = VertFondTheme = BleuFondTheme = AlphaFondTheme = 0.0f;
     RougeTexteTheme = VertTexteTheme = BleuTexteTheme = AlphaTexteTheme = 0.0f;
     MenuLocal = nullptr;
-    sAIPreference = nullptr;
-    sAIPanelFlyoutMenu = nullptr;
-    sAIUnicodeString = nullptr;
-    host::resetShell();
-    testhost::reset();
-  }
-
-  GuidesDialogue& Charge() {
-    controleur_ = std::make_unique<GuidesDialogue>(
-        kit::Bundle::bundleContainingAddress(reinterpret_cast<const void*>(&DeclarerClassesVues)));
-    EXPECT_NO_THROW(controleur_->view());
-    return *controleur_;
   }
 
   static void MetPref(const char* cle, int32_t valeur) {
@@ -74,10 +60,6 @@ class ControleurPanneau : public ::testing::Test {
   static void MetPref(const char* cle, const char* valeur) {
     sAIPreference->PutStringPreference("RaltoGuides", cle, valeur);
   }
-
-  static size_t Redessins() { return testhost::redrawRequests(); }
-
-  std::unique_ptr<GuidesDialogue> controleur_;
 };
 
 TEST_F(ControleurPanneau, LoadingShowsTheDefaultSetWithTheMarginsLocked) {
