@@ -25,29 +25,6 @@ bool liesInside(const Rect& inner, const Rect& outer) {
          inner.maxY() <= outer.maxY();
 }
 
-TEST(Autoresizing, WindowHeightChangeKeepsTopAnchoredViewsAtTheirDistanceFromTheTop) {
-  kit::Window window(makeRect(100, 200, 300, 298));
-  kit::View& content = *window.contentView();
-  kit::View* top = addChild(content, makeRect(20, 238, 260, 20), kit::ViewFlexibleBottomMargin);
-  kit::View* bottom = addChild(content, makeRect(20, 14, 84, 24), kit::ViewNotSizable);
-  kit::View* upper = addChild(content, makeRect(200, 250, 40, 20), kit::ViewFlexibleTopMargin);
-
-  window.setFrame(makeRect(100, 200, 300, 116), true, true);
-  EXPECT_EQ(content.frame(), makeRect(0, 0, 300, 116));
-  EXPECT_EQ(top->frame(), makeRect(20, 56, 260, 20));  // still 40 below the top
-  EXPECT_EQ(bottom->frame(), makeRect(20, 14, 84, 24));  // still 14 above the bottom
-  EXPECT_EQ(upper->frame(), makeRect(200, 250, 40, 20));  // a flexible top margin keeps the bottom
-
-  // Growing again gives back the frames laid out for the big window; a move alone does
-  // not touch the subviews.
-  window.setFrame(makeRect(100, 200, 300, 298), false);
-  window.setFrameOrigin(kit::Point{0, 0});
-  window.center();
-  EXPECT_EQ(top->frame(), makeRect(20, 238, 260, 20));
-  EXPECT_EQ(bottom->frame(), makeRect(20, 14, 84, 24));
-  EXPECT_EQ(upper->frame(), makeRect(200, 250, 40, 20));
-}
-
 TEST(Autoresizing, FlexiblePartsOfAnAxisShareTheChangeInProportionToTheirLengths) {
   kit::View parent(makeRect(0, 0, 256, 100));
   // Horizontal: margins 128 and 64 around a width of 64.
@@ -75,6 +52,10 @@ TEST(Autoresizing, FlexiblePartsOfAnAxisShareTheChangeInProportionToTheirLengths
   EXPECT_EQ(height->frame(), makeRect(0, 16, 10, 112));
   EXPECT_EQ(bottomAndHeight->frame(), makeRect(0, 32, 10, 96));
   EXPECT_EQ(top->frame(), column);
+
+  // Bits outside the known flags are dropped.
+  top->setAutoresizingMask(kit::ViewFlexibleHeight | (1u << 12));
+  EXPECT_EQ(top->autoresizingMask(), kit::ViewFlexibleHeight);
 }
 
 TEST(Autoresizing, EmptyFlexiblePartsShareEquallyAndSizesNeverGoNegative) {
@@ -140,12 +121,6 @@ TEST(Autoresizing, BorrowedSubviewsAndNewContentViewsFollowTheirMasks) {
   kit::Window window(makeRect(0, 0, 300, 200));
   window.setContentView(std::move(content));
   EXPECT_EQ(corner->frame(), makeRect(280, 180, 20, 20));
-}
-
-TEST(Autoresizing, MaskBitsOutsideTheKnownFlagsAreDropped) {
-  kit::View view;
-  view.setAutoresizingMask(kit::ViewFlexibleHeight | (1u << 12));
-  EXPECT_EQ(view.autoresizingMask(), kit::ViewFlexibleHeight);
 }
 
 // A dialog laid out for eight rows, shrunk to show fewer: the rows and the buttons placed

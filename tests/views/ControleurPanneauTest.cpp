@@ -114,6 +114,7 @@ void SortiesDuFichier(const nlohmann::json& element, std::set<std::string>& noms
 TEST_F(ControleurPanneau, EveryOutletOfTheLayoutFileIsBoundAndEveryCopyGoesWithTheController) {
   GuidesDialogue& c = Charge();
   ASSERT_NE(c.layout(), nullptr);
+  EXPECT_EQ(c.view(), c.view());  // loaded once
   std::set<std::string> dansLeFichier;
   SortiesDuFichier(nlohmann::json::parse(std::ifstream(c.layoutPath())), dansLeFichier);
   dansLeFichier.erase("view");  // the controller's own view, bound by its base
