@@ -319,17 +319,6 @@ TEST(KeyEquivalents, ReturnAndEscapeClickTheMatchingButton) {
   EXPECT_EQ(clicked, (std::vector<kit::Control*>{cancel, byDefault}));
 }
 
-// Mouse tracking is driven on the panel's icon and veil views; here, what is refused.
-TEST(CustomViews, HiddenViewsAndViewsWithoutATrackingAreaRefuseTheMouse) {
-  kit::View tracked;
-  tracked.addTrackingArea(std::make_unique<kit::TrackingArea>(tracked.bounds(), 35, &tracked));
-  EXPECT_EQ(tracked.userMouseEntered(), kit::Delivery::Delivered);
-  tracked.setHidden(true);
-  EXPECT_EQ(tracked.userMouseEntered(), kit::Delivery::RefusedHidden);
-  kit::View plain;
-  EXPECT_EQ(plain.userMouseEntered(), kit::Delivery::RefusedNoTrackingArea);
-}
-
 TEST(ViewTree, OwnedAndBorrowedSubviewsGoAwayCleanlyInEitherOrder) {
   auto borrowed = std::make_unique<kit::View>();
   {
