@@ -20,11 +20,6 @@ kit::View* addChild(kit::View& parent, const Rect& frame, kit::AutoresizingMask 
   return parent.addSubview(std::move(child));
 }
 
-bool liesInside(const Rect& inner, const Rect& outer) {
-  return inner.minX() >= outer.minX() && inner.minY() >= outer.minY() && inner.maxX() <= outer.maxX() &&
-         inner.maxY() <= outer.maxY();
-}
-
 TEST(Autoresizing, FlexiblePartsOfAnAxisShareTheChangeInProportionToTheirLengths) {
   kit::View parent(makeRect(0, 0, 256, 100));
   // Horizontal: margins 128 and 64 around a width of 64.
@@ -123,49 +118,7 @@ TEST(Autoresizing, BorrowedSubviewsAndNewContentViewsFollowTheirMasks) {
   EXPECT_EQ(corner->frame(), makeRect(280, 180, 20, 20));
 }
 
-// A dialog laid out for eight rows, shrunk to show fewer: the rows and the buttons placed
-// under the last row shown stay inside the window.
-constexpr const char* kListDialog = R"({"windows": [{"outlet": "dialog", "frame": [0, 0, 300, 298], "subviews": [
-  {"class": "Button", "outlet": "row1", "frame": [20, 238, 260, 20], "autoresizingMask": ["flexibleBottomMargin"]},
-  {"class": "Button", "outlet": "row2", "frame": [20, 212, 260, 20], "autoresizingMask": ["flexibleBottomMargin"]},
-  {"class": "Button", "outlet": "row3", "frame": [20, 186, 260, 20], "autoresizingMask": ["flexibleBottomMargin"]},
-  {"class": "Button", "outlet": "ok", "frame": [196, 14, 84, 24],
-   "autoresizingMask": ["flexibleBottomMargin", "flexibleLeftMargin"]},
-  {"class": "View", "outlet": "footer", "frame": [0, 0, 300, 10], "autoresizingMask": []}]}]})";
-
-TEST(Autoresizing, LayoutFilesGiveTheMasks) {
-  kit::Window* dialog = nullptr;
-  std::vector<kit::Button*> rows(3, nullptr);
-  kit::Button* ok = nullptr;
-  kit::View* footer = nullptr;
-  kit::LayoutBindings b;
-  b.outlet("dialog", &dialog);
-  b.outlet("row1", &rows[0]);
-  b.outlet("row2", &rows[1]);
-  b.outlet("row3", &rows[2]);
-  b.outlet("ok", &ok);
-  b.outlet("footer", &footer);
-  auto layout = kit::Layout::loadString(kListDialog, "list.json", b);
-  EXPECT_EQ(rows[0]->autoresizingMask(), kit::ViewFlexibleBottomMargin);
-  EXPECT_EQ(ok->autoresizingMask(), kit::ViewFlexibleBottomMargin | kit::ViewFlexibleLeftMargin);
-  EXPECT_EQ(footer->autoresizingMask(), kit::ViewNotSizable);
-
-  for (int shown = 1; shown <= 3; ++shown) {
-    // The buttons go 42 below the last row shown, then the window takes its height.
-    kit::Rect okFrame = ok->frame();
-    okFrame.origin.y = rows[std::size_t(shown - 1)]->frame().minY() - 42;
-    ok->setFrame(okFrame);
-    kit::Rect frame = dialog->frame();
-    frame.size.height = 26 * shown + 90;
-    dialog->setFrame(frame, true, true);
-
-    const kit::Rect inWindow = dialog->contentView()->bounds();
-    for (int i = 0; i < shown; ++i)
-      EXPECT_TRUE(liesInside(rows[std::size_t(i)]->frame(), inWindow)) << shown << " rows, row " << i + 1;
-    EXPECT_TRUE(liesInside(ok->frame(), inWindow)) << shown << " rows";
-    EXPECT_EQ(ok->frame().minY(), 14) << shown << " rows";
-    EXPECT_EQ(inWindow.maxY() - rows[0]->frame().maxY(), 40) << shown << " rows";
-  }
-}
+// Masks read from a layout file, and a dialog shrunk to fewer rows with its buttons kept
+// inside, are the sets sessions' (they print the delete-sets dialog at each size).
 
 }  // namespace
