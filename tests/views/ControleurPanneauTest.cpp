@@ -174,17 +174,8 @@ TEST_F(ControleurPanneau, TooltipsAndColoursFollowTheOptionsAndTheTheme) {
   EXPECT_EQ(tousLesPlans.PANeffacerSombreBT->toolTip(), "Effacer tous les guides sur tous les plans de travail.");
 }
 
-TEST_F(ControleurPanneau, StoredUserSetsFillThePopupInOrderAfterTheDefaultSet) {
-  MetPref("NbrSets", 3);
-  MetPref("TI1", "Affiche A3");
-  MetPref("TI2", "Brochure à 3 colonnes");
-  MetPref("TI3", "Carte");
-  GuidesDialogue& c = Charge();
-  EXPECT_EQ(c.PANpopupSets->itemTitles(),
-            (std::vector<std::string>{"Set par défaut", "Affiche A3", "Brochure à 3 colonnes", "Carte", "",
-                                      "Nouveau set…", "Supprimer des sets…"}));
-  EXPECT_EQ(c.PANpopupSets->indexOfSelectedItem(), 0);
-}
+// The stored sets in the popup, in order after the default set, are printed by the sets
+// sessions from their seeded preferences.
 
 TEST_F(ControleurPanneau, HelpPagesTurnUntilEitherEndWhichDisablesItsButton) {
   GuidesDialogue& c = Charge();
