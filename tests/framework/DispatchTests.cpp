@@ -31,7 +31,7 @@ TEST_F(Dispatch, UnhandledMessagesAnswerZeroWithOneWarningLine) {
   EXPECT_TRUE(Reports::codes.empty());
 }
 
-TEST_F(Dispatch, LifeCycleAnswersAndPurgeAreHandledQuietly) {
+TEST_F(Dispatch, LifeCycleAnswersPurgeAndWorkspaceAreHandledQuietly) {
   Probe& probe = startProbe();
   testing::internal::CaptureStderr();
   EXPECT_EQ(session.start(), kNoErr);
@@ -39,10 +39,8 @@ TEST_F(Dispatch, LifeCycleAnswersAndPurgeAreHandledQuietly) {
   EXPECT_EQ(session.send(kSPCacheCaller, kSPPluginPurgeCachesSelector), kNoErr);
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
   EXPECT_EQ(probe.calls, (std::vector<std::string>{"Message Startup", "Message About", "Message Plug-in Purge"}));
-}
 
-TEST_F(Dispatch, WorkspaceSelectorsMatchTheHostsSpelling) {
-  Probe& probe = startProbe();
+  // The workspace selectors as the host spells them.
   AIToolMessage record{};
   EXPECT_EQ(session.send("Workspace Manager", "Write Woskspace", record), kNoErr);
   EXPECT_EQ(probe.calls.back(), "WorkspaceWrite");
