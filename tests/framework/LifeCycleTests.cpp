@@ -1,5 +1,4 @@
 // Start-up, shutdown, unload and reload as the host drives them through PluginMain.
-#include <cstring>
 #include <tuple>
 
 #include "PluginHarness.h"

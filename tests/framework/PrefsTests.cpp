@@ -1,7 +1,7 @@
 // The options and user sets in the host's preferences, over the simulated host's store.
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <cstdio>
 #include <string>
 #include <vector>
 

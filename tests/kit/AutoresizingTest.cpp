@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "kit/Kit.h"
 

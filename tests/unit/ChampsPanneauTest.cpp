@@ -4,19 +4,15 @@
 // read back from the set, in points, exactly.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
-#include "ClassesVues.h"
 #include "DelegateZeroUnUnGuides.h"
 #include "GuideSet.h"
 #include "GuidesDialogue.h"
 #include "GuidesOutil.h"
-#include "GuidesSuites.h"
 #include "PanneauGlobals.h"
 #include "PanneauDeTest.h"
 #include "kit/Kit.h"
-#include "model/Shell.h"
 
 namespace {
 

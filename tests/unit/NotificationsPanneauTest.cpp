@@ -4,9 +4,7 @@
 // of selection redraws the annotations over the whole view.
 #include <gtest/gtest.h>
 
-#include <memory>
 
-#include "ClassesVues.h"
 #include "GuideSet.h"
 #include "GuidesDialogue.h"
 #include "GuidesPlugIn.h"

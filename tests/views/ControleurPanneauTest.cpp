@@ -7,13 +7,11 @@
 
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <set>
 #include <string>
 
 #include "BoutonReveilGuides.h"
 #include "BoutonsChamps.h"
-#include "ClassesVues.h"
 #include "CopiesDuPanneau.h"
 #include "DelegateZeroUnUnGuides.h"
 #include "GuideSet.h"
@@ -28,7 +26,6 @@
 #include "TextesAide.h"
 #include "Theme.h"
 #include "kit/Kit.h"
-#include "model/Shell.h"
 
 namespace {
 
