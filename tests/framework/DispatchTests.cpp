@@ -6,8 +6,6 @@
 
 namespace {
 
-using fakehost::state;
-
 class Dispatch : public FrameworkTest {};
 
 std::string WarningFor(const char* caller, const char* selector) {
@@ -33,7 +31,7 @@ TEST_F(Dispatch, UnhandledMessagesAnswerZeroWithOneWarningLine) {
   EXPECT_TRUE(Reports::codes.empty());
 }
 
-TEST_F(Dispatch, LifeCycleAnswersAndPurgeAreHandledQuietly) {
+TEST_F(Dispatch, LifeCycleAnswersPurgeAndWorkspaceAreHandledQuietly) {
   Probe& probe = startProbe();
   testing::internal::CaptureStderr();
   EXPECT_EQ(session.start(), kNoErr);
@@ -41,10 +39,8 @@ TEST_F(Dispatch, LifeCycleAnswersAndPurgeAreHandledQuietly) {
   EXPECT_EQ(session.send(kSPCacheCaller, kSPPluginPurgeCachesSelector), kNoErr);
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
   EXPECT_EQ(probe.calls, (std::vector<std::string>{"Message Startup", "Message About", "Message Plug-in Purge"}));
-}
 
-TEST_F(Dispatch, WorkspaceSelectorsMatchTheHostsSpelling) {
-  Probe& probe = startProbe();
+  // The workspace selectors as the host spells them.
   AIToolMessage record{};
   EXPECT_EQ(session.send("Workspace Manager", "Write Woskspace", record), kNoErr);
   EXPECT_EQ(probe.calls.back(), "WorkspaceWrite");
@@ -53,22 +49,21 @@ TEST_F(Dispatch, WorkspaceSelectorsMatchTheHostsSpelling) {
 TEST_F(Dispatch, ApplicationStartedRunsPostStartupThenNotifyInsideAContext) {
   Probe& probe = startProbe();
   EXPECT_EQ(session.notify(kAIApplicationStartedNotifier), kNoErr);
-  EXPECT_EQ(probe.calls, (std::vector<std::string>{"Message AI Notify", "PostStartupPlugin", "Notify"}));
-  EXPECT_EQ(state().contextPushes, 1);
-  EXPECT_EQ(state().contextPops, 1);
+  EXPECT_EQ(probe.calls, (std::vector<std::string>{"Message AI Notify", "PostStartupPlugin in 1", "Notify in 1"}));
+  EXPECT_EQ(host::shell().plugins.contextDepth(), 0u);
 
   probe.calls.clear();
   EXPECT_EQ(session.notify(kAIArtSelectionChangedNotifier), kNoErr);
-  EXPECT_EQ(probe.calls, (std::vector<std::string>{"Message AI Notify", "Notify"}));
+  EXPECT_EQ(probe.calls, (std::vector<std::string>{"Message AI Notify", "Notify in 1"}));
 }
 
 TEST_F(Dispatch, AFailingPostStartupSkipsNotifyAndIsReported) {
   Probe& probe = startProbe();
   probe.postStartupResult = ai_fourcc("FLYO");
   EXPECT_EQ(session.notify(kAIApplicationStartedNotifier), ai_fourcc("FLYO"));
-  EXPECT_EQ(probe.calls, (std::vector<std::string>{"Message AI Notify", "PostStartupPlugin"}));
+  EXPECT_EQ(probe.calls, (std::vector<std::string>{"Message AI Notify", "PostStartupPlugin in 1"}));
   EXPECT_EQ(Reports::codes, std::vector<ASErr>{ai_fourcc("FLYO")});
-  EXPECT_EQ(state().contextPops, state().contextPushes);
+  EXPECT_EQ(host::shell().plugins.contextDepth(), 0u);
 }
 
 TEST_F(Dispatch, ExceptionsInHandlersBecomeResultCodes) {

@@ -1,15 +1,24 @@
 // Start-up, shutdown, unload and reload as the host drives them through PluginMain.
-#include <cstring>
+#include <tuple>
 
 #include "PluginHarness.h"
 
 namespace {
 
-using fakehost::state;
+using host::shell;
 
-class LifeCycle : public FrameworkTest {};
+class LifeCycle : public FrameworkTest {
+ protected:
+  // Nothing is dispatched: an unhandled message would print its warning.
+  static void ExpectNoDispatch(Session& session) {
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(session.send("AI Filter", "AI Go"), kNoErr);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  }
+  int32_t Locks() const { return shell().plugins.accessCount(session.ref); }
+};
 
-GuidesPlugIn& Guides(const HostSession& session) { return *static_cast<GuidesPlugIn*>(session.plugin()); }
+GuidesPlugIn& Guides(const Session& session) { return *static_cast<GuidesPlugIn*>(session.globals); }
 
 std::string NameOf(Plugin& plugin) {
   char name[Plugin::kMaxStringLength];
@@ -18,6 +27,7 @@ std::string NameOf(Plugin& plugin) {
 }
 
 TEST_F(LifeCycle, MessagesBeforeStartupAreNotDispatched) {
+  session.enroll();
   testing::internal::CaptureStderr();
   AIToolMessage tool{};
   EXPECT_EQ(session.send(kAIToolCaller, kSelectorAIToolMouseDown, tool), kNoErr);
@@ -25,44 +35,46 @@ TEST_F(LifeCycle, MessagesBeforeStartupAreNotDispatched) {
   EXPECT_EQ(session.shutDown(), kNoErr);
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
   EXPECT_EQ(session.globals, nullptr);
-  EXPECT_TRUE(state().acquired.empty());
+  EXPECT_TRUE(Session::acquired.empty());
   EXPECT_TRUE(Reports::codes.empty());
 }
 
 TEST_F(LifeCycle, StartupHoldsSuitesNamesLocksAndRegistersTheStartedNotifier) {
+  session.enroll();
+  session.record().options = 0x5a;
   testing::internal::CaptureStderr();
   ASSERT_EQ(session.start(), kNoErr);
   // The start-up call also reaches the dispatcher, which answers it without a warning.
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-  ASSERT_NE(session.plugin(), nullptr);
-  EXPECT_TRUE(session.plugin()->SuitesAcquired());
-  EXPECT_EQ(session.plugin()->GetPluginRef(), session.self());
-  EXPECT_EQ(NameOf(*session.plugin()), "Guides");
-  EXPECT_EQ(state().pluginName, "Guides");
-  // The framework's own notifier comes first, before the plug-in's four.
-  ASSERT_EQ(state().notifiers.size(), 5u);
-  EXPECT_EQ(state().notifiers[0].first, "Guides App Started Notifier");
-  EXPECT_EQ(state().notifiers[0].second, kAIApplicationStartedNotifier);
-  EXPECT_EQ(state().tools, std::vector<std::string>{"Outil Guides"});
-  EXPECT_EQ(state().locks, 1);
-  EXPECT_EQ(state().optionsWritten, std::vector<int32_t>{0x5a});
+  Plugin& plugin = Guides(session);
+  EXPECT_TRUE(plugin.SuitesAcquired());
+  EXPECT_EQ(plugin.GetPluginRef(), session.self());
+  EXPECT_EQ(NameOf(plugin), "Guides");
+  EXPECT_EQ(session.record().name, "Guides");
+  const auto started = shell().plugins.notifiersOf(session.ref, kAIApplicationStartedNotifier);
+  ASSERT_EQ(started.size(), 1u);
+  EXPECT_EQ(shell().plugins.notifier(started[0])->name, "Guides App Started Notifier");
+  EXPECT_EQ(shell().plugins.notifierCount(), 5);
+  EXPECT_EQ(shell().ui.tools.find(shell().ui.toolNamed("Outil Guides"))->plugin, session.ref);
+  EXPECT_EQ(Locks(), 1);
+  EXPECT_EQ(session.record().options, 0x5a);
   // The stored options were read: a fresh store got its first-launch keys.
-  bool tousPlans = true;
-  EXPECT_TRUE(fakehost::pref("TousPlans", tousPlans));
-  EXPECT_FALSE(tousPlans);
+  const auto* tousPlans = shell().preferences.find("RaltoGuides", "TousPlans");
+  ASSERT_NE(tousPlans, nullptr);
+  EXPECT_EQ(*tousPlans, host::PreferenceStore::Value{false});
 }
 
 // The menus' start-up step holds the menu suite for that step only: it comes and goes
 // during start-up. What remains is the suite tables, held until shutdown.
 TEST_F(LifeCycle, ShutdownReleasesEverySuiteInOrderAndEmptiesTheSlot) {
   ASSERT_EQ(session.start(), kNoErr);
-  ASSERT_EQ(state().released, std::vector<std::string>{kAIMenuSuite});
-  std::vector<std::string> tables = state().acquired;
+  ASSERT_EQ(Session::released, std::vector<std::string>{kAIMenuSuite});
+  std::vector<std::string> tables = Session::acquired;
   ASSERT_EQ(tables.back(), kAIMenuSuite);
   tables.pop_back();
   EXPECT_EQ(session.shutDown(), kNoErr);
   EXPECT_EQ(session.globals, nullptr);
-  EXPECT_EQ(std::vector<std::string>(state().released.begin() + 1, state().released.end()), tables);
+  EXPECT_EQ(std::vector<std::string>(Session::released.begin() + 1, Session::released.end()), tables);
   EXPECT_EQ(sSPAccess, nullptr);
   EXPECT_EQ(sAIPreference, nullptr);
   EXPECT_EQ(sAIArtboard, nullptr);
@@ -71,25 +83,25 @@ TEST_F(LifeCycle, ShutdownReleasesEverySuiteInOrderAndEmptiesTheSlot) {
 TEST_F(LifeCycle, UnloadReleasesTheSuitesAndStopsDispatchUntilReload) {
   ASSERT_EQ(session.start(), kNoErr);
   // Start-up also held the menu suite for its menus step, and gave it back.
-  const size_t acquiredAtStart = state().acquired.size() - 1;
+  const size_t acquiredAtStart = Session::acquired.size() - 1;
   SPAccessMessage access{};
   EXPECT_EQ(session.send(kSPAccessCaller, kSPAccessUnloadSelector, access), kNoErr);
-  EXPECT_FALSE(session.plugin()->SuitesAcquired());
-  EXPECT_EQ(state().released.size(), acquiredAtStart + 1);
-
-  // Were it dispatched, this unhandled message would print its warning.
-  testing::internal::CaptureStderr();
-  EXPECT_EQ(session.send("AI Filter", "AI Go"), kNoErr);
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  EXPECT_FALSE(Guides(session).SuitesAcquired());
+  EXPECT_EQ(Session::released.size(), acquiredAtStart + 1);
+  ExpectNoDispatch(session);
 
   EXPECT_EQ(session.send(kSPAccessCaller, kSPAccessReloadSelector, access), kNoErr);
-  EXPECT_TRUE(session.plugin()->SuitesAcquired());
-  EXPECT_EQ(state().acquired.size(), 2 * acquiredAtStart + 1);
+  EXPECT_TRUE(Guides(session).SuitesAcquired());
+  EXPECT_EQ(Session::acquired.size(), 2 * acquiredAtStart + 1);
 }
 
 TEST_F(LifeCycle, ReloadKeepsEveryFieldAndAWorkingVirtualTable) {
   ASSERT_EQ(session.start(), kNoErr);
   GuidesPlugIn& before = Guides(session);
+  // The host's handles are put back before shutdown, which gives them to the host.
+  const auto kept = std::make_tuple(before.fAboutMenuItem, before.fShowHideMenuItem, before.fAnnotator, before.fShutdownNotifier,
+                                    before.fSelectionNotifier, before.fBrightnessNotifier,
+                                    before.fRulerUnitNotifier, before.fCursorManager);
   int tokens[9];
   before.fAboutMenuItem = reinterpret_cast<AIMenuItemHandle>(&tokens[0]);
   before.fShowHideMenuItem = reinterpret_cast<AIMenuItemHandle>(&tokens[1]);
@@ -102,7 +114,7 @@ TEST_F(LifeCycle, ReloadKeepsEveryFieldAndAWorkingVirtualTable) {
   before.fCursorManager = reinterpret_cast<AIResourceManagerHandle>(&tokens[7]);
   const ASErr code = ai_fourcc("BOOM");
   before.ReportError(code, "caller", "selector", nullptr);  // opens a repeat window at 1000
-  const size_t acquiredAtStart = state().acquired.size();
+  const size_t acquiredAtStart = Session::acquired.size();
 
   SPAccessMessage access{};
   ASSERT_EQ(session.send(kSPAccessCaller, kSPAccessReloadSelector, access), kNoErr);
@@ -124,7 +136,7 @@ TEST_F(LifeCycle, ReloadKeepsEveryFieldAndAWorkingVirtualTable) {
   EXPECT_EQ(after.GetPluginRef(), session.self());
   EXPECT_EQ(NameOf(after), "Guides");
   EXPECT_TRUE(after.SuitesAcquired());
-  EXPECT_EQ(state().acquired.size(), acquiredAtStart);
+  EXPECT_EQ(Session::acquired.size(), acquiredAtStart);
 
   // The repeat window: last code, its time, the timeout and the suppression all survived.
   Reports::now = 1004;
@@ -134,53 +146,60 @@ TEST_F(LifeCycle, ReloadKeepsEveryFieldAndAWorkingVirtualTable) {
   after.ReportError(code, "caller", "selector", nullptr);
   EXPECT_EQ(Reports::codes, (std::vector<ASErr>{code, code}));
 
-  // The lock: unlocking gives back the very access reference taken at start-up.
+  // The lock: unlocking gives back the very access reference taken at start-up, which the
+  // host would refuse were it another.
+  ASSERT_EQ(Locks(), 1);
   EXPECT_EQ(after.LockPlugin(false), kNoErr);
-  EXPECT_EQ(state().unlocks, 1);
-  EXPECT_EQ(state().releasedAccess, fakehost::accessRef());
+  EXPECT_EQ(Locks(), 0);
 
   // Virtual calls go through the new table to the handlers.
   testing::internal::CaptureStderr();
   EXPECT_EQ(session.send("AI Filter", "AI Go"), kNoErr);
   EXPECT_EQ(testing::internal::GetCapturedStderr(),
             "Warning: Unhandled plugin message: caller \"AI Filter\" selector \"AI Go\"\n");
+  std::tie(after.fAboutMenuItem, after.fShowHideMenuItem, after.fAnnotator, after.fShutdownNotifier,
+           after.fSelectionNotifier, after.fBrightnessNotifier, after.fRulerUnitNotifier, after.fCursorManager) = kept;
 }
 
 TEST_F(LifeCycle, AMissingSuiteFailsStartupAndReleasesWhatWasAcquired) {
-  state().refusedSuite = kAIPreferenceSuite;
-  state().refusal = kBadSuiteVersionErr;
+  Session::refused[kAIPreferenceSuite] = kBadSuiteVersionErr;
   EXPECT_EQ(session.start(), kBadSuiteVersionErr);
   EXPECT_EQ(session.globals, nullptr);
-  EXPECT_FALSE(state().acquired.empty());
-  EXPECT_EQ(state().released, state().acquired);
+  EXPECT_FALSE(Session::acquired.empty());
+  EXPECT_EQ(Session::released, Session::acquired);
   EXPECT_EQ(sSPAccess, nullptr);
   EXPECT_EQ(sAIArt, nullptr);
   EXPECT_EQ(sAIPreference, nullptr);
-  EXPECT_EQ(state().locks, 0);
+  EXPECT_EQ(Locks(), 0);
   EXPECT_EQ(Reports::codes, std::vector<ASErr>{kBadSuiteVersionErr});
-
-  // Nothing is dispatched afterwards.
-  testing::internal::CaptureStderr();
-  EXPECT_EQ(session.send("AI Filter", "AI Go"), kNoErr);
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  ExpectNoDispatch(session);
 }
 
+// The options are read after the lock is taken: a failure there gives the lock back.
+int32_t gLocksWhenOptionsRead = -1;
+
 TEST_F(LifeCycle, AStartupFailingAfterTheLockGivesTheLockBack) {
-  state().optionsError = ai_fourcc("OPT!");
+  static AIPluginSuite failing;
+  failing = *testhost::suite<AIPluginSuite>(kAIPluginSuite, kAIPluginSuiteVersion);
+  failing.GetPluginOptions = [](SPPluginRef plugin, int32_t*) -> AIErr {
+    gLocksWhenOptionsRead = shell().plugins.accessCount(host::fromHandle(plugin));
+    return ai_fourcc("OPT!");
+  };
+  Session::replaced[kAIPluginSuite] = &failing;
   EXPECT_EQ(session.start(), ai_fourcc("OPT!"));
   EXPECT_EQ(session.globals, nullptr);
-  EXPECT_EQ(state().locks, 1);
-  EXPECT_EQ(state().unlocks, 1);
-  EXPECT_EQ(state().released, state().acquired);
+  EXPECT_EQ(gLocksWhenOptionsRead, 1);
+  EXPECT_EQ(Locks(), 0);
+  EXPECT_EQ(Session::released, Session::acquired);
 }
 
 TEST_F(LifeCycle, ARepeatedStartupKeepsTheOneObject) {
   ASSERT_EQ(session.start(), kNoErr);
-  Plugin* first = session.plugin();
-  const size_t acquiredAtStart = state().acquired.size();
+  void* first = session.globals;
+  const size_t acquiredAtStart = Session::acquired.size();
   EXPECT_EQ(session.start(), kNoErr);
-  EXPECT_EQ(session.plugin(), first);
-  EXPECT_EQ(state().acquired.size(), acquiredAtStart);
+  EXPECT_EQ(session.globals, first);
+  EXPECT_EQ(Session::acquired.size(), acquiredAtStart);
 }
 
 TEST_F(LifeCycle, MalformedCallsAreRefused) {

@@ -1,6 +1,6 @@
-// What the framework tests share: a host session that keeps the globals slot between
-// calls of PluginMain, the report seams (a clock the test moves, the codes reported), and
-// a probe plug-in whose handlers record their calls.
+// What the framework tests share: the plug-in in a session over the simulated host, the
+// report seams (a clock the test moves, the codes reported), and a probe plug-in whose
+// handlers record their calls.
 #ifndef GUIDES_TESTS_PLUGINHARNESS_H
 #define GUIDES_TESTS_PLUGINHARNESS_H
 
@@ -10,37 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "FakeHost.h"
 #include "GuidesPlugIn.h"
 #include "GuidesSuites.h"
+#include "PluginSession.h"
 #include "Suites.h"
-
-struct HostSession {
-  void* globals = nullptr;
-  int token = 0;
-
-  SPPluginRef self() { return reinterpret_cast<SPPluginRef>(&token); }
-  Plugin* plugin() const { return static_cast<Plugin*>(globals); }
-
-  template <class Record>
-  ASErr send(const char* caller, const char* selector, Record& record) {
-    record.d = SPMessageData{kSPValidSPMessageData, self(), globals, fakehost::basic()};
-    ASErr result = PluginMain(caller, selector, &record);
-    globals = record.d.globals;
-    return result;
-  }
-  ASErr send(const char* caller, const char* selector) {
-    SPInterfaceMessage record{};
-    return send(caller, selector, record);
-  }
-  ASErr start() { return send(kSPInterfaceCaller, kSPInterfaceStartupSelector); }
-  ASErr shutDown() { return send(kSPInterfaceCaller, kSPInterfaceShutdownSelector); }
-  ASErr notify(const char* type, const char* selector = kAINotifySelector) {
-    AINotifierMessage record{};
-    record.type = type;
-    return send(kAINotifierCaller, selector, record);
-  }
-};
 
 struct Reports {
   static inline int64_t now = 1000;
@@ -65,12 +38,13 @@ class Probe : public GuidesPlugIn {
     calls.push_back(std::string("Message ") + selector);
     return GuidesPlugIn::Message(caller, selector, message);
   }
+  // The application contexts pushed around each call are part of what it records.
   ASErr PostStartupPlugin() override {
-    calls.push_back("PostStartupPlugin");
+    calls.push_back("PostStartupPlugin in " + Contexts());
     return postStartupResult;
   }
   ASErr Notify(AINotifierMessage*) override {
-    calls.push_back("Notify");
+    calls.push_back("Notify in " + Contexts());
     return kNoErr;
   }
   ASErr GoMenuItem(AIMenuMessage*) override {
@@ -81,25 +55,28 @@ class Probe : public GuidesPlugIn {
     calls.push_back("WorkspaceWrite");
     return kNoErr;
   }
+
+ private:
+  static std::string Contexts() { return std::to_string(host::shell().plugins.contextDepth()); }
 };
+
+using Session = testhost::PluginSession;
 
 // Every test starts from a new host and leaves nothing held.
 class FrameworkTest : public testing::Test {
  protected:
-  void SetUp() override {
-    fakehost::reset();
-    Reports::install();
-  }
+  void SetUp() override { Reports::install(); }
   void TearDown() override {
     if (session.globals) session.shutDown();
     Plugin::SetReportSeams({});
     EXPECT_EQ(Suites::AcquiredCount(), 0);
-    EXPECT_EQ(fakehost::state().acquired.size(), fakehost::state().released.size());
+    EXPECT_EQ(host::shell().suites.totalAcquired(), host::shell().suites.totalReleased());
   }
 
   // A started probe in the globals slot, as if the host had started it.
   Probe& startProbe() {
-    sSPBasic = fakehost::basic();
+    session.enroll();
+    sSPBasic = &session.basic;
     auto* probe = new (std::nothrow) Probe(session.self());
     EXPECT_EQ(probe->StartupPlugin(nullptr), kNoErr);
     session.globals = probe;
@@ -111,7 +88,7 @@ class FrameworkTest : public testing::Test {
     return session.send(kAIMenuCaller, kAIMenuGoSelector, record);
   }
 
-  HostSession session;
+  Session session;
 };
 
 #endif

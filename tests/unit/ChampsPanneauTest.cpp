@@ -4,35 +4,28 @@
 // read back from the set, in points, exactly.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
-#include "ClassesVues.h"
 #include "DelegateZeroUnUnGuides.h"
 #include "GuideSet.h"
 #include "GuidesDialogue.h"
 #include "GuidesOutil.h"
-#include "GuidesSuites.h"
 #include "PanneauGlobals.h"
-#include "SuitesDuPanneau.h"
-#include "TestHost.h"
+#include "PanneauDeTest.h"
 #include "kit/Kit.h"
-#include "model/Shell.h"
 
 namespace {
 
 const double kMillimetre = PointsParUnite(kUniteMillimetres);
 const double kCentimetre = PointsParUnite(kUniteCentimetres);
 
-class ChampsPanneau : public ::testing::Test {
+class ChampsPanneau : public testhost::PanneauDeTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(testhost::prepareForPanel());
-    controleur_ = std::make_unique<GuidesDialogue>(
-        kit::Bundle::bundleContainingAddress(reinterpret_cast<const void*>(&DeclarerClassesVues)));
-    ASSERT_NE(controleur_->view(), nullptr);
+    PanneauDeTest::SetUp();
+    Charge();
     // In a window, so that a field can become the one being edited.
-    fenetre_.contentView()->addSubview(*controleur_->view());
+    fenetre_.contentView()->addSubview(*c().view());
     // As when the guides tool is selected over a document in millimetres.
     ActiverZones(1);
     Unite = kUniteMillimetres;
@@ -41,17 +34,10 @@ class ChampsPanneau : public ::testing::Test {
   }
 
   void TearDown() override {
-    controleur_.reset();
+    PanneauDeTest::TearDown();
     Unite = kUniteAucune;
-    sAIPreference = nullptr;
-    sAIPanelFlyoutMenu = nullptr;
-    sAIUnicodeString = nullptr;
     kit::Application::shared().setCurrentModifierFlags(0);
-    host::resetShell();
-    testhost::reset();
   }
-
-  GuidesDialogue& c() { return *controleur_; }
 
   static void Clique(kit::Control* bouton, bool shift = false) {
     ASSERT_EQ(bouton->userClick(shift ? kit::EventModifierFlagShift : 0), kit::Delivery::Delivered)
@@ -64,9 +50,6 @@ class ChampsPanneau : public ::testing::Test {
     ASSERT_EQ(zone->userCommand(selecteur), kit::Delivery::Delivered) << zone->identifier();
   }
 
-  static size_t Redessins() { return testhost::redrawRequests(); }
-
-  std::unique_ptr<GuidesDialogue> controleur_;
   kit::Window fenetre_;
 };
 

@@ -4,17 +4,14 @@
 // of selection redraws the annotations over the whole view.
 #include <gtest/gtest.h>
 
-#include <memory>
 
-#include "ClassesVues.h"
 #include "GuideSet.h"
 #include "GuidesDialogue.h"
 #include "GuidesPlugIn.h"
 #include "GuidesSuites.h"
 #include "IAIError.h"
 #include "PanneauGlobals.h"
-#include "SuitesDuPanneau.h"
-#include "TestHost.h"
+#include "PanneauDeTest.h"
 #include "Theme.h"
 #include "kit/Kit.h"
 #include "model/Model.h"
@@ -24,10 +21,10 @@ namespace {
 
 using host::shell;
 
-class NotificationsPanneau : public ::testing::Test {
+class NotificationsPanneau : public testhost::PanneauDeTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(testhost::prepareForPanel());
+    PanneauDeTest::SetUp();
     sAIUITheme = testhost::suite<AIUIThemeSuite>(kAIUIThemeSuite, kAIUIThemeSuiteVersion);
     sAIDocument = testhost::suite<AIDocumentSuite>(kAIDocumentSuite, kAIDocumentSuiteVersion);
     sAIDocumentView = testhost::suite<AIDocumentViewSuite>(kAIDocumentViewSuite, kAIDocumentViewSuiteVersion);
@@ -37,29 +34,22 @@ class NotificationsPanneau : public ::testing::Test {
     plugin_.fRulerUnitNotifier = Poignee(2);
     plugin_.fSelectionNotifier = Poignee(3);
     plugin_.fBrightnessNotifier = Poignee(4);
-    controleur_ = std::make_unique<GuidesDialogue>(
-        kit::Bundle::bundleContainingAddress(reinterpret_cast<const void*>(&DeclarerClassesVues)));
-    ASSERT_NE(controleur_->view(), nullptr);
+    Charge();
     kit::EventQueue::shared().clear();
   }
 
   void TearDown() override {
-    controleur_.reset();
+    PanneauDeTest::TearDown();
     Unite = kUniteAucune;
     InterfaceSombre = false;
     for (float* composante :
          {&RougeTheme, &VertTheme, &BleuTheme, &AlphaTheme, &RougeTexteTheme, &VertTexteTheme, &BleuTexteTheme,
           &AlphaTexteTheme, &RougeFondTheme, &VertFondTheme, &BleuFondTheme, &AlphaFondTheme})
       *composante = 0;
-    sAIPreference = nullptr;
-    sAIPanelFlyoutMenu = nullptr;
-    sAIUnicodeString = nullptr;
     sAIUITheme = nullptr;
     sAIDocument = nullptr;
     sAIDocumentView = nullptr;
     sAIAnnotator = nullptr;
-    host::resetShell();
-    testhost::reset();
   }
 
   static AINotifierHandle Poignee(uintptr_t n) { return reinterpret_cast<AINotifierHandle>(n); }
@@ -70,10 +60,7 @@ class NotificationsPanneau : public ::testing::Test {
     return plugin_.Notify(&message);
   }
 
-  GuidesDialogue& c() { return *controleur_; }
-
   GuidesPlugIn plugin_{nullptr};
-  std::unique_ptr<GuidesDialogue> controleur_;
 };
 
 TEST_F(NotificationsPanneau, TheThemeRecoloursTheFieldsAndSwapsTheLockAndEraseButtons) {

@@ -7,13 +7,11 @@
 
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <set>
 #include <string>
 
 #include "BoutonReveilGuides.h"
 #include "BoutonsChamps.h"
-#include "ClassesVues.h"
 #include "CopiesDuPanneau.h"
 #include "DelegateZeroUnUnGuides.h"
 #include "GuideSet.h"
@@ -24,22 +22,19 @@
 #include "IAIUnicodeString.h"
 #include "Panneau.h"
 #include "PanneauGlobals.h"
-#include "SuitesDuPanneau.h"
-#include "TestHost.h"
+#include "PanneauDeTest.h"
 #include "TextesAide.h"
 #include "Theme.h"
 #include "kit/Kit.h"
-#include "model/Shell.h"
 
 namespace {
 
 const double kMillimetre = PointsParUnite(kUniteMillimetres);
 
-class ControleurPanneau : public ::testing::Test {
+class ControleurPanneau : public testhost::PanneauDeTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(testhost::prepareForPanel());
-    kit::EventQueue::shared().clear();
+    PanneauDeTest::SetUp();
     kit::Workspace::sharedWorkspace().clearOpenedURLs();
     TousLesPlans = false;
     ReperesVerrouilles = true;
@@ -48,24 +43,12 @@ class ControleurPanneau : public ::testing::Test {
   }
 
   void TearDown() override {
-    controleur_.reset();
+    PanneauDeTest::TearDown();
     LibereListesDeGuides();
     OutilSelectionne = InterfaceSombre = false;
     RougeFondTheme = VertFondTheme = BleuFondTheme = AlphaFondTheme = 0.0f;
     RougeTexteTheme = VertTexteTheme = BleuTexteTheme = AlphaTexteTheme = 0.0f;
     MenuLocal = nullptr;
-    sAIPreference = nullptr;
-    sAIPanelFlyoutMenu = nullptr;
-    sAIUnicodeString = nullptr;
-    host::resetShell();
-    testhost::reset();
-  }
-
-  GuidesDialogue& Charge() {
-    controleur_ = std::make_unique<GuidesDialogue>(
-        kit::Bundle::bundleContainingAddress(reinterpret_cast<const void*>(&DeclarerClassesVues)));
-    EXPECT_NO_THROW(controleur_->view());
-    return *controleur_;
   }
 
   static void MetPref(const char* cle, int32_t valeur) {
@@ -74,10 +57,6 @@ class ControleurPanneau : public ::testing::Test {
   static void MetPref(const char* cle, const char* valeur) {
     sAIPreference->PutStringPreference("RaltoGuides", cle, valeur);
   }
-
-  static size_t Redessins() { return testhost::redrawRequests(); }
-
-  std::unique_ptr<GuidesDialogue> controleur_;
 };
 
 TEST_F(ControleurPanneau, LoadingShowsTheDefaultSetWithTheMarginsLocked) {
@@ -116,9 +95,15 @@ TEST_F(ControleurPanneau, LoadingShowsTheDefaultSetWithTheMarginsLocked) {
 
   // The veil lies over the panel until the tool is selected; the naming state is off.
   EXPECT_EQ(c.BoutonReveilGuidesNSView->frame(), kit::makeRect(0, 166, 480, 158));
-  EXPECT_TRUE(c.PANokSetBT->isHidden());
-  EXPECT_TRUE(c.PANannulerSetBT->isHidden());
   EXPECT_EQ(c.PANpopupUniteDuSet->indexOfSelectedItem(), 4);
+  for (kit::View* vue : std::initializer_list<kit::View*>{c.PANnomSet, c.PANpopupUniteDuSet, c.PANokSetBT,
+                                                          c.PANannulerSetBT, c.BidonAcquisitionGuidesBT,
+                                                          c.BidonActiveOutilGuides, c.PANcadenasSombre,
+                                                          c.PANeffacerSombreBT})
+    EXPECT_TRUE(vue->isHidden()) << vue->identifier();
+  for (kit::View* vue : std::initializer_list<kit::View*>{c.PANpopupSets, c.PANpopupPlansDeTravail, c.PANcadenas,
+                                                          c.PANeffacerBT, c.PANzoneMargeHaut})
+    EXPECT_FALSE(vue->isHidden()) << vue->identifier();
 }
 
 // Every outlet the layout file names, wherever it sits (panel, dialogs, objects).
@@ -132,6 +117,7 @@ void SortiesDuFichier(const nlohmann::json& element, std::set<std::string>& noms
 TEST_F(ControleurPanneau, EveryOutletOfTheLayoutFileIsBoundAndEveryCopyGoesWithTheController) {
   GuidesDialogue& c = Charge();
   ASSERT_NE(c.layout(), nullptr);
+  EXPECT_EQ(c.view(), c.view());  // loaded once
   std::set<std::string> dansLeFichier;
   SortiesDuFichier(nlohmann::json::parse(std::ifstream(c.layoutPath())), dansLeFichier);
   dansLeFichier.erase("view");  // the controller's own view, bound by its base
@@ -155,25 +141,16 @@ TEST_F(ControleurPanneau, TooltipsAndColoursFollowTheOptionsAndTheTheme) {
   RougeFondTheme = 0.25f, VertFondTheme = 0.5f, BleuFondTheme = 0.75f, AlphaFondTheme = 1.0f;
   RougeTexteTheme = 0.9f, VertTexteTheme = 0.8f, BleuTexteTheme = 0.7f, AlphaTexteTheme = 1.0f;
   GuidesDialogue& c = Charge();
+  // The fields' and the naming controls' tips are printed by the field and set sessions.
   const std::pair<kit::View*, const char*> bulles[] = {
       {c.PANmargeHautNSView, "Marge du haut."},
-      {c.PANzoneMargeHaut, "Marge du haut."},
       {c.PANmargeBasNSView, "Marge du bas."},
-      {c.PANzoneMargeGauche, "Marge de gauche."},
       {c.PANmargeDroiteNSView, "Marge de droite."},
-      {c.PANzoneNbrColonnes, "Nombre de colonnes."},
       {c.PANnombreLignesNSView, "Nombre de lignes."},
-      {c.PANzoneLargeurColonne, "Largeur des colonnes."},
       {c.PANhauteurLignesNSView, "Hauteur des lignes."},
-      {c.PANzoneGouttiereColonne, "Gouttière entre les colonnes."},
       {c.PANgouttiereLignesNSView, "Gouttière entre les lignes."},
       {c.PANcadenas, "Marges toutes égales ou différentes."},
       {c.PANcadenasSombre, "Marges toutes égales ou différentes."},
-      {c.PANnomSet, "Nom du nouveau set."},
-      {c.PANannulerSetBT, "Le nouveau set ne sera pas créé."},
-      {c.PANokSetBT, "Le nouveau set va être créé."},
-      {c.PANpopupPlansDeTravail, "Choix du plan de travail."},
-      {c.PANpopupUniteDuSet, "Choix de l'unité du set."},
       {c.PANpopupSets, "Pour supprimer un set,\rsélectionnez le set dans le popup\ren pressant la touche ALT."},
       {c.PANeffacerBT, "Effacer tous les guides sur le plan de travail sélectionné."},
       {c.PANeffacerSombreBT, "Effacer tous les guides sur le plan de travail sélectionné."},
@@ -194,17 +171,8 @@ TEST_F(ControleurPanneau, TooltipsAndColoursFollowTheOptionsAndTheTheme) {
   EXPECT_EQ(tousLesPlans.PANeffacerSombreBT->toolTip(), "Effacer tous les guides sur tous les plans de travail.");
 }
 
-TEST_F(ControleurPanneau, StoredUserSetsFillThePopupInOrderAfterTheDefaultSet) {
-  MetPref("NbrSets", 3);
-  MetPref("TI1", "Affiche A3");
-  MetPref("TI2", "Brochure à 3 colonnes");
-  MetPref("TI3", "Carte");
-  GuidesDialogue& c = Charge();
-  EXPECT_EQ(c.PANpopupSets->itemTitles(),
-            (std::vector<std::string>{"Set par défaut", "Affiche A3", "Brochure à 3 colonnes", "Carte", "",
-                                      "Nouveau set…", "Supprimer des sets…"}));
-  EXPECT_EQ(c.PANpopupSets->indexOfSelectedItem(), 0);
-}
+// The stored sets in the popup, in order after the default set, are printed by the sets
+// sessions from their seeded preferences.
 
 TEST_F(ControleurPanneau, HelpPagesTurnUntilEitherEndWhichDisablesItsButton) {
   GuidesDialogue& c = Charge();
@@ -302,28 +270,17 @@ TEST_F(ControleurPanneau, LogoBringsBackTheDefaultSetAndTheLockedGuidesMark) {
   EXPECT_EQ(marque, kAIPanelFlyoutMenuItemMark_NONE);
 }
 
+// The dialogs' boxes, titles and frames are printed by the sets and preferences sessions;
+// here, the buttons they do not print and the copies a cancel goes back to.
 TEST_F(ControleurPanneau, DialogsGetTheirTextsAndTheOptionsInForce) {
   TousLesPlans = true;
   ReperesVerrouilles = false;
   SonDefaut = true;
   OutilsGroupe = false;
   GuidesDialogue& c = Charge();
-
-  EXPECT_EQ(c.PREdialogue->title(), "Préférences (Ralto-Guides).");
-  EXPECT_EQ(c.PREtousLesPlans->title(), "Mêmes repères sur tous les plans.");
-  EXPECT_EQ(c.PREtousLesPlans->state(), kit::ControlStateOn);
-  EXPECT_EQ(c.PREtousLesPlans->toolTip(), "Les mêmes repères seront créés sur tous les plans de travail.");
-  EXPECT_EQ(c.PREverrouille->title(), "Créer des repères verrouillés.");
-  EXPECT_EQ(c.PREverrouille->state(), kit::ControlStateOff);
-  EXPECT_EQ(c.PREverrouille->toolTip(),
-            "Les repères qui seront créés par Ralto-Guides ne seront pas verrouillés par défaut.");
   EXPECT_EQ(c.PREson->state(), kit::ControlStateOn);
   EXPECT_EQ(c.PREson->toolTip(), "Active ou supprime le son de Ralto-Guides.");
-  EXPECT_EQ(c.PREoutilGroupe->title(), "Associer les outils à l'outil Pipette.");
   EXPECT_EQ(c.PREoutilGroupe->toolTip(), "Outil indépendant ou associé à l'outil Pipette.");
-  EXPECT_EQ(c.PREoutilGroupe->state(), kit::ControlStateOff);
-  EXPECT_TRUE(c.PREprochainLancement->isHidden());
-  EXPECT_EQ(c.PREprochainLancement->stringValue(), "Au prochain lancement d'Illustrator.");
   EXPECT_EQ(c.PREannulerBT->title(), "Annuler");
   EXPECT_EQ(c.PREannulerBT->toolTip(), "Aucune modification (Esc).");
   EXPECT_EQ(c.PREdefautBT->title(), "Par défaut");
@@ -333,18 +290,7 @@ TEST_F(ControleurPanneau, DialogsGetTheirTextsAndTheOptionsInForce) {
   EXPECT_FALSE(ReperesVerrouillesProv);
   EXPECT_TRUE(SonProv);
   EXPECT_FALSE(OutilsGroupeProv);
-
-  EXPECT_EQ(c.SUPdialogue->title(), "Supprimer des sets (Ralto-Guides).");
-  EXPECT_EQ(c.SUPannulerBT->title(), "Annuler");
-  EXPECT_EQ(c.SUPannulerBT->toolTip(), "Aucune modification (Esc).");
-  EXPECT_EQ(c.SUPokBT->toolTip(), "Validation des suppressions (Retour).");
-  EXPECT_TRUE(c.SUPokBT->isEnabled());
-
-  // Centred on the screen, none showing until it is run.
-  for (kit::Window* dialogue : {c.ABOdialogue, c.PREdialogue, c.SUPdialogue}) {
-    EXPECT_EQ(dialogue->frame().origin.x, (kit::mainScreenFrame.size.width - dialogue->frame().size.width) / 2);
-    EXPECT_FALSE(dialogue->isVisible());
-  }
+  for (kit::Window* dialogue : {c.ABOdialogue, c.PREdialogue, c.SUPdialogue}) EXPECT_FALSE(dialogue->isVisible());
 }
 
 // ---- The layout file as the controller loads it.
@@ -427,42 +373,14 @@ TEST_F(ControleurPanneau, TheTenFieldsShareTheKeyboardDelegateBesideTheirOwnIcon
   EXPECT_EQ(c.view()->subviews().back(), c.BoutonReveilGuidesNSView);
 }
 
-TEST_F(ControleurPanneau, NamingControlsHiddenButtonsAndDarkVariantsStartHidden) {
+// Return and Escape in the dialogs, their check boxes and the rows of the delete-sets
+// dialog are driven and printed by the sets sessions; the keys they do not press, here.
+TEST_F(ControleurPanneau, TheDefaultsButtonTakesCommandDAndTheAboutButtonReturn) {
   GuidesDialogue& c = Charge();
-  for (kit::View* vue : std::initializer_list<kit::View*>{c.PANnomSet, c.PANpopupUniteDuSet, c.PANokSetBT,
-                                                          c.PANannulerSetBT, c.BidonAcquisitionGuidesBT,
-                                                          c.BidonActiveOutilGuides, c.PANcadenasSombre,
-                                                          c.PANeffacerSombreBT})
-    EXPECT_TRUE(vue->isHidden()) << vue->identifier();
-  for (kit::View* vue : std::initializer_list<kit::View*>{c.PANpopupSets, c.PANpopupPlansDeTravail, c.PANcadenas,
-                                                          c.PANeffacerBT, c.PANzoneMargeHaut})
-    EXPECT_FALSE(vue->isHidden()) << vue->identifier();
-}
-
-// Escape cancels, Return confirms and Command-D gives the defaults, in each dialog; the
-// option and delete-set boxes are check boxes, the eight of them one below the other.
-TEST_F(ControleurPanneau, DialogButtonsTakeTheirKeysAndTheBoxesAreCheckBoxes) {
-  GuidesDialogue& c = Charge();
-  const struct {
-    kit::Button* bouton;
-    const char* touche;
-    kit::ModifierFlags modificateurs;
-  } touches[] = {{c.PREannulerBT, "\x1b", 0}, {c.PREokBT, "\r", 0}, {c.PREdefautBT, "d", kit::EventModifierFlagCommand},
-                 {c.SUPannulerBT, "\x1b", 0}, {c.SUPokBT, "\r", 0}, {c.ABOokBT, "\r", 0}};
-  for (const auto& t : touches) {
-    EXPECT_EQ(t.bouton->keyEquivalent(), t.touche) << t.bouton->identifier();
-    EXPECT_EQ(t.bouton->keyEquivalentModifierMask(), t.modificateurs) << t.bouton->identifier();
-  }
-
-  for (kit::Button* option : {c.PREson, c.PREtousLesPlans, c.PREverrouille, c.PREoutilGroupe})
-    EXPECT_TRUE(option->isCheckBox()) << option->identifier();
-  double yPrecedent = 1e9;
-  for (kit::Button* caseSup : {c.SUPsetUn, c.SUPsetDeux, c.SUPsetTrois, c.SUPsetQuatre, c.SUPsetCinq, c.SUPsetSix,
-                               c.SUPsetSept, c.SUPsetHuit}) {
-    EXPECT_TRUE(caseSup->isCheckBox()) << caseSup->identifier();
-    EXPECT_LT(caseSup->frame().minY(), yPrecedent) << caseSup->identifier() << " lies below the box before it";
-    yPrecedent = caseSup->frame().minY();
-  }
+  EXPECT_EQ(c.PREdefautBT->keyEquivalent(), "d");
+  EXPECT_EQ(c.PREdefautBT->keyEquivalentModifierMask(), kit::EventModifierFlagCommand);
+  EXPECT_EQ(c.ABOokBT->keyEquivalent(), "\r");
+  EXPECT_EQ(c.ABOokBT->keyEquivalentModifierMask(), 0u);
 }
 
 // A layout that cannot be read leaves nothing behind: no control, no global.

@@ -15,72 +15,29 @@
 #include "GuidesOutil.h"
 #include "GuidesPlugIn.h"
 #include "GuidesSuites.h"
-#include "IAIUnicodeString.h"
 #include "Panneau.h"
 #include "PanneauGlobals.h"
 #include "Plugin.h"
-#include "TestHost.h"
+#include "IAIUnicodeString.h"
+#include "PluginSession.h"
 #include "Theme.h"
 #include "kit/Kit.h"
 #include "model/Model.h"
 #include "model/Shell.h"
-#include "suites/SuiteRegistry.h"
 
 namespace {
 
 using host::shell;
 
-// The host's basic suite, except that registering one notifier type, or handing out the
-// panel's view, can be refused.
-std::string gTypeRefuse;
-bool gVueRefusee = false;
-
-AIErr VueRefusee(AIPanelRef, void**) { return kBadParameterErr; }
-
-AIErr AjouteNotifieurRefusable(SPPluginRef plugin, const char* nom, const char* type, AINotifierHandle* notifieur) {
-  if (type && gTypeRefuse == type) return ai_fourcc("NOPE");
-  const auto* hote = static_cast<const AINotifierSuite*>(host::findSuite(kAINotifierSuite, kAINotifierSuiteVersion));
-  return hote->AddNotifier(plugin, nom, type, notifieur);
-}
-
-AIErr AcquiertSuite(const char* nom, int32_t version, const void** suite) {
-  static AINotifierSuite notifieurs;
-  static AIPanelSuite panneaux;
-  AIErr erreur = host::messageBasicSuite()->AcquireSuite(nom, version, suite);
-  if (erreur == kNoErr && std::strcmp(nom, kAINotifierSuite) == 0) {
-    notifieurs = *static_cast<const AINotifierSuite*>(*suite);
-    notifieurs.AddNotifier = AjouteNotifieurRefusable;
-    *suite = &notifieurs;
-  }
-  if (erreur == kNoErr && gVueRefusee && std::strcmp(nom, kAIPanelSuite) == 0) {
-    panneaux = *static_cast<const AIPanelSuite*>(*suite);
-    panneaux.GetPlatformWindow = VueRefusee;
-    *suite = &panneaux;
-  }
-  return erreur;
-}
-
-AIErr RelacheSuite(const char* nom, int32_t version) { return host::messageBasicSuite()->ReleaseSuite(nom, version); }
-
 class DemarragePanneau : public ::testing::Test {
  protected:
   void SetUp() override {
-    testhost::reset();
-    host::resetShell();
-    gTypeRefuse.clear();
-    gVueRefusee = false;
-    basique_ = *host::messageBasicSuite();
-    basique_.AcquireSuite = AcquiertSuite;
-    basique_.ReleaseSuite = RelacheSuite;
     kit::EventQueue::shared().clear();
     ReperesVerrouilles = true;
   }
-
   void TearDown() override {
-    if (globals_) Arrete();
+    if (session_.globals) Arrete();
     if (!dossier_.empty()) std::filesystem::remove_all(dossier_);
-    host::resetShell();
-    testhost::reset();
   }
 
   // The plug-in as the host knows it; its resources (the collapsed icon) in a folder of
@@ -89,7 +46,7 @@ class DemarragePanneau : public ::testing::Test {
     host::PluginRecord fiche;
     fiche.fileName = "Guides.so";
     fiche.resourcesFolder = (Dossier() / "Resources").string();
-    ref_ = shell().plugins.add(fiche);
+    session_.enroll(fiche);
   }
 
   const std::filesystem::path& Dossier() {
@@ -102,49 +59,35 @@ class DemarragePanneau : public ::testing::Test {
     return dossier_;
   }
 
-  SPPluginRef Self() const { return host::toHandle<SPPluginRef>(ref_); }
-
-  template <class Message>
-  AIErr Envoie(const char* appelant, const char* selecteur, Message& message) {
-    message.d = SPMessageData{kSPValidSPMessageData, Self(), globals_, &basique_};
-    const AIErr resultat = PluginMain(appelant, selecteur, &message);
-    globals_ = message.d.globals;
-    return resultat;
-  }
-
-  AIErr Notifie(const char* type) {
-    AINotifierMessage message{};
-    const auto inscrits = shell().plugins.notifiersOf(ref_, type);
-    message.notifier = inscrits.empty() ? nullptr : host::toHandle<AINotifierHandle>(inscrits.front());
-    message.type = type;
-    return Envoie(kAINotifierCaller, kAINotifySelector, message);
-  }
-
   AIErr Demarre() {
-    if (ref_.isNull()) Inscrit();
-    SPInterfaceMessage message{};
-    return Envoie(kSPInterfaceCaller, kSPInterfaceStartupSelector, message);
+    if (session_.ref.isNull()) Inscrit();
+    return session_.start();
   }
 
   // Start-up, then the application's start, which builds the panel.
   void DemarreAvecPanneau() {
     ASSERT_EQ(Demarre(), kNoErr);
-    ASSERT_EQ(Notifie(kAIApplicationStartedNotifier), kNoErr);
+    ASSERT_EQ(session_.notify(kAIApplicationStartedNotifier), kNoErr);
     ASSERT_NE(Panneau(), nullptr);
   }
 
   void Arrete() {
-    Notifie(kAIApplicationShutdownNotifier);
-    SPInterfaceMessage message{};
-    Envoie(kSPInterfaceCaller, kSPInterfaceShutdownSelector, message);
+    session_.notify(kAIApplicationShutdownNotifier);
+    session_.shutDown();
   }
 
-  GuidesPlugIn* Guides() const { return static_cast<GuidesPlugIn*>(globals_); }
+  // A new host, as at the next launch.
+  void Relance() {
+    host::resetShell();
+    session_.ref = host::Ref{};
+  }
+
+  GuidesPlugIn* Guides() const { return static_cast<GuidesPlugIn*>(session_.globals); }
 
   host::Panel* Panneau() {
     host::Panel* trouve = nullptr;
     for (uint32_t i = 0; i < shell().ui.panels.slotCount(); ++i)
-      if (auto* p = shell().ui.panels.find(shell().ui.panels.refAt(i)); p && p->plugin == ref_) trouve = p;
+      if (auto* p = shell().ui.panels.find(shell().ui.panels.refAt(i)); p && p->plugin == session_.ref) trouve = p;
     return trouve;
   }
 
@@ -170,42 +113,31 @@ class DemarragePanneau : public ::testing::Test {
   AIErr Menu(const char* selecteur, AIMenuItemHandle article) {
     AIMenuMessage message{};
     message.menuItem = article;
-    return Envoie(kAIMenuCaller, selecteur, message);
+    return session_.send(kAIMenuCaller, selecteur, message);
   }
 
   std::string TexteFlyout(int32_t id) { return Flyout()->item(id)->text; }
 
-  SPBasicSuite basique_{};
-  void* globals_ = nullptr;
-  host::Ref ref_;
+  testhost::PluginSession session_;
   std::filesystem::path dossier_;
 };
 
+// The menus' texts and groups are printed by the panel_restart session; here, what the
+// plug-in keeps of them.
 TEST_F(DemarragePanneau, StartupAddsTheMenusAndTheFourNotifiersInOrder) {
   ASSERT_EQ(Demarre(), kNoErr);
-  const std::vector<std::string> groupes = Groupes();
-  EXPECT_EQ(std::count(groupes.begin(), groupes.end(), "À propos des Ralto-Outils…"), 1);
-  EXPECT_EQ(std::count(groupes.begin(), groupes.end(), "Ralto-Outils"), 1);
-  EXPECT_EQ(Articles("About"), std::vector<std::string>{"À propos des Ralto-Outils…"});
-  EXPECT_EQ(Articles("À propos des Ralto-Outils…"), std::vector<std::string>{"Ralto-Guides…"});
-  EXPECT_EQ(Articles("Ralto-Outils"), std::vector<std::string>{"Masquer Ralto-Guides"});
   EXPECT_EQ(Article(Guides()->fAboutMenuItem)->text, "Ralto-Guides…");
   const host::MenuItem* afficher = Article(Guides()->fShowHideMenuItem);
   ASSERT_NE(afficher, nullptr);
   EXPECT_EQ(afficher->key, "Masquer Ralto-Guides");
   EXPECT_EQ(afficher->options, kMenuItemWantsUpdateOption);
-  const host::MenuItem* parent = nullptr;
-  for (uint32_t i = 0; i < shell().ui.menuItems.slotCount(); ++i)
-    if (auto* a = shell().ui.menuItems.find(shell().ui.menuItems.refAt(i)); a && a->key == "Ralto-Outils") parent = a;
-  ASSERT_NE(parent, nullptr);
-  EXPECT_EQ(parent->group, "Tool Palettes");
 
   const char* types[] = {kAIApplicationShutdownNotifier, kAIArtSelectionChangedNotifier, kAIUIBrightnessChangedNotifier,
                          kAIDocumentRulerUnitChangedNotifier};
   const AINotifierHandle attendus[] = {Guides()->fShutdownNotifier, Guides()->fSelectionNotifier,
                                        Guides()->fBrightnessNotifier, Guides()->fRulerUnitNotifier};
   for (int i = 0; i < 4; ++i) {
-    const auto inscrits = shell().plugins.notifiersOf(ref_, types[i]);
+    const auto inscrits = shell().plugins.notifiersOf(session_.ref, types[i]);
     ASSERT_EQ(inscrits.size(), 1u) << types[i];
     EXPECT_EQ(shell().plugins.notifier(inscrits[0])->name, "GuidesPlugIn");
     EXPECT_EQ(host::toHandle<AINotifierHandle>(inscrits[0]), attendus[i]);
@@ -242,11 +174,17 @@ TEST_F(DemarragePanneau, GroupsOfTheMakersOtherPlugInsAreReusedNeverDuplicated) 
 }
 
 TEST_F(DemarragePanneau, ARefusedNotifierEndsStartupAndTheLaterOnesAreNotAsked) {
-  gTypeRefuse = kAIUIBrightnessChangedNotifier;
+  static AINotifierSuite notifieurs;
+  notifieurs = *testhost::suite<AINotifierSuite>(kAINotifierSuite, kAINotifierSuiteVersion);
+  notifieurs.AddNotifier = [](SPPluginRef plugin, const char* nom, const char* type, AINotifierHandle* notifieur) {
+    if (std::strcmp(type, kAIUIBrightnessChangedNotifier) == 0) return AIErr{ai_fourcc("NOPE")};
+    return testhost::suite<AINotifierSuite>(kAINotifierSuite, kAINotifierSuiteVersion)->AddNotifier(plugin, nom, type, notifieur);
+  };
+  testhost::PluginSession::replaced[kAINotifierSuite] = &notifieurs;
   EXPECT_EQ(Demarre(), ai_fourcc("NOPE"));
-  EXPECT_EQ(globals_, nullptr);
-  EXPECT_EQ(shell().plugins.notifiersOf(ref_, kAIArtSelectionChangedNotifier).size(), 1u);
-  EXPECT_TRUE(shell().plugins.notifiersOf(ref_, kAIDocumentRulerUnitChangedNotifier).empty());
+  EXPECT_EQ(session_.globals, nullptr);
+  EXPECT_EQ(shell().plugins.notifiersOf(session_.ref, kAIArtSelectionChangedNotifier).size(), 1u);
+  EXPECT_TRUE(shell().plugins.notifiersOf(session_.ref, kAIDocumentRulerUnitChangedNotifier).empty());
 }
 
 TEST_F(DemarragePanneau, TheApplicationsStartBuildsThePanelWithItsFlyoutDisabled) {
@@ -256,16 +194,14 @@ TEST_F(DemarragePanneau, TheApplicationsStartBuildsThePanelWithItsFlyoutDisabled
   std::ofstream(Dossier() / "Resources" / "IconePanneauReduit.png", std::ios::binary) << icone;
   DemarreAvecPanneau();
 
+  // Its title, id, size and the controls' texts are printed by the sessions.
   host::Panel& panneau = *Panneau();
   EXPECT_EQ(PanneauRef, host::toHandle<AIPanelRef>(shell().ui.panels.refAt(0)));
-  EXPECT_EQ(panneau.id, "PanneauEssai");
-  EXPECT_EQ(panneau.title, "Guides 1.4");
   EXPECT_EQ(panneau.stateCount, 3);
   EXPECT_EQ(panneau.minimumSize.width, 240.0f);
   EXPECT_EQ(panneau.minimumSize.height, 158.0f);
   EXPECT_FALSE(panneau.resizable);
-  EXPECT_TRUE(panneau.isShown());
-  EXPECT_EQ(panneau.userData, globals_);
+  EXPECT_EQ(panneau.userData, session_.globals);
   EXPECT_EQ(panneau.preferredSizes.h, 300);
   EXPECT_EQ(panneau.preferredSizes.v, 300);
   EXPECT_EQ(panneau.flyoutProc, &MenuCBP);
@@ -291,8 +227,6 @@ TEST_F(DemarragePanneau, TheApplicationsStartBuildsThePanelWithItsFlyoutDisabled
   ASSERT_EQ(panneau.view()->subviews().size(), 1u);
   EXPECT_EQ(panneau.view()->subviews()[0]->identifier(), "view");
   EXPECT_EQ(panneau.view()->frame(), kit::makeRect(0, 0, 240, 158));
-  EXPECT_EQ(GzoneMargeHaut->stringValue(), "3 mm");
-  EXPECT_EQ(GnumeroPage->stringValue(), "1/11");
 
   EXPECT_EQ(shell().ui.selectedTool, shell().ui.toolNamed("Adobe Select Tool"));
   EXPECT_TRUE(testhost::alerts().empty());
@@ -326,7 +260,7 @@ TEST_F(DemarragePanneau, WithoutItsIconOrLockedGuidesThePanelIsBuiltAllTheSame) 
   EXPECT_EQ(Panneau()->view()->subviews().size(), 1u);
   // A second announcement builds nothing more.
   const size_t panneaux = shell().ui.panels.liveCount();
-  EXPECT_EQ(Notifie(kAIApplicationStartedNotifier), kNoErr);
+  EXPECT_EQ(session_.notify(kAIApplicationStartedNotifier), kNoErr);
   EXPECT_EQ(shell().ui.panels.liveCount(), panneaux);
 }
 
@@ -391,22 +325,20 @@ TEST_F(DemarragePanneau, ShutdownDisposesTheCursorsAndTakesTheControlsAway) {
   const size_t gestionnaires = host::model().cursorManagers().liveCount();
   ASSERT_EQ(gestionnaires, 1u);
   for (const auto& [nom, copie] : CopiesDuPanneau()) EXPECT_NE(copie, nullptr) << nom;
-  ASSERT_EQ(Notifie(kAIApplicationShutdownNotifier), kNoErr);
+  ASSERT_EQ(session_.notify(kAIApplicationShutdownNotifier), kNoErr);
   EXPECT_EQ(host::model().cursorManagers().liveCount(), 0u);
   EXPECT_EQ(Guides()->fCursorManager, nullptr);
-  EXPECT_EQ(Notifie(kAIApplicationShutdownNotifier), kNoErr);
+  EXPECT_EQ(session_.notify(kAIApplicationShutdownNotifier), kNoErr);
 
-  SPInterfaceMessage message{};
-  ASSERT_EQ(Envoie(kSPInterfaceCaller, kSPInterfaceShutdownSelector, message), kNoErr);
-  EXPECT_EQ(globals_, nullptr);
+  ASSERT_EQ(session_.shutDown(), kNoErr);
+  EXPECT_EQ(session_.globals, nullptr);
   EXPECT_TRUE(panneau.view()->subviews().empty());
   for (const auto& [nom, copie] : CopiesDuPanneau()) EXPECT_EQ(copie, nullptr) << nom;
   EXPECT_EQ(PanneauRef, nullptr);
   EXPECT_EQ(MenuLocal, nullptr);
 
   // A new start builds a new panel.
-  host::resetShell();
-  ref_ = host::Ref{};
+  Relance();
   DemarreAvecPanneau();
   EXPECT_EQ(Panneau()->view()->subviews().size(), 1u);
 }
@@ -414,16 +346,18 @@ TEST_F(DemarragePanneau, ShutdownDisposesTheCursorsAndTakesTheControlsAway) {
 // Without its content the panel is still the plug-in's: its end forgets it, and the next
 // start builds a new one.
 TEST_F(DemarragePanneau, APanelLeftWithoutContentIsStillReplacedAtTheNextStart) {
-  gVueRefusee = true;
+  static AIPanelSuite panneaux;
+  panneaux = *testhost::suite<AIPanelSuite>(kAIPanelSuite, kAIPanelSuiteVersion);
+  panneaux.GetPlatformWindow = [](AIPanelRef, void**) { return AIErr{kBadParameterErr}; };
+  testhost::PluginSession::replaced[kAIPanelSuite] = &panneaux;
   DemarreAvecPanneau();
   EXPECT_TRUE(Panneau()->view()->subviews().empty());
   EXPECT_EQ(GzoneMargeHaut, nullptr);
   Arrete();
   EXPECT_EQ(PanneauRef, nullptr);
 
-  gVueRefusee = false;
-  host::resetShell();
-  ref_ = host::Ref{};
+  testhost::PluginSession::replaced.clear();
+  Relance();
   DemarreAvecPanneau();
   EXPECT_EQ(Panneau()->view()->subviews().size(), 1u);
 }
@@ -432,10 +366,10 @@ TEST_F(DemarragePanneau, AReloadKeepsThePanelAndItsControls) {
   DemarreAvecPanneau();
   kit::TextField* marge = GzoneMargeHaut;
   SPAccessMessage message{};
-  ASSERT_EQ(Envoie(kSPAccessCaller, kSPAccessReloadSelector, message), kNoErr);
+  ASSERT_EQ(session_.send(kSPAccessCaller, kSPAccessReloadSelector, message), kNoErr);
   EXPECT_EQ(GzoneMargeHaut, marge);
   EXPECT_EQ(Panneau()->view()->subviews().size(), 1u);
-  EXPECT_EQ(Panneau()->userData, globals_);
+  EXPECT_EQ(Panneau()->userData, session_.globals);
 }
 
 }  // namespace
