@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "kit/Sound.h"
+#include "server/ListenBacklog.h"
 #include "server/SoundConversion.h"
 
 namespace host {
@@ -65,6 +66,7 @@ bool WebServer::start(const std::string& address, int port, std::string* error) 
     *error = "cannot listen on " + address + ":" + std::to_string(port);
     return false;
   }
+  widenListenBacklog(port_);
   guard_ = std::make_unique<AccessGuard>(AccessGuard::newToken(), AccessGuard::hostNames(address, port_));
   route();
   listener_ = std::thread([this] { server_->listen_after_bind(); });

@@ -180,7 +180,8 @@ TEST_F(WebServerTest, FiftyClientsAtOnceEachFollowTheStreamToTheLatestPart) {
       auto reply = post(R"({"type":"fit"})");
       if (reply && reply->status == 200) ++answered;
     });
-  while (openStreams() < kClients) std::this_thread::sleep_for(5ms);
+  for (int waited = 0; openStreams() < kClients && waited < 2000; ++waited) std::this_thread::sleep_for(5ms);
+  EXPECT_EQ(openStreams(), kClients);
   for (int i = 0; i < kChanges; ++i) board.put("cursor", '"' + std::to_string(i) + '"');
   for (std::thread& client : clients) client.join();
   EXPECT_EQ(caughtUp, kClients);
