@@ -71,6 +71,9 @@ class Model {
   AIErr setPathClosed(Ref path, bool closed);
   AIErr pathIsGuide(Ref path, bool* guide) const;
   AIErr setPathIsGuide(Ref path, bool guide);
+  // A closed path along the rectangle's edges from its top left corner, above all art of
+  // the current layer, named unless `name` is empty: the rectangle a user draws.
+  AIErr newRectangle(const AIRealRect& bounds, std::string_view name, Ref* made);
 
   // Layers of the front document, top first. A new layer is titled "Calque N" and does not
   // become the current layer.

@@ -90,4 +90,25 @@ AIErr Model::setPathIsGuide(Ref path, bool guide) {
   return kNoErr;
 }
 
+AIErr Model::newRectangle(const AIRealRect& bounds, std::string_view name, Ref* made) {
+  Ref path;
+  if (const AIErr error = newArt(kPathArt, kPlaceAboveAll, Ref{}, &path)) return error;
+  const AIRealPoint corners[4] = {{bounds.left, bounds.top},
+                                  {bounds.right, bounds.top},
+                                  {bounds.right, bounds.bottom},
+                                  {bounds.left, bounds.bottom}};
+  AIPathSegment segments[4];
+  for (int i = 0; i < 4; ++i) segments[i] = AIPathSegment{corners[i], corners[i], corners[i], 1};
+  AIErr error = setPathSegmentCount(path, 4);
+  if (!error) error = setPathSegments(path, 0, 4, segments);
+  if (!error) error = setPathClosed(path, true);
+  if (!error && !name.empty()) error = setArtName(path, name);
+  if (error) {
+    disposeArt(path);
+    return error;
+  }
+  *made = path;
+  return kNoErr;
+}
+
 }  // namespace host

@@ -22,19 +22,8 @@ void rect(CommandContext&, const Arguments& arguments) {
   const AIRealRect bounds = rectangleArgument(arguments[0], arguments[1], arguments[2], arguments[3]);
   const std::string name = arguments.size() > 4 ? nameArgument(arguments[4]) : std::string();
 
-  Model& document = model();
   Ref path;
-  check(document.newArt(kPathArt, kPlaceAboveAll, Ref{}, &path));
-  const AIRealPoint corners[4] = {{bounds.left, bounds.top},
-                                  {bounds.right, bounds.top},
-                                  {bounds.right, bounds.bottom},
-                                  {bounds.left, bounds.bottom}};
-  AIPathSegment segments[4];
-  for (int i = 0; i < 4; ++i) segments[i] = AIPathSegment{corners[i], corners[i], corners[i], 1};
-  check(document.setPathSegmentCount(path, 4));
-  check(document.setPathSegments(path, 0, 4, segments));
-  check(document.setPathClosed(path, true));
-  if (!name.empty()) check(document.setArtName(path, name));
+  check(model().newRectangle(bounds, name, &path));
 }
 
 void layerNew(CommandContext&, const Arguments& arguments) {

@@ -59,17 +59,7 @@ AIArtHandle addRect(AIRealRect bounds, const char* name) {
   host::Model& model = host::model();
   if (!host::isFinite(bounds)) require(kNotFiniteErr, "addRect");
   host::Ref path;
-  require(model.newArt(kPathArt, kPlaceAboveAll, host::Ref{}, &path), "addRect");
-  const AIRealPoint corners[4] = {{bounds.left, bounds.top},
-                                  {bounds.right, bounds.top},
-                                  {bounds.right, bounds.bottom},
-                                  {bounds.left, bounds.bottom}};
-  AIPathSegment segments[4];
-  for (int i = 0; i < 4; ++i) segments[i] = AIPathSegment{corners[i], corners[i], corners[i], 1};
-  require(model.setPathSegmentCount(path, 4), "addRect");
-  require(model.setPathSegments(path, 0, 4, segments), "addRect");
-  require(model.setPathClosed(path, true), "addRect");
-  require(model.setArtName(path, name ? name : ""), "addRect");
+  require(model.newRectangle(bounds, name ? name : "", &path), "addRect");
   return host::toHandle<AIArtHandle>(path);
 }
 
