@@ -392,6 +392,10 @@ export class Road {
     await this.flyout(4);
     await width(480);
     await label.waitFor({state: 'visible'});
+    // The widened panel stays in the window: the document gives way, the page does not scroll.
+    const panel = await this.page.locator('#panels .panel').boundingBox();
+    assert.ok(panel.x + panel.width <= this.page.viewportSize().width, `the panel ends at ${panel.x + panel.width}`);
+    assert.ok(await this.page.evaluate(() => document.documentElement.scrollWidth <= window.innerWidth), 'no sideways scroll');
     assert.equal(await label.textContent(), '1/11');
     assert.match(await text.textContent(), /^Ralto-Guides sert à créer des repères automatiquement\./);
     assert.equal(await previous.isDisabled(), true);
