@@ -52,7 +52,7 @@ try {
   await step('zoom in and out change the view', () => road.zoom());
   await step('from a stepper press to the new guides drawn (20 presses)', () => road.pressTimes());
   if (screenshot) await page.screenshot({path: screenshot});
-  await step('the web button\'s page is shown on the page as a link, not fetched', () => road.webButton());
+  await step('the web buttons of the panel and of About show their page as a link, not fetched', () => road.webButtons());
   await step('a second tab shows the same session and follows it', () => road.secondTab(browser, address));
   await step('the dark theme changes the panel\'s colours', () => road.darkTheme());
   await step('bad requests from the page get a 4xx and the session goes on', () => road.badRequests());

@@ -361,18 +361,32 @@ export class Road {
     assert.equal(await this.page.locator('#PANpopupSets').textContent(), 'Set par défaut');
   }
 
-  // The web button's page is reported on the page as a link, not fetched nor opened.
-  async webButton() {
+  // The web buttons (the panel's, and the About dialog's under its version) report their
+  // page on the page as a link: nothing is fetched nor opened.
+  async webButtons() {
     const address = await this.page.locator('#PANurlBT').getAttribute('title');
     assert.match(address, /^https:\/\//);
     const requested = [];
     const listen = (request) => requested.push(request.url());
     this.page.on('request', listen);
-    await this.page.locator('#PANurlBT').click();
-    const link = this.page.locator('#toasts .toast a');
-    await link.waitFor();
-    assert.equal(await link.textContent(), address);
-    assert.equal(await link.getAttribute('href'), address);
+    const links = this.page.locator('#toasts .toast a');
+    const reported = async (button) => {
+      const before = await links.count();
+      await this.page.locator(button).click();
+      await this.page.waitForFunction((n) => document.querySelectorAll('#toasts .toast a').length > n, before);
+      assert.equal(await links.last().textContent(), address);
+      assert.equal(await links.last().getAttribute('href'), address);
+    };
+    await reported('#PANurlBT');
+    await this.page.locator('[data-menu="About"]').click();
+    await this.page.locator('[data-menu="About"] [data-item="À propos des Ralto-Outils…"]').hover();
+    await this.page.locator('[data-menu="About"] [data-item="Ralto-Guides…"]').click();
+    await this.modalShown('ABOversion');
+    assert.equal(await this.page.locator('#ABOversion').textContent(), 'Ralto-Guides (CS6) 1.4 (septembre 2013)');
+    assert.equal(await this.page.locator('#ABOadresse').textContent(), address);
+    await reported('#ABOadresse');
+    await this.page.keyboard.press('Enter');
+    await this.modalGone();
     assert.equal(this.page.context().pages().length, 1, 'no page opened');
     this.page.off('request', listen);
     assert.deepEqual(requested.filter((url) => !url.startsWith(new URL(this.page.url()).origin)), []);
