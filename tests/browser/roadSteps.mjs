@@ -413,8 +413,12 @@ export class Road {
     assert.equal(await label.textContent(), '1/11');
     assert.match(await text.textContent(), /^Ralto-Guides sert à créer des repères automatiquement\./);
     assert.equal(await previous.isDisabled(), true);
+    // Page 1 is longer than its view: read to its end, the next page shows from its start.
+    await text.evaluate((e) => { e.scrollTop = e.scrollHeight; });
+    assert.ok(await text.evaluate((e) => e.scrollTop) > 0, 'page 1 scrolls');
     await turn(next, '2/11');
     assert.match(await text.textContent(), /^À l'ouverture, c'est le set par défaut qui est actif\./);
+    assert.equal(await text.evaluate((e) => e.scrollTop), 0, 'page 2 from its start');
     assert.equal(await previous.isEnabled(), true);
     for (let page = 3; page <= 11; ++page) await turn(next, `${page}/11`);
     assert.match(await text.textContent(), /^HAUTEUR DES LIGNES/);
