@@ -62,7 +62,7 @@ try {
     ({child, address} = await startHost(buildDir, folder));
     await road.findsTheSet(address, 'Trois colonnes');
   });
-  await step('Alt-choosing a user set deletes it at once; Alt on the default set is refused', () => road.altChoosesSets('Trois colonnes', 'Marges larges'));
+  await step('Alt-choosing a user set deletes it at once; on the default set or a command it is refused', () => road.altChoosesSets('Trois colonnes', 'Marges larges'));
   await step('the delete-sets dialog: Esc keeps the set, Return deletes the one ticked', () => road.deletesTheSet('Trois colonnes'));
   await step('File > New document opens a document of its size, artboards and unit', () => road.newDocument());
   assert.deepEqual(errors, []);
