@@ -47,12 +47,12 @@ try {
   await step('the flyout menu locks the guides and shows its mark', () => road.flyoutLock());
   await step('Alt-click hides the panel and shows it again', () => road.altClick());
   await step('erase takes the guides away', () => road.erase());
-  await step('the logo button brings the default set back into the fields and the guides', () => road.logoButton());
-  await step('the help pages turn with their buttons in the widened panel', () => road.helpPages());
   await step('zoom in and out change the view', () => road.zoom());
   await step('from a stepper press to the new guides drawn (20 presses)', () => road.pressTimes());
   if (screenshot) await page.screenshot({path: screenshot});
+  await step('the logo button brings the default set back into the fields and the guides', () => road.logoButton());
   await step('the web buttons of the panel and of About show their page as a link, not fetched', () => road.webButtons());
+  await step('the help pages turn with their buttons in the widened panel', () => road.helpPages());
   await step('a second tab shows the same session and follows it', () => road.secondTab(browser, address));
   await step('the dark theme changes the panel\'s colours', () => road.darkTheme());
   await step('bad requests from the page get a 4xx and the session goes on', () => road.badRequests());
