@@ -117,6 +117,10 @@ Json viewJson(kit::View& view) {
   if (const auto* text = dynamic_cast<const kit::TextView*>(&view)) {
     out["text"] = text->string();
     out["alignment"] = alignmentName(text->alignment());
+    // The range last asked to show and how many times it was asked: the page scrolls to it
+    // whenever the count moves (a new help page shows from its start).
+    out["scrolled"] = {text->lastScrolledRange().location, text->lastScrolledRange().length};
+    out["scrolls"] = text->scrollCount();
   }
   if (!view.displayList().empty()) out["draw"] = drawingJson(view.displayList());
   Json subviews = Json::array();

@@ -41,6 +41,7 @@ try {
   await step('the Up arrow in a field steps it, Tab goes to the next field', () => road.arrowAndTab());
   await step('"0,5 in" typed in the top margin moves its guide when Return ends the edit', () => road.typesTopMargin());
   await step('the second artboard chosen, a click on the empty canvas lays the guides on it', () => road.secondArtboard());
+  await step('Alt-choosing an artboard chooses it as a plain choice does', () => road.altChoosesAnArtboard());
   await step('Preferences, a modal window: an option changed with Return lays guides on every artboard', () => road.preferences());
   await step('Preferences\' key equivalents: Cmd-D puts the defaults, Esc cancels them', () => road.preferencesKeys());
   await step('the flyout menu locks the guides and shows its mark', () => road.flyoutLock());
@@ -49,6 +50,9 @@ try {
   await step('zoom in and out change the view', () => road.zoom());
   await step('from a stepper press to the new guides drawn (20 presses)', () => road.pressTimes());
   if (screenshot) await page.screenshot({path: screenshot});
+  await step('the logo button brings the default set back into the fields and the guides', () => road.logoButton());
+  await step('the web buttons of the panel and of About show their page as a link, not fetched', () => road.webButtons());
+  await step('the help pages turn with their buttons in the widened panel', () => road.helpPages());
   await step('a second tab shows the same session and follows it', () => road.secondTab(browser, address));
   await step('the dark theme changes the panel\'s colours', () => road.darkTheme());
   await step('bad requests from the page get a 4xx and the session goes on', () => road.badRequests());
@@ -58,6 +62,7 @@ try {
     ({child, address} = await startHost(buildDir, folder));
     await road.findsTheSet(address, 'Trois colonnes');
   });
+  await step('Alt-choosing a user set deletes it at once; on the default set or a command it is refused', () => road.altChoosesSets('Trois colonnes', 'Marges larges'));
   await step('the delete-sets dialog: Esc keeps the set, Return deletes the one ticked', () => road.deletesTheSet('Trois colonnes'));
   await step('File > New document opens a document of its size, artboards and unit', () => road.newDocument());
   assert.deepEqual(errors, []);

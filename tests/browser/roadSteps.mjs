@@ -93,6 +93,19 @@ export class Road {
                                           !document.querySelector('#modalLayer [data-window]'));
   }
 
+  // The host's alert shown as a modal message with this text, then dismissed.
+  async alertSays(text) {
+    const alert = this.page.locator('#modalLayer [role=alertdialog]');
+    await alert.waitFor();
+    assert.equal(await alert.locator('p').textContent(), text);
+    await alert.locator('button').click();
+    await alert.waitFor({state: 'detached'});
+  }
+
+  async popupShows(popup, title) {
+    await this.page.waitForFunction(([id, t]) => document.getElementById(id)?.textContent === t, [popup, title]);
+  }
+
   async checked(outlet) {
     return this.page.locator(`#${outlet} input[type=checkbox]`).isChecked();
   }
@@ -248,6 +261,21 @@ export class Road {
     assert.equal(Road.guideOf(guides, 'Marges haut')[1], Math.fround(t - 36));
   }
 
+  // The artboard popup has no Alt use: Alt-choosing "Plan 1" chooses it as a plain choice
+  // does, and the Alt held then is not kept for the next click (which would hide the panel).
+  async altChoosesAnArtboard() {
+    await this.chooseIn('PANpopupPlansDeTravail', 'Plan 1', ['Alt']);
+    await this.popupShows('PANpopupPlansDeTravail', 'Plan 1');
+    // The click on the second artboard's canvas lays the guides on the artboard chosen.
+    const guides = await this.guidesChangeAfter(async () => this.page.mouse.click(...await this.emptyPointOf(1)));
+    const [l, t, r] = (await this.artboards())[0].rect;
+    const [left, top, right] = Road.guideOf(guides, 'Marges haut');
+    assert.equal(top, Math.fround(t - 36));
+    assert.ok(left >= l && right <= r, 'on the first artboard');
+    assert.equal(await this.page.locator('#panels .panel').count(), 1, 'the panel stays shown');
+    assert.equal(await this.page.locator('#modalLayer [role=alertdialog]').count(), 0, 'no message');
+  }
+
   async preferences() {
     await this.flyout(2);
     await this.modalShown('PREtousLesPlans');
@@ -317,6 +345,91 @@ export class Road {
     await this.page.waitForFunction(() => window.guidesPage.state.guides.count === 0);
     await this.page.mouse.click(...await this.objectCentre());  // the guides back for the next steps
     await this.page.waitForFunction(() => window.guidesPage.state.guides.count > 0);
+  }
+
+  // The logo button brings the default set back: its 3 mm top margin in the field and in the
+  // guides laid out again at once, the popup of sets on the default set.
+  async logoButton() {
+    const margin = Math.fround(3 * MM);
+    assert.notEqual(Road.guideOf(await this.guides(), 'Marges haut')[1], Math.fround(this.object.top - margin));
+    await this.page.locator('#PANraltoBT').click();
+    await this.page.waitForFunction((v) => {
+      const g = window.guidesPage.state.guides;
+      return g.p[g.g.findIndex((n) => g.names[n].includes('Marges haut'))][1] === v;
+    }, Math.fround(this.object.top - margin));
+    assert.equal(await this.fieldText('PANzoneMargeHaut'), '3 mm');
+    assert.equal(await this.page.locator('#PANpopupSets').textContent(), 'Set par défaut');
+  }
+
+  // The web buttons (the panel's, and the About dialog's under its version) report their
+  // page on the page as a link: nothing is fetched nor opened.
+  async webButtons() {
+    const address = await this.page.locator('#PANurlBT').getAttribute('title');
+    assert.match(address, /^https:\/\//);
+    const requested = [];
+    const listen = (request) => requested.push(request.url());
+    this.page.on('request', listen);
+    const links = this.page.locator('#toasts .toast a');
+    const reported = async (button) => {
+      const before = await links.count();
+      await this.page.locator(button).click();
+      await this.page.waitForFunction((n) => document.querySelectorAll('#toasts .toast a').length > n, before);
+      assert.equal(await links.last().textContent(), address);
+      assert.equal(await links.last().getAttribute('href'), address);
+    };
+    await reported('#PANurlBT');
+    await this.page.locator('[data-menu="About"]').click();
+    await this.page.locator('[data-menu="About"] [data-item="À propos des Ralto-Outils…"]').hover();
+    await this.page.locator('[data-menu="About"] [data-item="Ralto-Guides…"]').click();
+    await this.modalShown('ABOversion');
+    assert.equal(await this.page.locator('#ABOversion').textContent(), 'Ralto-Guides (CS6) 1.4 (septembre 2013)');
+    assert.equal(await this.page.locator('#ABOadresse').textContent(), address);
+    await reported('#ABOadresse');
+    await this.page.keyboard.press('Enter');
+    await this.modalGone();
+    assert.equal(this.page.context().pages().length, 1, 'no page opened');
+    this.page.off('request', listen);
+    assert.deepEqual(requested.filter((url) => !url.startsWith(new URL(this.page.url()).origin)), []);
+  }
+
+  // "Afficher l'aide" widens the panel to its help; the page buttons turn the eleven pages,
+  // each disabled at its end; "Masquer l'aide" narrows the panel again.
+  async helpPages() {
+    const width = (w) => this.page.waitForFunction((n) => window.guidesPage.state.panels.panels[0].size[0] === n, w);
+    const label = this.page.locator('#PANnumeroPage'), text = this.page.locator('#PANaide');
+    const previous = this.page.locator('#PANaidePageAvant'), next = this.page.locator('#PANaidePageApres');
+    const turn = async (button, shown) => {
+      await button.click();
+      await this.page.waitForFunction((t) => document.getElementById('PANnumeroPage').textContent === t, shown);
+    };
+    assert.equal((await this.flyoutItem(4)).text, 'Afficher l\'aide');
+    await this.flyout(4);
+    await width(480);
+    await label.waitFor({state: 'visible'});
+    // The widened panel stays in the window: the document gives way, the page does not scroll.
+    const panel = await this.page.locator('#panels .panel').boundingBox();
+    assert.ok(panel.x + panel.width <= this.page.viewportSize().width, `the panel ends at ${panel.x + panel.width}`);
+    assert.ok(await this.page.evaluate(() => document.documentElement.scrollWidth <= window.innerWidth), 'no sideways scroll');
+    assert.equal(await label.textContent(), '1/11');
+    assert.match(await text.textContent(), /^Ralto-Guides sert à créer des repères automatiquement\./);
+    assert.equal(await previous.isDisabled(), true);
+    // Page 1 is longer than its view: read to its end, the next page shows from its start.
+    await text.evaluate((e) => { e.scrollTop = e.scrollHeight; });
+    assert.ok(await text.evaluate((e) => e.scrollTop) > 0, 'page 1 scrolls');
+    await turn(next, '2/11');
+    assert.match(await text.textContent(), /^À l'ouverture, c'est le set par défaut qui est actif\./);
+    assert.equal(await text.evaluate((e) => e.scrollTop), 0, 'page 2 from its start');
+    assert.equal(await previous.isEnabled(), true);
+    for (let page = 3; page <= 11; ++page) await turn(next, `${page}/11`);
+    assert.match(await text.textContent(), /^HAUTEUR DES LIGNES/);
+    assert.equal(await next.isDisabled(), true);
+    assert.equal(await next.getAttribute('title'), 'Dernière page de l\'aide.');
+    await turn(previous, '10/11');
+    assert.match(await text.textContent(), /^LARGEUR DES COLONNES/);
+    assert.equal(await next.isEnabled(), true);
+    assert.equal((await this.flyoutItem(4)).text, 'Masquer l\'aide');
+    await this.flyout(4);
+    await width(240);
   }
 
   // Each press zooms by a quarter; "Ajuster" shows the whole document again.
@@ -417,6 +530,26 @@ export class Road {
     await this.page.locator('[data-tool="Outil Guides"]').click();  // the popup is enabled with the tool
     await this.page.locator('#PANpopupSets:not([disabled])').waitFor();
     assert.ok((await this.popupItems('PANpopupSets')).includes(name));
+  }
+
+  // Alt-choosing a user set deletes it at once, without a dialog, and the popup shows the set
+  // above it; the fields keep their values. Alt on the default set or a command is refused.
+  async altChoosesSets(kept, deleted) {
+    await this.storesASet(deleted);
+    const top = await this.fieldText('PANzoneMargeHaut');
+    await this.chooseIn('PANpopupSets', deleted, ['Alt']);
+    await this.popupShows('PANpopupSets', kept);
+    await this.page.waitForFunction((n) => !document.querySelector('#PANpopupSets').view.items.some((i) => i.title === n), deleted);
+    assert.equal(await this.page.locator('#modalLayer [data-window], #modalLayer [role=alertdialog]').count(), 0, 'no dialog');
+    assert.equal(await this.fieldText('PANzoneMargeHaut'), top);
+    const items = await this.popupItems('PANpopupSets');
+    for (const refused of [items[0], items.at(-2)]) {
+      await this.chooseIn('PANpopupSets', refused, ['Alt']);
+      await this.alertSays('Suppression impossible.');
+      assert.deepEqual(await this.popupItems('PANpopupSets'), items);
+      assert.equal(await this.page.locator('#PANpopupSets').textContent(), kept);
+      assert.equal(await this.page.locator('#PANnomSet').isVisible(), false, 'no set is being named');
+    }
   }
 
   async deletesTheSet(name) {

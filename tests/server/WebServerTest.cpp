@@ -2,7 +2,7 @@
 // to a cookie; foreign hosts and origins, missing tokens, large or malformed bodies are
 // refused with a 4xx answer and reach no host; the event stream starts with every part and
 // follows the changes; fifty pages at once, a page that never reads its stream and pages
-// that go away mid-stream hold neither the host nor the other pages up.
+// that go away mid-stream or while idle hold neither the host nor the other pages up.
 #include <arpa/inet.h>
 #include <gtest/gtest.h>
 #include <httplib.h>
@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <thread>
@@ -243,4 +244,18 @@ TEST_F(WebServerTest, ClientsThatGoAwayMidStreamFreeTheirPlaces) {
   for (std::thread& client : clients) client.join();
   EXPECT_EQ(opened, host::WebServer::kMaxStreams);
   EXPECT_EQ(post(R"({"type":"fit"})")->status, 200);
+}
+
+// A page closed while nothing changes: no message is under way to fail, so only the stream's
+// keep-alive finds it gone; its place comes free within a few seconds, not never.
+TEST_F(WebServerTest, APageClosedWhileIdleFreesItsStreamsPlace) {
+  const int socket = openRawStream();
+  ASSERT_GE(socket, 0);
+  char some[4096];
+  ASSERT_GT(::recv(socket, some, sizeof some, 0), 0);  // the stream has begun
+  EXPECT_EQ(openStreams(), 1);
+  ::close(socket);
+  const auto deadline = std::chrono::steady_clock::now() + 5s;
+  while (openStreams() > 0 && std::chrono::steady_clock::now() < deadline) std::this_thread::sleep_for(10ms);
+  EXPECT_EQ(openStreams(), 0);
 }

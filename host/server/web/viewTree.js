@@ -125,6 +125,8 @@ export class ViewTree {
       case 'text':
         element.textContent = view.text;
         element.style.textAlign = ALIGN[view.alignment] || 'left';
+        if (element.dataset.scrolls !== String(view.scrolls)) scrollToRange(element, view.scrolled);
+        element.dataset.scrolls = String(view.scrolls);
         return;
       case 'drawn': return this.paint(element, view);
       default:
@@ -299,6 +301,21 @@ export class ViewTree {
     }
     canvas.dataset.strokes = String((view.draw || []).length);
   }
+}
+
+// Scrolls a text so that the range the host asked to show (in bytes of UTF-8) is in view.
+function scrollToRange(element, [location] = [0]) {
+  const text = element.firstChild;
+  if (!location || !text) {
+    element.scrollTop = 0;
+    return;
+  }
+  const bytes = new TextEncoder().encode(text.data).subarray(0, location);
+  const range = document.createRange();
+  range.setStart(text, Math.min(text.data.length, new TextDecoder().decode(bytes).length));
+  const line = range.getBoundingClientRect();
+  const box = element.getBoundingClientRect();
+  if (line.top < box.top || line.bottom > box.bottom) element.scrollTop += line.top - box.top;
 }
 
 // The HTML a view becomes.
