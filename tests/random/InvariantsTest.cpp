@@ -1,23 +1,18 @@
 // The checks random sessions make after every step, each given a state that keeps it and
 // one that breaks it: the guides a step lays out against the panel's values, the
 // preferences file and the popup of sets, non-finite coordinates, the host's answers.
-#include <gtest/gtest.h>
-#include <unistd.h>
-
 #include <cmath>
-#include <filesystem>
 #include <fstream>
 #include <memory>
 
 #include "AIArtboard.h"
+#include "AppFixture.h"
 #include "harness/SessionInvariants.h"
 #include "kit/Application.h"
 #include "kit/ComboBox.h"
 #include "kit/PopUpButton.h"
 #include "kit/TextField.h"
 #include "kit/Window.h"
-#include "model/Model.h"
-#include "model/Shell.h"
 #include "session/StepInvariants.h"
 
 namespace {
@@ -71,23 +66,12 @@ class FakePanel {
   kit::PopUpButton* sets_ = nullptr;
 };
 
-class InvariantsTest : public ::testing::Test {
+class InvariantsTest : public AppTest {
  protected:
   void SetUp() override {
-    host::resetModel();
-    host::resetShell();
+    AppTest::SetUp();
     const AIRealRect board{0, 842, 595, 0};
     ASSERT_EQ(model().newDocument("Essai", std::span(&board, 1)), kNoErr);
-    folder = std::filesystem::temp_directory_path() /
-             ("guides-invariants-" + std::to_string(::getpid()) + "-" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(folder);
-    host::shell().preferences.open(folder / "prefs.json");
-  }
-  void TearDown() override {
-    host::resetShell();
-    host::resetModel();
-    std::filesystem::remove_all(folder);
   }
 
   Ref newGroup(Ref parent, const std::string& name) {
@@ -120,9 +104,8 @@ class InvariantsTest : public ::testing::Test {
     addGuides(newGroup(click, "Colonnes1"), 4);
     if (rowGuides) addGuides(newGroup(click, "Lignes1"), rowGuides);
   }
-  void writePreferences(const std::string& json) { std::ofstream(folder / "prefs.json") << json; }
+  void writePreferences(const std::string& json) { std::ofstream(prefsFile) << json; }
 
-  std::filesystem::path folder;
   FakePanel panel;
 };
 

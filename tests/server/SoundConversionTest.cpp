@@ -22,6 +22,12 @@ uint32_t littleEndian(const std::string& bytes, size_t at, size_t width) {
   return value;
 }
 
+// A WAV file's channels, rate, bits a sample, data size and RIFF size.
+std::vector<uint32_t> header(const std::string& wav) {
+  return {littleEndian(wav, 22, 2), littleEndian(wav, 24, 4), littleEndian(wav, 34, 2), littleEndian(wav, 40, 4),
+          littleEndian(wav, 4, 4)};
+}
+
 std::string bigEndian(uint32_t value, size_t width) {
   std::string out;
   for (size_t i = width; i-- > 0;) out += static_cast<char>(value >> (8 * i) & 0xff);
@@ -44,16 +50,12 @@ TEST(SoundConversion, ThePluginsSoundsBecomeWavFilesSampleForSample) {
   const std::string aiff = fileBytes(GUIDES_RESOURCES "/Pop.aiff");
   const std::optional<std::string> wav = host::wavFromAiff(aiff);
   ASSERT_TRUE(wav);
-  EXPECT_EQ(wav->substr(0, 4), "RIFF");
-  EXPECT_EQ(wav->substr(8, 8), "WAVEfmt ");
-  EXPECT_EQ(littleEndian(*wav, 22, 2), 1u);       // mono
-  EXPECT_EQ(littleEndian(*wav, 24, 4), 22050u);   // the rate
-  EXPECT_EQ(littleEndian(*wav, 34, 2), 8u);       // bits
   const uint32_t frames = (static_cast<unsigned char>(aiff[22]) << 24) | (static_cast<unsigned char>(aiff[23]) << 16) |
                           (static_cast<unsigned char>(aiff[24]) << 8) | static_cast<unsigned char>(aiff[25]);
-  EXPECT_EQ(littleEndian(*wav, 40, 4), frames);
+  EXPECT_EQ(wav->substr(0, 4) + wav->substr(8, 8), "RIFFWAVEfmt ");
+  // mono, the rate, the bits; the sizes of the data, of the file after its first eight bytes
+  EXPECT_EQ(header(*wav), (std::vector<uint32_t>{1, 22050, 8, frames, 36 + frames}));
   EXPECT_EQ(wav->size(), 44 + frames);
-  EXPECT_EQ(littleEndian(*wav, 4, 4), 36 + frames);
   // Signed samples become unsigned: 0x1f -> 0x9f, 0xf2 (-14) -> 0x72.
   const size_t data = aiff.find("SSND") + 16;
   for (size_t i = 0; i < frames; ++i)
@@ -63,9 +65,8 @@ TEST(SoundConversion, ThePluginsSoundsBecomeWavFilesSampleForSample) {
 TEST(SoundConversion, WiderSamplesAreByteSwappedFrameByFrame) {
   const std::optional<std::string> wav = host::wavFromAiff(stereoAiff());
   ASSERT_TRUE(wav);
-  EXPECT_EQ(littleEndian(*wav, 22, 2), 2u);
-  EXPECT_EQ(littleEndian(*wav, 24, 4), 44100u);
-  EXPECT_EQ(littleEndian(*wav, 28, 4), 44100u * 4);
+  EXPECT_EQ(header(*wav), (std::vector<uint32_t>{2, 44100, 16, 8, 44}));
+  EXPECT_EQ(littleEndian(*wav, 28, 4), 44100u * 4);  // bytes a second, then a frame's
   EXPECT_EQ(littleEndian(*wav, 32, 2), 4u);
   EXPECT_EQ(wav->substr(44), std::string("\x02\x01\xfe\xff\xff\x7f\x00\x80", 8));
 }

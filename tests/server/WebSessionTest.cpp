@@ -7,8 +7,6 @@
 
 #include "AITool.h"
 #include "AppFixture.h"
-#include "app/Application.h"
-#include "session/Session.h"
 #include "kit/Application.h"
 #include "model/ArtWalk.h"
 #include "model/ViewGeometry.h"
@@ -16,7 +14,6 @@
 #include "server/StateParts.h"
 #include "server/WebSession.h"
 
-using host::WebEvent;
 using host::WebEventKind;
 
 namespace {
@@ -29,12 +26,9 @@ class WebSessionTest : public AppTest {
     application = std::make_unique<host::Application>(std::vector<std::filesystem::path>{GUIDES_MODULE});
     application->start();
     session = std::make_unique<host::WebSession>(*application);
-    WebEvent document;
-    document.kind = WebEventKind::DocumentNew;
-    document.width = 595;
-    document.height = 842;
-    document.number = 2;
-    document.name = "mm";
+    host::WebEvent document;
+    document.kind = WebEventKind::DocumentNew, document.width = 595, document.height = 842;
+    document.number = 2, document.name = "mm";
     ASSERT_EQ(session->run(document).status, 200);
   }
   void TearDown() override {
@@ -43,40 +37,35 @@ class WebSessionTest : public AppTest {
     AppTest::TearDown();
   }
 
-  host::Reply send(WebEventKind kind, double x = 0, double y = 0, double x2 = 0, double y2 = 0) {
-    WebEvent event;
-    event.kind = kind;
-    event.x = x, event.y = y, event.x2 = x2, event.y2 = y2;
+  host::Reply send(WebEventKind kind, double x, double y, double x2 = 0, double y2 = 0, bool shift = false) {
+    host::WebEvent event;
+    event.kind = kind, event.x = x, event.y = y, event.x2 = x2, event.y2 = y2, event.shift = shift;
     return session->run(event);
   }
-  host::Reply named(WebEventKind kind, std::string name, bool shift = false) {
-    WebEvent event;
-    event.kind = kind;
-    event.name = std::move(name);
-    event.shift = shift;
+  host::Reply named(WebEventKind kind, std::string name) {
+    host::WebEvent event;
+    event.kind = kind, event.name = std::move(name);
     return session->run(event);
   }
   host::Reply clickAt(AIRealPoint at, bool shift = false) {
     const AIPoint pixel = host::artworkToView(host::model().front()->views.front(), at);
-    WebEvent event;
-    event.kind = WebEventKind::Click;
-    event.x = pixel.h, event.y = pixel.v, event.shift = shift;
-    return session->run(event);
+    return send(WebEventKind::Click, pixel.h, pixel.v, 0, 0, shift);
   }
   void rectangle(AIRealPoint from, AIRealPoint to) {
     const host::View& view = host::model().front()->views.front();
     const AIPoint a = host::artworkToView(view, from), b = host::artworkToView(view, to);
     ASSERT_EQ(send(WebEventKind::Drag, a.h, a.v, b.h, b.v).status, 200);
   }
+  static std::string corner(AIRealPoint p) {
+    return std::to_string(static_cast<int>(p.h)) + "," + std::to_string(static_cast<int>(p.v));
+  }
+  // The host's own paths, "h,v h,v" by two opposite corners, front first.
   std::vector<std::string> paths(bool selectedOnly = false) const {
     std::vector<std::string> found;
     host::walkFrontDocument(host::model(), [&](const std::string&, uint32_t, const host::Art& art) {
       if (art.type != kPathArt || art.guide) return;
       if (selectedOnly && !(art.userAttributes & kArtSelected)) return;
-      found.push_back(std::to_string(static_cast<int>(art.segments[0].p.h)) + "," +
-                      std::to_string(static_cast<int>(art.segments[0].p.v)) + " " +
-                      std::to_string(static_cast<int>(art.segments[2].p.h)) + "," +
-                      std::to_string(static_cast<int>(art.segments[2].p.v)));
+      found.push_back(corner(art.segments[0].p) + " " + corner(art.segments[2].p));
     });
     return found;
   }
@@ -95,9 +84,6 @@ TEST_F(WebSessionTest, TheRectangleToolDrawsBetweenThePointsUnderTheMouse) {
   rectangle({10, 10}, {10, 10});      // no width: nothing
   const host::View& view = host::model().front()->views.front();
   const auto at = [&](AIRealPoint p) { return host::viewToArtwork(view, host::artworkToView(view, p)); };
-  const auto corner = [](AIRealPoint p) {
-    return std::to_string(static_cast<int>(p.h)) + "," + std::to_string(static_cast<int>(p.v));
-  };
   EXPECT_EQ(paths(), (std::vector<std::string>{corner(at({350, 260})) + " " + corner(at({400, 200})),
                                                corner(at({100, 700})) + " " + corner(at({300, 500}))}));
 }
@@ -126,9 +112,7 @@ TEST_F(WebSessionTest, ArtInALockedLayerIsNeitherSelectedNorDeleted) {
   rectangle({100, 700}, {300, 500});
   ASSERT_EQ(named(WebEventKind::Tool, kSelectToolName).status, 200);
   ASSERT_EQ(clickAt({200, 600}).status, 200);
-  std::ostringstream out, errors;
-  std::istringstream script("layer lock Calque 1\n");
-  ASSERT_TRUE(host::Session(*application, out, errors).run(script));
+  ASSERT_TRUE(run(*application, "layer lock Calque 1\n"));
   const host::Reply deleted = named(WebEventKind::Key, "delete");
   EXPECT_EQ(deleted.body, R"({"ok":true,"refused":["delete refused: art in a locked layer stays"]})");
   EXPECT_EQ(paths(true).size(), 1u);
@@ -142,8 +126,8 @@ TEST_F(WebSessionTest, AClickOfTheGuidesToolReachesThePluginAtTheArtworkPointUnd
   const host::View& view = host::model().front()->views.front();
   const AIRealPoint expected = host::viewToArtwork(view, AIPoint{500, 400});
   ASSERT_TRUE(application->events().lastClick());
-  EXPECT_EQ(application->events().lastClick()->at.h, expected.h);
-  EXPECT_EQ(application->events().lastClick()->at.v, expected.v);
+  const AIRealPoint at = application->events().lastClick()->at;
+  EXPECT_EQ(std::tie(at.h, at.v), std::tie(expected.h, expected.v));
   const host::GuidesData data = host::guidesData();
   const auto guides = nlohmann::json::parse(host::guidesPart(data));
   EXPECT_EQ(guides["count"], 8);  // the default set: four margins, the two sides of a gutter each way

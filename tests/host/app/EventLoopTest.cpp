@@ -4,25 +4,17 @@
 // by their path of texts; controls by outlet name.
 #include "AIMenu.h"
 #include "AppFixture.h"
-#include "app/Application.h"
 #include "app/Menus.h"
-#include "kit/Application.h"
 #include "kit/EventQueue.h"
-#include "session/Session.h"
 
 namespace {
 
 class EventLoopTest : public AppTest {
  protected:
   void TearDown() override {
+    recorder.shutdown();
     kit::EventQueue::shared().clear();
     AppTest::TearDown();
-  }
-  // Runs a script against the application: true when it ran to its end.
-  bool run(host::Application& application, const std::string& script) {
-    host::Session session(application, out, sessionErrors);
-    std::istringstream in(script);
-    return session.run(in);
   }
   std::vector<std::string> menuPathProblems(const std::vector<std::string>& paths) {
     std::vector<std::string> problems;
@@ -34,37 +26,31 @@ class EventLoopTest : public AppTest {
     return problems;
   }
 
-  std::ostringstream out;
-  std::ostringstream sessionErrors;
+  host::Application recorder{{INTERFACE_RECORDER_MODULE}};  // started by the tests that use it
 };
 
 TEST_F(EventLoopTest, AFailingLineInsideADialogEndsTheDialogAndTheSession) {
-  host::Application application({INTERFACE_RECORDER_MODULE});
-  application.start();
-  EXPECT_FALSE(run(application, "ui click dialogue\nui type nom Paul\nrect 1 2 3\nprint panel\n"));
+  recorder.start();
+  EXPECT_FALSE(run(recorder, "ui click dialogue\nui type nom Paul\nrect 1 2 3\nprint panel\n"));
   EXPECT_EQ(sessionErrors.str(), "line 3: usage: rect L T R B [NAME]\n");
   EXPECT_EQ(out.str(), "");  // nothing after the failing line ran
   EXPECT_EQ(kit::Application::shared().modalWindow(), nullptr);
   EXPECT_EQ(kit::Application::shared().eventSource(), nullptr);  // the session's own is gone
-  application.shutdown();
 }
 
 // Restarting within a dialog would unload the dialog's code. (A session covers a dialog
 // ended by a script run dry, and events refused within it.)
 TEST_F(EventLoopTest, QuitInsideADialogEndsBothAndARestartThereIsRefused) {
-  host::Application application({INTERFACE_RECORDER_MODULE});
-  application.start();
-  EXPECT_TRUE(run(application, "ui click dialogue\nquit\nprint panel\n"));
+  recorder.start();
+  EXPECT_TRUE(run(recorder, "ui click dialogue\nquit\nprint panel\n"));
   EXPECT_EQ(kit::Application::shared().modalWindow(), nullptr);
-  EXPECT_TRUE(run(application, "ui click dialogue\nrestart\nui click fermer\n"));
+  EXPECT_TRUE(run(recorder, "ui click dialogue\nrestart\nui click fermer\n"));
   EXPECT_EQ(out.str(), "restart refused: a dialog is running modally\n");
   EXPECT_TRUE(logged("restart refused: a dialog is running modally"));
-  application.shutdown();
 }
 
 TEST_F(EventLoopTest, ControlsAreNamedAndModifiersSpelledOrTheLineFails) {
-  host::Application application({INTERFACE_RECORDER_MODULE});
-  application.start();
+  recorder.start();
   const std::pair<const char*, const char*> cases[] = {
       {"ui click personne", "line 1: ui click: no control named 'personne'\n"},
       {"ui type bouton 3", "line 1: ui type: 'bouton' is not a text field\n"},
@@ -81,10 +67,9 @@ TEST_F(EventLoopTest, ControlsAreNamedAndModifiersSpelledOrTheLineFails) {
   };
   for (const auto& [line, message] : cases) {
     sessionErrors.str("");
-    EXPECT_FALSE(run(application, line)) << line;
+    EXPECT_FALSE(run(recorder, line)) << line;
     EXPECT_EQ(sessionErrors.str(), message);
   }
-  application.shutdown();
 }
 
 TEST_F(EventLoopTest, PostedKeysAreServedWithinBoundsAndDroppedWithoutAPluginTool) {
@@ -92,12 +77,12 @@ TEST_F(EventLoopTest, PostedKeysAreServedWithinBoundsAndDroppedWithoutAPluginToo
   application.start();
   kit::EventQueue& queue = kit::EventQueue::shared();
   for (int i = 0; i < 10; ++i) queue.post(kit::KeyEvent{63, true, 1});
-  EXPECT_TRUE(run(application, "document new 100 100\n"));
+  EXPECT_TRUE(run(recorder, "document new 100 100\n"));
   EXPECT_TRUE(queue.empty());  // the host's own tool tracks nothing: the keys are dropped
   EXPECT_TRUE(errors.str().empty());
 
   for (int i = 0; i < 1000; ++i) queue.post(kit::KeyEvent{63, true, 1});
-  EXPECT_TRUE(run(application, "zoom 2\n"));
+  EXPECT_TRUE(run(recorder, "zoom 2\n"));
   EXPECT_TRUE(queue.empty());
   EXPECT_NE(errors.str().find("posted key(s) dropped"), std::string::npos);
 }
