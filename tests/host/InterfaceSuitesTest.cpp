@@ -84,10 +84,14 @@ TEST_F(InterfaceTest, ANameHandedOutStaysGoodWhileItsToolOrGroupLivesWhateverIsA
   ASSERT_EQ(tools->AddTool(self, "Règle", &data, 0, &tool), kNoErr);
   AIMenuGroup about = nullptr;
   ASSERT_EQ(menus->GetNthMenuGroup(0, &about), kNoErr);
-  const char* toolName = nullptr;
-  const char* groupName = nullptr;
-  ASSERT_EQ(tools->GetToolName(tool, &toolName), kNoErr);
-  ASSERT_EQ(menus->GetMenuGroupName(about, &groupName), kNoErr);
+  const auto names = [&] {
+    const char* toolName = nullptr;
+    const char* groupName = nullptr;
+    EXPECT_EQ(tools->GetToolName(tool, &toolName), kNoErr);
+    EXPECT_EQ(menus->GetMenuGroupName(about, &groupName), kNoErr);
+    return std::make_pair(toolName, groupName);
+  };
+  const auto before = names();
 
   for (int n = 0; n < 100; ++n) {
     const std::string name = "T" + std::to_string(n);
@@ -99,14 +103,9 @@ TEST_F(InterfaceTest, ANameHandedOutStaysGoodWhileItsToolOrGroupLivesWhateverIsA
     ASSERT_EQ(menus->AddMenuGroupAsSubMenu(name.c_str(), 0, item, &group), kNoErr);
   }
 
-  const char* toolNameNow = nullptr;
-  const char* groupNameNow = nullptr;
-  ASSERT_EQ(tools->GetToolName(tool, &toolNameNow), kNoErr);
-  ASSERT_EQ(menus->GetMenuGroupName(about, &groupNameNow), kNoErr);
-  ASSERT_EQ(toolName, toolNameNow);
-  ASSERT_EQ(groupName, groupNameNow);
-  EXPECT_STREQ(toolName, "Règle");
-  EXPECT_STREQ(groupName, kAboutMenuGroup);
+  ASSERT_EQ(names(), before);  // the very same pointers
+  EXPECT_STREQ(before.first, "Règle");
+  EXPECT_STREQ(before.second, kAboutMenuGroup);
 }
 
 // The sessions show, hide and print panels and their flyout menus; here, the view's window

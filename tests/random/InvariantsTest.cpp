@@ -9,7 +9,6 @@
 #include "AppFixture.h"
 #include "harness/SessionInvariants.h"
 #include "kit/Application.h"
-#include "kit/ComboBox.h"
 #include "kit/PopUpButton.h"
 #include "kit/TextField.h"
 #include "kit/Window.h"
@@ -27,11 +26,9 @@ class FakePanel {
     auto content = std::make_unique<kit::View>();
     for (const char* name : {"PANzoneMargeHaut", "PANzoneMargeBas", "PANzoneMargeGauche", "PANzoneMargeDroite",
                              "PANzoneLargeurColonne", "PANzoneHauteurLigne", "PANzoneGouttiereColonne",
-                             "PANzoneGouttiereLigne"})
-      add<kit::TextField>(*content, name);
-    add<kit::ComboBox>(*content, "PANzoneNbrColonnes");
-    add<kit::ComboBox>(*content, "PANzoneNbrLignes");
-    sets_ = &add<kit::PopUpButton>(*content, "PANpopupSets");
+                             "PANzoneGouttiereLigne", "PANzoneNbrColonnes", "PANzoneNbrLignes"})
+      add(*content, std::make_unique<kit::TextField>(), name);
+    sets_ = static_cast<kit::PopUpButton*>(add(*content, std::make_unique<kit::PopUpButton>(), "PANpopupSets"));
     window_.setContentView(std::move(content));
   }
 
@@ -55,11 +52,9 @@ class FakePanel {
   }
 
  private:
-  template <class View>
-  View& add(kit::View& parent, const char* name) {
-    auto view = std::make_unique<View>();
+  static kit::View* add(kit::View& parent, std::unique_ptr<kit::View> view, const char* name) {
     view->setIdentifier(name);
-    return *static_cast<View*>(parent.addSubview(std::move(view)));
+    return parent.addSubview(std::move(view));
   }
 
   kit::Window window_;
