@@ -60,9 +60,8 @@ TEST_F(ToolboxTest, OnlyARealChangeOfToolIsToldAndAPlugInThatGoesIsToldNothingMo
   EXPECT_EQ(tools->SetSelectedToolByName("Outil inconnu"), kNotFoundErr);
   const std::vector<host::ToolChange> changes = ui.takeToolChanges();
   ASSERT_EQ(changes.size(), 2u);
-  EXPECT_EQ(changes[0].from, ui.toolNamed(kSelectToolName));
-  EXPECT_EQ(changes[0].to, host::fromHandle(mine));
-  EXPECT_EQ(changes[1].from, host::fromHandle(mine));
+  EXPECT_EQ(std::make_tuple(changes[0].from, changes[0].to, changes[1].from),
+            std::make_tuple(ui.toolNamed(kSelectToolName), host::fromHandle(mine), host::fromHandle(mine)));
   EXPECT_TRUE(ui.takeToolChanges().empty());
 
   EXPECT_EQ(tools->SetSelectedTool(mine), kNoErr);

@@ -77,16 +77,11 @@ TEST(SoundConversion, WhatIsNotAReadableAiffFileGivesNothing) {
   EXPECT_FALSE(host::wavFromAiff("FORM\0\0\0\4WAVE"));
   for (size_t size = 0; size < good.size() - 8; ++size)  // cut anywhere before the samples
     EXPECT_FALSE(host::wavFromAiff(good.substr(0, size))) << size;
-  std::string badBits = good;
-  badBits[12 + 8 + 7] = 12;  // 12-bit samples
-  EXPECT_FALSE(host::wavFromAiff(badBits));
-  std::string noChannels = good;
-  noChannels[12 + 8 + 1] = 0;
-  EXPECT_FALSE(host::wavFromAiff(noChannels));
-  std::string hugeChunk = good;
-  hugeChunk.replace(16, 4, bigEndian(0xfffffff0u, 4));
-  EXPECT_FALSE(host::wavFromAiff(hugeChunk));
-  std::string badRate = good;
-  badRate[12 + 8 + 8] = '\x7f';  // an exponent far out of range
-  EXPECT_FALSE(host::wavFromAiff(badRate));
+  // 12-bit samples, no channels, a chunk larger than the file, a rate's exponent far out of range
+  const std::pair<size_t, std::string> damages[] = {
+      {12 + 8 + 7, "\x0c"}, {12 + 8 + 1, std::string(1, '\0')}, {16, bigEndian(0xfffffff0u, 4)}, {12 + 8 + 8, "\x7f"}};
+  for (const auto& [at, bytes] : damages) {
+    std::string damaged = good;
+    EXPECT_FALSE(host::wavFromAiff(damaged.replace(at, bytes.size(), bytes))) << at;
+  }
 }
