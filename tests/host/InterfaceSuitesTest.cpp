@@ -131,8 +131,7 @@ TEST_F(InterfaceTest, APanelHoldsAToolkitViewOfItsSizeAndRefusesBadValues) {
   ASSERT_NE(view->window(), nullptr);
   const AISize wide{480, 158};
   EXPECT_EQ(panels->SetSize(panel, &wide), kNoErr);
-  EXPECT_EQ(view->frame().size.width, 480);
-  EXPECT_EQ(view->window()->frame().size.width, 480);
+  EXPECT_EQ(std::make_tuple(view->frame().size.width, view->window()->frame().size.width), std::make_tuple(480, 480));
   const AISize bad{std::numeric_limits<float>::quiet_NaN(), 1};
   EXPECT_EQ(panels->SetSize(panel, &bad), kBadParameterErr);
   EXPECT_EQ(view->frame().size.width, 480);

@@ -34,7 +34,7 @@ class StaleHandles : public HostTest {
         path->SetPathClosed(handle, 1), path->GetPathIsGuide(handle, &flag), path->SetPathIsGuide(handle, 0)};
     strings->Dispose(newName);
     EXPECT_EQ(answers, std::vector<AIErr>(answers.size(), code));
-    EXPECT_EQ(std::tie(out, type, bounds.left, name, attr, layer, count, segment.p.h, flag),
+    EXPECT_EQ(std::make_tuple(out, type, bounds.left, name, attr, layer, count, segment.p.h, flag),
               std::make_tuple(sentinel, int16_t{99}, -1.0f, nullptr, 99, nullptr, int16_t{99}, 1.0f, AIBoolean{7}));
     EXPECT_EQ(testhost::artLines(), before);
   }

@@ -27,8 +27,7 @@ TEST_F(AppTest, AMessageBeforeStartUpIsLoggedAndLeavesTheSlotEmpty) {
   AINotifierMessage started{};
   started.type = kAIApplicationStartedNotifier;
   EXPECT_EQ(recorder.send(kAINotifierCaller, kAINotifySelector, started, kAIApplicationStartedNotifier), kNoErr);
-  EXPECT_EQ(recorder.globals(), nullptr);
-  EXPECT_EQ(recorder.state(), PluginState::Loaded);
+  EXPECT_EQ(std::make_tuple(recorder.globals(), recorder.state()), std::make_tuple(nullptr, PluginState::Loaded));
   EXPECT_EQ(occurrences("Recorder.so: out of order: message before start-up (AI Notifier/AI Notify)"), 1u);
 
   SPInterfaceMessage shutdown{};
@@ -61,14 +60,10 @@ TEST_F(AppTest, ARestartStartsTheGuidesPlugInAgainOnThePreferencesOfTheFile) {
   ASSERT_EQ(edited.save(), host::PreferenceStore::Saving::Saved);
   application.restart();
 
-  EXPECT_EQ(guides.state(), PluginState::ApplicationStarted);
-  EXPECT_NE(guides.globals(), nullptr);
-  EXPECT_EQ(host::shell().plugins.notifierCount(), notifiers);
-  EXPECT_EQ(host::shell().plugins.accessCount(guides.ref()), 1);
-  EXPECT_EQ(suitesHeld(), 47);
+  EXPECT_EQ(std::make_tuple(guides.state(), guides.globals() != nullptr, host::shell().plugins.notifierCount(),
+                            host::shell().plugins.accessCount(guides.ref()), suitesHeld()),
+            std::make_tuple(PluginState::ApplicationStarted, true, notifiers, 1, 47));
   EXPECT_EQ(std::get<bool>(*host::shell().preferences.find("RaltoGuides", "Son")), false);
   application.shutdown();
-  EXPECT_EQ(guides.globals(), nullptr);
-  EXPECT_EQ(suitesHeld(), 0);
-  EXPECT_EQ(occurrences("out of order"), 0u);
+  EXPECT_EQ(std::make_tuple(guides.globals(), suitesHeld(), occurrences("out of order")), std::make_tuple(nullptr, 0, 0u));
 }
