@@ -36,7 +36,9 @@ class PreferenceFileTest : public ShellTest {
     return store;
   }
   PreferenceStore reopened() { return reopened(file()); }
-  static int32_t integer(const PreferenceStore& store, const char* key) { return std::get<int32_t>(*store.find("S", key)); }
+  static int32_t integer(const PreferenceStore& store, const char* key) {
+    return std::get<int32_t>(*store.find("S", key));
+  }
 };
 
 // Each value reads back of its own type (an integer stays an integer and a real a real,

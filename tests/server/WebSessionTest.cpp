@@ -162,7 +162,8 @@ TEST_F(WebSessionTest, TheFittedViewShowsEveryArtboard) {
 // panel and the guides as they were; the session then goes on. A disabled control is
 // reported, not refused.
 TEST_F(WebSessionTest, ThousandsOfBadRequestsAreRefusedAndChangeNothing) {
-  EXPECT_EQ(named(WebEventKind::UiClick, "PANnoSuchControl").body, R"({"error":"no control named 'PANnoSuchControl'"})");
+  EXPECT_EQ(named(WebEventKind::UiClick, "PANnoSuchControl").body,
+            R"({"error":"no control named 'PANnoSuchControl'"})");
   EXPECT_EQ(named(WebEventKind::UiClick, "PANokSetBT").body,
             R"({"ok":true,"refused":["ui: PANokSetBT refused: view is hidden"]})");
   EXPECT_EQ(nlohmann::json::parse(host::panelsPart())["panels"][0]["title"], "Guides 1.4");

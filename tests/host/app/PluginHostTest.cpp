@@ -65,5 +65,6 @@ TEST_F(AppTest, ARestartStartsTheGuidesPlugInAgainOnThePreferencesOfTheFile) {
             std::make_tuple(PluginState::ApplicationStarted, true, notifiers, 1, 47));
   EXPECT_EQ(std::get<bool>(*host::shell().preferences.find("RaltoGuides", "Son")), false);
   application.shutdown();
-  EXPECT_EQ(std::make_tuple(guides.globals(), suitesHeld(), occurrences("out of order")), std::make_tuple(nullptr, 0, 0u));
+  EXPECT_EQ(std::make_tuple(guides.globals(), suitesHeld(), occurrences("out of order")),
+            std::make_tuple(nullptr, 0, 0u));
 }
