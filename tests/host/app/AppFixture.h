@@ -53,6 +53,13 @@ class AppTest : public ::testing::Test {
     std::istringstream in(script);
     return host::Session(application, out, sessionErrors).run(in);
   }
+  // A group made in the model directly, as a plug-in would through the suites.
+  static host::Ref newGroup(host::Ref parent, const std::string& name, int16_t order = kPlaceInsideOnTop) {
+    host::Ref group;
+    EXPECT_EQ(host::model().newArt(kGroupArt, order, parent, &group), kNoErr);
+    EXPECT_EQ(host::model().setArtName(group, name), kNoErr);
+    return group;
+  }
   int32_t suitesHeld() const {
     return host::shell().suites.totalAcquired() - host::shell().suites.totalReleased();
   }
