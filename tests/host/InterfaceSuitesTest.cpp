@@ -7,7 +7,6 @@
 #include "AIPanel.h"
 #include "AITool.h"
 #include "AIUITheme.h"
-#include "AIUnicodeString.h"
 #include "ShellFixture.h"
 #include "kit/Application.h"
 #include "kit/View.h"
@@ -20,15 +19,6 @@ class InterfaceTest : public ShellTest {
   const AIPanelSuite* panels = suite<AIPanelSuite>(kAIPanelSuite, kAIPanelSuiteVersion);
   const AIPanelFlyoutMenuSuite* flyouts =
       suite<AIPanelFlyoutMenuSuite>(kAIPanelFlyoutMenuSuite, kAIPanelFlyoutMenuSuiteVersion);
-  const AIUnicodeStringSuite* strings =
-      suite<AIUnicodeStringSuite>(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
-
-  AIUnicodeStringRef text(const char* utf8) {
-    AIUnicodeStringRef made = nullptr;
-    EXPECT_EQ(strings->Initialize(&made, utf8, kAIPlatformCharacterEncoding), kNoErr);
-    made_.push_back(made);
-    return made;
-  }
   std::vector<std::string> groupNames() {
     int32_t count = 0;
     EXPECT_EQ(menus->CountMenuGroups(&count), kNoErr);
@@ -42,13 +32,6 @@ class InterfaceTest : public ShellTest {
     }
     return names;
   }
-  void TearDown() override {
-    for (AIUnicodeStringRef s : made_) strings->Dispose(s);
-    ShellTest::TearDown();
-  }
-
- private:
-  std::vector<AIUnicodeStringRef> made_;
 };
 
 // The sessions add items, sub-menus and tools, and change item texts; here, what is refused.

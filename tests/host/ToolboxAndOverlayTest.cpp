@@ -8,24 +8,17 @@
 #include "AIAnnotator.h"
 #include "AIMenu.h"
 #include "AITool.h"
-#include "AIUnicodeString.h"
 #include "ShellFixture.h"
 
 class ToolboxTest : public ShellTest {
  protected:
   const AIToolSuite* tools = suite<AIToolSuite>(kAIToolSuite, kAIToolSuiteVersion);
-  const AIUnicodeStringSuite* strings =
-      suite<AIUnicodeStringSuite>(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
 
   // Registers a tool beside the tools numbered group and toolset; the result of AddTool.
   AIErr add(const char* name, int16_t group, int16_t toolset, AIToolHandle* tool = nullptr) {
-    AIUnicodeStringRef title = nullptr;
-    strings->Initialize(&title, name, kAIPlatformCharacterEncoding);
-    const AIAddToolData data{title, title, 16051, 16052, group, toolset};
+    const AIAddToolData data{text(name), text(name), 16051, 16052, group, toolset};
     AIToolHandle made = nullptr;
-    const AIErr result = tools->AddTool(self, name, &data, 0, tool ? tool : &made);
-    strings->Dispose(title);
-    return result;
+    return tools->AddTool(self, name, &data, 0, tool ? tool : &made);
   }
   int16_t number(const char* name) {
     int16_t found = -1;
