@@ -109,8 +109,7 @@ TEST_F(StaleHandles, WithoutADocumentNothingIsValid) {
   EXPECT_EQ(document->GetDocument(&handle), kNoDocumentErr);
   EXPECT_EQ(document->GetDocumentRulerUnits(&units), kNoDocumentErr);
   EXPECT_EQ(document->SetDocumentRulerUnits(kPointsUnits), kNoDocumentErr);
-  EXPECT_EQ(handle, nullptr);
-  EXPECT_EQ(units, -1);
+  EXPECT_EQ(std::make_tuple(handle, units), std::make_tuple(nullptr, int16_t{-1}));
   EXPECT_EQ(testhost::artLines(), std::vector<std::string>{});
 }
 
