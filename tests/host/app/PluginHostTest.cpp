@@ -11,16 +11,6 @@
 using host::PluginHost;
 using host::PluginState;
 
-namespace {
-
-// A message a plug-in does not know, to check that it is dispatched as it should be.
-AIErr sendTest(PluginHost& plugin, const char* selector) {
-  SPInterfaceMessage message{};
-  return plugin.send("Recorder Test", selector, message);
-}
-
-}  // namespace
-
 TEST_F(AppTest, AMessageBeforeStartUpIsLoggedAndLeavesTheSlotEmpty) {
   PluginHost recorder(RECORDER_MODULE);
   ASSERT_TRUE(recorder.load());
@@ -39,7 +29,8 @@ TEST_F(AppTest, AMessageBeforeStartUpIsLoggedAndLeavesTheSlotEmpty) {
 TEST_F(AppTest, ContextsMustBeBalancedWithinAMessage) {
   PluginHost recorder(RECORDER_MODULE);
   ASSERT_TRUE(recorder.start());
-  EXPECT_EQ(sendTest(recorder, "Push Without Pop"), kNoErr);
+  SPInterfaceMessage message{};  // of a caller the recorder answers by leaving a context pushed
+  EXPECT_EQ(recorder.send("Recorder Test", "Push Without Pop", message), kNoErr);
   EXPECT_EQ(occurrences("Recorder.so: 1 application context(s) left pushed by Recorder Test/Push Without Pop"), 1u);
   EXPECT_EQ(host::shell().plugins.contextDepth(), 0u);
   recorder.shutDown();
