@@ -26,13 +26,16 @@ class Artboards : public HostTest {
     EXPECT_EQ(artboards->GetActive(list, &n), kNoErr);
     return n;
   }
-  AIRealRect position(int32_t index) {
+  // "left top right bottom name", read through a property record disposed after.
+  std::string described(int32_t index) {
     AIArtboardPropertiesRef properties = nullptr;
     AIRealRect rect{-1, -1, -1, -1};
+    AIUnicodeStringRef name = nullptr;
     EXPECT_EQ(artboards->GetArtboardProperties(list, index, &properties), kNoErr);
     EXPECT_EQ(artboards->GetPosition(properties, &rect), kNoErr);
+    EXPECT_EQ(artboards->GetName(properties, &name), kNoErr);
     EXPECT_EQ(artboards->DisposeArtboardProperties(properties), kNoErr);
-    return rect;
+    return corners(rect) + " " + take(name);
   }
   AIArtboardListRef list = nullptr;
 };
@@ -58,15 +61,10 @@ TEST_F(Artboards, RemovingArtboardsKeepsTheActiveIndexOnARealOne) {
   testhost::removeArtboard(0);
   EXPECT_EQ(active(), 0);
   EXPECT_EQ(count(), 1);
-  EXPECT_EQ(position(0).left, 615);  // the second artboard moved down one index
+  EXPECT_EQ(described(0), "615 842 1210 0 Plan de travail 2");  // moved down one index
   // A new artboard's name follows the last one made, not the count.
   testhost::addArtboard(AIRealRect{0, 100, 100, 0});
-  AIArtboardPropertiesRef properties = nullptr;
-  AIUnicodeStringRef name = nullptr;
-  ASSERT_EQ(artboards->GetArtboardProperties(list, 1, &properties), kNoErr);
-  EXPECT_EQ(artboards->GetName(properties, &name), kNoErr);
-  EXPECT_EQ(artboards->DisposeArtboardProperties(properties), kNoErr);
-  EXPECT_EQ(take(name), "Plan de travail 4");
+  EXPECT_EQ(described(1), "0 100 100 0 Plan de travail 4");
 }
 
 TEST_F(Artboards, PropertyRecordsAreSnapshotsDisposedOnce) {

@@ -16,6 +16,11 @@ class DocumentViewTest : public HostTest {
     EXPECT_EQ(views->GetNthDocumentView(0, &view), kNoErr);
     return view;
   }
+  AIReal zoomOf(AIDocumentViewHandle view) {
+    AIReal zoom = 0;
+    EXPECT_EQ(views->GetDocumentViewZoom(view, &zoom), kNoErr);
+    return zoom;
+  }
   AIRealRect bounds(AIDocumentViewHandle view) {
     AIRealRect rect{};
     EXPECT_EQ(views->GetDocumentViewBounds(view, &rect), kNoErr);
@@ -29,9 +34,7 @@ TEST_F(DocumentViewTest, TheBoundsAreTheWindowAroundTheCentreAtTheZoom) {
   const AIRealRect atOne = bounds(view);
   EXPECT_EQ(corners(atOne), "-202.5 821 797.5 21");
   ASSERT_EQ(views->SetDocumentViewZoom(view, 4), kNoErr);
-  AIReal zoom = 0;
-  EXPECT_EQ(views->GetDocumentViewZoom(view, &zoom), kNoErr);
-  EXPECT_EQ(zoom, 4.0f);
+  EXPECT_EQ(zoomOf(view), 4.0f);
   const AIRealRect atFour = bounds(nullptr);  // no view: the current one
   EXPECT_EQ(corners(atFour), "172.5 521 422.5 321");
 }
@@ -41,9 +44,7 @@ TEST_F(DocumentViewTest, ZoomsOutsideTheRangeAreRefusedAndChangeNothing) {
   for (AIReal refused : {0.0f, -1.0f, 1.0f / 128, 65.0f, std::numeric_limits<float>::infinity(),
                          std::numeric_limits<float>::quiet_NaN()})
     EXPECT_EQ(views->SetDocumentViewZoom(view, refused), kBadParameterErr) << refused;
-  AIReal zoom = 0;
-  EXPECT_EQ(views->GetDocumentViewZoom(view, &zoom), kNoErr);
-  EXPECT_EQ(zoom, 1.0f);
+  EXPECT_EQ(zoomOf(view), 1.0f);
   EXPECT_EQ(views->SetDocumentViewZoom(view, 1.0f / 64), kNoErr);
   EXPECT_EQ(views->SetDocumentViewZoom(view, 64), kNoErr);
 }
@@ -61,7 +62,7 @@ TEST_F(DocumentViewTest, AViewOfAnotherDocumentIsStaleAndOutOfRangeViewsAreRefus
   EXPECT_EQ(views->GetDocumentViewZoom(view, &zoom), kStaleHandleErr);
   EXPECT_EQ(views->SetDocumentViewZoom(view, 2), kStaleHandleErr);
   testhost::bringDocumentToFront(0);
-  EXPECT_EQ(views->GetDocumentViewZoom(view, &zoom), kNoErr);
+  EXPECT_EQ(zoomOf(view), 1.0f);
   testhost::reset();
   EXPECT_EQ(views->GetDocumentViewZoom(nullptr, &zoom), kNoDocumentErr);
 }

@@ -40,16 +40,16 @@ class HitTest : public HostTest {
 TEST_F(HitTest, TheOutlineIsHitWithinTheToleranceAndOnlyAClosedPathInside) {
   AIArtHandle line = newPath(layerGroup, {{0, 0}, {100, 0}}, "ligne");
   AIArtHandle box = closedRect(layerGroup, 200, 300, 300, 200, "boîte");
-  int32_t part = -1;
-  EXPECT_EQ(hitAt(50, 4, 4, &part), line);  // exactly at the tolerance
-  EXPECT_EQ(part, kOutlineHitType);
+  const auto withPart = [&](float h, float v, float tolerance) {
+    int32_t part = -1;
+    return std::make_tuple(hitAt(h, v, tolerance, &part), part);
+  };
+  EXPECT_EQ(withPart(50, 4, 4), std::make_tuple(line, kOutlineHitType));  // exactly at the tolerance
   EXPECT_EQ(hitAt(50, 4.01f, 4), nullptr);
   EXPECT_EQ(hitAt(103, 0, 4), line);  // beyond the end, within reach of it
   EXPECT_EQ(hitAt(50, 20, 4), nullptr);  // an open path has no inside
-  EXPECT_EQ(hitAt(250, 250, 1, &part), box);
-  EXPECT_EQ(part, kInsideHitType);
-  EXPECT_EQ(hitAt(190, 250, 1, &part), nullptr);
-  EXPECT_EQ(part, kNothingHitType);
+  EXPECT_EQ(withPart(250, 250, 1), std::make_tuple(box, kInsideHitType));
+  EXPECT_EQ(withPart(190, 250, 1), std::make_tuple(nullptr, kNothingHitType));
   EXPECT_EQ(hitAt(300, 200, 0), box);  // a corner, with no tolerance at all
 }
 

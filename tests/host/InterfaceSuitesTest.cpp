@@ -7,7 +7,6 @@
 #include "AIPanel.h"
 #include "AITool.h"
 #include "AIUITheme.h"
-#include "AIUnicodeString.h"
 #include "ShellFixture.h"
 #include "kit/Application.h"
 #include "kit/View.h"
@@ -20,15 +19,6 @@ class InterfaceTest : public ShellTest {
   const AIPanelSuite* panels = suite<AIPanelSuite>(kAIPanelSuite, kAIPanelSuiteVersion);
   const AIPanelFlyoutMenuSuite* flyouts =
       suite<AIPanelFlyoutMenuSuite>(kAIPanelFlyoutMenuSuite, kAIPanelFlyoutMenuSuiteVersion);
-  const AIUnicodeStringSuite* strings =
-      suite<AIUnicodeStringSuite>(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
-
-  AIUnicodeStringRef text(const char* utf8) {
-    AIUnicodeStringRef made = nullptr;
-    EXPECT_EQ(strings->Initialize(&made, utf8, kAIPlatformCharacterEncoding), kNoErr);
-    made_.push_back(made);
-    return made;
-  }
   std::vector<std::string> groupNames() {
     int32_t count = 0;
     EXPECT_EQ(menus->CountMenuGroups(&count), kNoErr);
@@ -42,13 +32,6 @@ class InterfaceTest : public ShellTest {
     }
     return names;
   }
-  void TearDown() override {
-    for (AIUnicodeStringRef s : made_) strings->Dispose(s);
-    ShellTest::TearDown();
-  }
-
- private:
-  std::vector<AIUnicodeStringRef> made_;
 };
 
 // The sessions add items, sub-menus and tools, and change item texts; here, what is refused.
@@ -84,10 +67,14 @@ TEST_F(InterfaceTest, ANameHandedOutStaysGoodWhileItsToolOrGroupLivesWhateverIsA
   ASSERT_EQ(tools->AddTool(self, "Règle", &data, 0, &tool), kNoErr);
   AIMenuGroup about = nullptr;
   ASSERT_EQ(menus->GetNthMenuGroup(0, &about), kNoErr);
-  const char* toolName = nullptr;
-  const char* groupName = nullptr;
-  ASSERT_EQ(tools->GetToolName(tool, &toolName), kNoErr);
-  ASSERT_EQ(menus->GetMenuGroupName(about, &groupName), kNoErr);
+  const auto names = [&] {
+    const char* toolName = nullptr;
+    const char* groupName = nullptr;
+    EXPECT_EQ(tools->GetToolName(tool, &toolName), kNoErr);
+    EXPECT_EQ(menus->GetMenuGroupName(about, &groupName), kNoErr);
+    return std::make_pair(toolName, groupName);
+  };
+  const auto before = names();
 
   for (int n = 0; n < 100; ++n) {
     const std::string name = "T" + std::to_string(n);
@@ -99,14 +86,9 @@ TEST_F(InterfaceTest, ANameHandedOutStaysGoodWhileItsToolOrGroupLivesWhateverIsA
     ASSERT_EQ(menus->AddMenuGroupAsSubMenu(name.c_str(), 0, item, &group), kNoErr);
   }
 
-  const char* toolNameNow = nullptr;
-  const char* groupNameNow = nullptr;
-  ASSERT_EQ(tools->GetToolName(tool, &toolNameNow), kNoErr);
-  ASSERT_EQ(menus->GetMenuGroupName(about, &groupNameNow), kNoErr);
-  ASSERT_EQ(toolName, toolNameNow);
-  ASSERT_EQ(groupName, groupNameNow);
-  EXPECT_STREQ(toolName, "Règle");
-  EXPECT_STREQ(groupName, kAboutMenuGroup);
+  ASSERT_EQ(names(), before);  // the very same pointers
+  EXPECT_STREQ(before.first, "Règle");
+  EXPECT_STREQ(before.second, kAboutMenuGroup);
 }
 
 // The sessions show, hide and print panels and their flyout menus; here, the view's window
@@ -132,8 +114,7 @@ TEST_F(InterfaceTest, APanelHoldsAToolkitViewOfItsSizeAndRefusesBadValues) {
   ASSERT_NE(view->window(), nullptr);
   const AISize wide{480, 158};
   EXPECT_EQ(panels->SetSize(panel, &wide), kNoErr);
-  EXPECT_EQ(view->frame().size.width, 480);
-  EXPECT_EQ(view->window()->frame().size.width, 480);
+  EXPECT_EQ(std::make_tuple(view->frame().size.width, view->window()->frame().size.width), std::make_tuple(480, 480));
   const AISize bad{std::numeric_limits<float>::quiet_NaN(), 1};
   EXPECT_EQ(panels->SetSize(panel, &bad), kBadParameterErr);
   EXPECT_EQ(view->frame().size.width, 480);

@@ -59,19 +59,15 @@ TEST_F(PaintOrders, EachOrderPlacesTheNewArtWhereItSays) {
 }
 
 TEST_F(PaintOrders, SiblingLinksRunBothWays) {
-  AIArtHandle front = nullptr, prior = nullptr, behind = nullptr;
+  AIArtHandle front = nullptr, beforeFront = x, behind = nullptr, beforeB = nullptr, childOfPath = x, parent = x;
   ASSERT_EQ(art->GetArtFirstChild(layerGroup, &front), kNoErr);
-  EXPECT_EQ(art->GetArtPriorSibling(front, &prior), kNoErr);
-  EXPECT_EQ(prior, nullptr);
-  EXPECT_EQ(art->GetArtSibling(front, &behind), kNoErr);
-  EXPECT_EQ(behind, b);
-  EXPECT_EQ(art->GetArtPriorSibling(b, &prior), kNoErr);
-  EXPECT_EQ(prior, front);
-  AIArtHandle none = x;
-  EXPECT_EQ(art->GetArtFirstChild(x, &none), kNoErr);  // a path has no children
-  EXPECT_EQ(none, nullptr);
-  EXPECT_EQ(art->GetArtParent(layerGroup, &none), kNoErr);  // a layer's group has no parent
-  EXPECT_EQ(none, nullptr);
+  const std::vector<AIErr> answers = {art->GetArtPriorSibling(front, &beforeFront), art->GetArtSibling(front, &behind),
+                                      art->GetArtPriorSibling(b, &beforeB), art->GetArtFirstChild(x, &childOfPath),
+                                      art->GetArtParent(layerGroup, &parent)};
+  EXPECT_EQ(answers, std::vector<AIErr>(answers.size(), kNoErr));
+  // A path has no children, a layer's group no parent.
+  EXPECT_EQ(std::make_tuple(beforeFront, behind, beforeB, childOfPath, parent),
+            std::make_tuple(nullptr, b, front, nullptr, nullptr));
 }
 
 TEST_F(PaintOrders, ImpossiblePlacementsAreRefusedAndMakeNothing) {

@@ -1,5 +1,6 @@
 // A fresh host (no document, no plug-in, in-memory preferences) for tests of the shell's
-// suites, a plug-in record to act as the caller, and a temporary folder removed afterwards.
+// suites, a plug-in record to act as the caller, host strings and a temporary folder
+// disposed of afterwards.
 #ifndef GUIDES_TESTS_HOST_SHELLFIXTURE_H
 #define GUIDES_TESTS_HOST_SHELLFIXTURE_H
 
@@ -8,7 +9,9 @@
 #include <filesystem>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "AIUnicodeString.h"
 #include "TestHost.h"
 #include "model/Shell.h"
 
@@ -25,6 +28,7 @@ class ShellTest : public ::testing::Test {
     self = host::toHandle<SPPluginRef>(host::shell().plugins.add(record));
   }
   void TearDown() override {
+    for (AIUnicodeStringRef s : texts_) strings->Dispose(s);
     host::resetShell();
     testhost::reset();
     if (!folder_.empty()) std::filesystem::remove_all(folder_);
@@ -35,6 +39,13 @@ class ShellTest : public ::testing::Test {
     return testhost::suite<S>(name, version);
   }
 
+  // A host string holding utf8, disposed of at the end of the test.
+  AIUnicodeStringRef text(const char* utf8) {
+    AIUnicodeStringRef made = nullptr;
+    EXPECT_EQ(strings->Initialize(&made, utf8, kAIPlatformCharacterEncoding), kNoErr);
+    texts_.push_back(made);
+    return made;
+  }
   // A folder of this test's own, made on first use.
   const std::filesystem::path& folder() {
     if (folder_.empty()) {
@@ -48,10 +59,13 @@ class ShellTest : public ::testing::Test {
     return folder_;
   }
 
+  const AIUnicodeStringSuite* strings =
+      suite<AIUnicodeStringSuite>(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
   SPPluginRef self = nullptr;
   std::ostringstream errors;  // what the host wrote to standard error
 
  private:
+  std::vector<AIUnicodeStringRef> texts_;
   std::filesystem::path folder_;
 };
 

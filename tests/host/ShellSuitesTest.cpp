@@ -60,13 +60,12 @@ TEST_F(ShellTest, AccessLocksAreCountedPerPluginAndReleasedOnce) {
   SPAccessRef first = nullptr, second = nullptr;
   ASSERT_EQ(access->AcquirePlugin(self, &first), kNoErr);
   ASSERT_EQ(access->AcquirePlugin(self, &second), kNoErr);
-  int32_t count = 0;
-  EXPECT_EQ(access->GetPluginAccessCount(self, &count), kNoErr);
-  EXPECT_EQ(count, 2);
+  int32_t both = 0, one = 0;
+  EXPECT_EQ(access->GetPluginAccessCount(self, &both), kNoErr);
   EXPECT_EQ(access->ReleasePlugin(first), kNoErr);
   EXPECT_EQ(access->ReleasePlugin(first), kBadParameterErr);
-  EXPECT_EQ(access->GetPluginAccessCount(self, &count), kNoErr);
-  EXPECT_EQ(count, 1);
+  EXPECT_EQ(access->GetPluginAccessCount(self, &one), kNoErr);
+  EXPECT_EQ(std::make_tuple(both, one), std::make_tuple(2, 1));
   SPAccessRef other = nullptr;
   EXPECT_EQ(access->AcquirePlugin(reinterpret_cast<SPPluginRef>(0x7777), &other), kBadParameterErr);
 }
@@ -81,12 +80,12 @@ TEST_F(ShellTest, PluginNameAndOptionsAreKeptPerPlugin) {
   EXPECT_EQ(plugins->GetPluginName(self, name, 0), kBadParameterErr);
   EXPECT_EQ(plugins->SetPluginName(self, "\xC3"), kBadParameterErr);
 
-  int32_t value = -1;
-  EXPECT_EQ(options->GetPluginOptions(self, &value), kNoErr);
-  EXPECT_EQ(value, 0);
+  int32_t before = -1, after = -1;
+  EXPECT_EQ(options->GetPluginOptions(self, &before), kNoErr);
   EXPECT_EQ(options->SetPluginOptions(self, 0x5A), kNoErr);
-  EXPECT_EQ(options->GetPluginOptions(self, &value), kNoErr);
-  EXPECT_EQ(value, 0x5A);
+  EXPECT_EQ(options->GetPluginOptions(self, &after), kNoErr);
+  EXPECT_EQ(std::make_tuple(before, after), std::make_tuple(0, 0x5A));
+  int32_t value = -1;
   EXPECT_EQ(options->GetPluginOptions(nullptr, &value), kBadParameterErr);
 }
 

@@ -10,6 +10,11 @@ namespace {
 class Strings : public HostTest {
  protected:
   size_t live() { return host::model().strings().liveCount(); }
+  int32_t order(AIUnicodeStringRef a, AIUnicodeStringRef b) {
+    int32_t result = 99;
+    EXPECT_EQ(strings->Compare(a, b, &result), kNoErr);
+    return result;
+  }
 };
 
 TEST_F(Strings, InvalidUtf8IsRefused) {
@@ -67,17 +72,11 @@ TEST_F(Strings, CompareIsByteWiseAndNullIsTheEmptyString) {
   AIUnicodeStringRef accented = makeString("Repères");
   AIUnicodeStringRef plain = makeString("Reperes");
   AIUnicodeStringRef empty = makeString("");
-  int32_t order = 99;
-  EXPECT_EQ(strings->Compare(a, b, &order), kNoErr);
-  EXPECT_EQ(order, 0);
-  EXPECT_EQ(strings->Compare(plain, accented, &order), kNoErr);
-  EXPECT_LT(order, 0);  // 'e' (0x65) sorts before the first byte of 'è' (0xC3)
-  EXPECT_EQ(strings->Compare(accented, plain, &order), kNoErr);
-  EXPECT_GT(order, 0);
-  EXPECT_EQ(strings->Compare(nullptr, empty, &order), kNoErr);
-  EXPECT_EQ(order, 0);
-  EXPECT_EQ(strings->Compare(a, nullptr, &order), kNoErr);
-  EXPECT_GT(order, 0);
+  EXPECT_EQ(order(a, b), 0);
+  EXPECT_LT(order(plain, accented), 0);  // 'e' (0x65) sorts before the first byte of 'è' (0xC3)
+  EXPECT_GT(order(accented, plain), 0);
+  EXPECT_EQ(order(nullptr, empty), 0);
+  EXPECT_GT(order(a, nullptr), 0);
   size_t length = 9;
   EXPECT_EQ(strings->GetLength(nullptr, 0, &length), kNoErr);
   EXPECT_EQ(length, 0u);
@@ -96,9 +95,9 @@ TEST_F(Strings, DisposedStringsAreRefusedAndNoneLeak) {
 
   EXPECT_EQ(strings->Dispose(s), kBadParameterErr);
   size_t length = 0;
-  int32_t order = 0;
+  int32_t result = 0;
   EXPECT_EQ(strings->GetLength(s, 0, &length), kBadParameterErr);
-  EXPECT_EQ(strings->Compare(s, nullptr, &order), kBadParameterErr);
+  EXPECT_EQ(strings->Compare(s, nullptr, &result), kBadParameterErr);
   EXPECT_EQ(strings->Copy(s, &copy), kBadParameterErr);
   EXPECT_EQ(art->SetArtName(newGroup(nullptr, "G"), s), kBadParameterErr);
   EXPECT_EQ(user->MessageAlert(s), kBadParameterErr);

@@ -8,24 +8,17 @@
 #include "AIAnnotator.h"
 #include "AIMenu.h"
 #include "AITool.h"
-#include "AIUnicodeString.h"
 #include "ShellFixture.h"
 
 class ToolboxTest : public ShellTest {
  protected:
   const AIToolSuite* tools = suite<AIToolSuite>(kAIToolSuite, kAIToolSuiteVersion);
-  const AIUnicodeStringSuite* strings =
-      suite<AIUnicodeStringSuite>(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
 
   // Registers a tool beside the tools numbered group and toolset; the result of AddTool.
   AIErr add(const char* name, int16_t group, int16_t toolset, AIToolHandle* tool = nullptr) {
-    AIUnicodeStringRef title = nullptr;
-    strings->Initialize(&title, name, kAIPlatformCharacterEncoding);
-    const AIAddToolData data{title, title, 16051, 16052, group, toolset};
+    const AIAddToolData data{text(name), text(name), 16051, 16052, group, toolset};
     AIToolHandle made = nullptr;
-    const AIErr result = tools->AddTool(self, name, &data, 0, tool ? tool : &made);
-    strings->Dispose(title);
-    return result;
+    return tools->AddTool(self, name, &data, 0, tool ? tool : &made);
   }
   int16_t number(const char* name) {
     int16_t found = -1;
@@ -60,9 +53,8 @@ TEST_F(ToolboxTest, OnlyARealChangeOfToolIsToldAndAPlugInThatGoesIsToldNothingMo
   EXPECT_EQ(tools->SetSelectedToolByName("Outil inconnu"), kNotFoundErr);
   const std::vector<host::ToolChange> changes = ui.takeToolChanges();
   ASSERT_EQ(changes.size(), 2u);
-  EXPECT_EQ(changes[0].from, ui.toolNamed(kSelectToolName));
-  EXPECT_EQ(changes[0].to, host::fromHandle(mine));
-  EXPECT_EQ(changes[1].from, host::fromHandle(mine));
+  EXPECT_EQ(std::make_tuple(changes[0].from, changes[0].to, changes[1].from),
+            std::make_tuple(ui.toolNamed(kSelectToolName), host::fromHandle(mine), host::fromHandle(mine)));
   EXPECT_TRUE(ui.takeToolChanges().empty());
 
   EXPECT_EQ(tools->SetSelectedTool(mine), kNoErr);

@@ -1,23 +1,17 @@
 // The checks random sessions make after every step, each given a state that keeps it and
 // one that breaks it: the guides a step lays out against the panel's values, the
 // preferences file and the popup of sets, non-finite coordinates, the host's answers.
-#include <gtest/gtest.h>
-#include <unistd.h>
-
 #include <cmath>
-#include <filesystem>
 #include <fstream>
 #include <memory>
 
 #include "AIArtboard.h"
+#include "AppFixture.h"
 #include "harness/SessionInvariants.h"
 #include "kit/Application.h"
-#include "kit/ComboBox.h"
 #include "kit/PopUpButton.h"
 #include "kit/TextField.h"
 #include "kit/Window.h"
-#include "model/Model.h"
-#include "model/Shell.h"
 #include "session/StepInvariants.h"
 
 namespace {
@@ -32,18 +26,16 @@ class FakePanel {
     auto content = std::make_unique<kit::View>();
     for (const char* name : {"PANzoneMargeHaut", "PANzoneMargeBas", "PANzoneMargeGauche", "PANzoneMargeDroite",
                              "PANzoneLargeurColonne", "PANzoneHauteurLigne", "PANzoneGouttiereColonne",
-                             "PANzoneGouttiereLigne"})
-      add<kit::TextField>(*content, name);
-    add<kit::ComboBox>(*content, "PANzoneNbrColonnes");
-    add<kit::ComboBox>(*content, "PANzoneNbrLignes");
-    sets_ = &add<kit::PopUpButton>(*content, "PANpopupSets");
+                             "PANzoneGouttiereLigne", "PANzoneNbrColonnes", "PANzoneNbrLignes"})
+      add(*content, std::make_unique<kit::TextField>(), name);
+    sets_ = static_cast<kit::PopUpButton*>(add(*content, std::make_unique<kit::PopUpButton>(), "PANpopupSets"));
     window_.setContentView(std::move(content));
   }
 
   void show(const char* name, const std::string& text) {
     static_cast<kit::Control*>(kit::Application::shared().viewWithIdentifier(name))->setStringValue(text);
   }
-  // The margins, the counts and the gutters as the panel writes them.
+  // The margins, the counts and the gutters as the panel writes them (no width or height).
   void showSet(const std::string& margin, int columns, int rows, const std::string& gutter) {
     for (const char* name : {"PANzoneMargeHaut", "PANzoneMargeBas", "PANzoneMargeGauche", "PANzoneMargeDroite"})
       show(name, margin);
@@ -51,8 +43,6 @@ class FakePanel {
     show("PANzoneNbrLignes", std::to_string(rows));
     show("PANzoneGouttiereColonne", gutter);
     show("PANzoneGouttiereLigne", gutter);
-    show("PANzoneLargeurColonne", "");
-    show("PANzoneHauteurLigne", "");
   }
   void listSets(int count) {
     sets_->removeAllItems();
@@ -60,42 +50,23 @@ class FakePanel {
   }
 
  private:
-  template <class View>
-  View& add(kit::View& parent, const char* name) {
-    auto view = std::make_unique<View>();
+  static kit::View* add(kit::View& parent, std::unique_ptr<kit::View> view, const char* name) {
     view->setIdentifier(name);
-    return *static_cast<View*>(parent.addSubview(std::move(view)));
+    return parent.addSubview(std::move(view));
   }
 
   kit::Window window_;
   kit::PopUpButton* sets_ = nullptr;
 };
 
-class InvariantsTest : public ::testing::Test {
+class InvariantsTest : public AppTest {
  protected:
   void SetUp() override {
-    host::resetModel();
-    host::resetShell();
+    AppTest::SetUp();
     const AIRealRect board{0, 842, 595, 0};
     ASSERT_EQ(model().newDocument("Essai", std::span(&board, 1)), kNoErr);
-    folder = std::filesystem::temp_directory_path() /
-             ("guides-invariants-" + std::to_string(::getpid()) + "-" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(folder);
-    host::shell().preferences.open(folder / "prefs.json");
-  }
-  void TearDown() override {
-    host::resetShell();
-    host::resetModel();
-    std::filesystem::remove_all(folder);
   }
 
-  Ref newGroup(Ref parent, const std::string& name) {
-    Ref group;
-    EXPECT_EQ(model().newArt(kGroupArt, kPlaceInsideOnTop, parent, &group), kNoErr);
-    EXPECT_EQ(model().setArtName(group, name), kNoErr);
-    return group;
-  }
   // The guides layer and one click's parent group, as the plug-in makes them.
   Ref clickGroup() {
     Ref layer;
@@ -113,16 +84,14 @@ class InvariantsTest : public ::testing::Test {
       ASSERT_EQ(model().setPathIsGuide(guide, true), kNoErr);
     }
   }
-  // A whole layout of artboard 1 for 3 columns and 2 rows with positive gutters.
-  void layOutArtboardOne(Ref click, int rowGuides) {
+  // A layout of artboard 1 for 3 columns with positive gutters, and no row guides.
+  void layOutArtboardOne(Ref click) {
     for (const char* margin : {"Marges droite1", "Marges gauche1", "Marges bas1", "Marges haut1"})
       addGuides(newGroup(click, margin), 1);
     addGuides(newGroup(click, "Colonnes1"), 4);
-    if (rowGuides) addGuides(newGroup(click, "Lignes1"), rowGuides);
   }
-  void writePreferences(const std::string& json) { std::ofstream(folder / "prefs.json") << json; }
+  void writePreferences(const std::string& json) { std::ofstream(prefsFile) << json; }
 
-  std::filesystem::path folder;
   FakePanel panel;
 };
 
@@ -132,7 +101,7 @@ TEST_F(InvariantsTest, GuidesLaidOutDuringTheStepMustMatchThePanelsValues) {
   const Ref older = newGroup(click, "Colonnes1");
   addGuides(older, 4);
   host::StepMark mark = host::markStepStart();
-  layOutArtboardOne(click, 0);
+  layOutArtboardOne(click);
   EXPECT_EQ(harness::checkGuidesLaidOutSince(mark.firstNewGeneration),
             "an older \"Colonnes\" group of artboard 1 stayed beside the one just laid out");
   ASSERT_EQ(model().disposeArt(older), kNoErr);

@@ -34,14 +34,11 @@ TEST(HostQueue, TasksRunInOrderOnTheHostsThreadAndEachIsAnswered) {
     ranOn = std::this_thread::get_id();
     return Reply{418, "third"};
   });
-  ASSERT_TRUE(queue.runNext());
-  ASSERT_TRUE(queue.runNext());
-  ASSERT_TRUE(queue.runNext());
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(queue.runNext());
   EXPECT_EQ(ran, (std::vector<std::string>{"first", "second"}));
   EXPECT_EQ(ranOn, hostThread);
-  EXPECT_EQ(first.get().body, "first");
-  EXPECT_EQ(second.get().body, "second");
-  EXPECT_EQ(third.get().status, 418);
+  EXPECT_EQ(std::make_tuple(first.get().body, second.get().body, third.get().status),
+            std::make_tuple("first", "second", 418));
 }
 
 TEST(HostQueue, AMoveWaitingIsReplacedByTheNextAndAnsweredAsMerged) {
@@ -83,8 +80,7 @@ TEST(HostQueue, AStoppedQueueRunsNothingAndAnswersEveryRequest) {
   HostQueue queue;
   std::vector<std::string> ran;
   auto waiting = queue.post(answering(ran, "waiting"));
-  std::thread stopper([&] { queue.stop(); });
-  stopper.join();
+  std::thread([&] { queue.stop(); }).join();
   EXPECT_FALSE(queue.runNext());
   EXPECT_EQ(waiting.get().status, 503);
   EXPECT_EQ(queue.post(answering(ran, "late")).get().status, 503);
@@ -117,6 +113,5 @@ TEST(HostQueue, AnExceptionInATaskIsAnsweredAsTheHostsFault) {
   auto answer = queue.post([]() -> Reply { throw std::runtime_error("boom"); });
   ASSERT_TRUE(queue.runNext());
   const Reply reply = answer.get();
-  EXPECT_EQ(reply.status, 500);
-  EXPECT_EQ(reply.body, R"({"error":"boom"})");
+  EXPECT_EQ(std::make_tuple(reply.status, reply.body), std::make_tuple(500, R"({"error":"boom"})"));
 }

@@ -22,6 +22,12 @@ uint32_t littleEndian(const std::string& bytes, size_t at, size_t width) {
   return value;
 }
 
+// A WAV file's channels, rate, bits a sample, data size and RIFF size.
+std::vector<uint32_t> header(const std::string& wav) {
+  return {littleEndian(wav, 22, 2), littleEndian(wav, 24, 4), littleEndian(wav, 34, 2), littleEndian(wav, 40, 4),
+          littleEndian(wav, 4, 4)};
+}
+
 std::string bigEndian(uint32_t value, size_t width) {
   std::string out;
   for (size_t i = width; i-- > 0;) out += static_cast<char>(value >> (8 * i) & 0xff);
@@ -44,16 +50,12 @@ TEST(SoundConversion, ThePluginsSoundsBecomeWavFilesSampleForSample) {
   const std::string aiff = fileBytes(GUIDES_RESOURCES "/Pop.aiff");
   const std::optional<std::string> wav = host::wavFromAiff(aiff);
   ASSERT_TRUE(wav);
-  EXPECT_EQ(wav->substr(0, 4), "RIFF");
-  EXPECT_EQ(wav->substr(8, 8), "WAVEfmt ");
-  EXPECT_EQ(littleEndian(*wav, 22, 2), 1u);       // mono
-  EXPECT_EQ(littleEndian(*wav, 24, 4), 22050u);   // the rate
-  EXPECT_EQ(littleEndian(*wav, 34, 2), 8u);       // bits
   const uint32_t frames = (static_cast<unsigned char>(aiff[22]) << 24) | (static_cast<unsigned char>(aiff[23]) << 16) |
                           (static_cast<unsigned char>(aiff[24]) << 8) | static_cast<unsigned char>(aiff[25]);
-  EXPECT_EQ(littleEndian(*wav, 40, 4), frames);
+  EXPECT_EQ(wav->substr(0, 4) + wav->substr(8, 8), "RIFFWAVEfmt ");
+  // mono, the rate, the bits; the sizes of the data, of the file after its first eight bytes
+  EXPECT_EQ(header(*wav), (std::vector<uint32_t>{1, 22050, 8, frames, 36 + frames}));
   EXPECT_EQ(wav->size(), 44 + frames);
-  EXPECT_EQ(littleEndian(*wav, 4, 4), 36 + frames);
   // Signed samples become unsigned: 0x1f -> 0x9f, 0xf2 (-14) -> 0x72.
   const size_t data = aiff.find("SSND") + 16;
   for (size_t i = 0; i < frames; ++i)
@@ -63,9 +65,8 @@ TEST(SoundConversion, ThePluginsSoundsBecomeWavFilesSampleForSample) {
 TEST(SoundConversion, WiderSamplesAreByteSwappedFrameByFrame) {
   const std::optional<std::string> wav = host::wavFromAiff(stereoAiff());
   ASSERT_TRUE(wav);
-  EXPECT_EQ(littleEndian(*wav, 22, 2), 2u);
-  EXPECT_EQ(littleEndian(*wav, 24, 4), 44100u);
-  EXPECT_EQ(littleEndian(*wav, 28, 4), 44100u * 4);
+  EXPECT_EQ(header(*wav), (std::vector<uint32_t>{2, 44100, 16, 8, 44}));
+  EXPECT_EQ(littleEndian(*wav, 28, 4), 44100u * 4);  // bytes a second, then a frame's
   EXPECT_EQ(littleEndian(*wav, 32, 2), 4u);
   EXPECT_EQ(wav->substr(44), std::string("\x02\x01\xfe\xff\xff\x7f\x00\x80", 8));
 }
@@ -76,16 +77,11 @@ TEST(SoundConversion, WhatIsNotAReadableAiffFileGivesNothing) {
   EXPECT_FALSE(host::wavFromAiff("FORM\0\0\0\4WAVE"));
   for (size_t size = 0; size < good.size() - 8; ++size)  // cut anywhere before the samples
     EXPECT_FALSE(host::wavFromAiff(good.substr(0, size))) << size;
-  std::string badBits = good;
-  badBits[12 + 8 + 7] = 12;  // 12-bit samples
-  EXPECT_FALSE(host::wavFromAiff(badBits));
-  std::string noChannels = good;
-  noChannels[12 + 8 + 1] = 0;
-  EXPECT_FALSE(host::wavFromAiff(noChannels));
-  std::string hugeChunk = good;
-  hugeChunk.replace(16, 4, bigEndian(0xfffffff0u, 4));
-  EXPECT_FALSE(host::wavFromAiff(hugeChunk));
-  std::string badRate = good;
-  badRate[12 + 8 + 8] = '\x7f';  // an exponent far out of range
-  EXPECT_FALSE(host::wavFromAiff(badRate));
+  // 12-bit samples, no channels, a chunk larger than the file, a rate's exponent far out of range
+  const std::pair<size_t, std::string> damages[] = {
+      {12 + 8 + 7, "\x0c"}, {12 + 8 + 1, std::string(1, '\0')}, {16, bigEndian(0xfffffff0u, 4)}, {12 + 8 + 8, "\x7f"}};
+  for (const auto& [at, bytes] : damages) {
+    std::string damaged = good;
+    EXPECT_FALSE(host::wavFromAiff(damaged.replace(at, bytes.size(), bytes))) << at;
+  }
 }

@@ -27,27 +27,16 @@ WebEvent parsed(std::string_view body) {
 
 TEST(WebEvent, AGoodEventReadsAsWhatItSays) {
   const WebEvent drag = parsed(R"({"type":"drag","x":10,"y":20.5,"x2":1000,"y2":800,"alt":true})");
-  EXPECT_EQ(drag.kind, WebEventKind::Drag);
-  EXPECT_EQ(drag.x, 10);
-  EXPECT_EQ(drag.y, 20.5);
-  EXPECT_EQ(drag.x2, 1000);
-  EXPECT_EQ(drag.y2, 800);
-  EXPECT_TRUE(drag.alt);
-  EXPECT_FALSE(drag.shift);
-
+  EXPECT_EQ(std::make_tuple(drag.kind, drag.x, drag.y, drag.x2, drag.y2, drag.alt, drag.shift),
+            std::make_tuple(WebEventKind::Drag, 10.0, 20.5, 1000.0, 800.0, true, false));
   const WebEvent typed = parsed(R"({"type":"uiType","control":"PANzoneMargeHaut","text":"0,5 in"})");
-  EXPECT_EQ(typed.kind, WebEventKind::UiType);
-  EXPECT_EQ(typed.name, "PANzoneMargeHaut");
-  EXPECT_EQ(typed.text, "0,5 in");
-
+  EXPECT_EQ(std::make_tuple(typed.kind, typed.name, typed.text),
+            std::make_tuple(WebEventKind::UiType, "PANzoneMargeHaut", "0,5 in"));
   const WebEvent key = parsed(R"({"type":"key","key":"d","cmd":true})");
-  EXPECT_EQ(key.name, "d");
-  EXPECT_TRUE(key.cmd);
-
+  EXPECT_EQ(std::make_tuple(key.name, key.cmd), std::make_tuple("d", true));
   const WebEvent document = parsed(R"({"type":"documentNew","width":595.5,"height":842,"artboards":3,"unit":"cm"})");
-  EXPECT_EQ(document.width, 595.5);
-  EXPECT_EQ(document.number, 3);
-  EXPECT_EQ(document.name, "cm");
+  EXPECT_EQ(std::make_tuple(document.width, document.height, document.number, document.name),
+            std::make_tuple(595.5, 842.0, 3, "cm"));
   EXPECT_EQ(parsed(R"({"type":"uiType","control":"PANnomSet","text":""})").text, "");
 }
 

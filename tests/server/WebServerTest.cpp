@@ -77,6 +77,15 @@ class WebServerTest : public ::testing::Test {
     return socket;
   }
   int openStreams() const { return server->openStreams(); }
+  // Follows the event stream until `until` has come (or the stream ends): true if it came.
+  bool follow(const std::string& until) {
+    std::string seen;
+    client()->Get("/events", allowed(), [&](const char* data, size_t length) {
+      seen.append(data, length);
+      return seen.find(until) == std::string::npos;
+    });
+    return seen.find(until) != std::string::npos;
+  }
   httplib::Result post(const std::string& body, httplib::Headers headers = {}) {
     return client()->Post("/event", allowed(std::move(headers)), body, "application/json");
   }
@@ -97,13 +106,11 @@ class WebServerTest : public ::testing::Test {
 TEST_F(WebServerTest, TheTokenOfTheAddressBecomesACookieAndTheCookieOpensThePage) {
   auto first = client()->Get(("/?token=" + token).c_str());
   ASSERT_TRUE(first);
-  EXPECT_EQ(first->status, 303);
-  EXPECT_EQ(first->get_header_value("Location"), "/");
-  EXPECT_EQ(first->get_header_value("Set-Cookie"), "guides_token=" + token + "; Path=/; HttpOnly; SameSite=Strict");
+  EXPECT_EQ(std::make_tuple(first->status, first->get_header_value("Location"), first->get_header_value("Set-Cookie")),
+            std::make_tuple(303, "/", "guides_token=" + token + "; Path=/; HttpOnly; SameSite=Strict"));
   auto page = client()->Get("/", allowed());
   ASSERT_TRUE(page);
-  EXPECT_EQ(page->status, 200);
-  EXPECT_EQ(page->body, "<!doctype html><title>page</title>");
+  EXPECT_EQ(std::make_tuple(page->status, page->body), std::make_tuple(200, "<!doctype html><title>page</title>"));
   EXPECT_NE(page->get_header_value("Content-Security-Policy").find("default-src 'self'"), std::string::npos);
   auto script = client()->Get("/assets/main.js", allowed());
   ASSERT_TRUE(script);
@@ -119,19 +126,15 @@ TEST_F(WebServerTest, RequestsWithoutTheTokenFromElsewhereOrMalformedReachNoHost
   EXPECT_EQ(post(R"({"type":"fit"})", {{"Origin", "http://evil.example"}})->status, 403);
   EXPECT_EQ(post(R"({"type":"fit"})", {{"Sec-Fetch-Site", "cross-site"}})->status, 403);
   EXPECT_EQ(client()->Post("/event", allowed(), R"({"type":"fit"})", "text/plain")->status, 415);
-  auto large = post("{\"type\":\"tool\",\"name\":\"" + std::string(host::WebServer::kMaxBody, 'x') + "\"}");
-  ASSERT_TRUE(large);
-  EXPECT_EQ(large->status, 413);
+  EXPECT_EQ(post("{\"type\":\"tool\",\"name\":\"" + std::string(host::WebServer::kMaxBody, 'x') + "\"}")->status, 413);
   auto malformed = post("{\"type\":\"click\",\"x\":5000,\"y\":1}");
   ASSERT_TRUE(malformed);
-  EXPECT_EQ(malformed->status, 400);
-  EXPECT_EQ(malformed->body, R"j({"error":"'x' is out of range (0 to 1000)"})j");
+  EXPECT_EQ(std::make_tuple(malformed->status, malformed->body),
+            std::make_tuple(400, R"j({"error":"'x' is out of range (0 to 1000)"})j"));
   EXPECT_EQ(eventsRun, 0);
   auto good = post(R"({"type":"tool","name":"Outil Guides"})", {{"Origin", "http://localhost:" + std::to_string(server->port())}});
   ASSERT_TRUE(good);
-  EXPECT_EQ(good->status, 200);
-  EXPECT_EQ(eventsRun, 1);
-  EXPECT_EQ(lastEvent, "Outil Guides");
+  EXPECT_EQ(std::make_tuple(good->status, eventsRun.load(), lastEvent), std::make_tuple(200, 1, "Outil Guides"));
 }
 
 TEST_F(WebServerTest, TheStreamStartsWithEveryPartThenFollowsTheChanges) {
@@ -158,8 +161,7 @@ TEST_F(WebServerTest, TheGuidesBytesAreTheLatestPutAndNeedTheToken) {
   board.putData("guides", std::string("\3\4", 2));
   auto bytes = client()->Get("/guides.bin?v=1", allowed());
   ASSERT_TRUE(bytes);
-  EXPECT_EQ(bytes->status, 200);
-  EXPECT_EQ(bytes->body, std::string("\3\4", 2));
+  EXPECT_EQ(std::make_tuple(bytes->status, bytes->body), std::make_tuple(200, std::string("\3\4", 2)));
   EXPECT_EQ(client()->Get("/guides.bin")->status, 401);
 }
 
@@ -172,12 +174,7 @@ TEST_F(WebServerTest, FiftyClientsAtOnceEachFollowTheStreamToTheLatestPart) {
   std::vector<std::thread> clients;
   for (int i = 0; i < kClients; ++i)
     clients.emplace_back([&] {
-      std::string seen;
-      client()->Get("/events", allowed(), [&](const char* data, size_t length) {
-        seen.append(data, length);
-        return seen.find(last) == std::string::npos;
-      });
-      if (seen.find(last) != std::string::npos) ++caughtUp;
+      if (follow(last)) ++caughtUp;
       auto reply = post(R"({"type":"fit"})");
       if (reply && reply->status == 200) ++answered;
     });
@@ -185,9 +182,8 @@ TEST_F(WebServerTest, FiftyClientsAtOnceEachFollowTheStreamToTheLatestPart) {
   EXPECT_EQ(openStreams(), kClients);
   for (int i = 0; i < kChanges; ++i) board.put("cursor", '"' + std::to_string(i) + '"');
   for (std::thread& client : clients) client.join();
-  EXPECT_EQ(caughtUp, kClients);
-  EXPECT_EQ(answered, kClients);
-  EXPECT_EQ(eventsRun, kClients);
+  EXPECT_EQ(std::make_tuple(caughtUp.load(), answered.load(), eventsRun.load()),
+            std::make_tuple(kClients, kClients, kClients));
 }
 
 // A page that opens its stream and never reads it, while the host publishes megabytes: the
@@ -197,23 +193,16 @@ TEST_F(WebServerTest, AClientThatNeverReadsItsStreamHoldsNobodyUp) {
   const int stuck = openRawStream();
   ASSERT_GE(stuck, 0);
   while (openStreams() < 1) std::this_thread::sleep_for(5ms);
-  std::string seen;
-  std::thread follower([&] {
-    client()->Get("/events", allowed(), [&](const char* data, size_t length) {
-      seen.append(data, length);
-      return seen.find("\"end\"") == std::string::npos;
-    });
-  });
+  bool ended = false;
+  std::thread follower([&] { ended = follow("\"end\""); });
   while (openStreams() < 2) std::this_thread::sleep_for(5ms);
   for (int i = 0; i < 40; ++i) {
     board.put("document", '"' + std::string(250000, 'a' + i % 26) + '"');  // 10 MB in all
-    auto reply = post(R"({"type":"fit"})");
-    ASSERT_TRUE(reply);
-    EXPECT_EQ(reply->status, 200);
+    EXPECT_EQ(post(R"({"type":"fit"})")->status, 200);
   }
   board.put("document", "\"end\"");
   follower.join();
-  EXPECT_NE(seen.find("\"end\""), std::string::npos);
+  EXPECT_TRUE(ended);
   ::close(stuck);
 }
 

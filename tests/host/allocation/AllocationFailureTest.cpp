@@ -2,6 +2,7 @@
 // to fail in turn, through the tables the plug-in is handed. Each failure must come back as
 // kOutOfMemoryErr, named in the host's log, never as an exception the plug-in (C code) could
 // not catch, and leave nothing half made: the same call tried again succeeds.
+#include <algorithm>
 #include <string>
 
 #include "AIArt.h"
@@ -79,30 +80,27 @@ TEST_F(AllocationFailureTest, EveryOperationThatAllocatesAnswersOutOfMemoryInste
   const AIAddToolData data{title, title, 0, 0, kNoTool, kNoTool};
   const char* const longName = "Un nom assez long pour être rangé dans le tas";
 
-  const void* table = nullptr;
-  EXPECT_GT(failEachAllocationOf([&] {
-              return host::messageBasicSuite()->AcquireSuite(kAIPathSuite, kAIPathSuiteVersion, &table);
-            }),
-            0u);
-  const size_t toolsBefore = host::shell().ui.tools.liveCount();
-  AIToolHandle tool = nullptr;
-  EXPECT_GT(failEachAllocationOf([&] { return tools->AddTool(self, longName, &data, 0, &tool); }), 0u);
-  EXPECT_EQ(host::shell().ui.tools.liveCount(), toolsBefore + 1);
-  AIMenuItemHandle item = nullptr;
-  EXPECT_GT(failEachAllocationOf([&] {
-              return menus->AddMenuItem(self, longName, kAboutMenuGroup, title, 0, &item);
-            }),
-            0u);
-  const size_t groupsBefore = host::shell().ui.menuGroups.liveCount();
-  AIMenuGroup group = nullptr;
-  EXPECT_GT(failEachAllocationOf([&] { return menus->AddMenuGroupAsSubMenu(longName, 0, item, &group); }),
-            0u);
-  EXPECT_EQ(host::shell().ui.menuGroups.liveCount(), groupsBefore + 1);
   AIArtHandle named = nullptr;
   ASSERT_EQ(art->NewArt(kGroupArt, kPlaceInsideOnTop, nullptr, &named), kNoErr);
   ASSERT_EQ(art->SetArtName(named, title), kNoErr);
+  const host::UserInterface& ui = host::shell().ui;
+  const auto counts = [&] { return std::make_tuple(ui.tools.liveCount(), ui.menuGroups.liveCount()); };
+  const auto [toolsBefore, groupsBefore] = counts();
+  SPBasicSuite* basic = host::messageBasicSuite();
+  const void* table = nullptr;
+  AIToolHandle tool = nullptr;
+  AIMenuItemHandle item = nullptr;
+  AIMenuGroup group = nullptr;
   AIUnicodeStringRef name = nullptr;
-  EXPECT_GT(failEachAllocationOf([&] { return art->GetArtName(named, &name, nullptr); }), 0u);
+  // The allocations each operation makes, in this order (each is one at least).
+  const std::vector<size_t> allocations = {
+      failEachAllocationOf([&] { return basic->AcquireSuite(kAIPathSuite, kAIPathSuiteVersion, &table); }),
+      failEachAllocationOf([&] { return tools->AddTool(self, longName, &data, 0, &tool); }),
+      failEachAllocationOf([&] { return menus->AddMenuItem(self, longName, kAboutMenuGroup, title, 0, &item); }),
+      failEachAllocationOf([&] { return menus->AddMenuGroupAsSubMenu(longName, 0, item, &group); }),
+      failEachAllocationOf([&] { return art->GetArtName(named, &name, nullptr); })};
+  EXPECT_EQ(std::count(allocations.begin(), allocations.end(), 0u), 0) << ::testing::PrintToString(allocations);
+  EXPECT_EQ(counts(), std::make_tuple(toolsBefore + 1, groupsBefore + 1));
   EXPECT_EQ(strings->Dispose(name), kNoErr);
   EXPECT_EQ(strings->Dispose(title), kNoErr);
 }

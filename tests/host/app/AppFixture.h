@@ -1,5 +1,6 @@
 // A fresh host for the application tests: model and shell reset, preferences in a file of
-// the test's own, the host's standard error captured, and helpers to read the log.
+// the test's own, the host's standard error captured, helpers to read the log and to run a
+// script.
 #ifndef GUIDES_TESTS_HOST_APP_APPFIXTURE_H
 #define GUIDES_TESTS_HOST_APP_APPFIXTURE_H
 
@@ -11,8 +12,10 @@
 #include <sstream>
 #include <string>
 
+#include "app/Application.h"
 #include "model/Model.h"
 #include "model/Shell.h"
+#include "session/Session.h"
 
 class AppTest : public ::testing::Test {
  protected:
@@ -45,13 +48,26 @@ class AppTest : public ::testing::Test {
     for (size_t at = all.find(text); at != std::string::npos; at = all.find(text, at + 1)) ++count;
     return count;
   }
+  // Runs a script against the application: true when it ran to its end.
+  bool run(host::Application& application, const std::string& script) {
+    std::istringstream in(script);
+    return host::Session(application, out, sessionErrors).run(in);
+  }
+  // A group made in the model directly, as a plug-in would through the suites.
+  static host::Ref newGroup(host::Ref parent, const std::string& name, int16_t order = kPlaceInsideOnTop) {
+    host::Ref group;
+    EXPECT_EQ(host::model().newArt(kGroupArt, order, parent, &group), kNoErr);
+    EXPECT_EQ(host::model().setArtName(group, name), kNoErr);
+    return group;
+  }
   int32_t suitesHeld() const {
     return host::shell().suites.totalAcquired() - host::shell().suites.totalReleased();
   }
 
   std::filesystem::path folder;
   std::filesystem::path prefsFile;
-  std::ostringstream errors;
+  std::ostringstream errors;  // the host's standard error
+  std::ostringstream out, sessionErrors;  // what scripts print, and their failing lines
 };
 
 #endif

@@ -4,67 +4,43 @@
 // by their path of texts; controls by outlet name.
 #include "AIMenu.h"
 #include "AppFixture.h"
-#include "app/Application.h"
 #include "app/Menus.h"
-#include "kit/Application.h"
 #include "kit/EventQueue.h"
-#include "session/Session.h"
 
 namespace {
 
 class EventLoopTest : public AppTest {
  protected:
   void TearDown() override {
+    recorder.shutdown();
     kit::EventQueue::shared().clear();
     AppTest::TearDown();
   }
-  // Runs a script against the application: true when it ran to its end.
-  bool run(host::Application& application, const std::string& script) {
-    host::Session session(application, out, sessionErrors);
-    std::istringstream in(script);
-    return session.run(in);
-  }
-  std::vector<std::string> menuPathProblems(const std::vector<std::string>& paths) {
-    std::vector<std::string> problems;
-    for (const std::string& path : paths) {
-      std::string problem;
-      EXPECT_TRUE(host::menuItemAt(path, &problem).isNull()) << path;
-      problems.push_back(problem);
-    }
-    return problems;
-  }
-
-  std::ostringstream out;
-  std::ostringstream sessionErrors;
+  host::Application recorder{{INTERFACE_RECORDER_MODULE}};  // started by the tests that use it
 };
 
 TEST_F(EventLoopTest, AFailingLineInsideADialogEndsTheDialogAndTheSession) {
-  host::Application application({INTERFACE_RECORDER_MODULE});
-  application.start();
-  EXPECT_FALSE(run(application, "ui click dialogue\nui type nom Paul\nrect 1 2 3\nprint panel\n"));
+  recorder.start();
+  EXPECT_FALSE(run(recorder, "ui click dialogue\nui type nom Paul\nrect 1 2 3\nprint panel\n"));
   EXPECT_EQ(sessionErrors.str(), "line 3: usage: rect L T R B [NAME]\n");
   EXPECT_EQ(out.str(), "");  // nothing after the failing line ran
   EXPECT_EQ(kit::Application::shared().modalWindow(), nullptr);
   EXPECT_EQ(kit::Application::shared().eventSource(), nullptr);  // the session's own is gone
-  application.shutdown();
 }
 
 // Restarting within a dialog would unload the dialog's code. (A session covers a dialog
 // ended by a script run dry, and events refused within it.)
 TEST_F(EventLoopTest, QuitInsideADialogEndsBothAndARestartThereIsRefused) {
-  host::Application application({INTERFACE_RECORDER_MODULE});
-  application.start();
-  EXPECT_TRUE(run(application, "ui click dialogue\nquit\nprint panel\n"));
+  recorder.start();
+  EXPECT_TRUE(run(recorder, "ui click dialogue\nquit\nprint panel\n"));
   EXPECT_EQ(kit::Application::shared().modalWindow(), nullptr);
-  EXPECT_TRUE(run(application, "ui click dialogue\nrestart\nui click fermer\n"));
+  EXPECT_TRUE(run(recorder, "ui click dialogue\nrestart\nui click fermer\n"));
   EXPECT_EQ(out.str(), "restart refused: a dialog is running modally\n");
   EXPECT_TRUE(logged("restart refused: a dialog is running modally"));
-  application.shutdown();
 }
 
 TEST_F(EventLoopTest, ControlsAreNamedAndModifiersSpelledOrTheLineFails) {
-  host::Application application({INTERFACE_RECORDER_MODULE});
-  application.start();
+  recorder.start();
   const std::pair<const char*, const char*> cases[] = {
       {"ui click personne", "line 1: ui click: no control named 'personne'\n"},
       {"ui type bouton 3", "line 1: ui type: 'bouton' is not a text field\n"},
@@ -81,10 +57,9 @@ TEST_F(EventLoopTest, ControlsAreNamedAndModifiersSpelledOrTheLineFails) {
   };
   for (const auto& [line, message] : cases) {
     sessionErrors.str("");
-    EXPECT_FALSE(run(application, line)) << line;
+    EXPECT_FALSE(run(recorder, line)) << line;
     EXPECT_EQ(sessionErrors.str(), message);
   }
-  application.shutdown();
 }
 
 TEST_F(EventLoopTest, PostedKeysAreServedWithinBoundsAndDroppedWithoutAPluginTool) {
@@ -92,12 +67,12 @@ TEST_F(EventLoopTest, PostedKeysAreServedWithinBoundsAndDroppedWithoutAPluginToo
   application.start();
   kit::EventQueue& queue = kit::EventQueue::shared();
   for (int i = 0; i < 10; ++i) queue.post(kit::KeyEvent{63, true, 1});
-  EXPECT_TRUE(run(application, "document new 100 100\n"));
+  EXPECT_TRUE(run(recorder, "document new 100 100\n"));
   EXPECT_TRUE(queue.empty());  // the host's own tool tracks nothing: the keys are dropped
   EXPECT_TRUE(errors.str().empty());
 
   for (int i = 0; i < 1000; ++i) queue.post(kit::KeyEvent{63, true, 1});
-  EXPECT_TRUE(run(application, "zoom 2\n"));
+  EXPECT_TRUE(run(recorder, "zoom 2\n"));
   EXPECT_TRUE(queue.empty());
   EXPECT_NE(errors.str().find("posted key(s) dropped"), std::string::npos);
 }
@@ -110,12 +85,17 @@ TEST_F(EventLoopTest, MenuPathsNameAHostMenuThenItemTexts) {
   const host::Ref item = host::menuItemAt("Tool Palettes/Ralto-Outils/Masquer Ralto-Guides", &problem);
   ASSERT_FALSE(item.isNull()) << problem;
   EXPECT_EQ(ui.menuItems.find(item)->key, "Masquer");
-  EXPECT_EQ(menuPathProblems({"Fichier/Ouvrir", "Tool Palettes", "Tool Palettes/Ralto-Outils",
-                              "Tool Palettes/Ralto-Outils/Masquer Ralto-Guides/Plus", "Tool Palettes/Autre",
-                              "Ralto-Outils/Masquer Ralto-Guides"}),
-            (std::vector<std::string>{"no menu named 'Fichier'", "'Tool Palettes' is a menu, not an item",
-                                      "'Ralto-Outils' opens a sub-menu", "'Masquer Ralto-Guides' opens no sub-menu",
-                                      "no item 'Autre' in 'Tool Palettes'", "no menu named 'Ralto-Outils'"}));
+  const std::pair<const char*, const char*> refused[] = {
+      {"Fichier/Ouvrir", "no menu named 'Fichier'"},
+      {"Tool Palettes", "'Tool Palettes' is a menu, not an item"},
+      {"Tool Palettes/Ralto-Outils", "'Ralto-Outils' opens a sub-menu"},
+      {"Tool Palettes/Ralto-Outils/Masquer Ralto-Guides/Plus", "'Masquer Ralto-Guides' opens no sub-menu"},
+      {"Tool Palettes/Autre", "no item 'Autre' in 'Tool Palettes'"},
+      {"Ralto-Outils/Masquer Ralto-Guides", "no menu named 'Ralto-Outils'"}};
+  for (const auto& [path, reason] : refused) {
+    EXPECT_TRUE(host::menuItemAt(path, &problem).isNull()) << path;
+    EXPECT_EQ(problem, reason);
+  }
   EXPECT_EQ(host::menuLines(),
             (std::vector<std::string>{"About", "Tool Palettes", "  Ralto-Outils >", "    Masquer Ralto-Guides"}));
 }

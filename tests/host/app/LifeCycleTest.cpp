@@ -37,13 +37,16 @@ TEST(LifeCycle, OnlyTheStepsInOrderPassUnremarked) {
 }
 
 TEST(LifeCycle, AFailedStartUpLeavesThePlugInLoadedAndOtherResultsChangeNoStep) {
-  EXPECT_EQ(host::stateAfter(PluginState::Loaded, MessageKind::Startup, kNoErr), PluginState::Started);
-  EXPECT_EQ(host::stateAfter(PluginState::Loaded, MessageKind::Startup, kSuiteNotFoundErr), PluginState::Loaded);
-  EXPECT_EQ(host::stateAfter(PluginState::ShutDown, MessageKind::Startup, kNoErr), PluginState::Started);
-  EXPECT_EQ(host::stateAfter(PluginState::Started, MessageKind::ApplicationStarted, kCantHappenErr),
-            PluginState::ApplicationStarted);
-  EXPECT_EQ(host::stateAfter(PluginState::ApplicationStarted, MessageKind::Shutdown, kCantHappenErr),
-            PluginState::ShutDown);
-  EXPECT_EQ(host::stateAfter(PluginState::Loaded, MessageKind::ApplicationStarted, kNoErr), PluginState::Loaded);
-  EXPECT_EQ(host::stateAfter(PluginState::Loaded, MessageKind::Shutdown, kNoErr), PluginState::Loaded);
+  using enum PluginState;
+  const std::tuple<PluginState, MessageKind, AIErr, PluginState> cases[] = {
+      {Loaded, MessageKind::Startup, kNoErr, Started},
+      {Loaded, MessageKind::Startup, kSuiteNotFoundErr, Loaded},
+      {ShutDown, MessageKind::Startup, kNoErr, Started},
+      {Started, MessageKind::ApplicationStarted, kCantHappenErr, ApplicationStarted},
+      {ApplicationStarted, MessageKind::Shutdown, kCantHappenErr, ShutDown},
+      {Loaded, MessageKind::ApplicationStarted, kNoErr, Loaded},
+      {Loaded, MessageKind::Shutdown, kNoErr, Loaded},
+  };
+  for (const auto& [state, kind, result, after] : cases)
+    EXPECT_EQ(host::stateAfter(state, kind, result), after) << host::stateName(state) << " " << result;
 }

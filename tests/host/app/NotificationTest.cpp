@@ -3,9 +3,7 @@
 // notifiers registered for it; a command that changes nothing sends nothing.
 #include "AINotifier.h"
 #include "AppFixture.h"
-#include "app/Application.h"
 #include "model/Printout.h"
-#include "session/Session.h"
 
 namespace {
 
@@ -28,11 +26,7 @@ class NotificationTest : public AppTest {
     AppTest::TearDown();
   }
 
-  bool run(const std::string& script) {
-    std::istringstream in(script);
-    host::Session session(*application, out, sessionErrors);
-    return session.run(in);
-  }
+  bool run(const std::string& script) { return AppTest::run(*application, script); }
   size_t notified(const char* type) const {
     return occurrences(std::string("message AI Notifier/AI Notify [") + type + "] to Recorder.so -> ");
   }
@@ -44,8 +38,6 @@ class NotificationTest : public AppTest {
   }
 
   std::unique_ptr<host::Application> application;
-  std::ostringstream out;
-  std::ostringstream sessionErrors;
 };
 
 TEST_F(NotificationTest, ARulerUnitChangeIsMadeThenNotifiedOncePerChange) {

@@ -11,24 +11,13 @@
 using host::PluginHost;
 using host::PluginState;
 
-namespace {
-
-// A message a plug-in does not know, to check that it is dispatched as it should be.
-AIErr sendTest(PluginHost& plugin, const char* selector) {
-  SPInterfaceMessage message{};
-  return plugin.send("Recorder Test", selector, message);
-}
-
-}  // namespace
-
 TEST_F(AppTest, AMessageBeforeStartUpIsLoggedAndLeavesTheSlotEmpty) {
   PluginHost recorder(RECORDER_MODULE);
   ASSERT_TRUE(recorder.load());
   AINotifierMessage started{};
   started.type = kAIApplicationStartedNotifier;
   EXPECT_EQ(recorder.send(kAINotifierCaller, kAINotifySelector, started, kAIApplicationStartedNotifier), kNoErr);
-  EXPECT_EQ(recorder.globals(), nullptr);
-  EXPECT_EQ(recorder.state(), PluginState::Loaded);
+  EXPECT_EQ(std::make_tuple(recorder.globals(), recorder.state()), std::make_tuple(nullptr, PluginState::Loaded));
   EXPECT_EQ(occurrences("Recorder.so: out of order: message before start-up (AI Notifier/AI Notify)"), 1u);
 
   SPInterfaceMessage shutdown{};
@@ -40,7 +29,8 @@ TEST_F(AppTest, AMessageBeforeStartUpIsLoggedAndLeavesTheSlotEmpty) {
 TEST_F(AppTest, ContextsMustBeBalancedWithinAMessage) {
   PluginHost recorder(RECORDER_MODULE);
   ASSERT_TRUE(recorder.start());
-  EXPECT_EQ(sendTest(recorder, "Push Without Pop"), kNoErr);
+  SPInterfaceMessage message{};  // of a caller the recorder answers by leaving a context pushed
+  EXPECT_EQ(recorder.send("Recorder Test", "Push Without Pop", message), kNoErr);
   EXPECT_EQ(occurrences("Recorder.so: 1 application context(s) left pushed by Recorder Test/Push Without Pop"), 1u);
   EXPECT_EQ(host::shell().plugins.contextDepth(), 0u);
   recorder.shutDown();
@@ -61,14 +51,11 @@ TEST_F(AppTest, ARestartStartsTheGuidesPlugInAgainOnThePreferencesOfTheFile) {
   ASSERT_EQ(edited.save(), host::PreferenceStore::Saving::Saved);
   application.restart();
 
-  EXPECT_EQ(guides.state(), PluginState::ApplicationStarted);
-  EXPECT_NE(guides.globals(), nullptr);
-  EXPECT_EQ(host::shell().plugins.notifierCount(), notifiers);
-  EXPECT_EQ(host::shell().plugins.accessCount(guides.ref()), 1);
-  EXPECT_EQ(suitesHeld(), 47);
+  EXPECT_EQ(std::make_tuple(guides.state(), guides.globals() != nullptr, host::shell().plugins.notifierCount(),
+                            host::shell().plugins.accessCount(guides.ref()), suitesHeld()),
+            std::make_tuple(PluginState::ApplicationStarted, true, notifiers, 1, 47));
   EXPECT_EQ(std::get<bool>(*host::shell().preferences.find("RaltoGuides", "Son")), false);
   application.shutdown();
-  EXPECT_EQ(guides.globals(), nullptr);
-  EXPECT_EQ(suitesHeld(), 0);
-  EXPECT_EQ(occurrences("out of order"), 0u);
+  EXPECT_EQ(std::make_tuple(guides.globals(), suitesHeld(), occurrences("out of order")),
+            std::make_tuple(nullptr, 0, 0u));
 }

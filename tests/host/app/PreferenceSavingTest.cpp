@@ -4,10 +4,8 @@
 // a store that cannot be saved.)
 #include "../AnotherHost.h"
 #include "AppFixture.h"
-#include "app/Application.h"
 #include "model/FileWriting.h"
 #include "model/PreferenceSaving.h"
-#include "session/Session.h"
 
 namespace {
 
@@ -32,18 +30,12 @@ class PreferenceSavingTest : public AppTest {
     application.shutdown();
     AppTest::TearDown();
   }
-  bool run(const std::string& script) {
-    std::istringstream in(script);
-    return session.run(in);
-  }
+  bool run(const std::string& script) { return AppTest::run(application, script); }
   const host::PreferenceStore::Value* stored(const char* key) {
     return host::shell().preferences.find("RaltoGuides", key);
   }
 
   host::Application application{{GUIDES_MODULE}};
-  std::ostringstream out;
-  std::ostringstream sessionErrors;
-  host::Session session{application, out, sessionErrors};
 };
 
 TEST_F(PreferenceSavingTest, StoringASetWritesTheFileOnceAsSoonAsTheEventIsOver) {
@@ -68,16 +60,12 @@ TEST_F(PreferenceSavingTest, AHostWhosePreferencesAnotherHoldsSaysSoAndWritesNot
   EXPECT_EQ(alertsStartingWith("Preferences will not be saved in this session: they are " + holder + "."), 1u);
   ASSERT_NE(stored("Autre"), nullptr);
 
-  const std::string file = [&] {
-    std::string text;
-    host::readFile(prefsFile, &text);
-    return text;
-  }();
+  std::string file, after;
+  host::readFile(prefsFile, &file);
   application.start();
   ASSERT_TRUE(run(kStoreASet));
   application.shutdown();
   EXPECT_EQ(alertsStartingWith("Preferences not saved: they are " + holder + "."), 2u);
-  std::string after;
   host::readFile(prefsFile, &after);
   EXPECT_EQ(after, file);
   EXPECT_TRUE(other.end());

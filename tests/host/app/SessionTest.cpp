@@ -4,9 +4,7 @@
 #include <set>
 
 #include "AppFixture.h"
-#include "app/Application.h"
 #include "session/Commands.h"
-#include "session/Session.h"
 
 using host::Arguments;
 
@@ -35,15 +33,9 @@ TEST(CommandParsing, EveryCommandIsNamedOnceAndDescribed) {
 
 class SessionTest : public AppTest {
  protected:
-  bool run(const std::string& script) {
-    std::istringstream in(script);
-    return session.run(in);
-  }
+  bool run(const std::string& script) { return AppTest::run(application, script); }
 
   host::Application application{{}};
-  std::ostringstream out;
-  std::ostringstream sessionErrors;
-  host::Session session{application, out, sessionErrors};
 };
 
 // Each script's last line is refused with the message given, and nothing is printed after.
