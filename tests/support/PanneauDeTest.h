@@ -8,7 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <initializer_list>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "ClassesVues.h"
 #include "GuidesDialogue.h"
@@ -47,6 +50,13 @@ class PanneauDeTest : public ::testing::Test {
     return *controleur_;
   }
   GuidesDialogue& c() { return *controleur_; }
+
+  // The texts the controls show, in order: one comparison for a row of fields.
+  static std::vector<std::string> Textes(std::initializer_list<kit::Control*> controles) {
+    std::vector<std::string> textes;
+    for (kit::Control* controle : controles) textes.push_back(controle->stringValue());
+    return textes;
+  }
 
   // The redraw requests the panel posted since the last call: one fn key each.
   static size_t Redessins() {

@@ -9,6 +9,8 @@
 #include <fstream>
 #include <set>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "BoutonReveilGuides.h"
 #include "BoutonsChamps.h"
@@ -61,29 +63,16 @@ class ControleurPanneau : public testhost::PanneauDeTest {
 
 TEST_F(ControleurPanneau, LoadingShowsTheDefaultSetWithTheMarginsLocked) {
   GuidesDialogue& c = Charge();
-  EXPECT_EQ(c.PANzoneMargeHaut->stringValue(), "3 mm");
-  EXPECT_EQ(c.PANzoneMargeBas->stringValue(), "3 mm");
-  EXPECT_EQ(c.PANzoneMargeGauche->stringValue(), "3 mm");
-  EXPECT_EQ(c.PANzoneMargeDroite->stringValue(), "3 mm");
-  EXPECT_EQ(c.PANzoneNbrColonnes->stringValue(), "2");
-  EXPECT_EQ(c.PANzoneNbrLignes->stringValue(), "2");
-  EXPECT_EQ(c.PANzoneLargeurColonne->stringValue(), "");
-  EXPECT_EQ(c.PANzoneHauteurLigne->stringValue(), "");
-  EXPECT_EQ(c.PANzoneGouttiereColonne->stringValue(), "2 mm");
-  EXPECT_EQ(c.PANzoneGouttiereLigne->stringValue(), "2 mm");
-
+  EXPECT_EQ(Textes({c.PANzoneMargeHaut, c.PANzoneMargeBas, c.PANzoneMargeGauche, c.PANzoneMargeDroite,
+                    c.PANzoneNbrColonnes, c.PANzoneNbrLignes, c.PANzoneLargeurColonne, c.PANzoneHauteurLigne,
+                    c.PANzoneGouttiereColonne, c.PANzoneGouttiereLigne}),
+            (std::vector<std::string>{"3 mm", "3 mm", "3 mm", "3 mm", "2", "2", "", "", "2 mm", "2 mm"}));
   // Held in points, as every length of the set.
-  EXPECT_EQ(MargeHaut, 3 * kMillimetre);
-  EXPECT_EQ(MargeDroite, 3 * kMillimetre);
-  EXPECT_EQ(GouttiereColonnes, 2 * kMillimetre);
-  EXPECT_EQ(GouttiereLignes, 2 * kMillimetre);
-  EXPECT_EQ(LargeurDeColonnes, 0.0);
-  EXPECT_EQ(HauteurDeLignes, 0.0);
-  EXPECT_EQ(NombreDeColonnes, 2);
-  EXPECT_EQ(NombreDeLignes, 2);
-  EXPECT_TRUE(SetEnCours);
-  EXPECT_EQ(UniteDuSet, kUniteMillimetres);
-  EXPECT_EQ(VirguleOuPoint, ',');
+  EXPECT_EQ((std::vector{MargeHaut, MargeDroite, GouttiereColonnes, GouttiereLignes, LargeurDeColonnes,
+                         HauteurDeLignes}),
+            (std::vector{3 * kMillimetre, 3 * kMillimetre, 2 * kMillimetre, 2 * kMillimetre, 0.0, 0.0}));
+  EXPECT_EQ(std::tuple(NombreDeColonnes, NombreDeLignes, SetEnCours, UniteDuSet, VirguleOuPoint),
+            std::tuple(2, 2, true, kUniteMillimetres, ','));
 
   EXPECT_TRUE(CadenasMarges);
   EXPECT_EQ(c.PANcadenas->state(), kit::ControlStateOff);
@@ -250,15 +239,10 @@ TEST_F(ControleurPanneau, LogoBringsBackTheDefaultSetAndTheLockedGuidesMark) {
 
   ASSERT_EQ(c.PANraltoBT->userClick(), kit::Delivery::Delivered);
   EXPECT_EQ(c.PANpopupSets->indexOfSelectedItem(), 0);
-  EXPECT_EQ(c.PANzoneMargeHaut->stringValue(), "3 mm");
-  EXPECT_EQ(c.PANzoneLargeurColonne->stringValue(), "");
-  EXPECT_EQ(c.PANzoneNbrColonnes->stringValue(), "2");
-  EXPECT_EQ(MargeHaut, 3 * kMillimetre);
-  EXPECT_EQ(MargeBas, 3 * kMillimetre);
-  EXPECT_EQ(LargeurDeColonnes, 0.0);
-  EXPECT_EQ(NombreDeColonnes, 2);
-  EXPECT_TRUE(CadenasMarges);
-  EXPECT_TRUE(SetEnCours);
+  EXPECT_EQ(Textes({c.PANzoneMargeHaut, c.PANzoneLargeurColonne, c.PANzoneNbrColonnes}),
+            (std::vector<std::string>{"3 mm", "", "2"}));
+  EXPECT_EQ((std::vector{MargeHaut, MargeBas, LargeurDeColonnes}), (std::vector{3 * kMillimetre, 3 * kMillimetre, 0.0}));
+  EXPECT_EQ(std::tuple(NombreDeColonnes, CadenasMarges, SetEnCours), std::tuple(2, true, true));
   EXPECT_EQ(Redessins(), 1u);
   int32_t marque = -1;
   sAIPanelFlyoutMenu->GetItemMark(MenuLocal, kMenuReperesVerrouilles, &marque);
@@ -286,10 +270,8 @@ TEST_F(ControleurPanneau, DialogsGetTheirTextsAndTheOptionsInForce) {
   EXPECT_EQ(c.PREdefautBT->title(), "Par défaut");
   EXPECT_EQ(c.PREdefautBT->toolTip(), "Retour aux valeurs par défaut (cmd D).");
   EXPECT_EQ(c.PREokBT->toolTip(), "Validation des nouveaux réglages par défaut (Retour).");
-  EXPECT_TRUE(TousLesPlansProv);
-  EXPECT_FALSE(ReperesVerrouillesProv);
-  EXPECT_TRUE(SonProv);
-  EXPECT_FALSE(OutilsGroupeProv);
+  EXPECT_EQ(std::tuple(TousLesPlansProv, ReperesVerrouillesProv, SonProv, OutilsGroupeProv),
+            std::tuple(true, false, true, false));
   for (kit::Window* dialogue : {c.ABOdialogue, c.PREdialogue, c.SUPdialogue}) EXPECT_FALSE(dialogue->isVisible());
 }
 

@@ -7,7 +7,9 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "CopiesDuPanneau.h"
@@ -197,13 +199,10 @@ TEST_F(DemarragePanneau, TheApplicationsStartBuildsThePanelWithItsFlyoutDisabled
   // Its title, id, size and the controls' texts are printed by the sessions.
   host::Panel& panneau = *Panneau();
   EXPECT_EQ(PanneauRef, host::toHandle<AIPanelRef>(shell().ui.panels.refAt(0)));
-  EXPECT_EQ(panneau.stateCount, 3);
-  EXPECT_EQ(panneau.minimumSize.width, 240.0f);
-  EXPECT_EQ(panneau.minimumSize.height, 158.0f);
-  EXPECT_FALSE(panneau.resizable);
+  EXPECT_EQ(std::tuple(panneau.stateCount, panneau.minimumSize.width, panneau.minimumSize.height, panneau.resizable,
+                       panneau.preferredSizes.h, panneau.preferredSizes.v),
+            std::tuple(3, 240.0f, 158.0f, false, 300, 300));
   EXPECT_EQ(panneau.userData, session_.globals);
-  EXPECT_EQ(panneau.preferredSizes.h, 300);
-  EXPECT_EQ(panneau.preferredSizes.v, 300);
   EXPECT_EQ(panneau.flyoutProc, &MenuCBP);
   EXPECT_EQ(std::string(panneau.lightIcon.begin(), panneau.lightIcon.end()), icone);
   EXPECT_TRUE(panneau.darkIcon.empty());
@@ -211,16 +210,12 @@ TEST_F(DemarragePanneau, TheApplicationsStartBuildsThePanelWithItsFlyoutDisabled
   EXPECT_NE(Guides()->fCursorManager, nullptr);
 
   // The flyout: its five items, none enabled before the guides tool is first selected.
-  const std::vector<std::pair<int32_t, std::string>> articles = {
-      {1, "Repères verrouillés"}, {2, ""}, {3, "Préférences…"}, {4, ""}, {5, "Afficher l'aide"}};
-  ASSERT_EQ(Flyout()->items.size(), articles.size());
-  for (size_t i = 0; i < articles.size(); ++i) {
-    const host::FlyoutItem& article = Flyout()->items[i];
-    EXPECT_EQ(article.id, articles[i].first);
-    EXPECT_EQ(article.text, articles[i].second);
-    EXPECT_EQ(article.separator, articles[i].first % 2 == 0);
-    EXPECT_FALSE(article.enabled) << article.id;
-  }
+  std::vector<std::tuple<int32_t, std::string, bool, bool>> articles;
+  for (const host::FlyoutItem& article : Flyout()->items)
+    articles.emplace_back(article.id, article.text, article.separator, article.enabled);
+  EXPECT_EQ(articles, (decltype(articles){{1, "Repères verrouillés", false, false}, {2, "", true, false},
+                                          {3, "Préférences…", false, false}, {4, "", true, false},
+                                          {5, "Afficher l'aide", false, false}}));
   EXPECT_EQ(Flyout()->item(1)->mark, kAIPanelFlyoutMenuItemMark_CHECK);
 
   // The content: the controller's view inside the host's view, which takes its frame.
@@ -240,12 +235,12 @@ TEST_F(DemarragePanneau, ThePanelTakesTheHostsCurrentThemeAsItIsLoaded) {
   InterfaceSombre = false;
   shell().ui.darkTheme = true;
   DemarreAvecPanneau();
-  EXPECT_EQ(GzoneMargeHaut->backgroundColor(), kit::Color::colorWithCalibratedRed(0.12f, 0.12f, 0.12f, 1));
-  EXPECT_EQ(GzoneGouttiereLigne->backgroundColor(), kit::Color::colorWithCalibratedRed(0.12f, 0.12f, 0.12f, 1));
-  EXPECT_EQ(GnumeroPage->textColor(), kit::Color::colorWithCalibratedRed(0.9f, 0.9f, 0.9f, 1));
-  EXPECT_TRUE(Gcadenas->isHidden());
-  EXPECT_FALSE(GcadenasSombre->isHidden());
-  EXPECT_FALSE(GeffacerBTSombre->isHidden());
+  const kit::Color fond = kit::Color::colorWithCalibratedRed(0.12f, 0.12f, 0.12f, 1);
+  EXPECT_EQ((std::vector{GzoneMargeHaut->backgroundColor(), GzoneGouttiereLigne->backgroundColor(),
+                         GnumeroPage->textColor()}),
+            (std::vector{fond, fond, kit::Color::colorWithCalibratedRed(0.9f, 0.9f, 0.9f, 1)}));
+  EXPECT_EQ(std::tuple(Gcadenas->isHidden(), GcadenasSombre->isHidden(), GeffacerBTSombre->isHidden()),
+            std::tuple(true, false, false));
   InterfaceSombre = false;
 }
 
@@ -267,23 +262,19 @@ TEST_F(DemarragePanneau, WithoutItsIconOrLockedGuidesThePanelIsBuiltAllTheSame) 
 TEST_F(DemarragePanneau, TheShowHideItemSaysWhatItWillDoWhoeverHidThePanel) {
   DemarreAvecPanneau();
   const AIMenuItemHandle article = Guides()->fShowHideMenuItem;
-  ASSERT_EQ(Menu(kAIMenuUpdateSelector, article), kNoErr);
-  EXPECT_EQ(Article(article)->text, "Masquer Ralto-Guides");
-
-  ASSERT_EQ(Menu(kAIMenuGoSelector, article), kNoErr);
-  EXPECT_FALSE(Panneau()->isShown());
-  Menu(kAIMenuUpdateSelector, article);
-  EXPECT_EQ(Article(article)->text, "Afficher Ralto-Guides");
-
-  Menu(kAIMenuGoSelector, article);
-  EXPECT_TRUE(Panneau()->isShown());
-  Menu(kAIMenuUpdateSelector, article);
-  EXPECT_EQ(Article(article)->text, "Masquer Ralto-Guides");
-
-  // The host closes the panel itself.
-  testhost::suite<AIPanelSuite>(kAIPanelSuite, kAIPanelSuiteVersion)->Show(PanneauRef, false);
-  Menu(kAIMenuUpdateSelector, article);
-  EXPECT_EQ(Article(article)->text, "Afficher Ralto-Guides");
+  // What the item says after each step: none, the item chosen twice, the host's own close.
+  const auto* panneaux = testhost::suite<AIPanelSuite>(kAIPanelSuite, kAIPanelSuiteVersion);
+  const std::pair<std::function<void()>, const char*> etapes[] = {
+      {[] {}, "Masquer Ralto-Guides"},
+      {[&] { ASSERT_EQ(Menu(kAIMenuGoSelector, article), kNoErr); }, "Afficher Ralto-Guides"},
+      {[&] { Menu(kAIMenuGoSelector, article); }, "Masquer Ralto-Guides"},
+      {[&] { panneaux->Show(PanneauRef, false); }, "Afficher Ralto-Guides"}};
+  for (const auto& [etape, texte] : etapes) {
+    etape();
+    ASSERT_EQ(Menu(kAIMenuUpdateSelector, article), kNoErr);
+    EXPECT_EQ(Article(article)->text, texte);
+    EXPECT_EQ(Panneau()->isShown(), std::string(texte).starts_with("Masquer"));
+  }
 }
 
 TEST_F(DemarragePanneau, FlyoutItemsToggleTheHelpWidthAndTheLockedGuidesWithoutStoringThem) {
