@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "DelegateZeroUnUnGuides.h"
 #include "GuideSet.h"
@@ -48,6 +51,12 @@ class ChampsPanneau : public testhost::PanneauDeTest {
   }
   static void Commande(kit::TextField* zone, const std::string& selecteur) {
     ASSERT_EQ(zone->userCommand(selecteur), kit::Delivery::Delivered) << zone->identifier();
+  }
+
+  // The set's unit chosen in its popup, as the user chooses it.
+  void ChoisitUnite(int index) {
+    c().PANpopupUniteDuSet->selectItemAtIndex(index);
+    c().PANpopupUniteDuSetCBP(c().PANpopupUniteDuSet);
   }
 
   kit::Window fenetre_;
@@ -148,16 +157,15 @@ TEST_F(ChampsPanneau, TypedLengthsTakeTheirUnitAndLockedMarginsFollowTheTop) {
   Tape(c().PANzoneMargeBas, "2 in");
   EXPECT_EQ(Unite, kUnitePouces);
   EXPECT_FALSE(SetEnCours);
-  EXPECT_EQ(c().PANzoneMargeBas->stringValue(), "2 in");
-  EXPECT_EQ(MargeBas, 144);
+  EXPECT_EQ(std::pair(c().PANzoneMargeBas->stringValue(), MargeBas), std::pair(std::string("2 in"), 144.0));
 
   // Locked again: the three others take the top margin at once, and only it takes input.
   Clique(c().PANcadenas);
   EXPECT_EQ(MargeBas, MargeHaut);
   EXPECT_EQ(c().PANzoneMargeBas->stringValue(), "3 mm");
   EXPECT_TRUE(c().PANzoneMargeHaut->isEditing());
-  EXPECT_EQ(c().PANcadenas->state(), kit::ControlStateOff);
-  EXPECT_EQ(c().PANcadenasSombre->state(), kit::ControlStateOff);
+  EXPECT_EQ(std::pair(c().PANcadenas->state(), c().PANcadenasSombre->state()),
+            std::pair(kit::ControlStateOff, kit::ControlStateOff));
   EXPECT_EQ(c().PANstepMoinsMargeDroite->userClick(), kit::Delivery::RefusedDisabled);
   EXPECT_EQ(c().PANzoneMargeGauche->userTypeText("1 mm"), kit::Delivery::RefusedDisabled);
 
@@ -228,41 +236,34 @@ TEST_F(ChampsPanneau, TheSetUnitReExpressesEachLengthFromItsOwnUnit) {
   Tape(c().PANzoneMargeHaut, "30 mm");
   c().PANzoneGouttiereLigne->setStringValue("2 in");  // from inches, whatever the top says
   c().PANzoneGouttiereColonne->setStringValue("4");   // from the working unit, millimetres
-  c().PANpopupUniteDuSet->selectItemAtIndex(1);
-  c().PANpopupUniteDuSetCBP(c().PANpopupUniteDuSet);
+  ChoisitUnite(1);
   EXPECT_EQ(UniteDuSet, kUniteCentimetres);
   EXPECT_EQ(Unite, kUniteMillimetres);  // the typed 30 mm set it; the popup does not
-  EXPECT_EQ(c().PANzoneMargeHaut->stringValue(), "3 cm");
-  EXPECT_EQ(c().PANzoneMargeBas->stringValue(), "3 cm");
-  EXPECT_EQ(c().PANzoneLargeurColonne->stringValue(), "0 cm");  // the empty size shows 0
-  EXPECT_EQ(c().PANzoneGouttiereColonne->stringValue(), "0,4 cm");
-  EXPECT_EQ(c().PANzoneGouttiereLigne->stringValue(), "5,08 cm");
-  EXPECT_EQ(MargeHaut, 3 * kCentimetre);
-  EXPECT_EQ(GouttiereColonnes, 0.4 * kCentimetre);
-  EXPECT_EQ(GouttiereLignes, 2 * 2.54 * kCentimetre);
+  // The empty width shows 0.
+  EXPECT_EQ(Textes({c().PANzoneMargeHaut, c().PANzoneMargeBas, c().PANzoneLargeurColonne, c().PANzoneGouttiereColonne,
+                    c().PANzoneGouttiereLigne}),
+            (std::vector<std::string>{"3 cm", "3 cm", "0 cm", "0,4 cm", "5,08 cm"}));
+  EXPECT_EQ((std::vector{MargeHaut, GouttiereColonnes, GouttiereLignes}),
+            (std::vector{3 * kCentimetre, 0.4 * kCentimetre, 2 * 2.54 * kCentimetre}));
   EXPECT_EQ(Redessins(), 1u);  // the typed value's only
 
   // 3 mm to inches shows 0,12 in; back to millimetres, 0.12 in is 3.048 mm, shown 3,05.
   Tape(c().PANzoneMargeHaut, "3 mm");
-  c().PANpopupUniteDuSet->selectItemAtIndex(0);
-  c().PANpopupUniteDuSetCBP(c().PANpopupUniteDuSet);
+  ChoisitUnite(0);
   EXPECT_EQ(c().PANzoneMargeHaut->stringValue(), "0,12 in");
-  c().PANpopupUniteDuSet->selectItemAtIndex(4);
-  c().PANpopupUniteDuSetCBP(c().PANpopupUniteDuSet);
+  ChoisitUnite(4);
   EXPECT_EQ(c().PANzoneMargeHaut->stringValue(), "3,05 mm");
   EXPECT_EQ(MargeHaut, static_cast<double>(0.12f) * 25.4 * kMillimetre);
 
   // Millimetres to points multiply in single precision.
-  c().PANpopupUniteDuSet->selectItemAtIndex(2);
-  c().PANpopupUniteDuSetCBP(c().PANpopupUniteDuSet);
+  ChoisitUnite(2);
   EXPECT_EQ(MargeHaut, static_cast<double>(3.05f * static_cast<float>(kMillimetre)));
   EXPECT_EQ(c().PANzoneMargeHaut->stringValue(), "8,65 pt");
 
   // A field too large for the conversion keeps its value.
   const double tenue = GouttiereColonnes;
   c().PANzoneGouttiereColonne->setStringValue("1e300 pt");
-  c().PANpopupUniteDuSet->selectItemAtIndex(0);
-  c().PANpopupUniteDuSetCBP(c().PANpopupUniteDuSet);
+  ChoisitUnite(0);
   EXPECT_EQ(GouttiereColonnes, tenue);
 }
 
@@ -298,12 +299,8 @@ TEST_F(ChampsPanneau, ArrowKeysStepByTheUnitWrittenAndRoundToTheStep) {
     EXPECT_EQ(k.zone->stringValue(), k.apres) << k.zone->identifier() << " " << k.commande << " " << k.avant;
   }
   EXPECT_EQ(Redessins(), std::size(cas));
-  EXPECT_EQ(MargeBas, -1);
-  EXPECT_EQ(MargeGauche, 36);
-  EXPECT_EQ(LargeurDeColonnes, 0);
-  EXPECT_EQ(NombreDeColonnes, 1);
-  EXPECT_EQ(NombreDeLignes, 1000);
-  EXPECT_EQ(HauteurDeLignes, 0);
+  EXPECT_EQ(std::tuple(MargeBas, MargeGauche, LargeurDeColonnes, HauteurDeLignes, NombreDeColonnes, NombreDeLignes),
+            std::tuple(-1.0, 36.0, 0.0, 0.0, 1, 1000));
 
   // Locked, the top margin's new text and value go to the three others.
   Clique(c().PANcadenas);
