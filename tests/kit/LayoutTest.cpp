@@ -1,14 +1,12 @@
 // Layout files: creating every kind of control, connecting outlets, actions, custom
 // classes and delegates, and refusing broken files without touching the owner.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "TempFolder.h"
 #include "kit/Kit.h"
 
 namespace {
@@ -266,15 +264,9 @@ class PanelController : public kit::ViewController {
 
 class ControllerFolder : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder = std::filesystem::temp_directory_path() /
-             ("kit-layout-" + std::to_string(::getpid()) + "-" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(folder / "Resources");
-  }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-  void write(const std::string& json) { std::ofstream(folder / "Resources" / "Panel.json") << json; }
-  std::filesystem::path folder;
+  void write(const std::string& json) { temp.resource("Panel.json", json); }
+  testhost::TempFolder temp;
+  const std::filesystem::path& folder = temp.path;
 };
 
 TEST_F(ControllerFolder, MissingFileOrViewOutletIsAnErrorNamingTheFile) {

@@ -5,9 +5,9 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 
+#include "TempFolder.h"
 #include "kit/Kit.h"
 
 namespace {
@@ -37,20 +37,10 @@ TEST(SyntheticKeys, APostedKeyDownIsQueuedForTheHostLoopUpToItsCapacity) {
 
 class TempFolder : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder = std::filesystem::temp_directory_path() /
-             ("kit-services-" + std::to_string(::getpid()) + "-" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(folder / "Resources");
-    kit::Sound::clearPlayLog();
-  }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-  std::string write(const std::string& name, const std::string& bytes) {
-    auto path = folder / "Resources" / name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path.string();
-  }
-  std::filesystem::path folder;
+  void SetUp() override { kit::Sound::clearPlayLog(); }
+  std::string write(const std::string& name, const std::string& bytes) { return temp.resource(name, bytes); }
+  testhost::TempFolder temp;
+  const std::filesystem::path& folder = temp.path;
 };
 
 // A minimal AIFF file: the FORM header and an empty-sound COMM chunk.

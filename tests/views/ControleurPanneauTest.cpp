@@ -3,7 +3,6 @@
 // the flyout menu are the simulated host's.
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -25,6 +24,7 @@
 #include "Panneau.h"
 #include "PanneauGlobals.h"
 #include "PanneauDeTest.h"
+#include "TempFolder.h"
 #include "TextesAide.h"
 #include "Theme.h"
 #include "kit/Kit.h"
@@ -367,21 +367,19 @@ TEST_F(ControleurPanneau, TheDefaultsButtonTakesCommandDAndTheAboutButtonReturn)
 
 // A layout that cannot be read leaves nothing behind: no control, no global.
 TEST_F(ControleurPanneau, ADamagedOrMissingLayoutIsRefusedWhole) {
-  const auto dossier = std::filesystem::temp_directory_path() / ("guides-panneau-" + std::to_string(::getpid()));
-  std::filesystem::create_directories(dossier / "Resources");
+  const testhost::TempFolder dossier;
   for (const char* contenu : {"", "{\"views\": [", "{\"views\": [{\"class\": \"View\", \"outlet\": \"view\"}]}"}) {
     SCOPED_TRACE(contenu);
-    std::ofstream(dossier / "Resources" / "GuidesDialogue.json") << contenu;
-    GuidesDialogue endommage{kit::Bundle(dossier.string())};
+    dossier.resource("GuidesDialogue.json", contenu);
+    GuidesDialogue endommage{kit::Bundle(dossier.path.string())};
     EXPECT_THROW(endommage.view(), kit::LayoutError);
     EXPECT_FALSE(endommage.isViewLoaded());
     EXPECT_EQ(GzoneMargeHaut, nullptr);
     EXPECT_EQ(GdialoguePRE, nullptr);
   }
-  std::filesystem::remove(dossier / "Resources" / "GuidesDialogue.json");
-  GuidesDialogue absent{kit::Bundle(dossier.string())};
+  std::filesystem::remove(dossier.path / "Resources" / "GuidesDialogue.json");
+  GuidesDialogue absent{kit::Bundle(dossier.path.string())};
   EXPECT_THROW(absent.view(), kit::LayoutError);
-  std::filesystem::remove_all(dossier);
 }
 
 }  // namespace

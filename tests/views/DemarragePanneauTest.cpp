@@ -2,11 +2,8 @@
 // process: menus, notifiers, the panel and its flyout menu, the menu and flyout actions,
 // and what shutdown leaves.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <string>
 #include <tuple>
@@ -22,6 +19,7 @@
 #include "Plugin.h"
 #include "IAIUnicodeString.h"
 #include "PluginSession.h"
+#include "TempFolder.h"
 #include "Theme.h"
 #include "kit/Kit.h"
 #include "model/Model.h"
@@ -39,7 +37,6 @@ class DemarragePanneau : public ::testing::Test {
   }
   void TearDown() override {
     if (session_.globals) Arrete();
-    if (!dossier_.empty()) std::filesystem::remove_all(dossier_);
   }
 
   // The plug-in as the host knows it; its resources (the collapsed icon) in a folder of
@@ -47,18 +44,8 @@ class DemarragePanneau : public ::testing::Test {
   void Inscrit() {
     host::PluginRecord fiche;
     fiche.fileName = "Guides.so";
-    fiche.resourcesFolder = (Dossier() / "Resources").string();
+    fiche.resourcesFolder = (dossier_.path / "Resources").string();
     session_.enroll(fiche);
-  }
-
-  const std::filesystem::path& Dossier() {
-    if (dossier_.empty()) {
-      dossier_ =
-          std::filesystem::temp_directory_path() / ("guides-demarrage-" + std::to_string(::getpid()) + "-" +
-                                                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
-      std::filesystem::create_directories(dossier_ / "Resources");
-    }
-    return dossier_;
   }
 
   AIErr Demarre() {
@@ -121,7 +108,7 @@ class DemarragePanneau : public ::testing::Test {
   std::string TexteFlyout(int32_t id) { return Flyout()->item(id)->text; }
 
   testhost::PluginSession session_;
-  std::filesystem::path dossier_;
+  testhost::TempFolder dossier_;
 };
 
 // The menus' texts and groups are printed by the panel_restart session; here, what the
@@ -193,7 +180,7 @@ TEST_F(DemarragePanneau, TheApplicationsStartBuildsThePanelWithItsFlyoutDisabled
   std::string icone(2500, '\0');
   for (size_t i = 0; i < icone.size(); ++i) icone[i] = static_cast<char>(i * 7);
   Inscrit();
-  std::ofstream(Dossier() / "Resources" / "IconePanneauReduit.png", std::ios::binary) << icone;
+  dossier_.resource("IconePanneauReduit.png", icone);
   DemarreAvecPanneau();
 
   // Its title, id, size and the controls' texts are printed by the sessions.
