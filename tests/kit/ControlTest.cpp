@@ -7,11 +7,24 @@
 #include <cmath>
 #include <memory>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "kit/Kit.h"
 
 namespace {
+
+// A new control of that class in `parent`, showing `text` (a button takes it as its key).
+template <class Control>
+Control* add(kit::View& parent, const char* text = "") {
+  auto* control = static_cast<Control*>(parent.addSubview(std::make_unique<Control>()));
+  if constexpr (std::is_same_v<Control, kit::Button>)
+    control->setKeyEquivalent(text);
+  else if (*text)
+    control->setStringValue(text);
+  return control;
+}
 
 TEST(FieldNumber, FloatValueReadsTheNumberAtTheStartWithAPoint) {
   kit::TextField field;
@@ -41,20 +54,16 @@ TEST(FieldNumber, FloatValueReadsTheNumberAtTheStartWithAPoint) {
 
 TEST(FieldNumber, WholeNumbersSaturateInsteadOfOverflowing) {
   kit::TextField field;
-  field.setStringValue("12.9 colonnes");
-  EXPECT_EQ(field.intValue(), 12);
-  field.setStringValue("  -7");
-  EXPECT_EQ(field.intValue(), -7);
-  field.setStringValue("99999999999");
-  EXPECT_EQ(field.intValue(), INT_MAX);
-  EXPECT_EQ(field.integerValue(), 99999999999L);
-  field.setStringValue("-99999999999999999999999");
-  EXPECT_EQ(field.intValue(), INT_MIN);
-  EXPECT_EQ(field.integerValue(), LONG_MIN);
-  field.setStringValue("-2147483648");
-  EXPECT_EQ(field.intValue(), INT_MIN);
-  field.setStringValue("x1");
-  EXPECT_EQ(field.intValue(), 0);
+  auto read = [&](const std::string& text) {
+    field.setStringValue(text);
+    return std::pair(field.intValue(), field.integerValue());
+  };
+  EXPECT_EQ(read("12.9 colonnes").first, 12);
+  EXPECT_EQ(read("  -7").first, -7);
+  EXPECT_EQ(read("99999999999"), std::pair(INT_MAX, 99999999999L));
+  EXPECT_EQ(read("-99999999999999999999999"), std::pair(INT_MIN, LONG_MIN));
+  EXPECT_EQ(read("-2147483648").first, INT_MIN);
+  EXPECT_EQ(read("x1").first, 0);
   field.setIntValue(42);
   EXPECT_EQ(field.stringValue(), "42");
   field.setFloatValue(2.5f);
@@ -72,8 +81,7 @@ struct FieldWindow {
 
   FieldWindow() {
     auto add = [&](const char* text) {
-      auto* f = static_cast<kit::TextField*>(window.contentView()->addSubview(std::make_unique<kit::TextField>()));
-      f->setStringValue(text);
+      auto* f = ::add<kit::TextField>(*window.contentView(), text);
       f->setAction([this](kit::Control* c) { sent.push_back(c); });
       return f;
     };
@@ -267,9 +275,9 @@ TEST(Buttons, ClicksChangeStateByTypeThenSendTheAction) {
 TEST(Refusals, HiddenOrDisabledControlsRefuseUserEventsAndSendNothing) {
   kit::Window window;
   auto* group = window.contentView()->addSubview(std::make_unique<kit::View>());
-  auto* button = static_cast<kit::Button*>(group->addSubview(std::make_unique<kit::Button>()));
-  auto* field = static_cast<kit::TextField*>(group->addSubview(std::make_unique<kit::TextField>()));
-  auto* popup = static_cast<kit::PopUpButton*>(group->addSubview(std::make_unique<kit::PopUpButton>()));
+  auto* button = add<kit::Button>(*group);
+  auto* field = add<kit::TextField>(*group);
+  auto* popup = add<kit::PopUpButton>(*group);
   popup->addItemWithTitle("Plan 1");
   int actions = 0;
   for (kit::Control* c : std::initializer_list<kit::Control*>{button, field, popup})
@@ -302,12 +310,9 @@ TEST(Refusals, HiddenOrDisabledControlsRefuseUserEventsAndSendNothing) {
 
 TEST(KeyEquivalents, ReturnAndEscapeClickTheMatchingButton) {
   kit::Window dialog;
-  auto* ok = static_cast<kit::Button*>(dialog.contentView()->addSubview(std::make_unique<kit::Button>()));
-  auto* cancel = static_cast<kit::Button*>(dialog.contentView()->addSubview(std::make_unique<kit::Button>()));
-  auto* byDefault = static_cast<kit::Button*>(dialog.contentView()->addSubview(std::make_unique<kit::Button>()));
-  ok->setKeyEquivalent("\r");
-  cancel->setKeyEquivalent("\x1b");
-  byDefault->setKeyEquivalent("d");
+  auto* ok = add<kit::Button>(*dialog.contentView(), "\r");
+  auto* cancel = add<kit::Button>(*dialog.contentView(), "\x1b");
+  auto* byDefault = add<kit::Button>(*dialog.contentView(), "d");
   byDefault->setKeyEquivalentModifierMask(kit::EventModifierFlagCommand);
   std::vector<kit::Control*> clicked;
   for (kit::Button* b : {ok, cancel, byDefault}) b->setAction([&](kit::Control* c) { clicked.push_back(c); });

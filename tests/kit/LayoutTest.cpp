@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "TempFolder.h"
@@ -175,11 +176,8 @@ TEST_P(BrokenLayout, IsRefusedWithANamedErrorAndFillsNoSlot) {
     EXPECT_EQ(message.rfind("panel.json: ", 0), 0u) << message;
     for (const auto& piece : c.expected) EXPECT_NE(message.find(piece), std::string::npos) << message;
   }
-  EXPECT_EQ(owner.field, &sentinel);
-  EXPECT_EQ(owner.view, nullptr);
-  EXPECT_EQ(owner.check, nullptr);
-  EXPECT_EQ(owner.delegate, nullptr);
-  EXPECT_EQ(owner.dialog, nullptr);
+  EXPECT_EQ(std::tuple(owner.field, owner.view, owner.check, owner.delegate, owner.dialog),
+            std::tuple(&sentinel, nullptr, nullptr, nullptr, nullptr));
   EXPECT_EQ(kit::Application::shared().windowWithIdentifier("dialog"), nullptr);
 }
 

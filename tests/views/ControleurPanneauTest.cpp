@@ -317,24 +317,22 @@ TEST_F(ControleurPanneau, TheTenFieldsShareTheKeyboardDelegateBesideTheirOwnIcon
     kit::TextField* zone;
     kit::View* icone;
     bool (*estDeSaClasse)(kit::View*);
-    const char* action;
   } valeurs[] = {
-      {c.PANzoneMargeHaut, c.PANmargeHautNSView, Est<BoutonMargeHaut>, "PANzoneMargeHautCBP:"},
-      {c.PANzoneMargeBas, c.PANmargeBasNSView, Est<BoutonMargeBas>, "PANzoneMargeBasCBP:"},
-      {c.PANzoneMargeGauche, c.PANmargeGaucheNSView, Est<BoutonMargeGauche>, "PANzoneMargeGaucheCBP:"},
-      {c.PANzoneMargeDroite, c.PANmargeDroiteNSView, Est<BoutonMargeDroite>, "PANzoneMargeDroiteCBP:"},
-      {c.PANzoneNbrColonnes, c.PANnombreColonnesNSView, Est<BoutonNombreColonnes>, "PANzoneNbrColonnesCBP:"},
-      {c.PANzoneNbrLignes, c.PANnombreLignesNSView, Est<BoutonNombreLignes>, "PANzoneNbrLignesCBP:"},
-      {c.PANzoneLargeurColonne, c.PANlargeurColonnesNSView, Est<BoutonLargeurColonnes>, "PANzoneLargeurColonneCBP:"},
-      {c.PANzoneHauteurLigne, c.PANhauteurLignesNSView, Est<BoutonHauteurLignes>, "PANzoneHauteurLigneCBP:"},
-      {c.PANzoneGouttiereColonne, c.PANgouttiereColonnesNSView, Est<BoutonGouttiereColonnes>,
-       "PANzoneGouttiereColonneCBP:"},
-      {c.PANzoneGouttiereLigne, c.PANgouttiereLignesNSView, Est<BoutonGouttiereLignes>, "PANzoneGouttiereLigneCBP:"},
+      {c.PANzoneMargeHaut, c.PANmargeHautNSView, Est<BoutonMargeHaut>},
+      {c.PANzoneMargeBas, c.PANmargeBasNSView, Est<BoutonMargeBas>},
+      {c.PANzoneMargeGauche, c.PANmargeGaucheNSView, Est<BoutonMargeGauche>},
+      {c.PANzoneMargeDroite, c.PANmargeDroiteNSView, Est<BoutonMargeDroite>},
+      {c.PANzoneNbrColonnes, c.PANnombreColonnesNSView, Est<BoutonNombreColonnes>},
+      {c.PANzoneNbrLignes, c.PANnombreLignesNSView, Est<BoutonNombreLignes>},
+      {c.PANzoneLargeurColonne, c.PANlargeurColonnesNSView, Est<BoutonLargeurColonnes>},
+      {c.PANzoneHauteurLigne, c.PANhauteurLignesNSView, Est<BoutonHauteurLignes>},
+      {c.PANzoneGouttiereColonne, c.PANgouttiereColonnesNSView, Est<BoutonGouttiereColonnes>},
+      {c.PANzoneGouttiereLigne, c.PANgouttiereLignesNSView, Est<BoutonGouttiereLignes>},
   };
   for (const auto& v : valeurs) {
-    SCOPED_TRACE(v.action);
+    SCOPED_TRACE(v.zone->identifier());
     EXPECT_EQ(v.zone->delegate(), c.PANdelegateZones);
-    EXPECT_EQ(v.zone->actionName(), v.action);
+    EXPECT_EQ(v.zone->actionName(), v.zone->identifier() + "CBP:");  // each its own action
     EXPECT_TRUE(v.estDeSaClasse(v.icone));
     const kit::Rect icone = v.icone->frame(), champ = v.zone->frame();
     EXPECT_EQ(icone.size, (kit::Size{18, 18}));
