@@ -32,23 +32,13 @@ TEST(FieldNumber, FloatValueReadsTheNumberAtTheStartWithAPoint) {
     field.setStringValue(text);
     return field.floatValue();
   };
-  EXPECT_EQ(read("12.5 mm"), 12.5f);
-  EXPECT_EQ(read("12,5"), 12.0f);  // the comma is not a decimal separator here
-  EXPECT_EQ(read("abc"), 0.0f);
-  EXPECT_EQ(read(""), 0.0f);
-  EXPECT_EQ(read(" 3"), 3.0f);
-  EXPECT_EQ(read("-0.5cm"), -0.5f);
-  EXPECT_EQ(read(".25"), 0.25f);
-  EXPECT_EQ(read("2.37"), 2.37f);  // single precision, as the fields are read
-  EXPECT_EQ(double(read("2.37")), double(2.37f));
-  EXPECT_EQ(read("1e3 pt"), 1000.0f);
-  EXPECT_EQ(read("4e"), 4.0f);  // an unfinished exponent is not part of the number
-  EXPECT_EQ(read("1e400"), INFINITY);
-  EXPECT_EQ(read("-1e400"), -INFINITY);
-  EXPECT_EQ(read("1e-400"), 0.0f);
-  EXPECT_EQ(read("inf"), 0.0f);
-  EXPECT_EQ(read("nan"), 0.0f);
-  EXPECT_EQ(read(std::string(5000, '9')), INFINITY);
+  // The comma is not a decimal separator here; an unfinished exponent is not part of the number.
+  for (const auto& [text, value] : std::initializer_list<std::pair<std::string, float>>{
+           {"12.5 mm", 12.5f}, {"12,5", 12.0f}, {"abc", 0.0f}, {"", 0.0f}, {" 3", 3.0f}, {"-0.5cm", -0.5f},
+           {".25", 0.25f}, {"1e3 pt", 1000.0f}, {"4e", 4.0f}, {"1e400", INFINITY}, {"-1e400", -INFINITY},
+           {"1e-400", 0.0f}, {"inf", 0.0f}, {"nan", 0.0f}, {std::string(5000, '9'), INFINITY}})
+    EXPECT_EQ(read(text), value) << text;
+  EXPECT_EQ(double(read("2.37")), double(2.37f));  // single precision, as the fields are read
   EXPECT_EQ(read("0." + std::string(5000, '0') + "1"), 0.0f);
 }
 

@@ -97,26 +97,18 @@ TEST(Layout, EveryKindOfControlIsCreatedConnectedAndOwned) {
   ASSERT_TRUE(owner.view && owner.field && owner.combo && owner.check && owner.plus && owner.ok && owner.popup &&
               owner.scroll && owner.help && owner.icon && owner.dialog && owner.delegate);
   EXPECT_EQ(owner.view->subviews().size(), 7u);
-  EXPECT_EQ(owner.field->superview(), owner.view);
-  EXPECT_EQ(owner.field->frame(), kit::makeRect(10, 10, 60, 22));
-  EXPECT_EQ(owner.field->toolTip(), "Marge du haut.");
-  EXPECT_EQ(owner.field->identifier(), "field");
-  EXPECT_EQ(owner.field->backgroundColor(), kit::Color::colorWithCalibratedRed(0.2, 0.2, 0.2, 1));
-  EXPECT_EQ(owner.field->delegate(), owner.delegate);
-  EXPECT_EQ(owner.combo->numberOfItems(), 3);
-  EXPECT_TRUE(owner.check->isCheckBox());
-  EXPECT_EQ(owner.check->state(), kit::ControlStateOn);
-  EXPECT_TRUE(owner.popup->itemAtIndex(1)->separator);
-  EXPECT_EQ(owner.popup->indexOfSelectedItem(), 2);
-  EXPECT_EQ(owner.scroll->documentView(), owner.help);
-  EXPECT_EQ(owner.help->alignment(), kit::TextAlignment::Left);
-  EXPECT_EQ(owner.dialog->title(), "Préférences");
-  EXPECT_FALSE(owner.dialog->isVisible());
-  EXPECT_EQ(owner.ok->window(), owner.dialog);
-  EXPECT_EQ(owner.ok->keyEquivalent(), "\r");
-  EXPECT_EQ(owner.icon->awakenings, 1);
-  EXPECT_EQ(owner.delegate->awakenings, 1);
-  EXPECT_EQ(layout->objectNamed("help"), owner.help);
+  const kit::TextField& f = *owner.field;
+  EXPECT_EQ(std::tuple(f.superview(), f.frame(), f.toolTip(), f.identifier(), f.backgroundColor(), f.delegate()),
+            std::tuple(owner.view, kit::makeRect(10, 10, 60, 22), "Marge du haut.", "field",
+                       kit::Color::colorWithCalibratedRed(0.2, 0.2, 0.2, 1), owner.delegate));
+  EXPECT_EQ(std::tuple(owner.combo->numberOfItems(), owner.check->isCheckBox(), owner.check->state(),
+                       owner.popup->itemAtIndex(1)->separator, owner.popup->indexOfSelectedItem()),
+            std::tuple(3, true, kit::ControlStateOn, true, 2));
+  EXPECT_EQ(std::tuple(owner.scroll->documentView(), owner.help->alignment(), layout->objectNamed("help")),
+            std::tuple(owner.help, kit::TextAlignment::Left, owner.help));
+  EXPECT_EQ(std::tuple(owner.dialog->title(), owner.dialog->isVisible(), owner.ok->window(), owner.ok->keyEquivalent()),
+            std::tuple("Préférences", false, owner.dialog, "\r"));
+  EXPECT_EQ(std::pair(owner.icon->awakenings, owner.delegate->awakenings), std::pair(1, 1));
 
   owner.check->performClick();
   owner.plus->performClick();  // disabled: nothing

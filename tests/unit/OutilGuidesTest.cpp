@@ -30,7 +30,8 @@ TEST(ToleranceDeSurvol, AZoomThatIsNoZoomCountsAsFullSizeAndTheResultStaysFinite
 TEST(UniteDeLaRegle, LengthUnitsKeepTheirCodePixelsArePointsTheRestMillimetres) {
   EXPECT_EQ((std::vector{UniteDeLaRegle(1), UniteDeLaRegle(2), UniteDeLaRegle(3), UniteDeLaRegle(4), UniteDeLaRegle(5),
                          UniteDeLaRegle(6)}),
-            (std::vector<int16_t>{kUnitePouces, kUniteCentimetres, kUnitePoints, kUnitePicas, kUniteMillimetres, kUnitePoints}));
+            (std::vector<int16_t>{kUnitePouces, kUniteCentimetres, kUnitePoints, kUnitePicas, kUniteMillimetres,
+                                  kUnitePoints}));
   for (int16_t autre : {0, 7, 8, 9, 10, -1, 32767}) EXPECT_EQ(UniteDeLaRegle(autre), kUniteMillimetres) << autre;
 }
 
