@@ -65,15 +65,8 @@ class ChampsPanneau : public testhost::PanneauDeTest {
 TEST_F(ChampsPanneau, LengthButtonsSnapToTheStepAndKeepTheirLowerBounds) {
   Clique(c().PANcadenas);
   Redessins();
-  const struct {
-    kit::TextField* zone;
-    kit::Button* bouton;
-    bool shift;
-    const char* avant;
-    const char* apres;
-    double& valeur;
-    double points;
-  } cas[] = {
+  const struct { kit::TextField* zone; kit::Button* bouton; bool shift; const char* avant;
+                 const char* apres; double& valeur; double points; } cas[] = {
       // Shift-minus on 0.5 cm is 0: the width becomes automatic, its field empty.
       {c().PANzoneLargeurColonne, c().PANstepMoinsLargeurColonne, true, "0.5 cm", "", LargeurDeColonnes, 0},
       // A gutter stops at 0; a margin goes below.
@@ -116,11 +109,7 @@ TEST_F(ChampsPanneau, WithoutAWorkingUnitAButtonChangesNothingButTheSeparator) {
 }
 
 TEST_F(ChampsPanneau, CountButtonsStayBetweenOneAndTheCap) {
-  const struct {
-    kit::Button* bouton;
-    const char* avant;
-    int32_t apres;
-  } cas[] = {
+  const struct { kit::Button* bouton; const char* avant; int32_t apres; } cas[] = {
       {c().PANstepMoinsNbrColonnes, "1", 1},
       {c().PANstepMoinsNbrColonnes, "0", 1},
       {c().PANstepMoinsNbrColonnes, "-7", 1},
@@ -207,13 +196,10 @@ TEST_F(ChampsPanneau, NonFiniteLengthsAreRefusedEverywhere) {
   // A field left showing such a number (typed, not yet validated) is refused by the
   // buttons and the arrow keys too, which then ask for no redraw: nothing changed.
   Redessins();
-  const struct {
-    kit::TextField* zone;
-    kit::Button* bouton;
-    double& valeur;
-  } zones[] = {{c().PANzoneMargeHaut, c().PANstepPlusMargeHaut, MargeHaut},
-               {c().PANzoneHauteurLigne, c().PANstepMoinsHauteurLigne, HauteurDeLignes},
-               {c().PANzoneGouttiereLigne, c().PANstepPlusGouttiereLigne, GouttiereLignes}};
+  const struct { kit::TextField* zone; kit::Button* bouton; double& valeur; } zones[] = {
+      {c().PANzoneMargeHaut, c().PANstepPlusMargeHaut, MargeHaut},
+      {c().PANzoneHauteurLigne, c().PANstepMoinsHauteurLigne, HauteurDeLignes},
+      {c().PANzoneGouttiereLigne, c().PANstepPlusGouttiereLigne, GouttiereLignes}};
   for (const auto& z : zones) {
     const double tenue = z.valeur;
     for (const char* texte : {"1e39 mm", "nan mm", "3e38 in"}) {
@@ -270,12 +256,7 @@ TEST_F(ChampsPanneau, TheSetUnitReExpressesEachLengthFromItsOwnUnit) {
 TEST_F(ChampsPanneau, ArrowKeysStepByTheUnitWrittenAndRoundToTheStep) {
   Clique(c().PANcadenas);
   Redessins();
-  const struct {
-    kit::TextField* zone;
-    const char* commande;
-    const char* avant;
-    const char* apres;
-  } cas[] = {
+  const struct { kit::TextField* zone; const char* commande; const char* avant; const char* apres; } cas[] = {
       {c().PANzoneMargeHaut, "moveUp:", "2.5 cm", "2,6 cm"},
       {c().PANzoneMargeHaut, "moveUp:", "2.37 cm", "2,5 cm"},
       {c().PANzoneMargeHaut, "moveUpAndModifySelection:", "12 mm", "15 mm"},

@@ -165,36 +165,34 @@ TEST_F(ControleurPanneau, TooltipsAndColoursFollowTheOptionsAndTheTheme) {
 
 TEST_F(ControleurPanneau, HelpPagesTurnUntilEitherEndWhichDisablesItsButton) {
   GuidesDialogue& c = Charge();
-  EXPECT_EQ(c.PANnumeroPage->stringValue(), "1/11");
-  EXPECT_FALSE(c.PANaidePageAvant->isEnabled());
-  EXPECT_TRUE(c.PANaidePageApres->isEnabled());
+  // The page number, then whether the previous and next buttons are enabled.
+  auto etat = [&] {
+    return std::tuple(c.PANnumeroPage->stringValue(), c.PANaidePageAvant->isEnabled(), c.PANaidePageApres->isEnabled());
+  };
+  EXPECT_EQ(etat(), std::tuple("1/11", false, true));
   EXPECT_EQ(c.PANaide->string(), TexteDePageAide(1));
   EXPECT_FALSE(c.PANaide->string().empty());
   EXPECT_EQ(c.PANaide->frame(), kit::makeRect(0, 0, 216, 126));
   EXPECT_EQ(c.PANaide->alignment(), kit::TextAlignment::Left);
 
   for (int page = 2; page <= 10; ++page) ASSERT_EQ(c.PANaidePageApres->userClick(), kit::Delivery::Delivered);
-  EXPECT_EQ(c.PANnumeroPage->stringValue(), "10/11");
+  EXPECT_EQ(etat(), std::tuple("10/11", true, true));
   EXPECT_EQ(c.PANaidePageApres->toolTip(), "Page suivante de l'aide.");
   EXPECT_EQ(c.PANaidePageAvant->toolTip(), "Page précédente de l'aide.");
-  EXPECT_TRUE(c.PANaidePageAvant->isEnabled());
 
   c.PANaidePageApres->userClick();
-  EXPECT_EQ(c.PANnumeroPage->stringValue(), "11/11");
+  EXPECT_EQ(etat(), std::tuple("11/11", true, false));
   EXPECT_EQ(c.PANaide->string(), TexteDePageAide(11));
   EXPECT_EQ(c.PANaide->lastScrolledRange(), (kit::Range{0, 0}));
   EXPECT_EQ(c.PANaidePageApres->toolTip(), "Dernière page de l'aide.");
-  EXPECT_FALSE(c.PANaidePageApres->isEnabled());
   EXPECT_EQ(c.PANaidePageApres->userClick(), kit::Delivery::RefusedDisabled);
 
   for (int page = 10; page >= 2; --page) c.PANaidePageAvant->userClick();
-  EXPECT_EQ(c.PANnumeroPage->stringValue(), "2/11");
+  EXPECT_EQ(etat(), std::tuple("2/11", true, true));
   c.PANaidePageAvant->userClick();
-  EXPECT_EQ(c.PANnumeroPage->stringValue(), "1/11");
+  EXPECT_EQ(etat(), std::tuple("1/11", false, true));
   EXPECT_EQ(c.PANaide->string(), TexteDePageAide(1));
   EXPECT_EQ(c.PANaidePageAvant->toolTip(), "Première page de l'aide.");
-  EXPECT_FALSE(c.PANaidePageAvant->isEnabled());
-  EXPECT_TRUE(c.PANaidePageApres->isEnabled());
 }
 
 TEST_F(ControleurPanneau, EraseAndArtboardChoiceAreLeftForTheToolsNextCursorTracking) {
