@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -250,6 +251,21 @@ TEST_F(ControleurPanneau, LogoBringsBackTheDefaultSetAndTheLockedGuidesMark) {
   c.PANraltoBT->userClick();
   sAIPanelFlyoutMenu->GetItemMark(MenuLocal, kMenuReperesVerrouilles, &marque);
   EXPECT_EQ(marque, kAIPanelFlyoutMenuItemMark_NONE);
+}
+
+// Naming a new set hides the popups and the erase button; leaving it shows them again, the
+// erase button of the theme in force only.
+TEST_F(ControleurPanneau, LeavingTheNamingShowsTheEraseButtonOfTheThemeOnly) {
+  GuidesDialogue& c = Charge();
+  ActiverZones(true);
+  const auto titres = c.PANpopupSets->itemTitles();
+  const auto nouveau = std::find(titres.begin(), titres.end(), "Nouveau set…") - titres.begin();
+  ASSERT_EQ(c.PANpopupSets->userChooseItem(static_cast<int>(nouveau)), kit::Delivery::Delivered);
+  EXPECT_EQ(std::tuple(c.PANeffacerBT->isHidden(), c.PANeffacerSombreBT->isHidden(), c.PANnomSet->isHidden()),
+            std::tuple(true, true, false));
+  ASSERT_EQ(c.PANannulerSetBT->userClick(), kit::Delivery::Delivered);
+  EXPECT_EQ(std::tuple(c.PANeffacerBT->isHidden(), c.PANeffacerSombreBT->isHidden(), c.PANnomSet->isHidden()),
+            std::tuple(false, true, true));
 }
 
 // The dialogs' boxes, titles and frames are printed by the sets and preferences sessions;
