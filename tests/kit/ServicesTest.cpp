@@ -53,11 +53,9 @@ std::string tinyAiff() {
 // Playing is the sessions' (they print the sounds played); here, which files make a sound.
 TEST_F(TempFolder, MissingOrInvalidSoundFilesGiveNoSound) {
   EXPECT_NE(kit::Sound::initWithContentsOfFile(write("Pop.aiff", tinyAiff()), true), nullptr);
-  EXPECT_EQ(kit::Sound::initWithContentsOfFile((folder / "Resources" / "Bruit.aiff").string()), nullptr);
-  EXPECT_EQ(kit::Sound::initWithContentsOfFile(write("Tink.aiff", "FORM\0\0\0\x04WAVE")), nullptr);
-  EXPECT_EQ(kit::Sound::initWithContentsOfFile(write("short.aiff", "FORM")), nullptr);
-  EXPECT_EQ(kit::Sound::initWithContentsOfFile(""), nullptr);
-  EXPECT_EQ(kit::Sound::initWithContentsOfFile((folder / "Resources").string()), nullptr);
+  for (const std::string& path : {(folder / "Resources" / "Bruit.aiff").string(), write("Tink.aiff", "FORM\0\0\0\x04WAVE"),
+                                  write("short.aiff", "FORM"), std::string(), (folder / "Resources").string()})
+    EXPECT_EQ(kit::Sound::initWithContentsOfFile(path), nullptr) << path;
   auto fifo = folder / "Resources" / "pipe.aiff";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   EXPECT_EQ(kit::Sound::initWithContentsOfFile(fifo.string()), nullptr);  // and does not block
