@@ -7,6 +7,7 @@
 #include <cmath>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -126,20 +127,17 @@ TEST(FieldFocus, TabMovesAlongTheFieldsSkippingThoseThatTakeNoFocus) {
   EXPECT_EQ(w.window.firstResponder(), w.bottom);
 }
 
+// Each command offered: its name, the control, the editor and the modifier flags then.
+using Offer = std::tuple<std::string, kit::Control*, kit::TextView*, kit::ModifierFlags>;
+
 class CommandLog : public kit::TextFieldDelegate {
  public:
   bool doCommandBySelector(kit::Control* control, kit::TextView* editor, const std::string& selector) override {
-    offered.push_back(selector);
-    controls.push_back(control);
-    editors.push_back(editor);
-    flags.push_back(kit::Application::shared().currentModifierFlags());
+    offered.emplace_back(selector, control, editor, kit::Application::shared().currentModifierFlags());
     if (selector == "moveUp:") static_cast<kit::TextField*>(control)->setStringValue("4 mm");
     return selector == "moveUp:" || selector == "insertTab:";
   }
-  std::vector<std::string> offered;
-  std::vector<kit::Control*> controls;
-  std::vector<kit::TextView*> editors;
-  std::vector<kit::ModifierFlags> flags;
+  std::vector<Offer> offered;
 };
 
 TEST(FieldDelegate, CommandsAreOfferedFirstDeclinedOnesPerformedAndTypedTextValidated) {
@@ -157,16 +155,15 @@ TEST(FieldDelegate, CommandsAreOfferedFirstDeclinedOnesPerformedAndTypedTextVali
   w.top->userCommand("insertBacktab:");  // declined: performed
   EXPECT_EQ(w.window.firstResponder(), w.columns);
 
-  EXPECT_EQ(log.offered, (std::vector<std::string>{"moveUp:", "insertTab:", "insertBacktab:"}));
-  EXPECT_EQ(log.controls[0], w.top);
-  EXPECT_EQ(log.flags, (std::vector<kit::ModifierFlags>{kit::EventModifierFlagShift, 0, 0}));
-  EXPECT_EQ(log.editors[0], w.window.fieldEditor());
+  kit::TextView* const editor = w.window.fieldEditor();
+  EXPECT_EQ(log.offered, (std::vector<Offer>{{"moveUp:", w.top, editor, kit::EventModifierFlagShift},
+                                             {"insertTab:", w.top, editor, 0}, {"insertBacktab:", w.top, editor, 0}}));
   EXPECT_TRUE(w.sent.empty());
 
   // Typed text is validated as by Return, which the delegate is offered first.
   EXPECT_EQ(w.top->userTypeText("12,5 cm"), kit::Delivery::Delivered);
   EXPECT_EQ(w.top->stringValue(), "12,5 cm");
-  EXPECT_EQ(log.offered.back(), "insertNewline:");
+  EXPECT_EQ(std::get<0>(log.offered.back()), "insertNewline:");
   EXPECT_EQ(w.sent, (std::vector<kit::Control*>{w.top}));
   EXPECT_EQ(w.top->selectedRange(), (kit::Range{0, 7}));
   EXPECT_EQ(w.label->userTypeText("2/11"), kit::Delivery::RefusedNotEditable);
