@@ -48,9 +48,8 @@ TEST_F(LifeCycle, StartupHoldsSuitesNamesLocksAndRegistersTheStartedNotifier) {
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
   Plugin& plugin = Guides(session);
   EXPECT_TRUE(plugin.SuitesAcquired());
-  EXPECT_EQ(plugin.GetPluginRef(), session.self());
-  EXPECT_EQ(NameOf(plugin), "Guides");
-  EXPECT_EQ(session.record().name, "Guides");
+  EXPECT_EQ(std::tuple(plugin.GetPluginRef(), NameOf(plugin), session.record().name),
+            std::tuple(session.self(), "Guides", "Guides"));
   const auto started = shell().plugins.notifiersOf(session.ref, kAIApplicationStartedNotifier);
   ASSERT_EQ(started.size(), 1u);
   EXPECT_EQ(shell().plugins.notifier(started[0])->name, "Guides App Started Notifier");
@@ -75,9 +74,7 @@ TEST_F(LifeCycle, ShutdownReleasesEverySuiteInOrderAndEmptiesTheSlot) {
   EXPECT_EQ(session.shutDown(), kNoErr);
   EXPECT_EQ(session.globals, nullptr);
   EXPECT_EQ(std::vector<std::string>(Session::released.begin() + 1, Session::released.end()), tables);
-  EXPECT_EQ(sSPAccess, nullptr);
-  EXPECT_EQ(sAIPreference, nullptr);
-  EXPECT_EQ(sAIArtboard, nullptr);
+  EXPECT_EQ(std::tuple(sSPAccess, sAIPreference, sAIArtboard), std::tuple(nullptr, nullptr, nullptr));
 }
 
 TEST_F(LifeCycle, UnloadReleasesTheSuitesAndStopsDispatchUntilReload) {
@@ -158,10 +155,7 @@ TEST_F(LifeCycle, AMissingSuiteFailsStartupAndReleasesWhatWasAcquired) {
   EXPECT_EQ(session.globals, nullptr);
   EXPECT_FALSE(Session::acquired.empty());
   EXPECT_EQ(Session::released, Session::acquired);
-  EXPECT_EQ(sSPAccess, nullptr);
-  EXPECT_EQ(sAIArt, nullptr);
-  EXPECT_EQ(sAIPreference, nullptr);
-  EXPECT_EQ(Locks(), 0);
+  EXPECT_EQ(std::tuple(sSPAccess, sAIArt, sAIPreference, Locks()), std::tuple(nullptr, nullptr, nullptr, 0));
   EXPECT_EQ(Reports::codes, std::vector<ASErr>{kBadSuiteVersionErr});
   ExpectNoDispatch(session);
 }

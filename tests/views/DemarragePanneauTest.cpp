@@ -236,10 +236,9 @@ TEST_F(DemarragePanneau, WithoutItsIconOrLockedGuidesThePanelIsBuiltAllTheSame) 
   prefs->PutBooleanPreference("RaltoGuides", "TousPlans", false);
   prefs->PutBooleanPreference("RaltoGuides", "Verrouille", false);
   DemarreAvecPanneau();
-  EXPECT_FALSE(ReperesVerrouilles);
-  EXPECT_TRUE(Panneau()->lightIcon.empty());
-  EXPECT_EQ(Flyout()->item(1)->mark, kAIPanelFlyoutMenuItemMark_NONE);
-  EXPECT_EQ(Panneau()->view()->subviews().size(), 1u);
+  EXPECT_EQ(std::tuple(ReperesVerrouilles, Panneau()->lightIcon.empty(), Flyout()->item(1)->mark,
+                       Panneau()->view()->subviews().size()),
+            std::tuple(false, true, kAIPanelFlyoutMenuItemMark_NONE, 1u));
   // A second announcement builds nothing more.
   const size_t panneaux = shell().ui.panels.liveCount();
   EXPECT_EQ(session_.notify(kAIApplicationStartedNotifier), kNoErr);
@@ -281,13 +280,10 @@ TEST_F(DemarragePanneau, FlyoutItemsToggleTheHelpWidthAndTheLockedGuidesWithoutS
   ASSERT_TRUE(ReperesVerrouilles);
   kit::EventQueue::shared().clear();
   panneau.flyoutProc(PanneauRef, kMenuReperesVerrouilles);
-  EXPECT_FALSE(ReperesVerrouilles);
-  EXPECT_EQ(Flyout()->item(1)->mark, kAIPanelFlyoutMenuItemMark_NONE);
-  EXPECT_TRUE(DoitRedessiner);
-  EXPECT_EQ(kit::EventQueue::shared().size(), 1u);
+  EXPECT_EQ(std::tuple(ReperesVerrouilles, Flyout()->item(1)->mark, DoitRedessiner, kit::EventQueue::shared().size()),
+            std::tuple(false, kAIPanelFlyoutMenuItemMark_NONE, true, 1u));
   panneau.flyoutProc(PanneauRef, kMenuReperesVerrouilles);
-  EXPECT_TRUE(ReperesVerrouilles);
-  EXPECT_EQ(Flyout()->item(1)->mark, kAIPanelFlyoutMenuItemMark_CHECK);
+  EXPECT_EQ(std::tuple(ReperesVerrouilles, Flyout()->item(1)->mark), std::tuple(true, kAIPanelFlyoutMenuItemMark_CHECK));
   AIBoolean apres = !stocke;
   prefs->GetBooleanPreference("RaltoGuides", "Verrouille", &apres);
   EXPECT_EQ(apres, stocke);
