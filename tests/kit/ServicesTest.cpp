@@ -53,8 +53,9 @@ std::string tinyAiff() {
 // Playing is the sessions' (they print the sounds played); here, which files make a sound.
 TEST_F(TempFolder, MissingOrInvalidSoundFilesGiveNoSound) {
   EXPECT_NE(kit::Sound::initWithContentsOfFile(write("Pop.aiff", tinyAiff()), true), nullptr);
-  for (const std::string& path : {(folder / "Resources" / "Bruit.aiff").string(), write("Tink.aiff", "FORM\0\0\0\x04WAVE"),
-                                  write("short.aiff", "FORM"), std::string(), (folder / "Resources").string()})
+  for (const std::string& path : {(folder / "Resources" / "Bruit.aiff").string(),
+                                  write("Tink.aiff", std::string("FORM\0\0\0\x04WAVE", 12)), write("short.aiff", "FORM"),
+                                  std::string(), (folder / "Resources").string()})
     EXPECT_EQ(kit::Sound::initWithContentsOfFile(path), nullptr) << path;
   auto fifo = folder / "Resources" / "pipe.aiff";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);

@@ -283,7 +283,8 @@ TEST_F(DemarragePanneau, FlyoutItemsToggleTheHelpWidthAndTheLockedGuidesWithoutS
   EXPECT_EQ(std::tuple(ReperesVerrouilles, Flyout()->item(1)->mark, DoitRedessiner, kit::EventQueue::shared().size()),
             std::tuple(false, kAIPanelFlyoutMenuItemMark_NONE, true, 1u));
   panneau.flyoutProc(PanneauRef, kMenuReperesVerrouilles);
-  EXPECT_EQ(std::tuple(ReperesVerrouilles, Flyout()->item(1)->mark), std::tuple(true, kAIPanelFlyoutMenuItemMark_CHECK));
+  EXPECT_EQ(std::tuple(ReperesVerrouilles, Flyout()->item(1)->mark),
+            std::tuple(true, kAIPanelFlyoutMenuItemMark_CHECK));
   AIBoolean apres = !stocke;
   prefs->GetBooleanPreference("RaltoGuides", "Verrouille", &apres);
   EXPECT_EQ(apres, stocke);
