@@ -34,9 +34,7 @@ TEST_F(LifeCycle, MessagesBeforeStartupAreNotDispatched) {
   EXPECT_EQ(session.notify(kAIApplicationStartedNotifier), kNoErr);
   EXPECT_EQ(session.shutDown(), kNoErr);
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-  EXPECT_EQ(session.globals, nullptr);
-  EXPECT_TRUE(Session::acquired.empty());
-  EXPECT_TRUE(Reports::codes.empty());
+  EXPECT_EQ(std::tuple(session.globals, Session::acquired.size(), Reports::codes.size()), std::tuple(nullptr, 0u, 0u));
 }
 
 TEST_F(LifeCycle, StartupHoldsSuitesNamesLocksAndRegistersTheStartedNotifier) {

@@ -88,16 +88,14 @@ struct FieldWindow {
 TEST(FieldFocus, SelectTextMakesTheFieldFirstResponderWithTheWholeTextSelected) {
   FieldWindow w;
   w.top->selectText();
-  EXPECT_EQ(w.window.firstResponder(), w.top);
-  EXPECT_TRUE(w.top->isEditing());
-  EXPECT_EQ(w.top->selectedRange(), (kit::Range{0, 4}));
+  EXPECT_EQ(std::tuple(w.window.firstResponder(), w.top->isEditing(), w.top->selectedRange()),
+            std::tuple(w.top, true, kit::Range{0, 4}));
   ASSERT_NE(w.top->currentEditor(), nullptr);
   EXPECT_EQ(w.top->currentEditor()->string(), "3 mm");
 
   w.bottom->selectText();
-  EXPECT_FALSE(w.top->isEditing());
-  EXPECT_EQ(w.top->selectedRange(), (kit::Range{}));
-  EXPECT_EQ(w.window.firstResponder(), w.bottom);
+  EXPECT_EQ(std::tuple(w.window.firstResponder(), w.top->isEditing(), w.top->selectedRange()),
+            std::tuple(w.bottom, false, kit::Range{}));
 
   w.label->selectText();  // a plain label takes no focus
   EXPECT_EQ(w.window.firstResponder(), w.bottom);

@@ -17,6 +17,7 @@
 #include "GuidesDialogue.h"
 #include "GuidesSuites.h"
 #include "TestHost.h"
+#include "Theme.h"
 #include "kit/Kit.h"
 #include "model/Shell.h"
 
@@ -38,6 +39,12 @@ class PanneauDeTest : public ::testing::Test {
     sAIPreference = nullptr;
     sAIPanelFlyoutMenu = nullptr;
     sAIUnicodeString = nullptr;
+    // The theme as no host has given it yet.
+    InterfaceSombre = false;
+    for (float* composante : {&RougeTheme, &VertTheme, &BleuTheme, &AlphaTheme, &RougeTexteTheme, &VertTexteTheme,
+                              &BleuTexteTheme, &AlphaTexteTheme, &RougeFondTheme, &VertFondTheme, &BleuFondTheme,
+                              &AlphaFondTheme})
+      *composante = 0;
     host::resetShell();
     reset();
   }

@@ -44,11 +44,6 @@ class NotificationsPanneau : public testhost::PanneauDeTest {
   void TearDown() override {
     PanneauDeTest::TearDown();
     Unite = kUniteAucune;
-    InterfaceSombre = false;
-    for (float* composante :
-         {&RougeTheme, &VertTheme, &BleuTheme, &AlphaTheme, &RougeTexteTheme, &VertTexteTheme, &BleuTexteTheme,
-          &AlphaTexteTheme, &RougeFondTheme, &VertFondTheme, &BleuFondTheme, &AlphaFondTheme})
-      *composante = 0;
     sAIUITheme = nullptr;
     sAIDocument = nullptr;
     sAIDocumentView = nullptr;

@@ -48,9 +48,7 @@ class ControleurPanneau : public testhost::PanneauDeTest {
   void TearDown() override {
     PanneauDeTest::TearDown();
     LibereListesDeGuides();
-    OutilSelectionne = InterfaceSombre = false;
-    RougeFondTheme = VertFondTheme = BleuFondTheme = AlphaFondTheme = 0.0f;
-    RougeTexteTheme = VertTexteTheme = BleuTexteTheme = AlphaTexteTheme = 0.0f;
+    OutilSelectionne = false;
     MenuLocal = nullptr;
   }
 
