@@ -34,9 +34,7 @@ TEST_F(LifeCycle, MessagesBeforeStartupAreNotDispatched) {
   EXPECT_EQ(session.notify(kAIApplicationStartedNotifier), kNoErr);
   EXPECT_EQ(session.shutDown(), kNoErr);
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-  EXPECT_EQ(session.globals, nullptr);
-  EXPECT_TRUE(Session::acquired.empty());
-  EXPECT_TRUE(Reports::codes.empty());
+  EXPECT_EQ(std::tuple(session.globals, Session::acquired.size(), Reports::codes.size()), std::tuple(nullptr, 0u, 0u));
 }
 
 TEST_F(LifeCycle, StartupHoldsSuitesNamesLocksAndRegistersTheStartedNotifier) {
@@ -48,9 +46,8 @@ TEST_F(LifeCycle, StartupHoldsSuitesNamesLocksAndRegistersTheStartedNotifier) {
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
   Plugin& plugin = Guides(session);
   EXPECT_TRUE(plugin.SuitesAcquired());
-  EXPECT_EQ(plugin.GetPluginRef(), session.self());
-  EXPECT_EQ(NameOf(plugin), "Guides");
-  EXPECT_EQ(session.record().name, "Guides");
+  EXPECT_EQ(std::tuple(plugin.GetPluginRef(), NameOf(plugin), session.record().name),
+            std::tuple(session.self(), "Guides", "Guides"));
   const auto started = shell().plugins.notifiersOf(session.ref, kAIApplicationStartedNotifier);
   ASSERT_EQ(started.size(), 1u);
   EXPECT_EQ(shell().plugins.notifier(started[0])->name, "Guides App Started Notifier");
@@ -75,9 +72,7 @@ TEST_F(LifeCycle, ShutdownReleasesEverySuiteInOrderAndEmptiesTheSlot) {
   EXPECT_EQ(session.shutDown(), kNoErr);
   EXPECT_EQ(session.globals, nullptr);
   EXPECT_EQ(std::vector<std::string>(Session::released.begin() + 1, Session::released.end()), tables);
-  EXPECT_EQ(sSPAccess, nullptr);
-  EXPECT_EQ(sAIPreference, nullptr);
-  EXPECT_EQ(sAIArtboard, nullptr);
+  EXPECT_EQ(std::tuple(sSPAccess, sAIPreference, sAIArtboard), std::tuple(nullptr, nullptr, nullptr));
 }
 
 TEST_F(LifeCycle, UnloadReleasesTheSuitesAndStopsDispatchUntilReload) {
@@ -98,20 +93,21 @@ TEST_F(LifeCycle, UnloadReleasesTheSuitesAndStopsDispatchUntilReload) {
 TEST_F(LifeCycle, ReloadKeepsEveryFieldAndAWorkingVirtualTable) {
   ASSERT_EQ(session.start(), kNoErr);
   GuidesPlugIn& before = Guides(session);
-  // The host's handles are put back before shutdown, which gives them to the host.
-  const auto kept = std::make_tuple(before.fAboutMenuItem, before.fShowHideMenuItem, before.fAnnotator, before.fShutdownNotifier,
-                                    before.fSelectionNotifier, before.fBrightnessNotifier,
-                                    before.fRulerUnitNotifier, before.fCursorManager);
-  int tokens[9];
-  before.fAboutMenuItem = reinterpret_cast<AIMenuItemHandle>(&tokens[0]);
-  before.fShowHideMenuItem = reinterpret_cast<AIMenuItemHandle>(&tokens[1]);
+  // Every handle the plug-in keeps, set to tokens of the test's own; the host's are put back
+  // before shutdown, which gives them to the host.
+  auto poignees = [](GuidesPlugIn& p) {
+    return std::tie(p.fAboutMenuItem, p.fShowHideMenuItem, p.fAnnotator, p.fShutdownNotifier, p.fSelectionNotifier,
+                    p.fBrightnessNotifier, p.fRulerUnitNotifier, p.fCursorManager);
+  };
+  const auto kept = std::apply([](auto... poignee) { return std::tuple(poignee...); }, poignees(before));
+  int t[8];
+  const auto jetons = std::tuple(reinterpret_cast<AIMenuItemHandle>(&t[0]), reinterpret_cast<AIMenuItemHandle>(&t[1]),
+                                 reinterpret_cast<AIAnnotatorHandle>(&t[2]), reinterpret_cast<AINotifierHandle>(&t[3]),
+                                 reinterpret_cast<AINotifierHandle>(&t[4]), reinterpret_cast<AINotifierHandle>(&t[5]),
+                                 reinterpret_cast<AINotifierHandle>(&t[6]),
+                                 reinterpret_cast<AIResourceManagerHandle>(&t[7]));
+  poignees(before) = jetons;
   before.fInvalRect = {1, 2, 3, 4};
-  before.fAnnotator = reinterpret_cast<AIAnnotatorHandle>(&tokens[2]);
-  before.fShutdownNotifier = reinterpret_cast<AINotifierHandle>(&tokens[3]);
-  before.fSelectionNotifier = reinterpret_cast<AINotifierHandle>(&tokens[4]);
-  before.fBrightnessNotifier = reinterpret_cast<AINotifierHandle>(&tokens[5]);
-  before.fRulerUnitNotifier = reinterpret_cast<AINotifierHandle>(&tokens[6]);
-  before.fCursorManager = reinterpret_cast<AIResourceManagerHandle>(&tokens[7]);
   const ASErr code = ai_fourcc("BOOM");
   before.ReportError(code, "caller", "selector", nullptr);  // opens a repeat window at 1000
   const size_t acquiredAtStart = Session::acquired.size();
@@ -119,18 +115,9 @@ TEST_F(LifeCycle, ReloadKeepsEveryFieldAndAWorkingVirtualTable) {
   SPAccessMessage access{};
   ASSERT_EQ(session.send(kSPAccessCaller, kSPAccessReloadSelector, access), kNoErr);
   GuidesPlugIn& after = Guides(session);
-  EXPECT_EQ(after.fAboutMenuItem, reinterpret_cast<AIMenuItemHandle>(&tokens[0]));
-  EXPECT_EQ(after.fShowHideMenuItem, reinterpret_cast<AIMenuItemHandle>(&tokens[1]));
-  EXPECT_EQ(after.fInvalRect.left, 1);
-  EXPECT_EQ(after.fInvalRect.top, 2);
-  EXPECT_EQ(after.fInvalRect.right, 3);
-  EXPECT_EQ(after.fInvalRect.bottom, 4);
-  EXPECT_EQ(after.fAnnotator, reinterpret_cast<AIAnnotatorHandle>(&tokens[2]));
-  EXPECT_EQ(after.fShutdownNotifier, reinterpret_cast<AINotifierHandle>(&tokens[3]));
-  EXPECT_EQ(after.fSelectionNotifier, reinterpret_cast<AINotifierHandle>(&tokens[4]));
-  EXPECT_EQ(after.fBrightnessNotifier, reinterpret_cast<AINotifierHandle>(&tokens[5]));
-  EXPECT_EQ(after.fRulerUnitNotifier, reinterpret_cast<AINotifierHandle>(&tokens[6]));
-  EXPECT_EQ(after.fCursorManager, reinterpret_cast<AIResourceManagerHandle>(&tokens[7]));
+  EXPECT_EQ(poignees(after), jetons);
+  const AIRect& r = after.fInvalRect;
+  EXPECT_EQ(std::tuple(r.left, r.top, r.right, r.bottom), std::tuple(1, 2, 3, 4));
 
   // Reference, name and suites (held, so not acquired again).
   EXPECT_EQ(after.GetPluginRef(), session.self());
@@ -157,8 +144,7 @@ TEST_F(LifeCycle, ReloadKeepsEveryFieldAndAWorkingVirtualTable) {
   EXPECT_EQ(session.send("AI Filter", "AI Go"), kNoErr);
   EXPECT_EQ(testing::internal::GetCapturedStderr(),
             "Warning: Unhandled plugin message: caller \"AI Filter\" selector \"AI Go\"\n");
-  std::tie(after.fAboutMenuItem, after.fShowHideMenuItem, after.fAnnotator, after.fShutdownNotifier,
-           after.fSelectionNotifier, after.fBrightnessNotifier, after.fRulerUnitNotifier, after.fCursorManager) = kept;
+  poignees(after) = kept;
 }
 
 TEST_F(LifeCycle, AMissingSuiteFailsStartupAndReleasesWhatWasAcquired) {
@@ -167,10 +153,7 @@ TEST_F(LifeCycle, AMissingSuiteFailsStartupAndReleasesWhatWasAcquired) {
   EXPECT_EQ(session.globals, nullptr);
   EXPECT_FALSE(Session::acquired.empty());
   EXPECT_EQ(Session::released, Session::acquired);
-  EXPECT_EQ(sSPAccess, nullptr);
-  EXPECT_EQ(sAIArt, nullptr);
-  EXPECT_EQ(sAIPreference, nullptr);
-  EXPECT_EQ(Locks(), 0);
+  EXPECT_EQ(std::tuple(sSPAccess, sAIArt, sAIPreference, Locks()), std::tuple(nullptr, nullptr, nullptr, 0));
   EXPECT_EQ(Reports::codes, std::vector<ASErr>{kBadSuiteVersionErr});
   ExpectNoDispatch(session);
 }

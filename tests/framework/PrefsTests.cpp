@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "EcritLitPrefs.h"
@@ -56,21 +57,18 @@ class Prefs : public testing::Test {
                                                                                                      value);
   }
 
-  // Makes the current set a recognisable one, numbered n.
+  // The current set's values, and those of the recognisable set numbered n.
+  static auto Set() {
+    return std::tie(UniteDuSet, MargeHaut, MargeBas, MargeGauche, MargeDroite, NombreDeColonnes, NombreDeLignes,
+                    LargeurDeColonnes, HauteurDeLignes, GouttiereColonnes, GouttiereLignes, CadenasMarges);
+  }
+  static auto SetNumero(int n) {
+    return std::tuple(static_cast<CodeUnite>(n % 5 + 1), 10.5 * n, 11.25 * n, 12.0 * n, 13.0 * n, int32_t{n + 1},
+                      int32_t{n + 2}, 14.0 * n, 15.0 * n, 16.0 * n, 17.0 * n, n % 2 == 1);
+  }
   static void CurrentSet(int n) {
     std::snprintf(TitreSet, sizeof TitreSet, "Set %d", n);
-    UniteDuSet = static_cast<CodeUnite>(n % 5 + 1);
-    MargeHaut = 10.5 * n;
-    MargeBas = 11.25 * n;
-    MargeGauche = 12.0 * n;
-    MargeDroite = 13.0 * n;
-    NombreDeColonnes = n + 1;
-    NombreDeLignes = n + 2;
-    LargeurDeColonnes = 14.0 * n;
-    HauteurDeLignes = 15.0 * n;
-    GouttiereColonnes = 16.0 * n;
-    GouttiereLignes = 17.0 * n;
-    CadenasMarges = n % 2 == 1;
+    Set() = SetNumero(n);
   }
 
   // Loads set k as the panel does and checks that it is the set numbered n.
@@ -78,19 +76,11 @@ class Prefs : public testing::Test {
     CurrentSet(99);
     ASSERT_EQ(LitSet(k), kNoErr);
     ASSERT_EQ(LitCadenasDuSet(k), kNoErr);
-    EXPECT_EQ(UniteDuSet, n % 5 + 1);
-    EXPECT_EQ(MargeHaut, 10.5 * n);
-    EXPECT_EQ(MargeBas, 11.25 * n);
-    EXPECT_EQ(MargeGauche, 12.0 * n);
-    EXPECT_EQ(MargeDroite, 13.0 * n);
-    EXPECT_EQ(NombreDeColonnes, n + 1);
-    EXPECT_EQ(NombreDeLignes, n + 2);
-    EXPECT_EQ(LargeurDeColonnes, 14.0 * n);
-    EXPECT_EQ(HauteurDeLignes, 15.0 * n);
-    EXPECT_EQ(GouttiereColonnes, 16.0 * n);
-    EXPECT_EQ(GouttiereLignes, 17.0 * n);
-    EXPECT_EQ(CadenasMarges, n % 2 == 1);
+    EXPECT_EQ(Set(), SetNumero(n)) << "set " << k;
   }
+
+  // The four options, in the order the store names them: all plans, locked, sound, grouped.
+  static auto Options() { return std::tuple(TousLesPlans, ReperesVerrouilles, SonDefaut, OutilsGroupe); }
 
   static void StoreSets(int count) {
     for (int k = 1; k <= count; ++k) {
@@ -105,10 +95,7 @@ TEST_F(Prefs, AFreshStoreGetsTheFirstLaunchDefaults) {
   EXPECT_EQ(gPuts, (std::vector<std::string>{"PanneauVisible", "OutilsGroupe", "Son", "TousPlans",
                                                     "Verrouille", "NbrSets", "kADM_DPVisibleStr"}));
   // The values written are printed by the first_launch_prefs session.
-  EXPECT_FALSE(OutilsGroupe);
-  EXPECT_TRUE(SonDefaut);
-  EXPECT_FALSE(TousLesPlans);
-  EXPECT_TRUE(ReperesVerrouilles);
+  EXPECT_EQ(Options(), std::tuple(false, true, true, false));
 }
 
 TEST_F(Prefs, LaterLaunchesReadTheOptionsAndWriteNothing) {
@@ -117,10 +104,7 @@ TEST_F(Prefs, LaterLaunchesReadTheOptionsAndWriteNothing) {
   setPref("Son", true);
   setPref("OutilsGroupe", true);
   LitPrefs();
-  EXPECT_TRUE(TousLesPlans);
-  EXPECT_FALSE(ReperesVerrouilles);
-  EXPECT_TRUE(SonDefaut);
-  EXPECT_TRUE(OutilsGroupe);
+  EXPECT_EQ(Options(), std::tuple(true, false, true, true));
   EXPECT_TRUE(gPuts.empty());
 }
 
@@ -129,10 +113,7 @@ TEST_F(Prefs, AbsentOptionsKeepTheirPresets) {
   OutilsGroupe = true;
   ReperesVerrouilles = false;
   LitPrefs();
-  EXPECT_FALSE(SonDefaut);  // no "Son": the sound stays off
-  EXPECT_FALSE(OutilsGroupe);
-  EXPECT_TRUE(ReperesVerrouilles);
-  EXPECT_TRUE(TousLesPlans);
+  EXPECT_EQ(Options(), std::tuple(true, true, false, false));  // no "Son": the sound stays off
 }
 
 TEST_F(Prefs, ACountWithoutTheOptionsIsAFirstLaunch) {
@@ -195,10 +176,7 @@ TEST_F(Prefs, ACountThatCannotBeTrustedIsThatOfTheCompleteRecords) {
   EXPECT_TRUE(LitTitresDesSets().empty());
   EXPECT_EQ(SupprimeSet(1), kBadParameterErr);
 
-  for (int k = 1; k <= 3; ++k) {
-    CurrentSet(k);
-    ASSERT_EQ(AjouteSet(k), kNoErr);
-  }
+  StoreSets(3);
   for (const PrefValue& compte : {PrefValue{int32_t{9}}, PrefValue{int32_t{42}}, PrefValue{int32_t{-1}}, PrefValue{2.0}, PrefValue{std::string("3")}}) {
     setPref("NbrSets", compte);
     EXPECT_EQ(LitNombreDeSets(), 3);

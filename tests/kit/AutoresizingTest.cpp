@@ -2,7 +2,9 @@
 // their masks, down the whole tree; layout files give the masks.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
+#include <vector>
 
 #include "kit/Kit.h"
 
@@ -16,6 +18,12 @@ kit::View* addChild(kit::View& parent, const Rect& frame, kit::AutoresizingMask 
   auto child = std::make_unique<kit::View>(frame);
   child->setAutoresizingMask(mask);
   return parent.addSubview(std::move(child));
+}
+
+std::vector<Rect> frames(std::initializer_list<const kit::View*> views) {
+  std::vector<Rect> result;
+  for (const kit::View* view : views) result.push_back(view->frame());
+  return result;
 }
 
 TEST(Autoresizing, FlexiblePartsOfAnAxisShareTheChangeInProportionToTheirLengths) {
@@ -36,15 +44,9 @@ TEST(Autoresizing, FlexiblePartsOfAnAxisShareTheChangeInProportionToTheirLengths
   kit::View* top = addChild(parent, column, kit::ViewFlexibleTopMargin);
 
   parent.setFrameSize(kit::Size{512, 164});
-  EXPECT_EQ(none->frame(), row);
-  EXPECT_EQ(left->frame(), makeRect(384, 10, 64, 10));
-  EXPECT_EQ(width->frame(), makeRect(128, 10, 320, 10));
-  EXPECT_EQ(right->frame(), row);
-  EXPECT_EQ(widthAndRight->frame(), makeRect(128, 10, 192, 10));
-  EXPECT_EQ(all->frame(), makeRect(256, 10, 128, 10));
-  EXPECT_EQ(height->frame(), makeRect(0, 16, 10, 112));
-  EXPECT_EQ(bottomAndHeight->frame(), makeRect(0, 32, 10, 96));
-  EXPECT_EQ(top->frame(), column);
+  EXPECT_EQ(frames({none, left, width, right, widthAndRight, all, height, bottomAndHeight, top}),
+            (std::vector{row, makeRect(384, 10, 64, 10), makeRect(128, 10, 320, 10), row, makeRect(128, 10, 192, 10),
+                         makeRect(256, 10, 128, 10), makeRect(0, 16, 10, 112), makeRect(0, 32, 10, 96), column}));
 
   // Bits outside the known flags are dropped.
   top->setAutoresizingMask(kit::ViewFlexibleHeight | (1u << 12));
@@ -80,12 +82,10 @@ TEST(Autoresizing, NestedViewsFollowDownTheTree) {
   kit::View* inBox = addChild(*box, makeRect(0, 20, 40, 20), kit::ViewFlexibleBottomMargin);
 
   window.setFrame(makeRect(0, 0, 480, 184), false);
-  EXPECT_EQ(container->frame(), makeRect(0, 0, 480, 184));
-  EXPECT_EQ(topRow->frame(), makeRect(4, 160, 150, 22));
-  EXPECT_EQ(topRight->frame(), makeRect(100, 0, 50, 22));  // its row kept its size
-  EXPECT_EQ(bottomRow->frame(), makeRect(4, 2, 380, 18));
-  EXPECT_EQ(box->frame(), makeRect(100, 40, 40, 40));
-  EXPECT_EQ(inBox->frame(), makeRect(0, 20, 40, 20));
+  // The top row's right part keeps its place: its row kept its size.
+  EXPECT_EQ(frames({container, topRow, topRight, bottomRow, box, inBox}),
+            (std::vector{makeRect(0, 0, 480, 184), makeRect(4, 160, 150, 22), makeRect(100, 0, 50, 22),
+                         makeRect(4, 2, 380, 18), makeRect(100, 40, 40, 40), makeRect(0, 20, 40, 20)}));
 
   // Resizing a view directly moves its own subviews the same way.
   topRow->setFrameSize(kit::Size{200, 22});

@@ -7,11 +7,25 @@
 #include <cmath>
 #include <memory>
 #include <string>
+#include <tuple>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "kit/Kit.h"
 
 namespace {
+
+// A new control of that class in `parent`, showing `text` (a button takes it as its key).
+template <class Control>
+Control* add(kit::View& parent, const char* text = "") {
+  auto* control = static_cast<Control*>(parent.addSubview(std::make_unique<Control>()));
+  if constexpr (std::is_same_v<Control, kit::Button>)
+    control->setKeyEquivalent(text);
+  else if (*text)
+    control->setStringValue(text);
+  return control;
+}
 
 TEST(FieldNumber, FloatValueReadsTheNumberAtTheStartWithAPoint) {
   kit::TextField field;
@@ -19,42 +33,28 @@ TEST(FieldNumber, FloatValueReadsTheNumberAtTheStartWithAPoint) {
     field.setStringValue(text);
     return field.floatValue();
   };
-  EXPECT_EQ(read("12.5 mm"), 12.5f);
-  EXPECT_EQ(read("12,5"), 12.0f);  // the comma is not a decimal separator here
-  EXPECT_EQ(read("abc"), 0.0f);
-  EXPECT_EQ(read(""), 0.0f);
-  EXPECT_EQ(read(" 3"), 3.0f);
-  EXPECT_EQ(read("-0.5cm"), -0.5f);
-  EXPECT_EQ(read(".25"), 0.25f);
-  EXPECT_EQ(read("2.37"), 2.37f);  // single precision, as the fields are read
-  EXPECT_EQ(double(read("2.37")), double(2.37f));
-  EXPECT_EQ(read("1e3 pt"), 1000.0f);
-  EXPECT_EQ(read("4e"), 4.0f);  // an unfinished exponent is not part of the number
-  EXPECT_EQ(read("1e400"), INFINITY);
-  EXPECT_EQ(read("-1e400"), -INFINITY);
-  EXPECT_EQ(read("1e-400"), 0.0f);
-  EXPECT_EQ(read("inf"), 0.0f);
-  EXPECT_EQ(read("nan"), 0.0f);
-  EXPECT_EQ(read(std::string(5000, '9')), INFINITY);
+  // The comma is not a decimal separator here; an unfinished exponent is not part of the number.
+  for (const auto& [text, value] : std::initializer_list<std::pair<std::string, float>>{
+           {"12.5 mm", 12.5f}, {"12,5", 12.0f}, {"abc", 0.0f}, {"", 0.0f}, {" 3", 3.0f}, {"-0.5cm", -0.5f},
+           {".25", 0.25f}, {"1e3 pt", 1000.0f}, {"4e", 4.0f}, {"1e400", INFINITY}, {"-1e400", -INFINITY},
+           {"1e-400", 0.0f}, {"inf", 0.0f}, {"nan", 0.0f}, {std::string(5000, '9'), INFINITY}})
+    EXPECT_EQ(read(text), value) << text;
+  EXPECT_EQ(double(read("2.37")), double(2.37f));  // single precision, as the fields are read
   EXPECT_EQ(read("0." + std::string(5000, '0') + "1"), 0.0f);
 }
 
 TEST(FieldNumber, WholeNumbersSaturateInsteadOfOverflowing) {
   kit::TextField field;
-  field.setStringValue("12.9 colonnes");
-  EXPECT_EQ(field.intValue(), 12);
-  field.setStringValue("  -7");
-  EXPECT_EQ(field.intValue(), -7);
-  field.setStringValue("99999999999");
-  EXPECT_EQ(field.intValue(), INT_MAX);
-  EXPECT_EQ(field.integerValue(), 99999999999L);
-  field.setStringValue("-99999999999999999999999");
-  EXPECT_EQ(field.intValue(), INT_MIN);
-  EXPECT_EQ(field.integerValue(), LONG_MIN);
-  field.setStringValue("-2147483648");
-  EXPECT_EQ(field.intValue(), INT_MIN);
-  field.setStringValue("x1");
-  EXPECT_EQ(field.intValue(), 0);
+  auto read = [&](const std::string& text) {
+    field.setStringValue(text);
+    return std::pair(field.intValue(), field.integerValue());
+  };
+  EXPECT_EQ(read("12.9 colonnes").first, 12);
+  EXPECT_EQ(read("  -7").first, -7);
+  EXPECT_EQ(read("99999999999"), std::pair(INT_MAX, 99999999999L));
+  EXPECT_EQ(read("-99999999999999999999999"), std::pair(INT_MIN, LONG_MIN));
+  EXPECT_EQ(read("-2147483648").first, INT_MIN);
+  EXPECT_EQ(read("x1").first, 0);
   field.setIntValue(42);
   EXPECT_EQ(field.stringValue(), "42");
   field.setFloatValue(2.5f);
@@ -72,8 +72,7 @@ struct FieldWindow {
 
   FieldWindow() {
     auto add = [&](const char* text) {
-      auto* f = static_cast<kit::TextField*>(window.contentView()->addSubview(std::make_unique<kit::TextField>()));
-      f->setStringValue(text);
+      auto* f = ::add<kit::TextField>(*window.contentView(), text);
       f->setAction([this](kit::Control* c) { sent.push_back(c); });
       return f;
     };
@@ -89,16 +88,14 @@ struct FieldWindow {
 TEST(FieldFocus, SelectTextMakesTheFieldFirstResponderWithTheWholeTextSelected) {
   FieldWindow w;
   w.top->selectText();
-  EXPECT_EQ(w.window.firstResponder(), w.top);
-  EXPECT_TRUE(w.top->isEditing());
-  EXPECT_EQ(w.top->selectedRange(), (kit::Range{0, 4}));
+  EXPECT_EQ(std::tuple(w.window.firstResponder(), w.top->isEditing(), w.top->selectedRange()),
+            std::tuple(w.top, true, kit::Range{0, 4}));
   ASSERT_NE(w.top->currentEditor(), nullptr);
   EXPECT_EQ(w.top->currentEditor()->string(), "3 mm");
 
   w.bottom->selectText();
-  EXPECT_FALSE(w.top->isEditing());
-  EXPECT_EQ(w.top->selectedRange(), (kit::Range{}));
-  EXPECT_EQ(w.window.firstResponder(), w.bottom);
+  EXPECT_EQ(std::tuple(w.window.firstResponder(), w.top->isEditing(), w.top->selectedRange()),
+            std::tuple(w.bottom, false, kit::Range{}));
 
   w.label->selectText();  // a plain label takes no focus
   EXPECT_EQ(w.window.firstResponder(), w.bottom);
@@ -128,20 +125,17 @@ TEST(FieldFocus, TabMovesAlongTheFieldsSkippingThoseThatTakeNoFocus) {
   EXPECT_EQ(w.window.firstResponder(), w.bottom);
 }
 
+// Each command offered: its name, the control, the editor and the modifier flags then.
+using Offer = std::tuple<std::string, kit::Control*, kit::TextView*, kit::ModifierFlags>;
+
 class CommandLog : public kit::TextFieldDelegate {
  public:
   bool doCommandBySelector(kit::Control* control, kit::TextView* editor, const std::string& selector) override {
-    offered.push_back(selector);
-    controls.push_back(control);
-    editors.push_back(editor);
-    flags.push_back(kit::Application::shared().currentModifierFlags());
+    offered.emplace_back(selector, control, editor, kit::Application::shared().currentModifierFlags());
     if (selector == "moveUp:") static_cast<kit::TextField*>(control)->setStringValue("4 mm");
     return selector == "moveUp:" || selector == "insertTab:";
   }
-  std::vector<std::string> offered;
-  std::vector<kit::Control*> controls;
-  std::vector<kit::TextView*> editors;
-  std::vector<kit::ModifierFlags> flags;
+  std::vector<Offer> offered;
 };
 
 TEST(FieldDelegate, CommandsAreOfferedFirstDeclinedOnesPerformedAndTypedTextValidated) {
@@ -159,16 +153,15 @@ TEST(FieldDelegate, CommandsAreOfferedFirstDeclinedOnesPerformedAndTypedTextVali
   w.top->userCommand("insertBacktab:");  // declined: performed
   EXPECT_EQ(w.window.firstResponder(), w.columns);
 
-  EXPECT_EQ(log.offered, (std::vector<std::string>{"moveUp:", "insertTab:", "insertBacktab:"}));
-  EXPECT_EQ(log.controls[0], w.top);
-  EXPECT_EQ(log.flags, (std::vector<kit::ModifierFlags>{kit::EventModifierFlagShift, 0, 0}));
-  EXPECT_EQ(log.editors[0], w.window.fieldEditor());
+  kit::TextView* const editor = w.window.fieldEditor();
+  EXPECT_EQ(log.offered, (std::vector<Offer>{{"moveUp:", w.top, editor, kit::EventModifierFlagShift},
+                                             {"insertTab:", w.top, editor, 0}, {"insertBacktab:", w.top, editor, 0}}));
   EXPECT_TRUE(w.sent.empty());
 
   // Typed text is validated as by Return, which the delegate is offered first.
   EXPECT_EQ(w.top->userTypeText("12,5 cm"), kit::Delivery::Delivered);
   EXPECT_EQ(w.top->stringValue(), "12,5 cm");
-  EXPECT_EQ(log.offered.back(), "insertNewline:");
+  EXPECT_EQ(std::get<0>(log.offered.back()), "insertNewline:");
   EXPECT_EQ(w.sent, (std::vector<kit::Control*>{w.top}));
   EXPECT_EQ(w.top->selectedRange(), (kit::Range{0, 7}));
   EXPECT_EQ(w.label->userTypeText("2/11"), kit::Delivery::RefusedNotEditable);
@@ -267,9 +260,9 @@ TEST(Buttons, ClicksChangeStateByTypeThenSendTheAction) {
 TEST(Refusals, HiddenOrDisabledControlsRefuseUserEventsAndSendNothing) {
   kit::Window window;
   auto* group = window.contentView()->addSubview(std::make_unique<kit::View>());
-  auto* button = static_cast<kit::Button*>(group->addSubview(std::make_unique<kit::Button>()));
-  auto* field = static_cast<kit::TextField*>(group->addSubview(std::make_unique<kit::TextField>()));
-  auto* popup = static_cast<kit::PopUpButton*>(group->addSubview(std::make_unique<kit::PopUpButton>()));
+  auto* button = add<kit::Button>(*group);
+  auto* field = add<kit::TextField>(*group);
+  auto* popup = add<kit::PopUpButton>(*group);
   popup->addItemWithTitle("Plan 1");
   int actions = 0;
   for (kit::Control* c : std::initializer_list<kit::Control*>{button, field, popup})
@@ -302,12 +295,9 @@ TEST(Refusals, HiddenOrDisabledControlsRefuseUserEventsAndSendNothing) {
 
 TEST(KeyEquivalents, ReturnAndEscapeClickTheMatchingButton) {
   kit::Window dialog;
-  auto* ok = static_cast<kit::Button*>(dialog.contentView()->addSubview(std::make_unique<kit::Button>()));
-  auto* cancel = static_cast<kit::Button*>(dialog.contentView()->addSubview(std::make_unique<kit::Button>()));
-  auto* byDefault = static_cast<kit::Button*>(dialog.contentView()->addSubview(std::make_unique<kit::Button>()));
-  ok->setKeyEquivalent("\r");
-  cancel->setKeyEquivalent("\x1b");
-  byDefault->setKeyEquivalent("d");
+  auto* ok = add<kit::Button>(*dialog.contentView(), "\r");
+  auto* cancel = add<kit::Button>(*dialog.contentView(), "\x1b");
+  auto* byDefault = add<kit::Button>(*dialog.contentView(), "d");
   byDefault->setKeyEquivalentModifierMask(kit::EventModifierFlagCommand);
   std::vector<kit::Control*> clicked;
   for (kit::Button* b : {ok, cancel, byDefault}) b->setAction([&](kit::Control* c) { clicked.push_back(c); });

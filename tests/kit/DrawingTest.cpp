@@ -5,6 +5,8 @@
 #include <cmath>
 #include <memory>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "kit/Kit.h"
@@ -44,8 +46,7 @@ TEST(ImageFill, FillsAreClippedAndOddRectanglesAreHarmless) {
   EXPECT_EQ(picture(image), (std::vector<std::string>{"WW..", "WW..", "WW..", "WW.."}));
 
   kit::Image none(kit::Size{-5, NAN});
-  EXPECT_EQ(none.pixelsWide(), 0);
-  EXPECT_EQ(none.pixelsHigh(), 0);
+  EXPECT_EQ(std::pair(none.pixelsWide(), none.pixelsHigh()), std::pair(0, 0));
   kit::Image huge(kit::Size{1e12, 1});
   EXPECT_EQ(huge.pixelsWide(), kit::Image::maxSide);
 }
@@ -100,10 +101,8 @@ TEST(DisplayLists, HiddenViewsDrawNothingAndMarkedViewsDrawWhenAsked) {
 
 TEST(DisplayLists, ColoursAreClampedCalibratedComponents) {
   auto c = kit::Color::colorWithCalibratedRed(1.5, -2, NAN, 0.5);
-  EXPECT_EQ(c.redComponent(), 1.0);
-  EXPECT_EQ(c.greenComponent(), 0.0);
-  EXPECT_EQ(c.blueComponent(), 0.0);
-  EXPECT_EQ(c.alphaComponent(), 0.5);
+  EXPECT_EQ(std::tuple(c.redComponent(), c.greenComponent(), c.blueComponent(), c.alphaComponent()),
+            std::tuple(1.0, 0.0, 0.0, 0.5));
 }
 
 }  // namespace

@@ -1,14 +1,13 @@
 // Layout files: creating every kind of control, connecting outlets, actions, custom
 // classes and delegates, and refusing broken files without touching the owner.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "TempFolder.h"
 #include "kit/Kit.h"
 
 namespace {
@@ -98,26 +97,18 @@ TEST(Layout, EveryKindOfControlIsCreatedConnectedAndOwned) {
   ASSERT_TRUE(owner.view && owner.field && owner.combo && owner.check && owner.plus && owner.ok && owner.popup &&
               owner.scroll && owner.help && owner.icon && owner.dialog && owner.delegate);
   EXPECT_EQ(owner.view->subviews().size(), 7u);
-  EXPECT_EQ(owner.field->superview(), owner.view);
-  EXPECT_EQ(owner.field->frame(), kit::makeRect(10, 10, 60, 22));
-  EXPECT_EQ(owner.field->toolTip(), "Marge du haut.");
-  EXPECT_EQ(owner.field->identifier(), "field");
-  EXPECT_EQ(owner.field->backgroundColor(), kit::Color::colorWithCalibratedRed(0.2, 0.2, 0.2, 1));
-  EXPECT_EQ(owner.field->delegate(), owner.delegate);
-  EXPECT_EQ(owner.combo->numberOfItems(), 3);
-  EXPECT_TRUE(owner.check->isCheckBox());
-  EXPECT_EQ(owner.check->state(), kit::ControlStateOn);
-  EXPECT_TRUE(owner.popup->itemAtIndex(1)->separator);
-  EXPECT_EQ(owner.popup->indexOfSelectedItem(), 2);
-  EXPECT_EQ(owner.scroll->documentView(), owner.help);
-  EXPECT_EQ(owner.help->alignment(), kit::TextAlignment::Left);
-  EXPECT_EQ(owner.dialog->title(), "Préférences");
-  EXPECT_FALSE(owner.dialog->isVisible());
-  EXPECT_EQ(owner.ok->window(), owner.dialog);
-  EXPECT_EQ(owner.ok->keyEquivalent(), "\r");
-  EXPECT_EQ(owner.icon->awakenings, 1);
-  EXPECT_EQ(owner.delegate->awakenings, 1);
-  EXPECT_EQ(layout->objectNamed("help"), owner.help);
+  const kit::TextField& f = *owner.field;
+  EXPECT_EQ(std::tuple(f.superview(), f.frame(), f.toolTip(), f.identifier(), f.backgroundColor(), f.delegate()),
+            std::tuple(owner.view, kit::makeRect(10, 10, 60, 22), "Marge du haut.", "field",
+                       kit::Color::colorWithCalibratedRed(0.2, 0.2, 0.2, 1), owner.delegate));
+  EXPECT_EQ(std::tuple(owner.combo->numberOfItems(), owner.check->isCheckBox(), owner.check->state(),
+                       owner.popup->itemAtIndex(1)->separator, owner.popup->indexOfSelectedItem()),
+            std::tuple(3, true, kit::ControlStateOn, true, 2));
+  EXPECT_EQ(std::tuple(owner.scroll->documentView(), owner.help->alignment(), layout->objectNamed("help")),
+            std::tuple(owner.help, kit::TextAlignment::Left, owner.help));
+  EXPECT_EQ(std::tuple(owner.dialog->title(), owner.dialog->isVisible(), owner.ok->window(), owner.ok->keyEquivalent()),
+            std::tuple("Préférences", false, owner.dialog, "\r"));
+  EXPECT_EQ(std::pair(owner.icon->awakenings, owner.delegate->awakenings), std::pair(1, 1));
 
   owner.check->performClick();
   owner.plus->performClick();  // disabled: nothing
@@ -177,11 +168,8 @@ TEST_P(BrokenLayout, IsRefusedWithANamedErrorAndFillsNoSlot) {
     EXPECT_EQ(message.rfind("panel.json: ", 0), 0u) << message;
     for (const auto& piece : c.expected) EXPECT_NE(message.find(piece), std::string::npos) << message;
   }
-  EXPECT_EQ(owner.field, &sentinel);
-  EXPECT_EQ(owner.view, nullptr);
-  EXPECT_EQ(owner.check, nullptr);
-  EXPECT_EQ(owner.delegate, nullptr);
-  EXPECT_EQ(owner.dialog, nullptr);
+  EXPECT_EQ(std::tuple(owner.field, owner.view, owner.check, owner.delegate, owner.dialog),
+            std::tuple(&sentinel, nullptr, nullptr, nullptr, nullptr));
   EXPECT_EQ(kit::Application::shared().windowWithIdentifier("dialog"), nullptr);
 }
 
@@ -266,15 +254,9 @@ class PanelController : public kit::ViewController {
 
 class ControllerFolder : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder = std::filesystem::temp_directory_path() /
-             ("kit-layout-" + std::to_string(::getpid()) + "-" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(folder / "Resources");
-  }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-  void write(const std::string& json) { std::ofstream(folder / "Resources" / "Panel.json") << json; }
-  std::filesystem::path folder;
+  void write(const std::string& json) { temp.resource("Panel.json", json); }
+  testhost::TempFolder temp;
+  const std::filesystem::path& folder = temp.path;
 };
 
 TEST_F(ControllerFolder, MissingFileOrViewOutletIsAnErrorNamingTheFile) {

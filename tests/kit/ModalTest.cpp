@@ -5,6 +5,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "kit/Kit.h"
@@ -106,15 +107,13 @@ TEST(Windows, FramesCentringAndVisibility) {
   kit::Window window(kit::makeRect(10, 20, 300, 116), "Supprimer des sets (Ralto-Guides).");
   EXPECT_EQ(window.contentView()->frame(), kit::makeRect(0, 0, 300, 116));
   window.setFrame(kit::makeRect(10, 20, 300, 298), true, true);
-  EXPECT_TRUE(window.lastFrameChangeDisplayed());
-  EXPECT_TRUE(window.lastFrameChangeAnimated());
+  EXPECT_EQ(std::pair(window.lastFrameChangeDisplayed(), window.lastFrameChangeAnimated()), std::pair(true, true));
   EXPECT_EQ(window.contentView()->frame().size, (kit::Size{300, 298}));
   window.center();
   EXPECT_EQ(window.frame(), kit::makeRect(570, 301, 300, 298));
   EXPECT_FALSE(window.isVisible());
   window.makeKeyAndOrderFront();
-  EXPECT_TRUE(window.isVisible());
-  EXPECT_TRUE(window.isKeyWindow());
+  EXPECT_EQ(std::pair(window.isVisible(), window.isKeyWindow()), std::pair(true, true));
   window.orderOut();
   EXPECT_FALSE(window.isVisible());
   EXPECT_EQ(kit::Application::shared().keyWindow(), nullptr);

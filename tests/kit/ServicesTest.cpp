@@ -5,9 +5,9 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 
+#include "TempFolder.h"
 #include "kit/Kit.h"
 
 namespace {
@@ -37,20 +37,10 @@ TEST(SyntheticKeys, APostedKeyDownIsQueuedForTheHostLoopUpToItsCapacity) {
 
 class TempFolder : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder = std::filesystem::temp_directory_path() /
-             ("kit-services-" + std::to_string(::getpid()) + "-" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(folder / "Resources");
-    kit::Sound::clearPlayLog();
-  }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-  std::string write(const std::string& name, const std::string& bytes) {
-    auto path = folder / "Resources" / name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path.string();
-  }
-  std::filesystem::path folder;
+  void SetUp() override { kit::Sound::clearPlayLog(); }
+  std::string write(const std::string& name, const std::string& bytes) { return temp.resource(name, bytes); }
+  testhost::TempFolder temp;
+  const std::filesystem::path& folder = temp.path;
 };
 
 // A minimal AIFF file: the FORM header and an empty-sound COMM chunk.
@@ -63,11 +53,10 @@ std::string tinyAiff() {
 // Playing is the sessions' (they print the sounds played); here, which files make a sound.
 TEST_F(TempFolder, MissingOrInvalidSoundFilesGiveNoSound) {
   EXPECT_NE(kit::Sound::initWithContentsOfFile(write("Pop.aiff", tinyAiff()), true), nullptr);
-  EXPECT_EQ(kit::Sound::initWithContentsOfFile((folder / "Resources" / "Bruit.aiff").string()), nullptr);
-  EXPECT_EQ(kit::Sound::initWithContentsOfFile(write("Tink.aiff", "FORM\0\0\0\x04WAVE")), nullptr);
-  EXPECT_EQ(kit::Sound::initWithContentsOfFile(write("short.aiff", "FORM")), nullptr);
-  EXPECT_EQ(kit::Sound::initWithContentsOfFile(""), nullptr);
-  EXPECT_EQ(kit::Sound::initWithContentsOfFile((folder / "Resources").string()), nullptr);
+  for (const std::string& path : {(folder / "Resources" / "Bruit.aiff").string(),
+                                  write("Tink.aiff", std::string("FORM\0\0\0\x04WAVE", 12)), write("short.aiff", "FORM"),
+                                  std::string(), (folder / "Resources").string()})
+    EXPECT_EQ(kit::Sound::initWithContentsOfFile(path), nullptr) << path;
   auto fifo = folder / "Resources" / "pipe.aiff";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   EXPECT_EQ(kit::Sound::initWithContentsOfFile(fifo.string()), nullptr);  // and does not block
@@ -96,11 +85,8 @@ TEST(WebPages, OpeningIsRecordedAndMalformedAddressesAreRefused) {
   auto& workspace = kit::Workspace::sharedWorkspace();
   workspace.clearOpenedURLs();
   EXPECT_TRUE(workspace.openURL("https://example.org/guides"));
-  EXPECT_FALSE(workspace.openURL("https://example.org/a b"));
-  EXPECT_FALSE(workspace.openURL("x; rm -rf /"));
-  EXPECT_FALSE(workspace.openURL("no scheme"));
-  EXPECT_FALSE(workspace.openURL(""));
-  EXPECT_FALSE(workspace.openURL("http://a\nb"));
+  for (const char* malformed : {"https://example.org/a b", "x; rm -rf /", "no scheme", "", "http://a\nb"})
+    EXPECT_FALSE(workspace.openURL(malformed)) << malformed;
   EXPECT_EQ(workspace.openedURLs(), std::vector<std::string>{"https://example.org/guides"});
 }
 

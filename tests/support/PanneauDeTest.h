@@ -8,12 +8,16 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <initializer_list>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "ClassesVues.h"
 #include "GuidesDialogue.h"
 #include "GuidesSuites.h"
 #include "TestHost.h"
+#include "Theme.h"
 #include "kit/Kit.h"
 #include "model/Shell.h"
 
@@ -35,6 +39,12 @@ class PanneauDeTest : public ::testing::Test {
     sAIPreference = nullptr;
     sAIPanelFlyoutMenu = nullptr;
     sAIUnicodeString = nullptr;
+    // The theme as no host has given it yet.
+    InterfaceSombre = false;
+    for (float* composante : {&RougeTheme, &VertTheme, &BleuTheme, &AlphaTheme, &RougeTexteTheme, &VertTexteTheme,
+                              &BleuTexteTheme, &AlphaTexteTheme, &RougeFondTheme, &VertFondTheme, &BleuFondTheme,
+                              &AlphaFondTheme})
+      *composante = 0;
     host::resetShell();
     reset();
   }
@@ -47,6 +57,13 @@ class PanneauDeTest : public ::testing::Test {
     return *controleur_;
   }
   GuidesDialogue& c() { return *controleur_; }
+
+  // The texts the controls show, in order: one comparison for a row of fields.
+  static std::vector<std::string> Textes(std::initializer_list<kit::Control*> controles) {
+    std::vector<std::string> textes;
+    for (kit::Control* controle : controles) textes.push_back(controle->stringValue());
+    return textes;
+  }
 
   // The redraw requests the panel posted since the last call: one fn key each.
   static size_t Redessins() {

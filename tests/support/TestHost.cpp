@@ -76,10 +76,6 @@ void setLayerEditable(const char* title, bool editable) {
   require(host::model().setLayerEditable(layerTitled(title), editable), "setLayerEditable");
 }
 
-void setCurrentLayer(const char* title) {
-  require(host::model().setCurrentLayer(layerTitled(title)), "setCurrentLayer");
-}
-
 std::vector<std::string> alerts() { return host::model().alerts(); }
 
 size_t liveArtCount() { return host::model().arts().liveCount(); }

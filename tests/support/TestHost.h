@@ -29,7 +29,6 @@ AIArtHandle addRect(AIRealRect bounds, const char* name);
 // A new layer above all layers; it becomes the current layer.
 AILayerHandle addLayer(const char* title);
 void setLayerEditable(const char* title, bool editable);
-void setCurrentLayer(const char* title);
 
 // Texts given to MessageAlert, oldest first.
 std::vector<std::string> alerts();

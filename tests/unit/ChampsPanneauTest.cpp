@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "DelegateZeroUnUnGuides.h"
 #include "GuideSet.h"
@@ -50,21 +53,20 @@ class ChampsPanneau : public testhost::PanneauDeTest {
     ASSERT_EQ(zone->userCommand(selecteur), kit::Delivery::Delivered) << zone->identifier();
   }
 
+  // The set's unit chosen in its popup, as the user chooses it.
+  void ChoisitUnite(int index) {
+    c().PANpopupUniteDuSet->selectItemAtIndex(index);
+    c().PANpopupUniteDuSetCBP(c().PANpopupUniteDuSet);
+  }
+
   kit::Window fenetre_;
 };
 
 TEST_F(ChampsPanneau, LengthButtonsSnapToTheStepAndKeepTheirLowerBounds) {
   Clique(c().PANcadenas);
   Redessins();
-  const struct {
-    kit::TextField* zone;
-    kit::Button* bouton;
-    bool shift;
-    const char* avant;
-    const char* apres;
-    double& valeur;
-    double points;
-  } cas[] = {
+  const struct { kit::TextField* zone; kit::Button* bouton; bool shift; const char* avant;
+                 const char* apres; double& valeur; double points; } cas[] = {
       // Shift-minus on 0.5 cm is 0: the width becomes automatic, its field empty.
       {c().PANzoneLargeurColonne, c().PANstepMoinsLargeurColonne, true, "0.5 cm", "", LargeurDeColonnes, 0},
       // A gutter stops at 0; a margin goes below.
@@ -107,11 +109,7 @@ TEST_F(ChampsPanneau, WithoutAWorkingUnitAButtonChangesNothingButTheSeparator) {
 }
 
 TEST_F(ChampsPanneau, CountButtonsStayBetweenOneAndTheCap) {
-  const struct {
-    kit::Button* bouton;
-    const char* avant;
-    int32_t apres;
-  } cas[] = {
+  const struct { kit::Button* bouton; const char* avant; int32_t apres; } cas[] = {
       {c().PANstepMoinsNbrColonnes, "1", 1},
       {c().PANstepMoinsNbrColonnes, "0", 1},
       {c().PANstepMoinsNbrColonnes, "-7", 1},
@@ -148,16 +146,15 @@ TEST_F(ChampsPanneau, TypedLengthsTakeTheirUnitAndLockedMarginsFollowTheTop) {
   Tape(c().PANzoneMargeBas, "2 in");
   EXPECT_EQ(Unite, kUnitePouces);
   EXPECT_FALSE(SetEnCours);
-  EXPECT_EQ(c().PANzoneMargeBas->stringValue(), "2 in");
-  EXPECT_EQ(MargeBas, 144);
+  EXPECT_EQ(std::pair(c().PANzoneMargeBas->stringValue(), MargeBas), std::pair(std::string("2 in"), 144.0));
 
   // Locked again: the three others take the top margin at once, and only it takes input.
   Clique(c().PANcadenas);
   EXPECT_EQ(MargeBas, MargeHaut);
   EXPECT_EQ(c().PANzoneMargeBas->stringValue(), "3 mm");
   EXPECT_TRUE(c().PANzoneMargeHaut->isEditing());
-  EXPECT_EQ(c().PANcadenas->state(), kit::ControlStateOff);
-  EXPECT_EQ(c().PANcadenasSombre->state(), kit::ControlStateOff);
+  EXPECT_EQ(std::pair(c().PANcadenas->state(), c().PANcadenasSombre->state()),
+            std::pair(kit::ControlStateOff, kit::ControlStateOff));
   EXPECT_EQ(c().PANstepMoinsMargeDroite->userClick(), kit::Delivery::RefusedDisabled);
   EXPECT_EQ(c().PANzoneMargeGauche->userTypeText("1 mm"), kit::Delivery::RefusedDisabled);
 
@@ -199,13 +196,10 @@ TEST_F(ChampsPanneau, NonFiniteLengthsAreRefusedEverywhere) {
   // A field left showing such a number (typed, not yet validated) is refused by the
   // buttons and the arrow keys too, which then ask for no redraw: nothing changed.
   Redessins();
-  const struct {
-    kit::TextField* zone;
-    kit::Button* bouton;
-    double& valeur;
-  } zones[] = {{c().PANzoneMargeHaut, c().PANstepPlusMargeHaut, MargeHaut},
-               {c().PANzoneHauteurLigne, c().PANstepMoinsHauteurLigne, HauteurDeLignes},
-               {c().PANzoneGouttiereLigne, c().PANstepPlusGouttiereLigne, GouttiereLignes}};
+  const struct { kit::TextField* zone; kit::Button* bouton; double& valeur; } zones[] = {
+      {c().PANzoneMargeHaut, c().PANstepPlusMargeHaut, MargeHaut},
+      {c().PANzoneHauteurLigne, c().PANstepMoinsHauteurLigne, HauteurDeLignes},
+      {c().PANzoneGouttiereLigne, c().PANstepPlusGouttiereLigne, GouttiereLignes}};
   for (const auto& z : zones) {
     const double tenue = z.valeur;
     for (const char* texte : {"1e39 mm", "nan mm", "3e38 in"}) {
@@ -228,53 +222,41 @@ TEST_F(ChampsPanneau, TheSetUnitReExpressesEachLengthFromItsOwnUnit) {
   Tape(c().PANzoneMargeHaut, "30 mm");
   c().PANzoneGouttiereLigne->setStringValue("2 in");  // from inches, whatever the top says
   c().PANzoneGouttiereColonne->setStringValue("4");   // from the working unit, millimetres
-  c().PANpopupUniteDuSet->selectItemAtIndex(1);
-  c().PANpopupUniteDuSetCBP(c().PANpopupUniteDuSet);
+  ChoisitUnite(1);
   EXPECT_EQ(UniteDuSet, kUniteCentimetres);
   EXPECT_EQ(Unite, kUniteMillimetres);  // the typed 30 mm set it; the popup does not
-  EXPECT_EQ(c().PANzoneMargeHaut->stringValue(), "3 cm");
-  EXPECT_EQ(c().PANzoneMargeBas->stringValue(), "3 cm");
-  EXPECT_EQ(c().PANzoneLargeurColonne->stringValue(), "0 cm");  // the empty size shows 0
-  EXPECT_EQ(c().PANzoneGouttiereColonne->stringValue(), "0,4 cm");
-  EXPECT_EQ(c().PANzoneGouttiereLigne->stringValue(), "5,08 cm");
-  EXPECT_EQ(MargeHaut, 3 * kCentimetre);
-  EXPECT_EQ(GouttiereColonnes, 0.4 * kCentimetre);
-  EXPECT_EQ(GouttiereLignes, 2 * 2.54 * kCentimetre);
+  // The empty width shows 0.
+  EXPECT_EQ(Textes({c().PANzoneMargeHaut, c().PANzoneMargeBas, c().PANzoneLargeurColonne, c().PANzoneGouttiereColonne,
+                    c().PANzoneGouttiereLigne}),
+            (std::vector<std::string>{"3 cm", "3 cm", "0 cm", "0,4 cm", "5,08 cm"}));
+  EXPECT_EQ((std::vector{MargeHaut, GouttiereColonnes, GouttiereLignes}),
+            (std::vector{3 * kCentimetre, 0.4 * kCentimetre, 2 * 2.54 * kCentimetre}));
   EXPECT_EQ(Redessins(), 1u);  // the typed value's only
 
   // 3 mm to inches shows 0,12 in; back to millimetres, 0.12 in is 3.048 mm, shown 3,05.
   Tape(c().PANzoneMargeHaut, "3 mm");
-  c().PANpopupUniteDuSet->selectItemAtIndex(0);
-  c().PANpopupUniteDuSetCBP(c().PANpopupUniteDuSet);
+  ChoisitUnite(0);
   EXPECT_EQ(c().PANzoneMargeHaut->stringValue(), "0,12 in");
-  c().PANpopupUniteDuSet->selectItemAtIndex(4);
-  c().PANpopupUniteDuSetCBP(c().PANpopupUniteDuSet);
+  ChoisitUnite(4);
   EXPECT_EQ(c().PANzoneMargeHaut->stringValue(), "3,05 mm");
   EXPECT_EQ(MargeHaut, static_cast<double>(0.12f) * 25.4 * kMillimetre);
 
   // Millimetres to points multiply in single precision.
-  c().PANpopupUniteDuSet->selectItemAtIndex(2);
-  c().PANpopupUniteDuSetCBP(c().PANpopupUniteDuSet);
+  ChoisitUnite(2);
   EXPECT_EQ(MargeHaut, static_cast<double>(3.05f * static_cast<float>(kMillimetre)));
   EXPECT_EQ(c().PANzoneMargeHaut->stringValue(), "8,65 pt");
 
   // A field too large for the conversion keeps its value.
   const double tenue = GouttiereColonnes;
   c().PANzoneGouttiereColonne->setStringValue("1e300 pt");
-  c().PANpopupUniteDuSet->selectItemAtIndex(0);
-  c().PANpopupUniteDuSetCBP(c().PANpopupUniteDuSet);
+  ChoisitUnite(0);
   EXPECT_EQ(GouttiereColonnes, tenue);
 }
 
 TEST_F(ChampsPanneau, ArrowKeysStepByTheUnitWrittenAndRoundToTheStep) {
   Clique(c().PANcadenas);
   Redessins();
-  const struct {
-    kit::TextField* zone;
-    const char* commande;
-    const char* avant;
-    const char* apres;
-  } cas[] = {
+  const struct { kit::TextField* zone; const char* commande; const char* avant; const char* apres; } cas[] = {
       {c().PANzoneMargeHaut, "moveUp:", "2.5 cm", "2,6 cm"},
       {c().PANzoneMargeHaut, "moveUp:", "2.37 cm", "2,5 cm"},
       {c().PANzoneMargeHaut, "moveUpAndModifySelection:", "12 mm", "15 mm"},
@@ -298,12 +280,8 @@ TEST_F(ChampsPanneau, ArrowKeysStepByTheUnitWrittenAndRoundToTheStep) {
     EXPECT_EQ(k.zone->stringValue(), k.apres) << k.zone->identifier() << " " << k.commande << " " << k.avant;
   }
   EXPECT_EQ(Redessins(), std::size(cas));
-  EXPECT_EQ(MargeBas, -1);
-  EXPECT_EQ(MargeGauche, 36);
-  EXPECT_EQ(LargeurDeColonnes, 0);
-  EXPECT_EQ(NombreDeColonnes, 1);
-  EXPECT_EQ(NombreDeLignes, 1000);
-  EXPECT_EQ(HauteurDeLignes, 0);
+  EXPECT_EQ(std::tuple(MargeBas, MargeGauche, LargeurDeColonnes, HauteurDeLignes, NombreDeColonnes, NombreDeLignes),
+            std::tuple(-1.0, 36.0, 0.0, 0.0, 1, 1000));
 
   // Locked, the top margin's new text and value go to the three others.
   Clique(c().PANcadenas);

@@ -4,6 +4,9 @@
 // of selection redraws the annotations over the whole view.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+#include <vector>
 
 #include "GuideSet.h"
 #include "GuidesDialogue.h"
@@ -41,11 +44,6 @@ class NotificationsPanneau : public testhost::PanneauDeTest {
   void TearDown() override {
     PanneauDeTest::TearDown();
     Unite = kUniteAucune;
-    InterfaceSombre = false;
-    for (float* composante :
-         {&RougeTheme, &VertTheme, &BleuTheme, &AlphaTheme, &RougeTexteTheme, &VertTexteTheme, &BleuTexteTheme,
-          &AlphaTexteTheme, &RougeFondTheme, &VertFondTheme, &BleuFondTheme, &AlphaFondTheme})
-      *composante = 0;
     sAIUITheme = nullptr;
     sAIDocument = nullptr;
     sAIDocumentView = nullptr;
@@ -53,6 +51,12 @@ class NotificationsPanneau : public testhost::PanneauDeTest {
   }
 
   static AINotifierHandle Poignee(uintptr_t n) { return reinterpret_cast<AINotifierHandle>(n); }
+
+  // Lock, dark lock, erase, dark erase: which are hidden.
+  std::vector<bool> Caches() {
+    return {c().PANcadenas->isHidden(), c().PANcadenasSombre->isHidden(), c().PANeffacerBT->isHidden(),
+            c().PANeffacerSombreBT->isHidden()};
+  }
 
   ASErr Notifie(AINotifierHandle notifieur) {
     AINotifierMessage message{};
@@ -67,10 +71,7 @@ TEST_F(NotificationsPanneau, TheThemeRecoloursTheFieldsAndSwapsTheLockAndEraseBu
   shell().ui.darkTheme = true;
   EXPECT_EQ(Notifie(plugin_.fBrightnessNotifier), kNoErr);
   EXPECT_TRUE(InterfaceSombre);
-  EXPECT_TRUE(c().PANcadenas->isHidden());
-  EXPECT_FALSE(c().PANcadenasSombre->isHidden());
-  EXPECT_TRUE(c().PANeffacerBT->isHidden());
-  EXPECT_FALSE(c().PANeffacerSombreBT->isHidden());
+  EXPECT_EQ(Caches(), (std::vector{true, false, true, false}));
   const kit::Color fondSombre = kit::Color::colorWithCalibratedRed(0.12f, 0.12f, 0.12f, 1);
   for (kit::TextField* zone :
        {c().PANzoneMargeHaut, c().PANzoneGouttiereLigne, static_cast<kit::TextField*>(c().PANzoneNbrLignes)})
@@ -81,10 +82,7 @@ TEST_F(NotificationsPanneau, TheThemeRecoloursTheFieldsAndSwapsTheLockAndEraseBu
 
   shell().ui.darkTheme = false;
   EXPECT_EQ(Notifie(plugin_.fBrightnessNotifier), kNoErr);
-  EXPECT_FALSE(c().PANcadenas->isHidden());
-  EXPECT_TRUE(c().PANcadenasSombre->isHidden());
-  EXPECT_FALSE(c().PANeffacerBT->isHidden());
-  EXPECT_TRUE(c().PANeffacerSombreBT->isHidden());
+  EXPECT_EQ(Caches(), (std::vector{false, true, false, true}));
   EXPECT_EQ(c().PANzoneHauteurLigne->backgroundColor(), kit::Color::colorWithCalibratedRed(1, 1, 1, 1));
   EXPECT_EQ(RougeTexteTheme, 0.1f);
 
@@ -104,10 +102,10 @@ TEST_F(NotificationsPanneau, TheRulerUnitBecomesThePanelsUnitAndReExpressesTheLe
   ASSERT_EQ(host::model().front()->setRulerUnits(kPixelsUnits), kNoErr);
   EXPECT_EQ(Notifie(plugin_.fRulerUnitNotifier), kNoErr);
   EXPECT_EQ(Unite, kUnitePoints);
-  EXPECT_EQ(c().PANzoneMargeHaut->stringValue(), "8,5 pt");
-  EXPECT_EQ(c().PANzoneGouttiereColonne->stringValue(), "5,67 pt");
-  EXPECT_EQ(c().PANzoneNbrColonnes->stringValue(), "2");
-  EXPECT_EQ(c().PANzoneLargeurColonne->stringValue(), "");  // the automatic width stays empty
+  // The automatic width stays empty.
+  EXPECT_EQ(Textes({c().PANzoneMargeHaut, c().PANzoneGouttiereColonne, c().PANzoneNbrColonnes,
+                    c().PANzoneLargeurColonne}),
+            (std::vector<std::string>{"8,5 pt", "5,67 pt", "2", ""}));
   EXPECT_EQ(MargeHaut, static_cast<double>(3.0f * static_cast<float>(PointsParUnite(kUniteMillimetres))));
   EXPECT_NE(MargeHaut, margeHaut);
   EXPECT_EQ(kit::EventQueue::shared().next(), std::nullopt);  // no redraw asked for
@@ -137,10 +135,8 @@ TEST_F(NotificationsPanneau, ASelectionChangeRedrawsTheAnnotationsOverTheWholeVi
   EXPECT_EQ(Notifie(plugin_.fSelectionNotifier), kNoErr);
   const std::vector<AIRect>& invalides = shell().ui.annotations.pendingInvalidations();
   ASSERT_EQ(invalides.size(), 1u);
-  EXPECT_EQ(invalides[0].left, 0);
-  EXPECT_EQ(invalides[0].top, 0);
-  EXPECT_EQ(invalides[0].right, 1000);
-  EXPECT_EQ(invalides[0].bottom, 800);
+  const AIRect& r = invalides[0];
+  EXPECT_EQ(std::tuple(r.left, r.top, r.right, r.bottom), std::tuple(0, 0, 1000, 800));
 
   // A notifier it never registered, or none, does nothing.
   EXPECT_EQ(Notifie(Poignee(99)), kNoErr);

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "GuidesAnnotations.h"
 #include "OutilGuides.h"
@@ -13,12 +15,9 @@
 namespace {
 
 TEST(ToleranceDeSurvol, AboutFourScreenPixelsButNeverUnderOneArtworkUnit) {
-  EXPECT_EQ(ToleranceDeSurvol(1.0f), 4.0f);
-  EXPECT_EQ(ToleranceDeSurvol(8.0f), 1.0f);
-  EXPECT_EQ(ToleranceDeSurvol(0.25f), 16.0f);
-  EXPECT_EQ(ToleranceDeSurvol(4.0f), 1.0f);
-  EXPECT_EQ(ToleranceDeSurvol(3.0f), 4.0f / 3.0f);
-  EXPECT_EQ(ToleranceDeSurvol(1.0f / 64), 256.0f);
+  for (const auto& [zoom, tolerance] : {std::pair{1.0f, 4.0f}, {8.0f, 1.0f}, {0.25f, 16.0f}, {4.0f, 1.0f},
+                                        {3.0f, 4.0f / 3.0f}, {1.0f / 64, 256.0f}})
+    EXPECT_EQ(ToleranceDeSurvol(zoom), tolerance) << zoom;
 }
 
 TEST(ToleranceDeSurvol, AZoomThatIsNoZoomCountsAsFullSizeAndTheResultStaysFinite) {
@@ -29,12 +28,10 @@ TEST(ToleranceDeSurvol, AZoomThatIsNoZoomCountsAsFullSizeAndTheResultStaysFinite
 }
 
 TEST(UniteDeLaRegle, LengthUnitsKeepTheirCodePixelsArePointsTheRestMillimetres) {
-  EXPECT_EQ(UniteDeLaRegle(1), kUnitePouces);
-  EXPECT_EQ(UniteDeLaRegle(2), kUniteCentimetres);
-  EXPECT_EQ(UniteDeLaRegle(3), kUnitePoints);
-  EXPECT_EQ(UniteDeLaRegle(4), kUnitePicas);
-  EXPECT_EQ(UniteDeLaRegle(5), kUniteMillimetres);
-  EXPECT_EQ(UniteDeLaRegle(6), kUnitePoints);
+  EXPECT_EQ((std::vector{UniteDeLaRegle(1), UniteDeLaRegle(2), UniteDeLaRegle(3), UniteDeLaRegle(4), UniteDeLaRegle(5),
+                         UniteDeLaRegle(6)}),
+            (std::vector<int16_t>{kUnitePouces, kUniteCentimetres, kUnitePoints, kUnitePicas, kUniteMillimetres,
+                                  kUnitePoints}));
   for (int16_t autre : {0, 7, 8, 9, 10, -1, 32767}) EXPECT_EQ(UniteDeLaRegle(autre), kUniteMillimetres) << autre;
 }
 
@@ -61,12 +58,10 @@ TEST(ComposanteDeCouleur, FractionInSinglePrecisionTimesFullScaleTruncated) {
 }
 
 TEST(ComposanteDeCouleur, StoredValuesOutOfRangeAreBroughtBack) {
-  EXPECT_EQ(ComposanteDeCouleur(-0.5), 0);
-  EXPECT_EQ(ComposanteDeCouleur(1.5), 65535);
-  EXPECT_EQ(ComposanteDeCouleur(1e300), 65535);
-  EXPECT_EQ(ComposanteDeCouleur(std::nan("")), 0);
-  EXPECT_EQ(ComposanteDeCouleur(-std::numeric_limits<double>::infinity()), 0);
-  EXPECT_EQ(ComposanteDeCouleur(std::numeric_limits<double>::infinity()), 65535);
+  constexpr double inf = std::numeric_limits<double>::infinity();
+  for (const auto& [valeur, composante] :
+       {std::pair{-0.5, 0}, {1.5, 65535}, {1e300, 65535}, {std::nan(""), 0}, {-inf, 0}, {inf, 65535}})
+    EXPECT_EQ(ComposanteDeCouleur(valeur), composante) << valeur;
 }
 
 }  // namespace

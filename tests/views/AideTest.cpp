@@ -2,12 +2,9 @@
 // that is not one of ours is refused.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
 #include <string>
 
+#include "TempFolder.h"
 #include "TextesAide.h"
 
 namespace {
@@ -17,14 +14,8 @@ std::string PremiereLigne(const std::string& texte) { return texte.substr(0, tex
 TEST(PagesAide, ElevenPagesInFrenchWithTheirTitleLines) {
   EXPECT_EQ(PremiereLigne(TexteDePageAide(1)), "Ralto-Guides sert à créer des repères automatiquement.");
   EXPECT_EQ(PremiereLigne(TexteDePageAide(2)), "À l'ouverture, c'est le set par défaut qui est actif.");
-  const char* titres[] = {"ALT-CLIC",
-                          "BOUTON RALTO",
-                          "PRÉFÉRENCES (1)",
-                          "PRÉFÉRENCES (2)",
-                          "COMPOSITION D'UN SET",
-                          "AJOUTER/SUPPRIMER UN SET",
-                          "SUPPRIMER DES SETS",
-                          "LARGEUR DES COLONNES",
+  const char* titres[] = {"ALT-CLIC", "BOUTON RALTO", "PRÉFÉRENCES (1)", "PRÉFÉRENCES (2)", "COMPOSITION D'UN SET",
+                          "AJOUTER/SUPPRIMER UN SET", "SUPPRIMER DES SETS", "LARGEUR DES COLONNES",
                           "HAUTEUR DES LIGNES"};
   for (int page = 3; page <= kNombrePagesAide; ++page) {
     SCOPED_TRACE(page);
@@ -49,17 +40,8 @@ TEST(PagesAide, ThePagesAreReadOnceAndPagesOutOfRangeAreEmpty) {
 
 class FichierAide : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dossier_ = std::filesystem::path(::testing::TempDir()) / ("aide-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dossier_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dossier_); }
-  std::string Ecrire(const std::string& nom, const std::string& contenu) {
-    const auto chemin = dossier_ / nom;
-    std::ofstream(chemin, std::ios::binary) << contenu;
-    return chemin.string();
-  }
-  std::filesystem::path dossier_;
+  std::string Ecrire(const std::string& nom, const std::string& contenu) { return dossier_.resource(nom, contenu); }
+  const testhost::TempFolder dossier_;
 };
 
 TEST_F(FichierAide, APageLosesOnlyItsClosingLineBreaks) {
@@ -69,8 +51,8 @@ TEST_F(FichierAide, APageLosesOnlyItsClosingLineBreaks) {
 }
 
 TEST_F(FichierAide, MissingOversizedOrBrokenPagesReadAsEmpty) {
-  EXPECT_EQ(LireTexteAide((dossier_ / "absente.txt").string()), "");
-  EXPECT_EQ(LireTexteAide(dossier_.string()), "");
+  EXPECT_EQ(LireTexteAide((dossier_.path / "absente.txt").string()), "");
+  EXPECT_EQ(LireTexteAide(dossier_.path.string()), "");
   EXPECT_EQ(LireTexteAide(""), "");
 
   EXPECT_EQ(LireTexteAide(Ecrire("pile.txt", std::string(kTailleMaxPageAide, 'a'))).size(), kTailleMaxPageAide);

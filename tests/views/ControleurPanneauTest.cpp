@@ -3,12 +3,14 @@
 // the flyout menu are the simulated host's.
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
-#include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "BoutonReveilGuides.h"
 #include "BoutonsChamps.h"
@@ -23,6 +25,7 @@
 #include "Panneau.h"
 #include "PanneauGlobals.h"
 #include "PanneauDeTest.h"
+#include "TempFolder.h"
 #include "TextesAide.h"
 #include "Theme.h"
 #include "kit/Kit.h"
@@ -45,9 +48,7 @@ class ControleurPanneau : public testhost::PanneauDeTest {
   void TearDown() override {
     PanneauDeTest::TearDown();
     LibereListesDeGuides();
-    OutilSelectionne = InterfaceSombre = false;
-    RougeFondTheme = VertFondTheme = BleuFondTheme = AlphaFondTheme = 0.0f;
-    RougeTexteTheme = VertTexteTheme = BleuTexteTheme = AlphaTexteTheme = 0.0f;
+    OutilSelectionne = false;
     MenuLocal = nullptr;
   }
 
@@ -61,29 +62,16 @@ class ControleurPanneau : public testhost::PanneauDeTest {
 
 TEST_F(ControleurPanneau, LoadingShowsTheDefaultSetWithTheMarginsLocked) {
   GuidesDialogue& c = Charge();
-  EXPECT_EQ(c.PANzoneMargeHaut->stringValue(), "3 mm");
-  EXPECT_EQ(c.PANzoneMargeBas->stringValue(), "3 mm");
-  EXPECT_EQ(c.PANzoneMargeGauche->stringValue(), "3 mm");
-  EXPECT_EQ(c.PANzoneMargeDroite->stringValue(), "3 mm");
-  EXPECT_EQ(c.PANzoneNbrColonnes->stringValue(), "2");
-  EXPECT_EQ(c.PANzoneNbrLignes->stringValue(), "2");
-  EXPECT_EQ(c.PANzoneLargeurColonne->stringValue(), "");
-  EXPECT_EQ(c.PANzoneHauteurLigne->stringValue(), "");
-  EXPECT_EQ(c.PANzoneGouttiereColonne->stringValue(), "2 mm");
-  EXPECT_EQ(c.PANzoneGouttiereLigne->stringValue(), "2 mm");
-
+  EXPECT_EQ(Textes({c.PANzoneMargeHaut, c.PANzoneMargeBas, c.PANzoneMargeGauche, c.PANzoneMargeDroite,
+                    c.PANzoneNbrColonnes, c.PANzoneNbrLignes, c.PANzoneLargeurColonne, c.PANzoneHauteurLigne,
+                    c.PANzoneGouttiereColonne, c.PANzoneGouttiereLigne}),
+            (std::vector<std::string>{"3 mm", "3 mm", "3 mm", "3 mm", "2", "2", "", "", "2 mm", "2 mm"}));
   // Held in points, as every length of the set.
-  EXPECT_EQ(MargeHaut, 3 * kMillimetre);
-  EXPECT_EQ(MargeDroite, 3 * kMillimetre);
-  EXPECT_EQ(GouttiereColonnes, 2 * kMillimetre);
-  EXPECT_EQ(GouttiereLignes, 2 * kMillimetre);
-  EXPECT_EQ(LargeurDeColonnes, 0.0);
-  EXPECT_EQ(HauteurDeLignes, 0.0);
-  EXPECT_EQ(NombreDeColonnes, 2);
-  EXPECT_EQ(NombreDeLignes, 2);
-  EXPECT_TRUE(SetEnCours);
-  EXPECT_EQ(UniteDuSet, kUniteMillimetres);
-  EXPECT_EQ(VirguleOuPoint, ',');
+  EXPECT_EQ((std::vector{MargeHaut, MargeDroite, GouttiereColonnes, GouttiereLignes, LargeurDeColonnes,
+                         HauteurDeLignes}),
+            (std::vector{3 * kMillimetre, 3 * kMillimetre, 2 * kMillimetre, 2 * kMillimetre, 0.0, 0.0}));
+  EXPECT_EQ(std::tuple(NombreDeColonnes, NombreDeLignes, SetEnCours, UniteDuSet, VirguleOuPoint),
+            std::tuple(2, 2, true, kUniteMillimetres, ','));
 
   EXPECT_TRUE(CadenasMarges);
   EXPECT_EQ(c.PANcadenas->state(), kit::ControlStateOff);
@@ -176,36 +164,34 @@ TEST_F(ControleurPanneau, TooltipsAndColoursFollowTheOptionsAndTheTheme) {
 
 TEST_F(ControleurPanneau, HelpPagesTurnUntilEitherEndWhichDisablesItsButton) {
   GuidesDialogue& c = Charge();
-  EXPECT_EQ(c.PANnumeroPage->stringValue(), "1/11");
-  EXPECT_FALSE(c.PANaidePageAvant->isEnabled());
-  EXPECT_TRUE(c.PANaidePageApres->isEnabled());
+  // The page number, then whether the previous and next buttons are enabled.
+  auto etat = [&] {
+    return std::tuple(c.PANnumeroPage->stringValue(), c.PANaidePageAvant->isEnabled(), c.PANaidePageApres->isEnabled());
+  };
+  EXPECT_EQ(etat(), std::tuple("1/11", false, true));
   EXPECT_EQ(c.PANaide->string(), TexteDePageAide(1));
   EXPECT_FALSE(c.PANaide->string().empty());
   EXPECT_EQ(c.PANaide->frame(), kit::makeRect(0, 0, 216, 126));
   EXPECT_EQ(c.PANaide->alignment(), kit::TextAlignment::Left);
 
   for (int page = 2; page <= 10; ++page) ASSERT_EQ(c.PANaidePageApres->userClick(), kit::Delivery::Delivered);
-  EXPECT_EQ(c.PANnumeroPage->stringValue(), "10/11");
+  EXPECT_EQ(etat(), std::tuple("10/11", true, true));
   EXPECT_EQ(c.PANaidePageApres->toolTip(), "Page suivante de l'aide.");
   EXPECT_EQ(c.PANaidePageAvant->toolTip(), "Page précédente de l'aide.");
-  EXPECT_TRUE(c.PANaidePageAvant->isEnabled());
 
   c.PANaidePageApres->userClick();
-  EXPECT_EQ(c.PANnumeroPage->stringValue(), "11/11");
+  EXPECT_EQ(etat(), std::tuple("11/11", true, false));
   EXPECT_EQ(c.PANaide->string(), TexteDePageAide(11));
   EXPECT_EQ(c.PANaide->lastScrolledRange(), (kit::Range{0, 0}));
   EXPECT_EQ(c.PANaidePageApres->toolTip(), "Dernière page de l'aide.");
-  EXPECT_FALSE(c.PANaidePageApres->isEnabled());
   EXPECT_EQ(c.PANaidePageApres->userClick(), kit::Delivery::RefusedDisabled);
 
   for (int page = 10; page >= 2; --page) c.PANaidePageAvant->userClick();
-  EXPECT_EQ(c.PANnumeroPage->stringValue(), "2/11");
+  EXPECT_EQ(etat(), std::tuple("2/11", true, true));
   c.PANaidePageAvant->userClick();
-  EXPECT_EQ(c.PANnumeroPage->stringValue(), "1/11");
+  EXPECT_EQ(etat(), std::tuple("1/11", false, true));
   EXPECT_EQ(c.PANaide->string(), TexteDePageAide(1));
   EXPECT_EQ(c.PANaidePageAvant->toolTip(), "Première page de l'aide.");
-  EXPECT_FALSE(c.PANaidePageAvant->isEnabled());
-  EXPECT_TRUE(c.PANaidePageApres->isEnabled());
 }
 
 TEST_F(ControleurPanneau, EraseAndArtboardChoiceAreLeftForTheToolsNextCursorTracking) {
@@ -250,15 +236,10 @@ TEST_F(ControleurPanneau, LogoBringsBackTheDefaultSetAndTheLockedGuidesMark) {
 
   ASSERT_EQ(c.PANraltoBT->userClick(), kit::Delivery::Delivered);
   EXPECT_EQ(c.PANpopupSets->indexOfSelectedItem(), 0);
-  EXPECT_EQ(c.PANzoneMargeHaut->stringValue(), "3 mm");
-  EXPECT_EQ(c.PANzoneLargeurColonne->stringValue(), "");
-  EXPECT_EQ(c.PANzoneNbrColonnes->stringValue(), "2");
-  EXPECT_EQ(MargeHaut, 3 * kMillimetre);
-  EXPECT_EQ(MargeBas, 3 * kMillimetre);
-  EXPECT_EQ(LargeurDeColonnes, 0.0);
-  EXPECT_EQ(NombreDeColonnes, 2);
-  EXPECT_TRUE(CadenasMarges);
-  EXPECT_TRUE(SetEnCours);
+  EXPECT_EQ(Textes({c.PANzoneMargeHaut, c.PANzoneLargeurColonne, c.PANzoneNbrColonnes}),
+            (std::vector<std::string>{"3 mm", "", "2"}));
+  EXPECT_EQ((std::vector{MargeHaut, MargeBas, LargeurDeColonnes}), (std::vector{3 * kMillimetre, 3 * kMillimetre, 0.0}));
+  EXPECT_EQ(std::tuple(NombreDeColonnes, CadenasMarges, SetEnCours), std::tuple(2, true, true));
   EXPECT_EQ(Redessins(), 1u);
   int32_t marque = -1;
   sAIPanelFlyoutMenu->GetItemMark(MenuLocal, kMenuReperesVerrouilles, &marque);
@@ -268,6 +249,21 @@ TEST_F(ControleurPanneau, LogoBringsBackTheDefaultSetAndTheLockedGuidesMark) {
   c.PANraltoBT->userClick();
   sAIPanelFlyoutMenu->GetItemMark(MenuLocal, kMenuReperesVerrouilles, &marque);
   EXPECT_EQ(marque, kAIPanelFlyoutMenuItemMark_NONE);
+}
+
+// Naming a new set hides the popups and the erase button; leaving it shows them again, the
+// erase button of the theme in force only.
+TEST_F(ControleurPanneau, LeavingTheNamingShowsTheEraseButtonOfTheThemeOnly) {
+  GuidesDialogue& c = Charge();
+  ActiverZones(true);
+  const auto titres = c.PANpopupSets->itemTitles();
+  const auto nouveau = std::find(titres.begin(), titres.end(), "Nouveau set…") - titres.begin();
+  ASSERT_EQ(c.PANpopupSets->userChooseItem(static_cast<int>(nouveau)), kit::Delivery::Delivered);
+  EXPECT_EQ(std::tuple(c.PANeffacerBT->isHidden(), c.PANeffacerSombreBT->isHidden(), c.PANnomSet->isHidden()),
+            std::tuple(true, true, false));
+  ASSERT_EQ(c.PANannulerSetBT->userClick(), kit::Delivery::Delivered);
+  EXPECT_EQ(std::tuple(c.PANeffacerBT->isHidden(), c.PANeffacerSombreBT->isHidden(), c.PANnomSet->isHidden()),
+            std::tuple(false, true, true));
 }
 
 // The dialogs' boxes, titles and frames are printed by the sets and preferences sessions;
@@ -286,10 +282,8 @@ TEST_F(ControleurPanneau, DialogsGetTheirTextsAndTheOptionsInForce) {
   EXPECT_EQ(c.PREdefautBT->title(), "Par défaut");
   EXPECT_EQ(c.PREdefautBT->toolTip(), "Retour aux valeurs par défaut (cmd D).");
   EXPECT_EQ(c.PREokBT->toolTip(), "Validation des nouveaux réglages par défaut (Retour).");
-  EXPECT_TRUE(TousLesPlansProv);
-  EXPECT_FALSE(ReperesVerrouillesProv);
-  EXPECT_TRUE(SonProv);
-  EXPECT_FALSE(OutilsGroupeProv);
+  EXPECT_EQ(std::tuple(TousLesPlansProv, ReperesVerrouillesProv, SonProv, OutilsGroupeProv),
+            std::tuple(true, false, true, false));
   for (kit::Window* dialogue : {c.ABOdialogue, c.PREdialogue, c.SUPdialogue}) EXPECT_FALSE(dialogue->isVisible());
 }
 
@@ -335,24 +329,22 @@ TEST_F(ControleurPanneau, TheTenFieldsShareTheKeyboardDelegateBesideTheirOwnIcon
     kit::TextField* zone;
     kit::View* icone;
     bool (*estDeSaClasse)(kit::View*);
-    const char* action;
   } valeurs[] = {
-      {c.PANzoneMargeHaut, c.PANmargeHautNSView, Est<BoutonMargeHaut>, "PANzoneMargeHautCBP:"},
-      {c.PANzoneMargeBas, c.PANmargeBasNSView, Est<BoutonMargeBas>, "PANzoneMargeBasCBP:"},
-      {c.PANzoneMargeGauche, c.PANmargeGaucheNSView, Est<BoutonMargeGauche>, "PANzoneMargeGaucheCBP:"},
-      {c.PANzoneMargeDroite, c.PANmargeDroiteNSView, Est<BoutonMargeDroite>, "PANzoneMargeDroiteCBP:"},
-      {c.PANzoneNbrColonnes, c.PANnombreColonnesNSView, Est<BoutonNombreColonnes>, "PANzoneNbrColonnesCBP:"},
-      {c.PANzoneNbrLignes, c.PANnombreLignesNSView, Est<BoutonNombreLignes>, "PANzoneNbrLignesCBP:"},
-      {c.PANzoneLargeurColonne, c.PANlargeurColonnesNSView, Est<BoutonLargeurColonnes>, "PANzoneLargeurColonneCBP:"},
-      {c.PANzoneHauteurLigne, c.PANhauteurLignesNSView, Est<BoutonHauteurLignes>, "PANzoneHauteurLigneCBP:"},
-      {c.PANzoneGouttiereColonne, c.PANgouttiereColonnesNSView, Est<BoutonGouttiereColonnes>,
-       "PANzoneGouttiereColonneCBP:"},
-      {c.PANzoneGouttiereLigne, c.PANgouttiereLignesNSView, Est<BoutonGouttiereLignes>, "PANzoneGouttiereLigneCBP:"},
+      {c.PANzoneMargeHaut, c.PANmargeHautNSView, Est<BoutonMargeHaut>},
+      {c.PANzoneMargeBas, c.PANmargeBasNSView, Est<BoutonMargeBas>},
+      {c.PANzoneMargeGauche, c.PANmargeGaucheNSView, Est<BoutonMargeGauche>},
+      {c.PANzoneMargeDroite, c.PANmargeDroiteNSView, Est<BoutonMargeDroite>},
+      {c.PANzoneNbrColonnes, c.PANnombreColonnesNSView, Est<BoutonNombreColonnes>},
+      {c.PANzoneNbrLignes, c.PANnombreLignesNSView, Est<BoutonNombreLignes>},
+      {c.PANzoneLargeurColonne, c.PANlargeurColonnesNSView, Est<BoutonLargeurColonnes>},
+      {c.PANzoneHauteurLigne, c.PANhauteurLignesNSView, Est<BoutonHauteurLignes>},
+      {c.PANzoneGouttiereColonne, c.PANgouttiereColonnesNSView, Est<BoutonGouttiereColonnes>},
+      {c.PANzoneGouttiereLigne, c.PANgouttiereLignesNSView, Est<BoutonGouttiereLignes>},
   };
   for (const auto& v : valeurs) {
-    SCOPED_TRACE(v.action);
+    SCOPED_TRACE(v.zone->identifier());
     EXPECT_EQ(v.zone->delegate(), c.PANdelegateZones);
-    EXPECT_EQ(v.zone->actionName(), v.action);
+    EXPECT_EQ(v.zone->actionName(), v.zone->identifier() + "CBP:");  // each its own action
     EXPECT_TRUE(v.estDeSaClasse(v.icone));
     const kit::Rect icone = v.icone->frame(), champ = v.zone->frame();
     EXPECT_EQ(icone.size, (kit::Size{18, 18}));
@@ -385,21 +377,19 @@ TEST_F(ControleurPanneau, TheDefaultsButtonTakesCommandDAndTheAboutButtonReturn)
 
 // A layout that cannot be read leaves nothing behind: no control, no global.
 TEST_F(ControleurPanneau, ADamagedOrMissingLayoutIsRefusedWhole) {
-  const auto dossier = std::filesystem::temp_directory_path() / ("guides-panneau-" + std::to_string(::getpid()));
-  std::filesystem::create_directories(dossier / "Resources");
+  const testhost::TempFolder dossier;
   for (const char* contenu : {"", "{\"views\": [", "{\"views\": [{\"class\": \"View\", \"outlet\": \"view\"}]}"}) {
     SCOPED_TRACE(contenu);
-    std::ofstream(dossier / "Resources" / "GuidesDialogue.json") << contenu;
-    GuidesDialogue endommage{kit::Bundle(dossier.string())};
+    dossier.resource("GuidesDialogue.json", contenu);
+    GuidesDialogue endommage{kit::Bundle(dossier.path.string())};
     EXPECT_THROW(endommage.view(), kit::LayoutError);
     EXPECT_FALSE(endommage.isViewLoaded());
     EXPECT_EQ(GzoneMargeHaut, nullptr);
     EXPECT_EQ(GdialoguePRE, nullptr);
   }
-  std::filesystem::remove(dossier / "Resources" / "GuidesDialogue.json");
-  GuidesDialogue absent{kit::Bundle(dossier.string())};
+  std::filesystem::remove(dossier.path / "Resources" / "GuidesDialogue.json");
+  GuidesDialogue absent{kit::Bundle(dossier.path.string())};
   EXPECT_THROW(absent.view(), kit::LayoutError);
-  std::filesystem::remove_all(dossier);
 }
 
 }  // namespace

@@ -2,12 +2,11 @@
 // process: menus, notifiers, the panel and its flyout menu, the menu and flyout actions,
 // and what shutdown leaves.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstring>
-#include <filesystem>
-#include <fstream>
+#include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "CopiesDuPanneau.h"
@@ -20,6 +19,7 @@
 #include "Plugin.h"
 #include "IAIUnicodeString.h"
 #include "PluginSession.h"
+#include "TempFolder.h"
 #include "Theme.h"
 #include "kit/Kit.h"
 #include "model/Model.h"
@@ -37,7 +37,6 @@ class DemarragePanneau : public ::testing::Test {
   }
   void TearDown() override {
     if (session_.globals) Arrete();
-    if (!dossier_.empty()) std::filesystem::remove_all(dossier_);
   }
 
   // The plug-in as the host knows it; its resources (the collapsed icon) in a folder of
@@ -45,18 +44,8 @@ class DemarragePanneau : public ::testing::Test {
   void Inscrit() {
     host::PluginRecord fiche;
     fiche.fileName = "Guides.so";
-    fiche.resourcesFolder = (Dossier() / "Resources").string();
+    fiche.resourcesFolder = (dossier_.path / "Resources").string();
     session_.enroll(fiche);
-  }
-
-  const std::filesystem::path& Dossier() {
-    if (dossier_.empty()) {
-      dossier_ =
-          std::filesystem::temp_directory_path() / ("guides-demarrage-" + std::to_string(::getpid()) + "-" +
-                                                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
-      std::filesystem::create_directories(dossier_ / "Resources");
-    }
-    return dossier_;
   }
 
   AIErr Demarre() {
@@ -119,7 +108,7 @@ class DemarragePanneau : public ::testing::Test {
   std::string TexteFlyout(int32_t id) { return Flyout()->item(id)->text; }
 
   testhost::PluginSession session_;
-  std::filesystem::path dossier_;
+  testhost::TempFolder dossier_;
 };
 
 // The menus' texts and groups are printed by the panel_restart session; here, what the
@@ -191,19 +180,16 @@ TEST_F(DemarragePanneau, TheApplicationsStartBuildsThePanelWithItsFlyoutDisabled
   std::string icone(2500, '\0');
   for (size_t i = 0; i < icone.size(); ++i) icone[i] = static_cast<char>(i * 7);
   Inscrit();
-  std::ofstream(Dossier() / "Resources" / "IconePanneauReduit.png", std::ios::binary) << icone;
+  dossier_.resource("IconePanneauReduit.png", icone);
   DemarreAvecPanneau();
 
   // Its title, id, size and the controls' texts are printed by the sessions.
   host::Panel& panneau = *Panneau();
   EXPECT_EQ(PanneauRef, host::toHandle<AIPanelRef>(shell().ui.panels.refAt(0)));
-  EXPECT_EQ(panneau.stateCount, 3);
-  EXPECT_EQ(panneau.minimumSize.width, 240.0f);
-  EXPECT_EQ(panneau.minimumSize.height, 158.0f);
-  EXPECT_FALSE(panneau.resizable);
+  EXPECT_EQ(std::tuple(panneau.stateCount, panneau.minimumSize.width, panneau.minimumSize.height, panneau.resizable,
+                       panneau.preferredSizes.h, panneau.preferredSizes.v),
+            std::tuple(3, 240.0f, 158.0f, false, 300, 300));
   EXPECT_EQ(panneau.userData, session_.globals);
-  EXPECT_EQ(panneau.preferredSizes.h, 300);
-  EXPECT_EQ(panneau.preferredSizes.v, 300);
   EXPECT_EQ(panneau.flyoutProc, &MenuCBP);
   EXPECT_EQ(std::string(panneau.lightIcon.begin(), panneau.lightIcon.end()), icone);
   EXPECT_TRUE(panneau.darkIcon.empty());
@@ -211,16 +197,12 @@ TEST_F(DemarragePanneau, TheApplicationsStartBuildsThePanelWithItsFlyoutDisabled
   EXPECT_NE(Guides()->fCursorManager, nullptr);
 
   // The flyout: its five items, none enabled before the guides tool is first selected.
-  const std::vector<std::pair<int32_t, std::string>> articles = {
-      {1, "Repères verrouillés"}, {2, ""}, {3, "Préférences…"}, {4, ""}, {5, "Afficher l'aide"}};
-  ASSERT_EQ(Flyout()->items.size(), articles.size());
-  for (size_t i = 0; i < articles.size(); ++i) {
-    const host::FlyoutItem& article = Flyout()->items[i];
-    EXPECT_EQ(article.id, articles[i].first);
-    EXPECT_EQ(article.text, articles[i].second);
-    EXPECT_EQ(article.separator, articles[i].first % 2 == 0);
-    EXPECT_FALSE(article.enabled) << article.id;
-  }
+  std::vector<std::tuple<int32_t, std::string, bool, bool>> articles;
+  for (const host::FlyoutItem& article : Flyout()->items)
+    articles.emplace_back(article.id, article.text, article.separator, article.enabled);
+  EXPECT_EQ(articles, (decltype(articles){{1, "Repères verrouillés", false, false}, {2, "", true, false},
+                                          {3, "Préférences…", false, false}, {4, "", true, false},
+                                          {5, "Afficher l'aide", false, false}}));
   EXPECT_EQ(Flyout()->item(1)->mark, kAIPanelFlyoutMenuItemMark_CHECK);
 
   // The content: the controller's view inside the host's view, which takes its frame.
@@ -240,12 +222,12 @@ TEST_F(DemarragePanneau, ThePanelTakesTheHostsCurrentThemeAsItIsLoaded) {
   InterfaceSombre = false;
   shell().ui.darkTheme = true;
   DemarreAvecPanneau();
-  EXPECT_EQ(GzoneMargeHaut->backgroundColor(), kit::Color::colorWithCalibratedRed(0.12f, 0.12f, 0.12f, 1));
-  EXPECT_EQ(GzoneGouttiereLigne->backgroundColor(), kit::Color::colorWithCalibratedRed(0.12f, 0.12f, 0.12f, 1));
-  EXPECT_EQ(GnumeroPage->textColor(), kit::Color::colorWithCalibratedRed(0.9f, 0.9f, 0.9f, 1));
-  EXPECT_TRUE(Gcadenas->isHidden());
-  EXPECT_FALSE(GcadenasSombre->isHidden());
-  EXPECT_FALSE(GeffacerBTSombre->isHidden());
+  const kit::Color fond = kit::Color::colorWithCalibratedRed(0.12f, 0.12f, 0.12f, 1);
+  EXPECT_EQ((std::vector{GzoneMargeHaut->backgroundColor(), GzoneGouttiereLigne->backgroundColor(),
+                         GnumeroPage->textColor()}),
+            (std::vector{fond, fond, kit::Color::colorWithCalibratedRed(0.9f, 0.9f, 0.9f, 1)}));
+  EXPECT_EQ(std::tuple(Gcadenas->isHidden(), GcadenasSombre->isHidden(), GeffacerBTSombre->isHidden()),
+            std::tuple(true, false, false));
   InterfaceSombre = false;
 }
 
@@ -254,10 +236,9 @@ TEST_F(DemarragePanneau, WithoutItsIconOrLockedGuidesThePanelIsBuiltAllTheSame) 
   prefs->PutBooleanPreference("RaltoGuides", "TousPlans", false);
   prefs->PutBooleanPreference("RaltoGuides", "Verrouille", false);
   DemarreAvecPanneau();
-  EXPECT_FALSE(ReperesVerrouilles);
-  EXPECT_TRUE(Panneau()->lightIcon.empty());
-  EXPECT_EQ(Flyout()->item(1)->mark, kAIPanelFlyoutMenuItemMark_NONE);
-  EXPECT_EQ(Panneau()->view()->subviews().size(), 1u);
+  EXPECT_EQ(std::tuple(ReperesVerrouilles, Panneau()->lightIcon.empty(), Flyout()->item(1)->mark,
+                       Panneau()->view()->subviews().size()),
+            std::tuple(false, true, kAIPanelFlyoutMenuItemMark_NONE, 1u));
   // A second announcement builds nothing more.
   const size_t panneaux = shell().ui.panels.liveCount();
   EXPECT_EQ(session_.notify(kAIApplicationStartedNotifier), kNoErr);
@@ -267,23 +248,19 @@ TEST_F(DemarragePanneau, WithoutItsIconOrLockedGuidesThePanelIsBuiltAllTheSame) 
 TEST_F(DemarragePanneau, TheShowHideItemSaysWhatItWillDoWhoeverHidThePanel) {
   DemarreAvecPanneau();
   const AIMenuItemHandle article = Guides()->fShowHideMenuItem;
-  ASSERT_EQ(Menu(kAIMenuUpdateSelector, article), kNoErr);
-  EXPECT_EQ(Article(article)->text, "Masquer Ralto-Guides");
-
-  ASSERT_EQ(Menu(kAIMenuGoSelector, article), kNoErr);
-  EXPECT_FALSE(Panneau()->isShown());
-  Menu(kAIMenuUpdateSelector, article);
-  EXPECT_EQ(Article(article)->text, "Afficher Ralto-Guides");
-
-  Menu(kAIMenuGoSelector, article);
-  EXPECT_TRUE(Panneau()->isShown());
-  Menu(kAIMenuUpdateSelector, article);
-  EXPECT_EQ(Article(article)->text, "Masquer Ralto-Guides");
-
-  // The host closes the panel itself.
-  testhost::suite<AIPanelSuite>(kAIPanelSuite, kAIPanelSuiteVersion)->Show(PanneauRef, false);
-  Menu(kAIMenuUpdateSelector, article);
-  EXPECT_EQ(Article(article)->text, "Afficher Ralto-Guides");
+  // What the item says after each step: none, the item chosen twice, the host's own close.
+  const auto* panneaux = testhost::suite<AIPanelSuite>(kAIPanelSuite, kAIPanelSuiteVersion);
+  const std::pair<std::function<void()>, const char*> etapes[] = {
+      {[] {}, "Masquer Ralto-Guides"},
+      {[&] { ASSERT_EQ(Menu(kAIMenuGoSelector, article), kNoErr); }, "Afficher Ralto-Guides"},
+      {[&] { Menu(kAIMenuGoSelector, article); }, "Masquer Ralto-Guides"},
+      {[&] { panneaux->Show(PanneauRef, false); }, "Afficher Ralto-Guides"}};
+  for (const auto& [etape, texte] : etapes) {
+    etape();
+    ASSERT_EQ(Menu(kAIMenuUpdateSelector, article), kNoErr);
+    EXPECT_EQ(Article(article)->text, texte);
+    EXPECT_EQ(Panneau()->isShown(), std::string(texte).starts_with("Masquer"));
+  }
 }
 
 TEST_F(DemarragePanneau, FlyoutItemsToggleTheHelpWidthAndTheLockedGuidesWithoutStoringThem) {
@@ -303,13 +280,11 @@ TEST_F(DemarragePanneau, FlyoutItemsToggleTheHelpWidthAndTheLockedGuidesWithoutS
   ASSERT_TRUE(ReperesVerrouilles);
   kit::EventQueue::shared().clear();
   panneau.flyoutProc(PanneauRef, kMenuReperesVerrouilles);
-  EXPECT_FALSE(ReperesVerrouilles);
-  EXPECT_EQ(Flyout()->item(1)->mark, kAIPanelFlyoutMenuItemMark_NONE);
-  EXPECT_TRUE(DoitRedessiner);
-  EXPECT_EQ(kit::EventQueue::shared().size(), 1u);
+  EXPECT_EQ(std::tuple(ReperesVerrouilles, Flyout()->item(1)->mark, DoitRedessiner, kit::EventQueue::shared().size()),
+            std::tuple(false, kAIPanelFlyoutMenuItemMark_NONE, true, 1u));
   panneau.flyoutProc(PanneauRef, kMenuReperesVerrouilles);
-  EXPECT_TRUE(ReperesVerrouilles);
-  EXPECT_EQ(Flyout()->item(1)->mark, kAIPanelFlyoutMenuItemMark_CHECK);
+  EXPECT_EQ(std::tuple(ReperesVerrouilles, Flyout()->item(1)->mark),
+            std::tuple(true, kAIPanelFlyoutMenuItemMark_CHECK));
   AIBoolean apres = !stocke;
   prefs->GetBooleanPreference("RaltoGuides", "Verrouille", &apres);
   EXPECT_EQ(apres, stocke);

@@ -39,20 +39,22 @@ bool EstUnPoint(const kit::StrokeRecord& trait) {
 }
 
 // Every icon class, made as the layout makes them.
-std::vector<std::unique_ptr<IconeChamp>> LesDixIcones() {
-  const kit::Rect cadre = kit::makeRect(0, 0, 18, 18);
+template <class... Classes>
+std::vector<std::unique_ptr<IconeChamp>> Faites() {
   std::vector<std::unique_ptr<IconeChamp>> icones;
-  icones.push_back(std::make_unique<BoutonMargeHaut>(cadre));
-  icones.push_back(std::make_unique<BoutonMargeBas>(cadre));
-  icones.push_back(std::make_unique<BoutonMargeGauche>(cadre));
-  icones.push_back(std::make_unique<BoutonMargeDroite>(cadre));
-  icones.push_back(std::make_unique<BoutonNombreColonnes>(cadre));
-  icones.push_back(std::make_unique<BoutonNombreLignes>(cadre));
-  icones.push_back(std::make_unique<BoutonLargeurColonnes>(cadre));
-  icones.push_back(std::make_unique<BoutonHauteurLignes>(cadre));
-  icones.push_back(std::make_unique<BoutonGouttiereColonnes>(cadre));
-  icones.push_back(std::make_unique<BoutonGouttiereLignes>(cadre));
+  (icones.push_back(std::make_unique<Classes>(kit::makeRect(0, 0, 18, 18))), ...);
   return icones;
+}
+std::vector<std::unique_ptr<IconeChamp>> LesDixIcones() {
+  return Faites<BoutonMargeHaut, BoutonMargeBas, BoutonMargeGauche, BoutonMargeDroite, BoutonNombreColonnes,
+                BoutonNombreLignes, BoutonLargeurColonnes, BoutonHauteurLignes, BoutonGouttiereColonnes,
+                BoutonGouttiereLignes>();
+}
+
+std::vector<kit::Color> Couleurs(kit::View& vue) {
+  std::vector<kit::Color> couleurs;
+  for (const auto& trait : Traits(vue)) couleurs.push_back(trait.color);
+  return couleurs;
 }
 
 class Icones : public ::testing::Test {
@@ -118,42 +120,31 @@ TEST_F(Icones, EveryIconIsHalfTransparentUntilTheToolIsSelectedAndNeverAntialias
 TEST_F(Icones, LockedMarginsDimTheBottomLeftAndRightIconsButNotTheTopOne) {
   OutilSelectionne = true;
   CadenasMarges = true;
-  BoutonMargeHaut haut(kit::makeRect(0, 0, 18, 18));
-  BoutonMargeBas bas(kit::makeRect(0, 0, 18, 18));
-  BoutonMargeGauche gauche(kit::makeRect(0, 0, 18, 18));
-  BoutonMargeDroite droite(kit::makeRect(0, 0, 18, 18));
-
-  for (const auto& trait : Traits(haut)) EXPECT_EQ(trait.color.alphaComponent(), 1.0);
-  for (kit::View* vue : {static_cast<kit::View*>(&bas), static_cast<kit::View*>(&gauche),
-                         static_cast<kit::View*>(&droite)}) {
+  auto marges = Faites<BoutonMargeHaut, BoutonMargeBas, BoutonMargeGauche, BoutonMargeDroite>();
+  for (auto& vue : marges) {
     SCOPED_TRACE(vue->className());
     auto traits = Traits(*vue);
     ASSERT_EQ(traits.size(), 6u);
-    for (const auto& trait : traits) EXPECT_EQ(trait.color.alphaComponent(), 0.5);
+    for (const auto& trait : traits) EXPECT_EQ(trait.color.alphaComponent(), vue == marges[0] ? 1.0 : 0.5);
   }
-
   CadenasMarges = false;
-  for (const auto& trait : Traits(bas)) EXPECT_EQ(trait.color.alphaComponent(), 1.0);
+  for (const auto& trait : Traits(*marges[1])) EXPECT_EQ(trait.color.alphaComponent(), 1.0);
 }
 
 TEST_F(Icones, TheDarkThemeSwapsTheAccentOutlineAndGridColours) {
   OutilSelectionne = true;
   BoutonMargeDroite vue(kit::makeRect(0, 0, 18, 18));
-
   auto clair = Traits(vue);
-  InterfaceSombre = true;
-  auto sombre = Traits(vue);
-
-  ASSERT_EQ(clair.size(), 6u);
-  ASSERT_EQ(sombre.size(), 6u);
   // Accent first, then the outline, then the three grid lines, then the accent again.
-  EXPECT_EQ(clair[0].color, Rgba(0, 0, 1, 1));
-  EXPECT_EQ(sombre[0].color, Rgba(0.1, 0.6, 1, 1));
-  EXPECT_EQ(clair[1].color, Rgba(0, 0, 0, 1));
-  EXPECT_EQ(sombre[1].color, Rgba(0.9, 0.9, 0.9, 1));
-  EXPECT_EQ(clair[2].color, Rgba(0.4, 0.4, 0.4, 1));
-  EXPECT_EQ(sombre[2].color, Rgba(0.6, 0.6, 0.6, 1));
-  EXPECT_EQ(sombre[5].color, Rgba(0.1, 0.6, 1, 1));
+  const kit::Color accent = Rgba(0, 0, 1, 1), contour = Rgba(0, 0, 0, 1), grille = Rgba(0.4, 0.4, 0.4, 1);
+  EXPECT_EQ(Couleurs(vue), (std::vector{accent, contour, grille, grille, grille, accent}));
+
+  InterfaceSombre = true;
+  const kit::Color accentSombre = Rgba(0.1, 0.6, 1, 1), grilleSombre = Rgba(0.6, 0.6, 0.6, 1);
+  EXPECT_EQ(Couleurs(vue), (std::vector{accentSombre, Rgba(0.9, 0.9, 0.9, 1), grilleSombre, grilleSombre,
+                                        grilleSombre, accentSombre}));
+  auto sombre = Traits(vue);
+  ASSERT_EQ(clair.size(), sombre.size());
   for (std::size_t i = 0; i < clair.size(); ++i) EXPECT_EQ(clair[i].elements, sombre[i].elements);
 
   OutilSelectionne = false;
@@ -161,24 +152,15 @@ TEST_F(Icones, TheDarkThemeSwapsTheAccentOutlineAndGridColours) {
 }
 
 TEST_F(Icones, MeasuredDistancesEndInZeroLengthDotsOfWidthOne) {
-  BoutonLargeurColonnes largeur(kit::makeRect(0, 0, 18, 18));
-  BoutonHauteurLignes hauteur(kit::makeRect(0, 0, 18, 18));
-  BoutonGouttiereColonnes gouttiereColonnes(kit::makeRect(0, 0, 18, 18));
-  BoutonGouttiereLignes gouttiereLignes(kit::makeRect(0, 0, 18, 18));
-
-  struct Cas {
-    kit::View* vue;
-    std::size_t points;
-    kit::Point premier;
-  };
-  for (const Cas& cas : {Cas{&largeur, 16, {2, 9}}, Cas{&hauteur, 16, {7, 16}}, Cas{&gouttiereColonnes, 8, {7, 9}},
-                         Cas{&gouttiereLignes, 8, {10, 7}}}) {
-    SCOPED_TRACE(cas.vue->className());
+  auto vues = Faites<BoutonLargeurColonnes, BoutonHauteurLignes, BoutonGouttiereColonnes, BoutonGouttiereLignes>();
+  const std::pair<std::size_t, kit::Point> attendus[] = {{16, {2, 9}}, {16, {7, 16}}, {8, {7, 9}}, {8, {10, 7}}};
+  for (std::size_t i = 0; i < vues.size(); ++i) {
+    SCOPED_TRACE(vues[i]->className());
     std::vector<kit::StrokeRecord> points;
-    for (const auto& trait : Traits(*cas.vue))
+    for (const auto& trait : Traits(*vues[i]))
       if (EstUnPoint(trait)) points.push_back(trait);
-    ASSERT_EQ(points.size(), cas.points);
-    EXPECT_EQ(points[0].elements[0].point, cas.premier);
+    ASSERT_EQ(points.size(), attendus[i].first);
+    EXPECT_EQ(points[0].elements[0].point, attendus[i].second);
     for (const auto& point : points) {
       EXPECT_EQ(point.lineWidth, 1.0);
       EXPECT_EQ(point.color, Rgba(0, 0, 1, 0.5));

@@ -54,10 +54,7 @@ TEST_F(Reveil, AClickBeforeTheHiddenButtonIsKnownStillSelectsTheTool) {
 }
 
 TEST_F(Reveil, TheVeilIsTheThemeColourAtHalfOpacityOverWhatIsBeneath) {
-  RougeTheme = 0.25f;
-  VertTheme = 0.5f;
-  BleuTheme = 0.75f;
-  AlphaTheme = 1.0f;
+  RougeTheme = 0.25f, VertTheme = 0.5f, BleuTheme = 0.75f, AlphaTheme = 1.0f;
   BoutonReveilGuides voile(kit::makeRect(0, 166, 480, 158));
   voile.display();
 

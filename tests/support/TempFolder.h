@@ -1,0 +1,39 @@
+// A folder of the test's own with an empty Resources folder inside, as a module's bundle
+// has, removed with everything in it when the test ends. Its name holds the process and
+// the test, so that tests run side by side never share one.
+#ifndef GUIDES_TESTS_TEMPFOLDER_H
+#define GUIDES_TESTS_TEMPFOLDER_H
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace testhost {
+
+struct TempFolder {
+  TempFolder()
+      : path(std::filesystem::temp_directory_path() /
+             ("guides-" + std::to_string(::getpid()) + "-" +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
+    std::filesystem::create_directories(path / "Resources");
+  }
+  ~TempFolder() { std::filesystem::remove_all(path); }
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  // Writes a file of the Resources folder and gives its path.
+  std::string resource(const std::string& name, const std::string& bytes) const {
+    const auto file = path / "Resources" / name;
+    std::ofstream(file, std::ios::binary) << bytes;
+    return file.string();
+  }
+
+  const std::filesystem::path path;
+};
+
+}  // namespace testhost
+
+#endif
