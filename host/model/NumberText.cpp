@@ -17,4 +17,10 @@ std::string numberText(double value) {
   return out;
 }
 
+std::string floatText(float value) {
+  std::array<char, 32> buffer{};
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+  return std::string(buffer.data(), result.ptr);
+}
+
 }  // namespace host

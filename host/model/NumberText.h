@@ -9,6 +9,9 @@ namespace host {
 // 586.4960327148438, 842 (not 842.0), -0.5.
 std::string numberText(double value);
 void appendNumber(std::string& out, double value);
+// The shortest decimal that reads back to the same float, as a user types it: 0.1, not
+// 0.10000000149011612.
+std::string floatText(float value);
 
 }  // namespace host
 

@@ -1,7 +1,6 @@
 #include "server/HostTools.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "AIArt.h"
 #include "AINotifier.h"
@@ -12,17 +11,12 @@
 #include "session/CommandSupport.h"
 #include "model/HitTest.h"
 #include "model/Model.h"
+#include "model/NumberText.h"
 #include "model/Shell.h"
 
 namespace host {
 
 namespace {
-
-std::string floatText(AIReal value) {
-  char buffer[32];
-  const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-  return std::string(buffer, end);
-}
 
 bool selectedToolIs(const char* name) {
   const Tool* tool = shell().ui.tools.find(shell().ui.selectedTool);

@@ -1,7 +1,6 @@
 #include "server/WebSession.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -11,24 +10,13 @@
 #include "app/Menus.h"
 #include "kit/Application.h"
 #include "model/Model.h"
+#include "model/NumberText.h"
 #include "model/ViewGeometry.h"
 #include "server/HostTools.h"
 
 namespace host {
 
 namespace {
-
-std::string numberText(double value) {
-  char buffer[32];
-  const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-  return std::string(buffer, end);
-}
-
-std::string numberText(AIReal value) {
-  char buffer[32];
-  const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-  return std::string(buffer, end);
-}
 
 // Runs a command of the session language by name, then settles when it is an event.
 void runCommand(CommandContext& context, std::string_view name, const Arguments& arguments) {
@@ -57,7 +45,7 @@ AIRealPoint artworkAt(double x, double y) {
   return viewToArtwork(frontView(), AIPoint{static_cast<int32_t>(std::lround(x)), static_cast<int32_t>(std::lround(y))});
 }
 
-Arguments pointArguments(AIRealPoint at) { return {numberText(at.h), numberText(at.v)}; }
+Arguments pointArguments(AIRealPoint at) { return {floatText(at.h), floatText(at.v)}; }
 
 // The outline of art is picked within a few pixels, whatever the zoom.
 constexpr double kPickPixels = 3;
