@@ -1,0 +1,116 @@
+// An SVG file as the host sees it: its pages, layers and objects in host coordinates
+// (points, y upwards, the first page's bottom-left corner at (0, 0)), the user's own guides,
+// and the places in the file's bytes that a save changes. This folder knows nothing of the
+// host's model: the document files of app/ map this description to and from it.
+#ifndef GUIDES_HOST_SVG_SVGDOCUMENT_H
+#define GUIDES_HOST_SVG_SVGDOCUMENT_H
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace host::svg {
+
+struct Point {
+  double x = 0;
+  double y = 0;
+};
+
+// Host points, y upwards: top >= bottom.
+struct Box {
+  double left = 0;
+  double top = 0;
+  double right = 0;
+  double bottom = 0;
+};
+
+// An anchor point and its two handles, host points.
+struct Segment {
+  Point p, in, out;
+};
+
+// The one place where the file's user units become host points and back:
+//   host.x = (user.x - originX) * scaleX,  host.y = (originY - user.y) * scaleY
+// where (originX, originY) is the first page's bottom-left corner in user units and the
+// scales are the points one user unit measures once the root's width, height and viewBox
+// are applied.
+struct UserSpace {
+  double originX = 0;
+  double originY = 0;
+  double scaleX = 1;
+  double scaleY = 1;
+
+  Point toHost(double userX, double userY) const {
+    return {(userX - originX) * scaleX, (originY - userY) * scaleY};
+  }
+  Point toUser(Point host) const { return {host.x / scaleX + originX, originY - host.y / scaleY}; }
+};
+
+struct Page {
+  Box bounds;
+  std::string label;  // inkscape:label of the page, empty when none
+};
+
+// One object: a group with its children, a drawable element (a shape, text, an image, a
+// `use`: its geometric bounds), or a path the host wrote itself (its exact segments).
+struct Object {
+  enum class Kind { Group, Shape, Path };
+  Kind kind = Kind::Shape;
+  std::string id;     // the element's id, empty when none
+  std::string label;  // inkscape:label, empty when none
+  bool hidden = false;
+  bool locked = false;
+  Box bounds;              // geometric bounds (no stroke), host points
+  bool hasBounds = false;  // false for an element that draws nothing
+  // Kind::Path only: written by the host, read back exactly.
+  std::vector<Segment> segments;
+  bool closed = false;
+  bool guide = false;
+  std::vector<Object> children;  // Kind::Group only, top first
+};
+
+struct Layer {
+  std::string title;  // inkscape:label, else the id
+  bool hidden = false;
+  bool locked = false;
+  // A layer the host wrote: hidden and locked for other programs when it holds only guides,
+  // read back as the host had it (the flags above are the host's).
+  bool writtenByHost = false;
+  std::vector<Object> objects;  // top first
+  // Where art the host adds to this layer is written: just before its end tag. For the one
+  // layer made of content outside any layer, npos (such art goes into a layer of its own).
+  size_t insertAt = std::string::npos;
+};
+
+// A straight guide line through `point` along `direction` (a unit vector), host points.
+struct Guide {
+  Point point;
+  Point direction;
+  std::string label;
+};
+
+// [begin, end) in the file's bytes.
+struct Span {
+  size_t begin = 0;
+  size_t end = 0;
+};
+
+struct SvgDocument {
+  std::string bytes;  // the file as read
+  UserSpace space;
+  std::vector<Page> pages;  // at least one, in order
+  std::string documentUnit;  // inkscape:document-units ("mm", "pt", ...), empty when none
+  std::vector<Layer> layers;  // top first
+  std::vector<Guide> userGuides;  // the user's own guides: shown, kept, never touched
+
+  // What a save changes in `bytes`, nothing else:
+  std::vector<Span> hostWritten;  // the guides and layers a previous save wrote: removed
+  size_t guidesAt = std::string::npos;  // inside sodipodi:namedview, before its end tag;
+                                        // npos when the file has none
+  size_t namedViewAt = 0;  // where a sodipodi:namedview goes when there is none
+  size_t layersAt = 0;     // where the host's layers go: before the root's end tag
+};
+
+}  // namespace host::svg
+
+#endif
