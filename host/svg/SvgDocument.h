@@ -99,6 +99,7 @@ struct SvgDocument {
   std::string bytes;  // the file as read
   UserSpace space;
   std::vector<Page> pages;  // at least one, in order
+  Box viewport;  // what a browser draws of the file (the root's viewport), host points
   std::string documentUnit;  // inkscape:document-units ("mm", "pt", ...), empty when none
   std::vector<Layer> layers;  // top first
   std::vector<Guide> userGuides;  // the user's own guides: shown, kept, never touched
