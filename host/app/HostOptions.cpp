@@ -118,7 +118,8 @@ std::optional<int> parseOptions(int argc, char** argv, HostOptions* options) {
       ->needs(random);
   CLI::Option* serve = app.add_flag(
       "--serve", options->serve,
-      "serve the host as a live web page: runs SCRIPT first if given (else opens a document of "
+      "serve the host as a live web page: opens SCRIPT if it is an SVG file (a save writes it "
+      "back), else runs SCRIPT first if given (else opens a document of "
       "two A4 artboards in millimetres), then prints the page's address with its access token; "
       "Ctrl-C shuts the plug-in down and ends the run");
   app.add_option("--port", options->port, "with --serve: the port (default: one the system picks)")

@@ -17,6 +17,12 @@ struct Artboard {
   std::string name;
 };
 
+// A guide of the file the document was opened from, the user's own: the line through (x, y)
+// along (dx, dy), artwork points. It is shown and written back, never art.
+struct FileGuide {
+  double x = 0, y = 0, dx = 0, dy = 1;
+};
+
 // A window on the document: its zoom and the artwork point at its centre.
 struct View {
   double zoom = 1.0;
@@ -32,6 +38,7 @@ struct Document {
   Ref currentLayer;
   std::vector<View> views;
   int16_t rulerUnits = kPointsUnits;
+  std::vector<FileGuide> fileGuides;
   std::vector<Ref> selection;  // may hold disposed art until the selection is next changed
   int32_t nextLayerNumber = 1;
   int32_t nextArtboardNumber = 1;

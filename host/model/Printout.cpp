@@ -51,4 +51,18 @@ std::vector<std::string> artLines(const Model& model) {
   return lines;
 }
 
+std::vector<std::string> boundsLines(const Model& model, std::string_view prefix) {
+  std::vector<std::string> lines;
+  walkFrontDocument(model, [&](const std::string& names, uint32_t slot, const Art& art) {
+    std::string line = names + '/' + std::string(shownName(art));
+    if (!line.starts_with(prefix)) return;
+    AIRealRect bounds{};
+    model.artBounds(model.arts().refAt(slot), &bounds);
+    appendPoint(line, AIRealPoint{bounds.left, bounds.top});
+    appendPoint(line, AIRealPoint{bounds.right, bounds.bottom});
+    lines.push_back(std::move(line));
+  });
+  return lines;
+}
+
 }  // namespace host

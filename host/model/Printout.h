@@ -4,6 +4,7 @@
 #define GUIDES_HOST_MODEL_PRINTOUT_H
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/Model.h"
@@ -20,6 +21,10 @@ std::vector<std::string> guideLines(const Model& model);
 // " selected" for selected art.
 // Layers' own groups are not listed; unnamed art shows "<unnamed>".
 std::vector<std::string> artLines(const Model& model);
+
+// One line per art object whose path of names starts with `prefix`, in the same order: its
+// path of names, then the bounds of its anchor points "left top right bottom".
+std::vector<std::string> boundsLines(const Model& model, std::string_view prefix);
 
 }  // namespace host
 

@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 #include <unordered_map>
 
+#include "files/OpenedFiles.h"
 #include "session/RulerUnits.h"
 #include "model/ArtWalk.h"
 #include "model/NumberText.h"
@@ -72,8 +73,10 @@ std::string jsonQuoted(const std::string& text) {
   return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
-void appendArt(std::string& out, const std::string& prefix, const Art& art) {
+// Art read from a file is drawn by the file's picture; the page outlines it only when selected.
+void appendArt(std::string& out, const std::string& prefix, const Art& art, bool fromFile) {
   out += "{\"name\":" + jsonQuoted(prefix + "/" + std::string(shownName(art)));
+  if (fromFile) out += ",\"file\":true";
   out += ",\"closed\":";
   out += art.closed ? "true" : "false";
   out += ",\"selected\":";
@@ -93,6 +96,21 @@ void appendArt(std::string& out, const std::string& prefix, const Art& art) {
   out += '}';
 }
 
+// A document opened from a file: the file as the browser draws it, at the place its root's
+// viewport lies, the name of the file a save writes to, and the file's own guides as
+// [x, y, dx, dy].
+void addFileParts(nlohmann::json& frame, const Document& document) {
+  const OpenedFile* file = openedFile(document.id);
+  if (file && file->read) {
+    const svg::Box& box = file->read->viewport;
+    frame["picture"] = {{"url", picturePath(document.id)}, {"rect", {box.left, box.top, box.right, box.bottom}}};
+  }
+  if (file && !file->path.empty()) frame["savedTo"] = file->path.filename().string();
+  if (document.fileGuides.empty()) return;
+  nlohmann::json& guides = frame["fileGuides"] = nlohmann::json::array();
+  for (const FileGuide& guide : document.fileGuides) guides.push_back({guide.x, guide.y, guide.dx, guide.dy});
+}
+
 nlohmann::json documentFrame(const Document& document) {
   using Json = nlohmann::json;
   Json artboards = Json::array();
@@ -104,7 +122,7 @@ nlohmann::json documentFrame(const Document& document) {
     if (const Layer* layer = model().findLayer(ref))
       layers.push_back({{"title", layer->title}, {"editable", layer->editable}, {"visible", layer->visible}});
   const View& view = document.views.front();
-  return {{"open", true},
+  Json frame = {{"open", true},
           {"name", document.name},
           {"rulerUnit", rulerUnitName(document.rulerUnits)},
           {"artboards", std::move(artboards)},
@@ -112,6 +130,8 @@ nlohmann::json documentFrame(const Document& document) {
           {"view", {{"zoom", view.zoom}, {"centre", {view.centre.h, view.centre.v}},
                     {"width", kViewWidth}, {"height", kViewHeight}}},
           {"layers", std::move(layers)}};
+  addFileParts(frame, document);
+  return frame;
 }
 
 }  // namespace
@@ -122,6 +142,7 @@ DocumentFingerprint fingerprintFrontDocument() {
   if (!document) return fingerprint;
   Fingerprint frame, guides;
   frame.add(document->id);
+  if (const OpenedFile* file = openedFile(document->id)) frame.add(file->path.native());
   frame.add(static_cast<uint64_t>(document->rulerUnits));
   frame.add(static_cast<uint64_t>(document->activeArtboard));
   for (const Artboard& artboard : document->artboards) {
@@ -154,17 +175,21 @@ std::string documentPart() {
   if (!document) return R"({"open":false})";
   std::string out = documentFrame(*document).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
   out.pop_back();  // the closing brace: the art follows
-  std::vector<std::pair<std::string, const Art*>> drawn;
+  std::vector<std::pair<std::string, uint32_t>> drawn;
   walkFrontDocument(model(), [&](const std::string& prefix, uint32_t slot, const Art& art) {
-    if (!art.guide && isDrawn(model(), slot, art)) drawn.emplace_back(prefix, &art);
+    if (!art.guide && isDrawn(model(), slot, art)) drawn.emplace_back(prefix, slot);
   });
+  const OpenedFile* file = openedFile(document->id);
   out += ",\"art\":[";
   for (auto art = drawn.rbegin(); art != drawn.rend(); ++art) {
     if (art != drawn.rbegin()) out += ',';
-    appendArt(out, art->first, *art->second);
+    const bool fromFile = file && file->readArt.contains(model().arts().refAt(art->second).generation);
+    appendArt(out, art->first, model().arts().at(art->second), fromFile);
   }
   return out + "]}";
 }
+
+std::string picturePath(uint64_t document) { return "/picture/" + std::to_string(document) + ".svg"; }
 
 GuidesData guidesData() {
   static_assert(std::endian::native == std::endian::little, "the page reads the guides little-endian");

@@ -4,6 +4,7 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <cctype>
 #include <fstream>
 #include <iostream>
 #include <thread>
@@ -12,6 +13,7 @@
 #include "session/CommandHandlers.h"
 #include "app/EventSourceScope.h"
 #include "app/HostRun.h"
+#include "files/DocumentFiles.h"
 #include "session/Session.h"
 #include "server/HostTools.h"
 #include "server/StatePublisher.h"
@@ -83,6 +85,23 @@ bool runScript(Application& application, const std::string& path) {
   return session.run(file);
 }
 
+// An argument that names an SVG file is a document to open, not a script.
+bool isSvgFile(const std::string& path) {
+  std::string extension = std::filesystem::path(path).extension().string();
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return extension == ".svg";
+}
+
+bool openSvgFile(Application& application, const std::string& path) {
+  std::string reason;
+  if (!openDocumentFile(path, &reason)) {
+    std::cerr << "guides-host: cannot open " << path << ": " << reason << std::endl;
+    return false;
+  }
+  application.events().settle();
+  return true;
+}
+
 int serve(const HostOptions& options, Application& application, HostQueue& queue, const WebAssets& assets) {
   WebSession session(application);
   session.fitView();
@@ -112,7 +131,8 @@ int serve(const HostOptions& options, Application& application, HostQueue& queue
 
 int runServed(const HostOptions& options) {
   if (options.script != "-" && !std::filesystem::exists(options.script)) {
-    std::cerr << "guides-host: cannot read the script " << options.script << std::endl;
+    std::cerr << "guides-host: cannot read " << (isSvgFile(options.script) ? "the file " : "the script ")
+              << options.script << std::endl;
     return 1;
   }
   WebAssets assets;
@@ -131,7 +151,9 @@ int runServed(const HostOptions& options) {
                                                   : options.plugins);
   application.start();
   bool ok = true;
-  if (options.script != "-")
+  if (isSvgFile(options.script))
+    ok = openSvgFile(application, options.script);
+  else if (options.script != "-")
     ok = runScript(application, options.script);
   else
     openFirstDocument(application);

@@ -19,9 +19,15 @@ DocumentFingerprint fingerprintFrontDocument();
 // {"open", "name", "rulerUnit", "artboards": [{"name", "rect": [l, t, r, b]}],
 //  "activeArtboard", "view": {"zoom", "centre": [h, v], "width", "height"},
 //  "layers": [{"title", "editable", "visible"}],
-//  "art": [{"name", "closed", "selected", "p": [h, v, ...], "c": [in h, in v, out h, out v, ...]}]}
-// art drawn back to front, only visible paths; "c" only for paths with curves.
+//  "picture": {"url", "rect": [l, t, r, b]}, "savedTo", "fileGuides": [[h, v, dh, dv], ...],
+//  "art": [{"name", "file", "closed", "selected", "p": [h, v, ...], "c": [in h, in v, out h, out v, ...]}]}
+// art drawn back to front, only visible paths; "c" only for paths with curves; "picture"
+// for a document opened from a file (the file as the browser draws it, served at "url"),
+// "savedTo" (a file name) when a save writes back to disk, "fileGuides" when the file has
+// guides of its own, "file" for art read from the file.
 std::string documentPart();
+// The address the picture of an opened document is served at.
+std::string picturePath(uint64_t document);
 // The guides front first, as `print guides` lists them, as bytes the page reads without
 // parsing them (40,000 guides are 640 kB, not 3 MB of decimals), little-endian:
 //   uint32 H, then H bytes of JSON {"count": N, "names": [group names]} padded to 4 bytes,

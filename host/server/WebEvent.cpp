@@ -142,6 +142,7 @@ constexpr Kind kKinds[] = {
     {"flyout", WebEventKind::Flyout},     {"theme", WebEventKind::Theme},
     {"rulerUnit", WebEventKind::RulerUnit}, {"documentNew", WebEventKind::DocumentNew},
     {"documentSwitch", WebEventKind::DocumentSwitch}, {"documentClose", WebEventKind::DocumentClose},
+    {"documentSave", WebEventKind::DocumentSave},
     {"uiClick", WebEventKind::UiClick},   {"uiType", WebEventKind::UiType},
     {"uiCommand", WebEventKind::UiCommand}, {"uiChoose", WebEventKind::UiChoose},
     {"uiHover", WebEventKind::UiHover},   {"uiLeave", WebEventKind::UiLeave},
@@ -217,6 +218,7 @@ void readFields(FieldReader& fields, WebEvent& event) {
     case WebEventKind::Fit:
     case WebEventKind::Menus:
     case WebEventKind::DocumentClose:
+    case WebEventKind::DocumentSave:
       break;
   }
 }

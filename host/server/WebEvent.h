@@ -35,7 +35,7 @@ namespace host {
 
 enum class WebEventKind {
   Move, Click, Drag, Key, Tool, Zoom, Pan, Fit, Menus, Menu, Flyout, Theme, RulerUnit,
-  DocumentNew, DocumentSwitch, DocumentClose, UiClick, UiType, UiCommand, UiChoose, UiHover, UiLeave
+  DocumentNew, DocumentSwitch, DocumentClose, DocumentSave, UiClick, UiType, UiCommand, UiChoose, UiHover, UiLeave
 };
 
 struct WebEvent {

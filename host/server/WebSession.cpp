@@ -12,11 +12,18 @@
 #include "model/Model.h"
 #include "model/NumberText.h"
 #include "model/ViewGeometry.h"
+#include "files/DocumentFiles.h"
+#include "files/OpenedFiles.h"
+#include "model/StringTable.h"
 #include "server/HostTools.h"
 
 namespace host {
 
 namespace {
+
+// The documents the page may hold open, as a script may; the name an upload shows.
+constexpr size_t kMaxWebDocuments = 1000;
+constexpr size_t kMaxFileNameBytes = 255;
 
 // Runs a command of the session language by name, then settles when it is an event.
 void runCommand(CommandContext& context, std::string_view name, const Arguments& arguments) {
@@ -154,6 +161,9 @@ void WebSession::dispatch(CommandContext& context, const WebEvent& event) {
     case WebEventKind::DocumentClose:
       if (refusedWhileModal(context, "document close")) return;
       return runCommand(context, "document close", {});
+    case WebEventKind::DocumentSave:
+      // Back to the file the document was opened from or saved to, never a path of the page's.
+      return runCommand(context, "document save", {});
     case WebEventKind::UiClick: {
       Arguments arguments{event.name};
       addModifiers(arguments, event);
@@ -174,6 +184,31 @@ void WebSession::dispatch(CommandContext& context, const WebEvent& event) {
     case WebEventKind::UiLeave:
       return runCommand(context, "ui leave", {event.name});
   }
+}
+
+Reply WebSession::openUpload(std::string bytes, const std::string& fileName) {
+  if (kit::Application::shared().modalWindow()) return errorReply(409, "a dialog is running modally");
+  if (model().documentCount() >= kMaxWebDocuments) return errorReply(409, "too many documents open");
+  std::string reason;
+  const std::string name = fileName.substr(0, utf8PrefixLength(fileName, kMaxFileNameBytes));
+  if (!openDocumentBytes(std::move(bytes), isValidUtf8(name) && !name.empty() ? name : "document.svg", &reason))
+    return errorReply(400, "cannot open " + name + ": " + reason);
+  fitView();
+  application_.events().settle();
+  return Reply{200, R"({"ok":true,"refused":[]})"};
+}
+
+Reply WebSession::download(std::string* fileName) const {
+  std::string bytes, reason;
+  if (!documentFileBytes(&bytes, &reason)) return errorReply(404, reason);
+  *fileName = documentFileName();
+  return Reply{200, std::move(bytes)};
+}
+
+Reply WebSession::picture(uint64_t document) const {
+  const OpenedFile* file = openedFile(document);
+  if (!file || !file->read) return errorReply(404, "no such picture");
+  return Reply{200, file->read->bytes};
 }
 
 void WebSession::moveView(double dx, double dy) {

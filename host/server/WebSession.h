@@ -24,6 +24,13 @@ class WebSession {
   // Centres the front document's view on its artboards, zoomed to show them all.
   void fitView();
 
+  // Files of the page, which come and go as bytes, never as paths: an uploaded SVG file opened
+  // as a new document in front (200, or 400 with the reason); the document in front as its SVG
+  // file (the body is the file); the picture of an opened document (its file as read).
+  Reply openUpload(std::string bytes, const std::string& fileName);
+  Reply download(std::string* fileName) const;
+  Reply picture(uint64_t document) const;
+
  private:
   void dispatch(CommandContext& context, const WebEvent& event);
   void mouseEvent(CommandContext& context, const WebEvent& event);

@@ -10,6 +10,8 @@ namespace host {
 void documentNew(CommandContext& context, const Arguments& arguments);
 void documentSwitch(CommandContext& context, const Arguments& arguments);
 void documentClose(CommandContext& context, const Arguments& arguments);
+void documentOpen(CommandContext& context, const Arguments& arguments);
+void documentSave(CommandContext& context, const Arguments& arguments);
 void artboardAdd(CommandContext& context, const Arguments& arguments);
 void artboardRemove(CommandContext& context, const Arguments& arguments);
 
@@ -48,6 +50,7 @@ void uiLeave(CommandContext& context, const Arguments& arguments);
 
 // Printouts and files.
 void printDocument(CommandContext& context, const Arguments& arguments);
+void printBounds(CommandContext& context, const Arguments& arguments);
 void printGuides(CommandContext& context, const Arguments& arguments);
 void printPrefs(CommandContext& context, const Arguments& arguments);
 void printLog(CommandContext& context, const Arguments& arguments);

@@ -1,6 +1,7 @@
 // Session commands on documents and artboards.
 #include <vector>
 
+#include "files/DocumentFiles.h"
 #include "model/Model.h"
 #include "session/CommandArguments.h"
 #include "session/CommandHandlers.h"
@@ -65,6 +66,19 @@ void documentClose(CommandContext&, const Arguments&) {
       check(model().closeDocument(i));
       return;
     }
+}
+
+void documentOpen(CommandContext&, const Arguments& arguments) {
+  if (model().documentCount() >= kMaxDocuments) throw CommandError("too many documents open");
+  std::string reason;
+  if (!openDocumentFile(arguments[0], &reason)) throw CommandError("cannot open " + arguments[0] + ": " + reason);
+}
+
+void documentSave(CommandContext&, const Arguments& arguments) {
+  std::string reason;
+  const std::string path = arguments.empty() ? std::string() : arguments[0];
+  if (!saveDocumentFile(path, &reason))
+    throw CommandError("cannot save" + (path.empty() ? std::string() : " " + path) + ": " + reason);
 }
 
 void artboardAdd(CommandContext&, const Arguments& arguments) {

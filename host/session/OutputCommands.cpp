@@ -46,6 +46,10 @@ void printGuides(CommandContext& context, const Arguments& arguments) {
   printLines(context, lines);
 }
 
+void printBounds(CommandContext& context, const Arguments& arguments) {
+  printLines(context, boundsLines(model(), arguments.empty() ? "" : arguments[0]));
+}
+
 void printPrefs(CommandContext& context, const Arguments&) {
   printLines(context, preferenceLines(shell().preferences));
 }

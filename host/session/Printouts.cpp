@@ -50,6 +50,13 @@ std::vector<std::string> documentLines(const Model& model) {
     lines.push_back("artboard " + std::to_string(k + 1) + " " + quoted(artboard.name) + " " +
                     rectText(artboard.rect));
   }
+  for (const FileGuide& guide : document->fileGuides) {
+    std::string line = "guide of the file through";
+    for (double value : {guide.x, guide.y}) appendNumber(line += ' ', value);
+    line += " along";
+    for (double value : {guide.dx, guide.dy}) appendNumber(line += ' ', value);
+    lines.push_back(std::move(line));
+  }
   for (Ref ref : document->layers) {
     const Layer& layer = *model.findLayer(ref);
     std::string line = "layer " + quoted(layer.title);

@@ -5,6 +5,9 @@
 // events go out one POST each. Mouse moves are merged: one is in flight at a time and only
 // the latest of those that came meanwhile follows it.
 
+// The largest file the host opens.
+const MAX_UPLOAD = 64 * 1024 * 1024;
+
 export class Connection {
   constructor() {
     this.state = {};
@@ -60,6 +63,24 @@ export class Connection {
     });
     const answer = await response.json().catch(() => ({error: `HTTP ${response.status}`}));
     answer.status = response.status;
+    this.onAnswer?.(event, answer);
+    return answer;
+  }
+
+  // An SVG file of the user's, opened by the host as a new document: the bytes go up, the
+  // answer is shown as an event's is.
+  async upload(file) {
+    const event = {type: 'documentOpen', name: file.name};
+    let answer;
+    if (file.size > MAX_UPLOAD) {
+      answer = {error: `${file.name} : le fichier dépasse ${MAX_UPLOAD / (1024 * 1024)} Mo`, status: 413};
+    } else {
+      const response = await fetch(`/document?name=${encodeURIComponent(file.name)}`, {
+        method: 'POST', headers: {'Content-Type': 'image/svg+xml'}, body: file, credentials: 'same-origin',
+      });
+      answer = await response.json().catch(() => ({error: `HTTP ${response.status}`}));
+      answer.status = response.status;
+    }
     this.onAnswer?.(event, answer);
     return answer;
   }

@@ -5,6 +5,7 @@
 // is the toolkit's current cursor image, hot spot included.
 
 const GUIDE_COLOR = '#00bfff';
+const FILE_GUIDE_COLOR = 'rgba(0, 0, 255, 0.5)';  // the file's own guides, as its program shows them
 const SELECTED_COLOR = '#1a73e8';
 const DRAG_THRESHOLD = 3;  // pixels the mouse moves before a press becomes a drag
 
@@ -20,6 +21,7 @@ export class DocumentView {
     this.scale = Math.max(1, window.devicePixelRatio || 1);
     canvas.width = 1000 * this.scale;
     canvas.height = 800 * this.scale;
+    this.pictures = new Map();  // address -> Image of an opened file, drawn by the browser
     this.listen();
   }
 
@@ -98,7 +100,9 @@ export class DocumentView {
     }
     const t = this.transform(document.view);
     this.drawArtboards(document, t);
+    this.drawPicture(document.picture, t);
     this.drawArt(document.art, t);
+    this.drawFileGuides(document.fileGuides, document.view);
     this.drawGuides(state.guides, t);
     this.drawOverlay(state.overlay);
     if (this.rubberBand) this.drawRubberBand();
@@ -115,6 +119,40 @@ export class DocumentView {
       c.strokeStyle = index === document.activeArtboard ? '#555555' : '#999999';
       c.strokeRect(Math.round(x) + 0.5, Math.round(y) + 0.5, Math.round(w), Math.round(h));
     });
+  }
+
+  // An opened file as the browser draws it, as an image: a script or an event handler in the
+  // file never runs. Its art is then outlined only when selected.
+  drawPicture(picture, t) {
+    if (!picture) return;
+    let image = this.pictures.get(picture.url);
+    if (!image) {
+      if (this.pictures.size > 4) this.pictures.clear();
+      image = new Image();
+      image.addEventListener('load', () => this.state && this.draw(this.state));
+      image.src = picture.url;
+      this.pictures.set(picture.url, image);
+    }
+    if (!image.complete || !image.naturalWidth) return;
+    const [l, top, r, b] = picture.rect;
+    this.context.drawImage(image, t.x(l), t.y(top), t.x(r) - t.x(l), t.y(b) - t.y(top));
+  }
+
+  // The file's own guides: lines through a point along a direction, across the whole view.
+  drawFileGuides(guides, view) {
+    if (!guides || !guides.length) return;
+    const c = this.context;
+    const t = this.transform(view);
+    const [h, v] = view.centre;
+    c.beginPath();
+    for (const [x, y, dx, dy] of guides) {
+      const reach = Math.hypot(x - h, y - v) + 1300 / view.zoom;  // past every corner of the view
+      c.moveTo(t.x(x - dx * reach), t.y(y - dy * reach));
+      c.lineTo(t.x(x + dx * reach), t.y(y + dy * reach));
+    }
+    c.strokeStyle = FILE_GUIDE_COLOR;
+    c.lineWidth = 1;
+    c.stroke();
   }
 
   tracePath(art, t) {
@@ -141,6 +179,7 @@ export class DocumentView {
     const c = this.context;
     c.lineWidth = 1;
     for (const art of arts) {
+      if (art.file && !art.selected) continue;
       c.beginPath();
       this.tracePath(art, t);
       c.strokeStyle = art.selected ? SELECTED_COLOR : '#000000';

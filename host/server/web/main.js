@@ -48,6 +48,7 @@ connection.onAnswer = (event, answer) => {
 };
 const host = {
   send: (event) => connection.send(event),
+  upload: (file) => connection.upload(file),
   mark: (kind) => marks.begin(kind),
   // Resolves at the next state message, or soon when nothing changed.
   settled: () => new Promise((resolve) => {

@@ -5,6 +5,7 @@
 
 import {showMenu} from './popupMenu.js';
 import {askNewDocument} from './newDocument.js';
+import {chooseFileToOpen, downloadDocument} from './documentFiles.js';
 
 const UNITS = [['mm', 'millimètres'], ['cm', 'centimètres'], ['in', 'pouces'], ['pt', 'points'],
   ['pi', 'picas'], ['px', 'pixels'], ['q', 'quarts'], ['ft', 'pieds'], ['yd', 'yards'], ['m', 'mètres']];
@@ -51,10 +52,18 @@ export class MenuBar {
     }));
   }
 
+  // Enregistrer writes back the file the host opened from disk, else downloads; Enregistrer
+  // sous… always downloads.
   fileItems() {
-    const open = (this.state.document?.open) === true;
+    const document = this.state.document;
+    const open = document?.open === true;
     return [
       {text: 'Nouveau document…', choose: () => askNewDocument(this.host)},
+      {text: 'Ouvrir…', choose: () => chooseFileToOpen(this.host)},
+      {text: 'Enregistrer', enabled: open,
+        choose: () => (document.savedTo ? this.host.send({type: 'documentSave'}) : downloadDocument())},
+      {text: 'Enregistrer sous…', enabled: open, choose: () => downloadDocument()},
+      {separator: true},
       {text: 'Fermer le document', enabled: open, choose: () => this.host.send({type: 'documentClose'})},
     ];
   }
