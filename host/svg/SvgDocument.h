@@ -46,6 +46,25 @@ struct UserSpace {
   Point toUser(Point host) const { return {host.x / scaleX + originX, originY - host.y / scaleY}; }
 };
 
+// Where Inkscape's guides are, from host points: a guide's `position` is counted in user
+// units from the bottom-left corner of the root's viewBox, y upwards (the root's viewport
+// when there is no viewBox), and scaled the way Inkscape scales it when the viewBox and the
+// root's width and height differ in proportion:
+//   position.x = host.x * scaleX + offsetX,  position.y = host.y * scaleY + offsetY
+// Its `orientation` is the line's normal in host directions (Inkscape's document pixels,
+// y upwards), which no scale of the viewBox changes.
+struct GuideSpace {
+  double offsetX = 0;
+  double offsetY = 0;
+  double scaleX = 1;
+  double scaleY = 1;
+
+  Point toPosition(Point host) const { return {host.x * scaleX + offsetX, host.y * scaleY + offsetY}; }
+  Point toHost(Point position) const {
+    return {(position.x - offsetX) / scaleX, (position.y - offsetY) / scaleY};
+  }
+};
+
 struct Page {
   Box bounds;
   std::string label;  // inkscape:label of the page, empty when none
@@ -98,6 +117,7 @@ struct Span {
 struct SvgDocument {
   std::string bytes;  // the file as read
   UserSpace space;
+  GuideSpace guideSpace;
   std::vector<Page> pages;  // at least one, in order
   std::string documentUnit;  // inkscape:document-units ("mm", "pt", ...), empty when none
   std::vector<Layer> layers;  // top first
