@@ -129,6 +129,11 @@ struct SvgDocument {
                                         // npos when the file has none
   size_t namedViewAt = 0;  // where a sodipodi:namedview goes when there is none
   size_t layersAt = 0;     // where the host's layers go: before the root's end tag
+  // The namedview's and the root's names as written ("sodipodi:namedview", "svg"). When
+  // either is an empty element ("<sodipodi:namedview .../>"), guidesAt or layersAt is at
+  // its "/>", which a save that puts something in it turns into ">...</name>".
+  std::string namedViewName;
+  std::string rootName = "svg";
 };
 
 }  // namespace host::svg
