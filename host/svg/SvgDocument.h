@@ -46,6 +46,25 @@ struct UserSpace {
   Point toUser(Point host) const { return {host.x / scaleX + originX, originY - host.y / scaleY}; }
 };
 
+// Where Inkscape's guides are, from host points: a guide's `position` is counted in user
+// units from the bottom-left corner of the root's viewBox, y upwards (the root's viewport
+// when there is no viewBox), and scaled the way Inkscape scales it when the viewBox and the
+// root's width and height differ in proportion:
+//   position.x = host.x * scaleX + offsetX,  position.y = host.y * scaleY + offsetY
+// Its `orientation` is the line's normal in host directions (Inkscape's document pixels,
+// y upwards), which no scale of the viewBox changes.
+struct GuideSpace {
+  double offsetX = 0;
+  double offsetY = 0;
+  double scaleX = 1;
+  double scaleY = 1;
+
+  Point toPosition(Point host) const { return {host.x * scaleX + offsetX, host.y * scaleY + offsetY}; }
+  Point toHost(Point position) const {
+    return {(position.x - offsetX) / scaleX, (position.y - offsetY) / scaleY};
+  }
+};
+
 struct Page {
   Box bounds;
   std::string label;  // inkscape:label of the page, empty when none
@@ -98,6 +117,7 @@ struct Span {
 struct SvgDocument {
   std::string bytes;  // the file as read
   UserSpace space;
+  GuideSpace guideSpace;
   std::vector<Page> pages;  // at least one, in order
   Box viewport;  // what a browser draws of the file (the root's viewport), host points
   std::string documentUnit;  // inkscape:document-units ("mm", "pt", ...), empty when none
@@ -110,6 +130,11 @@ struct SvgDocument {
                                         // npos when the file has none
   size_t namedViewAt = 0;  // where a sodipodi:namedview goes when there is none
   size_t layersAt = 0;     // where the host's layers go: before the root's end tag
+  // The namedview's and the root's names as written ("sodipodi:namedview", "svg"). When
+  // either is an empty element ("<sodipodi:namedview .../>"), guidesAt or layersAt is at
+  // its "/>", which a save that puts something in it turns into ">...</name>".
+  std::string namedViewName;
+  std::string rootName = "svg";
 };
 
 }  // namespace host::svg

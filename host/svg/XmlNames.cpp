@@ -1,0 +1,33 @@
+#include "svg/XmlNames.h"
+
+#include <cstring>
+#include <string_view>
+
+#include "svg/HostMarks.h"
+
+namespace host::svg {
+
+namespace {
+
+// The prefix the root declares for `uri`, else `usual`.
+std::string prefixFor(const pugi::xml_node& root, const char* uri, const char* usual) {
+  for (const pugi::xml_attribute attribute : root.attributes()) {
+    const std::string_view name = attribute.name();
+    if (name.starts_with("xmlns:") && std::strcmp(attribute.value(), uri) == 0) return std::string(name.substr(6));
+  }
+  return usual;
+}
+
+}  // namespace
+
+XmlNames xmlNamesFor(const pugi::xml_node& root) {
+  const std::string inkscape = prefixFor(root, marks::kInkscapeNamespace, "inkscape") + ":";
+  const std::string sodipodi = prefixFor(root, marks::kSodipodiNamespace, "sodipodi") + ":";
+  const std::string host = prefixFor(root, marks::kNamespace, marks::kPrefix) + ":";
+  return {inkscape + "groupmode", inkscape + "label", sodipodi + "insensitive", inkscape + "document-units",
+          inkscape + "page",      inkscape + "color", sodipodi + "namedview",   sodipodi + "guide",
+          host + marks::kWritten, host + marks::kHidden, host + marks::kLocked, host + marks::kGuide,
+          host + marks::kSegments};
+}
+
+}  // namespace host::svg
