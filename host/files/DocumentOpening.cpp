@@ -6,7 +6,8 @@
 
 #include "files/DocumentFiles.h"
 #include "files/OpenedFiles.h"
-#include "model/Shell.h"
+#include "AIDocument.h"
+#include "model/Model.h"
 #include "session/RulerUnits.h"
 #include "svg/SvgReading.h"
 
@@ -21,7 +22,7 @@ AIRealRect rectOf(const svg::Box& b) { return {real(b.left), real(b.top), real(b
 // Inkscape writes picas as "pc"; the host calls them "pi".
 int16_t unitCode(const std::string& unit) {
   const int16_t code = rulerUnitCode(unit == "pc" ? "pi" : unit);
-  return code ? code : kPointsUnits;
+  return code ? code : static_cast<int16_t>(kPointsUnits);
 }
 
 std::vector<AIPathSegment> segmentsOf(const svg::Object& object) {

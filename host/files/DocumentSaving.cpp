@@ -9,7 +9,7 @@
 #include "files/OpenedFiles.h"
 #include "model/ArtWalk.h"
 #include "model/FileWriting.h"
-#include "model/Shell.h"
+#include "model/Model.h"
 #include "session/RulerUnits.h"
 #include "svg/SvgWriting.h"
 

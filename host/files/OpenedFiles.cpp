@@ -2,7 +2,7 @@
 
 #include <unordered_map>
 
-#include "model/Shell.h"
+#include "model/Model.h"
 
 namespace host {
 

@@ -113,6 +113,7 @@ class Walker {
     if (pages.empty()) pages.push_back({geometry_.viewport, ""});
     document_->space = userSpaceFor(geometry_, pages.front().box);
     document_->guideSpace = guideSpaceFor(geometry_, document_->space);
+    document_->viewport = hostBox(document_->space, geometry_.viewport);
     for (const auto& page : pages) document_->pages.push_back({hostBox(document_->space, page.box), page.label});
   }
 
