@@ -12,6 +12,7 @@
 #include "svg/SvgElements.h"
 #include "svg/SvgNumbers.h"
 #include "svg/TransformReading.h"
+#include "svg/UseBounds.h"
 #include "svg/XmlNames.h"
 
 namespace host::svg {
@@ -70,7 +71,11 @@ struct Frame {
 class Walker {
  public:
   Walker(const pugi::xml_document& xml, const RootGeometry& geometry, SvgDocument* document)
-      : xml_(xml), geometry_(geometry), document_(document), names_(xmlNamesFor(xml.document_element())) {}
+      : xml_(xml),
+        geometry_(geometry),
+        document_(document),
+        names_(xmlNamesFor(xml.document_element())),
+        ids_(xml.document_element()) {}
 
   bool walk(std::string* reason) {
     const pugi::xml_node root = xml_.document_element();
@@ -129,7 +134,11 @@ class Walker {
       Guide guide;
       if (readGuide(element, names_, document_->guideSpace, &guide)) document_->userGuides.push_back(guide);
     }
-    for (const pugi::xml_node& element : view.hostGuides) markHostWritten(element);
+    for (const pugi::xml_node& element : view.hostGuides) {
+      Guide guide;
+      if (readGuide(element, names_, document_->guideSpace, &guide)) document_->hostGuides.push_back(guide);
+      markHostWritten(element);
+    }
   }
 
   void markHostWritten(const pugi::xml_node& element) {
@@ -228,8 +237,11 @@ class Walker {
       object.kind = Object::Kind::Group;
       if (local == "svg") own = own.after(Affine{1, 0, 0, 1, lengthOf(element, "x"), lengthOf(element, "y")});
       *children = {element.first_child(), own, static_cast<int>(index)};
+      if (writtenAs(element, "group") && !layers_[current_].writtenByHost) markHostWritten(element);
     } else if (local == "path" && writtenAs(element, "path")) {
       readHostPath(element, own, &item);
+    } else if (local == "use") {
+      if (!measureUse(element, ctm, &ids_, &item.box)) engineItems_.push_back(index);
     } else if (measureShape(element, local, own, &item.box) != ShapeMeasure::Measured) {
       engineItems_.push_back(index);
     }
@@ -278,6 +290,7 @@ class Walker {
   const RootGeometry& geometry_;
   SvgDocument* document_;
   XmlNames names_;
+  Ids ids_;
   std::vector<Layer> layers_;  // document order
   std::vector<Item> items_;    // document order
   std::vector<size_t> engineItems_;

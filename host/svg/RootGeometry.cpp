@@ -11,16 +11,16 @@ namespace host::svg {
 
 namespace {
 
-bool usable(double size) { return std::isfinite(size) && size > 0 && size <= kLargestPageSide / 0.75; }
+bool usable(double size) { return std::isfinite(size) && size > 0 && size <= kLargestPageSide; }
 
-// The root's width or height in CSS pixels; `fallback` (the viewBox's, else the size a
+// The root's width or height in points; `fallback` (the viewBox's, else the size a
 // browser gives an SVG of no size) when absent or a percentage.
-bool rootSide(const pugi::xml_node& root, const char* name, double fallback, double* px, std::string* reason) {
+bool rootSide(const pugi::xml_node& root, const char* name, double fallback, double* pt, std::string* reason) {
   const pugi::xml_attribute attribute = root.attribute(name);
   const std::string said = std::string("the page's ") + name + " \"" + attribute.value() + "\" ";
   Length length;
   if (!attribute || std::string_view(attribute.value()) == "auto") {
-    *px = fallback;
+    *pt = fallback;
     return true;
   }
   if (!readLength(attribute.value(), &length)) {
@@ -28,14 +28,14 @@ bool rootSide(const pugi::xml_node& root, const char* name, double fallback, dou
     return false;
   }
   if (length.unit == "%") {
-    *px = fallback * length.value / 100;
+    *pt = fallback * length.value / 100;
   } else if (pointsPerUnit(length.unit) == 0) {
     *reason = said + "has a unit the host does not know (it knows px, pt, pc, mm, cm and in)";
     return false;
   } else {
-    *px = length.value * pointsPerUnit(length.unit) / pointsPerUnit("px");
+    *pt = length.value * pointsPerUnit(length.unit);
   }
-  if (!usable(*px)) {
+  if (!usable(*pt)) {
     *reason = said + "is not a size the host can open (more than 0, at most 100000 pt)";
     return false;
   }
@@ -47,7 +47,7 @@ bool readViewBox(const pugi::xml_node& root, RootGeometry* geometry, std::string
   if (!attribute) return true;
   std::vector<double> v;
   const bool read = readNumbers(attribute.value(), &v) && v.size() == 4;
-  if (!read || !std::isfinite(v[0]) || !std::isfinite(v[1]) || !usable(v[2]) || !usable(v[3]) ||
+  if (!read || !std::isfinite(v[0]) || !std::isfinite(v[1]) || !usable(v[2] * 0.75) || !usable(v[3] * 0.75) ||
       std::fabs(v[0]) > 1e12 || std::fabs(v[1]) > 1e12) {
     *reason = std::string("the page's viewBox \"") + attribute.value() + "\" is not four numbers with a positive size";
     return false;
@@ -60,7 +60,7 @@ bool readViewBox(const pugi::xml_node& root, RootGeometry* geometry, std::string
 // The viewBox's map into the viewport (SVG's "viewBox to viewport transformation").
 Affine viewBoxMap(const RootGeometry& g, std::string_view aspect) {
   const UserBox& v = g.viewBox;
-  double sx = g.widthPx / (v.maxX - v.minX), sy = g.heightPx / (v.maxY - v.minY);
+  double sx = g.widthPt / (v.maxX - v.minX), sy = g.heightPt / (v.maxY - v.minY);
   double alignX = 0.5, alignY = 0.5;
   while (!aspect.empty() && aspect.front() == ' ') aspect.remove_prefix(1);
   if (aspect.starts_with("defer")) aspect.remove_prefix(5);
@@ -73,8 +73,8 @@ Affine viewBoxMap(const RootGeometry& g, std::string_view aspect) {
     const double s = aspect.find("slice") != std::string_view::npos ? std::max(sx, sy) : std::min(sx, sy);
     sx = sy = s;
   }
-  const double tx = (g.widthPx - (v.maxX - v.minX) * sx) * alignX - v.minX * sx;
-  const double ty = (g.heightPx - (v.maxY - v.minY) * sy) * alignY - v.minY * sy;
+  const double tx = (g.widthPt - (v.maxX - v.minX) * sx) * alignX - v.minX * sx;
+  const double ty = (g.heightPt - (v.maxY - v.minY) * sy) * alignY - v.minY * sy;
   return {sx, 0, 0, sy, tx, ty};
 }
 
@@ -82,36 +82,38 @@ Affine viewBoxMap(const RootGeometry& g, std::string_view aspect) {
 
 bool readRootGeometry(const pugi::xml_node& root, RootGeometry* g, std::string* reason) {
   if (!readViewBox(root, g, reason)) return false;
-  const double fallbackWidth = g->hasViewBox ? g->viewBox.maxX - g->viewBox.minX : 300;
-  const double fallbackHeight = g->hasViewBox ? g->viewBox.maxY - g->viewBox.minY : 150;
-  if (!rootSide(root, "width", fallbackWidth, &g->widthPx, reason) ||
-      !rootSide(root, "height", fallbackHeight, &g->heightPx, reason)) {
+  const double px = pointsPerUnit("px");
+  const double fallbackWidth = (g->hasViewBox ? g->viewBox.maxX - g->viewBox.minX : 300) * px;
+  const double fallbackHeight = (g->hasViewBox ? g->viewBox.maxY - g->viewBox.minY : 150) * px;
+  if (!rootSide(root, "width", fallbackWidth, &g->widthPt, reason) ||
+      !rootSide(root, "height", fallbackHeight, &g->heightPt, reason)) {
     return false;
   }
-  if (g->hasViewBox) g->toViewport = viewBoxMap(*g, root.attribute("preserveAspectRatio").value());
+  // With no viewBox a user unit is a pixel.
+  g->toViewport = g->hasViewBox ? viewBoxMap(*g, root.attribute("preserveAspectRatio").value())
+                                : Affine{px, 0, 0, px, 0, 0};
   const Affine& m = g->toViewport;
-  g->viewport = {-m.e / m.a, -m.f / m.d, (g->widthPx - m.e) / m.a, (g->heightPx - m.f) / m.d};
+  g->viewport = {-m.e / m.a, -m.f / m.d, (g->widthPt - m.e) / m.a, (g->heightPt - m.f) / m.d};
   if (!g->hasViewBox) g->viewBox = g->viewport;
   return true;
 }
 
 UserSpace userSpaceFor(const RootGeometry& g, const UserBox& firstPage) {
-  const double px = pointsPerUnit("px");
-  return {firstPage.minX, firstPage.maxY, g.toViewport.a * px, g.toViewport.d * px};
+  return {firstPage.minX, firstPage.maxY, g.toViewport.a, g.toViewport.d};
 }
 
 // Inkscape reads a guide's position as viewport pixels divided by the viewBox's scale
 // (one scale, the mean of both, when they agree), from the viewport's bottom-left corner.
 GuideSpace guideSpaceFor(const RootGeometry& g, const UserSpace& space) {
-  const double px = pointsPerUnit("px");
-  double kx = 1, ky = 1;
+  // Points per user unit, as Inkscape counts them.
+  double kx = pointsPerUnit("px"), ky = kx;
   if (g.hasViewBox) {
-    kx = g.widthPx / (g.viewBox.maxX - g.viewBox.minX);
-    ky = g.heightPx / (g.viewBox.maxY - g.viewBox.minY);
-    if (std::fabs(kx / ky - 1) < 1e-12) kx = ky = (kx + ky) / 2;
+    kx = g.widthPt / (g.viewBox.maxX - g.viewBox.minX);
+    ky = g.heightPt / (g.viewBox.maxY - g.viewBox.minY);
+    if (kx != ky && std::fabs(kx / ky - 1) < 1e-6) kx = ky = (kx + ky) / 2;
   }
   const Point corner = space.toHost(g.viewport.minX, g.viewport.maxY);
-  const double sx = 1 / (px * kx), sy = 1 / (px * ky);
+  const double sx = 1 / kx, sy = 1 / ky;
   return {-corner.x * sx, -corner.y * sy, sx, sy};
 }
 

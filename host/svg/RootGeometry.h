@@ -16,11 +16,13 @@ namespace host::svg {
 // for a mistake, and host coordinates would lose their precision.
 constexpr double kLargestPageSide = 1e5;
 
+// Lengths in points from here on: a file whose width in points equals its viewBox's width
+// gets a scale of exactly 1.
 struct RootGeometry {
-  double widthPx = 0, heightPx = 0;  // the viewport, CSS pixels
+  double widthPt = 0, heightPt = 0;  // the viewport
   UserBox viewBox;                   // user units; the viewport itself when there is none
   bool hasViewBox = false;
-  Affine toViewport;  // user units to viewport pixels (viewBox and preserveAspectRatio)
+  Affine toViewport;  // user units to viewport points (viewBox and preserveAspectRatio)
   UserBox viewport;   // the viewport in user units
 };
 

@@ -123,6 +123,8 @@ struct SvgDocument {
   std::string documentUnit;  // inkscape:document-units ("mm", "pt", ...), empty when none
   std::vector<Layer> layers;  // top first
   std::vector<Guide> userGuides;  // the user's own guides: shown, kept, never touched
+  std::vector<Guide> hostGuides;  // the guides a previous save of the host wrote (their lines
+                                  // also come back as the guide paths of its layers)
 
   // What a save changes in `bytes`, nothing else:
   std::vector<Span> hostWritten;  // the guides and layers a previous save wrote: removed

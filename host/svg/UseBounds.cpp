@@ -1,0 +1,87 @@
+#include "svg/UseBounds.h"
+
+#include <vector>
+
+#include "svg/ShapeBounds.h"
+#include "svg/SvgElements.h"
+#include "svg/SvgNumbers.h"
+#include "svg/TransformReading.h"
+
+namespace host::svg {
+
+namespace {
+
+// The most elements one `use` is measured through by arithmetic.
+constexpr size_t kLargestReference = 10000;
+
+Affine transformOf(const pugi::xml_node& element) {
+  Affine transform;
+  readTransform(element.attribute("transform").value(), &transform);
+  return transform;
+}
+
+double coordinate(const pugi::xml_node& element, const char* name) {
+  std::string_view text = element.attribute(name).value();
+  double value = 0;
+  return readNumber(&text, &value) && atEnd(text) ? value : 0;
+}
+
+bool displayed(const pugi::xml_node& element) {
+  return std::string_view(element.attribute("display").value()) != "none" &&
+         std::string_view(element.attribute("style").value()).find("display:none") == std::string_view::npos;
+}
+
+// One element of the reference: a shape measured, a group's children to walk.
+struct Pending {
+  pugi::xml_node element;
+  Affine ctm;
+};
+
+}  // namespace
+
+pugi::xml_node Ids::find(std::string_view id) {
+  if (!indexed_) {
+    indexed_ = true;
+    for (pugi::xml_node node = root_; node;) {
+      if (const pugi::xml_attribute attribute = node.attribute("id")) elements_.emplace(attribute.value(), node);
+      if (node.first_child()) {
+        node = node.first_child();
+        continue;
+      }
+      while (node && node != root_ && !node.next_sibling()) node = node.parent();
+      node = node == root_ ? pugi::xml_node() : node.next_sibling();
+    }
+  }
+  const auto found = elements_.find(id);
+  return found == elements_.end() ? pugi::xml_node() : found->second;
+}
+
+bool measureUse(const pugi::xml_node& use, const Affine& ctm, Ids* ids, UserBox* box) {
+  std::string_view href = use.attribute("href").value();
+  if (href.empty()) href = use.attribute("xlink:href").value();
+  if (!href.starts_with("#")) return false;
+  const pugi::xml_node referenced = ids->find(href.substr(1));
+  if (!referenced) return false;
+  const Affine placed = ctm.after(transformOf(use)).after(Affine{1, 0, 0, 1, coordinate(use, "x"), coordinate(use, "y")});
+  std::vector<Pending> pending{{referenced, placed}};
+  for (size_t visited = 0; !pending.empty(); ++visited) {
+    const Pending next = pending.back();
+    pending.pop_back();
+    const std::string_view name = next.element.name();
+    if (visited > kLargestReference || name.find(':') != std::string_view::npos) return false;
+    if (next.element.type() != pugi::node_element || !displayed(next.element)) continue;
+    const Affine own = next.ctm.after(transformOf(next.element));
+    if (name == "g") {
+      for (const pugi::xml_node child : next.element.children()) pending.push_back({child, own});
+      continue;
+    }
+    if (isContainer(name) || isEngineDrawn(name)) return false;
+    UserBox shape;
+    const ShapeMeasure measure = measureShape(next.element, name, own, &shape);
+    if (measure == ShapeMeasure::NeedsEngine) return false;
+    box->add(shape);
+  }
+  return true;
+}
+
+}  // namespace host::svg
