@@ -144,7 +144,9 @@ bool openRead(svg::SvgDocument read, std::filesystem::path path, const std::stri
     if (!read.pages[k].label.empty()) document.artboards[k].name = read.pages[k].label;
   document.rulerUnits = unitCode(read.documentUnit);
   for (const svg::Guide& guide : read.userGuides)
-    document.fileGuides.push_back(FileGuide{guide.point.x, guide.point.y, guide.direction.x, guide.direction.y});
+    // + 0.0: a direction of -0 reads as 0.
+    document.fileGuides.push_back(
+        FileGuide{guide.point.x, guide.point.y, guide.direction.x + 0.0, guide.direction.y + 0.0});
 
   OpenedFile record;
   record.path = std::move(path);

@@ -6,6 +6,7 @@
 #   ARGS        more host arguments (a list)
 #   PREFS       the preferences file (always given: tests never touch the user's own)
 #   PREFS_SEED  a file copied to PREFS first; KEEP_PREFS keeps the PREFS of an earlier run
+#   FILES       files copied into WORKDIR first (a list)
 #   EXPECTED    a file that standard output must equal
 #   ACTUAL      where standard output is kept, for a look after a failure
 #   STATUS      the exit status expected (default 0), or "signal" for a killed host
@@ -25,6 +26,9 @@ file(MAKE_DIRECTORY ${WORKDIR})
 if(PREFS_SEED)
   file(COPY_FILE ${PREFS_SEED} ${PREFS})
 endif()
+foreach(fixture IN LISTS FILES)
+  file(COPY ${fixture} DESTINATION ${WORKDIR})
+endforeach()
 if(NOT DEFINED STATUS)
   set(STATUS 0)
 endif()
