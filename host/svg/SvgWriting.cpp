@@ -119,8 +119,9 @@ std::string writeBack(const SvgDocument& read, const SaveContent& content) {
                          [&](const std::string& indent) { return guidesMarkup(markup, content.guides, indent); });
     } else {
       edits.insertBefore(read.namedViewAt, read.rootName, [&](const std::string& indent) {
+        const Markup inside{markup.space, markup.guideSpace, ""};  // declared on the namedview
         return "\n" + indent + "<sodipodi:namedview" + markup.declarations + ">" +
-               guidesMarkup(markup, content.guides, indent + "  ") + "\n" + indent + "</sodipodi:namedview>";
+               guidesMarkup(inside, content.guides, indent + "  ") + "\n" + indent + "</sodipodi:namedview>";
       });
     }
   }
