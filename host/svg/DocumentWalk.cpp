@@ -1,5 +1,6 @@
 #include "svg/DocumentWalk.h"
 
+#include <map>
 #include <string_view>
 #include <vector>
 
@@ -85,7 +86,14 @@ class Walker {
     readGuides(view);
     for (const pugi::xml_node child : root.children()) visitTopLevel(child);
     std::vector<EngineRequest> requests;
-    for (const size_t i : engineItems_) requests.push_back({items_[i].element, &items_[i].box});
+    for (const size_t i : engineItems_) {
+      const auto use = engineUses_.find(i);
+      if (use == engineUses_.end()) {
+        requests.push_back({items_[i].element, &items_[i].box, {}});
+      } else {
+        requests.push_back({use->second.referenced, &items_[i].box, use->second.map});
+      }
+    }
     measureWithEngine(xml_, geometry_, requests);
     assemble();
     return true;
@@ -240,7 +248,11 @@ class Walker {
     } else if (local == "path" && writtenAs(element, "path")) {
       readHostPath(element, own, &item);
     } else if (local == "use") {
-      if (!measureUse(element, ctm, &ids_, &item.box)) engineItems_.push_back(index);
+      UseByEngine engine;
+      if (!measureUse(element, ctm, &ids_, &item.box, &engine)) {
+        engineItems_.push_back(index);
+        if (engine.referenced) engineUses_.emplace(index, engine);
+      }
     } else if (measureShape(element, local, own, &item.box) != ShapeMeasure::Measured) {
       engineItems_.push_back(index);
     }
@@ -293,6 +305,7 @@ class Walker {
   std::vector<Layer> layers_;  // document order
   std::vector<Item> items_;    // document order
   std::vector<size_t> engineItems_;
+  std::map<size_t, UseByEngine> engineUses_;
   size_t current_ = 0;
   int outsideLayers_ = -1;
 };
