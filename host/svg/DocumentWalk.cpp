@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "svg/CurveBounds.h"
+#include "svg/ElementStyle.h"
 #include "svg/ElementExtent.h"
 #include "svg/EngineBounds.h"
 #include "svg/HostPaths.h"
@@ -12,7 +13,6 @@
 #include "svg/ShapeBounds.h"
 #include "svg/SvgElements.h"
 #include "svg/SvgNumbers.h"
-#include "svg/TransformReading.h"
 #include "svg/UseBounds.h"
 #include "svg/XmlNames.h"
 
@@ -21,28 +21,6 @@ namespace host::svg {
 namespace {
 
 bool isTrue(std::string_view value) { return value == "true" || value == "1"; }
-
-// display:none, as an attribute or in the style attribute.
-bool notDisplayed(const pugi::xml_node& element) {
-  if (std::string_view(element.attribute("display").value()) == "none") return true;
-  std::string_view style = element.attribute("style").value();
-  for (size_t at = style.find("display"); at != std::string_view::npos; at = style.find("display", at + 7)) {
-    if (at > 0 && style[at - 1] != ';' && style[at - 1] != ' ') continue;
-    std::string_view value = style.substr(at + 7);
-    while (!value.empty() && value.front() == ' ') value.remove_prefix(1);
-    if (!value.starts_with(":")) continue;
-    value.remove_prefix(1);
-    while (!value.empty() && value.front() == ' ') value.remove_prefix(1);
-    return value.starts_with("none");
-  }
-  return false;
-}
-
-Affine transformOf(const pugi::xml_node& element) {
-  Affine transform;
-  readTransform(element.attribute("transform").value(), &transform);
-  return transform;
-}
 
 // A span of the file's bytes with the white space before it, back to the previous tag:
 // removing it leaves no empty line behind.

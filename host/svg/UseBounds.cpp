@@ -2,10 +2,10 @@
 
 #include <vector>
 
+#include "svg/ElementStyle.h"
 #include "svg/ShapeBounds.h"
 #include "svg/SvgElements.h"
 #include "svg/SvgNumbers.h"
-#include "svg/TransformReading.h"
 
 namespace host::svg {
 
@@ -14,21 +14,10 @@ namespace {
 // The most elements one `use` is measured through by arithmetic.
 constexpr size_t kLargestReference = 10000;
 
-Affine transformOf(const pugi::xml_node& element) {
-  Affine transform;
-  readTransform(element.attribute("transform").value(), &transform);
-  return transform;
-}
-
 double coordinate(const pugi::xml_node& element, const char* name) {
   std::string_view text = element.attribute(name).value();
   double value = 0;
   return readNumber(&text, &value) && atEnd(text) ? value : 0;
-}
-
-bool displayed(const pugi::xml_node& element) {
-  return std::string_view(element.attribute("display").value()) != "none" &&
-         std::string_view(element.attribute("style").value()).find("display:none") == std::string_view::npos;
 }
 
 // One element of the reference: a shape measured, a group's children to walk.
@@ -97,7 +86,7 @@ bool measureReference(const pugi::xml_node& referenced, const Affine& placed, Us
     pending.pop_back();
     const std::string_view name = next.element.name();
     if (visited > kLargestReference || name.find(':') != std::string_view::npos) return false;
-    if (next.element.type() != pugi::node_element || !displayed(next.element)) continue;
+    if (next.element.type() != pugi::node_element || notDisplayed(next.element)) continue;
     const Affine own = next.ctm.after(transformOf(next.element));
     if (name == "g") {
       for (const pugi::xml_node child : next.element.children()) pending.push_back({child, own});
