@@ -1,9 +1,11 @@
 #include "svg/DocumentWalk.h"
 
+#include <map>
 #include <string_view>
 #include <vector>
 
 #include "svg/CurveBounds.h"
+#include "svg/ElementStyle.h"
 #include "svg/ElementExtent.h"
 #include "svg/EngineBounds.h"
 #include "svg/HostPaths.h"
@@ -11,7 +13,6 @@
 #include "svg/ShapeBounds.h"
 #include "svg/SvgElements.h"
 #include "svg/SvgNumbers.h"
-#include "svg/TransformReading.h"
 #include "svg/UseBounds.h"
 #include "svg/XmlNames.h"
 
@@ -20,28 +21,6 @@ namespace host::svg {
 namespace {
 
 bool isTrue(std::string_view value) { return value == "true" || value == "1"; }
-
-// display:none, as an attribute or in the style attribute.
-bool notDisplayed(const pugi::xml_node& element) {
-  if (std::string_view(element.attribute("display").value()) == "none") return true;
-  std::string_view style = element.attribute("style").value();
-  for (size_t at = style.find("display"); at != std::string_view::npos; at = style.find("display", at + 7)) {
-    if (at > 0 && style[at - 1] != ';' && style[at - 1] != ' ') continue;
-    std::string_view value = style.substr(at + 7);
-    while (!value.empty() && value.front() == ' ') value.remove_prefix(1);
-    if (!value.starts_with(":")) continue;
-    value.remove_prefix(1);
-    while (!value.empty() && value.front() == ' ') value.remove_prefix(1);
-    return value.starts_with("none");
-  }
-  return false;
-}
-
-Affine transformOf(const pugi::xml_node& element) {
-  Affine transform;
-  readTransform(element.attribute("transform").value(), &transform);
-  return transform;
-}
 
 // A span of the file's bytes with the white space before it, back to the previous tag:
 // removing it leaves no empty line behind.
@@ -85,7 +64,14 @@ class Walker {
     readGuides(view);
     for (const pugi::xml_node child : root.children()) visitTopLevel(child);
     std::vector<EngineRequest> requests;
-    for (const size_t i : engineItems_) requests.push_back({items_[i].element, &items_[i].box});
+    for (const size_t i : engineItems_) {
+      const auto use = engineUses_.find(i);
+      if (use == engineUses_.end()) {
+        requests.push_back({items_[i].element, &items_[i].box, {}});
+      } else {
+        requests.push_back({use->second.referenced, &items_[i].box, use->second.map});
+      }
+    }
     measureWithEngine(xml_, geometry_, requests);
     assemble();
     return true;
@@ -241,7 +227,11 @@ class Walker {
     } else if (local == "path" && writtenAs(element, "path")) {
       readHostPath(element, own, &item);
     } else if (local == "use") {
-      if (!measureUse(element, ctm, &ids_, &item.box)) engineItems_.push_back(index);
+      UseByEngine engine;
+      if (!measureUse(element, ctm, &ids_, &item.box, &engine)) {
+        engineItems_.push_back(index);
+        if (engine.referenced) engineUses_.emplace(index, engine);
+      }
     } else if (measureShape(element, local, own, &item.box) != ShapeMeasure::Measured) {
       engineItems_.push_back(index);
     }
@@ -294,6 +284,7 @@ class Walker {
   std::vector<Layer> layers_;  // document order
   std::vector<Item> items_;    // document order
   std::vector<size_t> engineItems_;
+  std::map<size_t, UseByEngine> engineUses_;
   size_t current_ = 0;
   int outsideLayers_ = -1;
 };

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "svg/SvgElements.h"
 #include "svg/SvgNumbers.h"
@@ -21,63 +22,75 @@ constexpr size_t kRequestsPerCopy = 256;
 
 const char* const kMeasureId = "host-measured-element-";
 
-// In the copy: measured elements get an id of the engine's own; plain shapes with no id
-// (nothing can refer to them) and elements measured in another copy are left out.
 std::string measureId(pugi::xml_node element, size_t index) {
   const std::string_view own = element.attribute("id").value();
   return own.empty() ? kMeasureId + std::to_string(index) : std::string(own);
 }
 
+// In the copy: measured elements get an id of the engine's own and keep all they hold;
+// plain shapes with no id (nothing can refer to them) and elements measured from another
+// copy are left out.
 class CopyTrimmer {
  public:
-  CopyTrimmer(const std::unordered_map<const void*, size_t>& indexes, size_t first, size_t last)
-      : indexes_(indexes), first_(first), last_(last) {}
+  // `measured`: this copy's elements and their indexes; `others`: every element measured.
+  CopyTrimmer(const std::unordered_map<const void*, size_t>& measured, const std::unordered_set<const void*>& others)
+      : measured_(measured), others_(others) {}
 
   void trim(pugi::xml_node original, pugi::xml_node copy) {
-    // Both trees walked side by side, without recursion.
-    pugi::xml_node o = original.first_child(), c = copy.first_child();
+    // Both trees walked side by side, without recursion. Inside a measured element (`whole`)
+    // nothing goes, but the elements measured in it get their ids too.
+    pugi::xml_node o = original.first_child(), c = copy.first_child(), whole;
     while (o) {
-      pugi::xml_node nextO = o, nextC = c;
-      const bool keep = visit(o, c);
-      if (keep && o.first_child()) {
+      const Fate fate = whole ? keepInside(o, c) : fateOf(o, c);
+      if (!whole && fate == Fate::KeepWhole) whole = o;
+      pugi::xml_node nextO, nextC;
+      if (fate != Fate::Remove && o.first_child()) {
         nextO = o.first_child();
         nextC = c.first_child();
       } else {
-        while (nextO && !nextO.next_sibling() && nextO != original) {
-          nextO = nextO.parent();
-          nextC = nextC.parent();
+        pugi::xml_node upO = o, upC = c;
+        while (upO != original && !upO.next_sibling()) {
+          if (upO == whole) whole = {};
+          upO = upO.parent();
+          upC = upC.parent();
         }
-        if (nextO == original || !nextO) break;
-        nextO = nextO.next_sibling();
-        nextC = nextC.next_sibling();
+        if (upO == whole) whole = {};
+        if (upO != original) {
+          nextO = upO.next_sibling();
+          nextC = upC.next_sibling();
+        }
       }
-      if (!keep) c.parent().remove_child(c);
+      if (fate == Fate::Remove) c.parent().remove_child(c);
       o = nextO;
       c = nextC;
     }
   }
 
  private:
-  // False when the copy's element is to go.
-  bool visit(pugi::xml_node o, pugi::xml_node c) {
-    if (o.type() != pugi::node_element) return true;
-    const auto found = indexes_.find(o.internal_object());
-    if (found != indexes_.end()) {
-      if (found->second >= first_ && found->second < last_) {
-        setId(c, found->second);
-        return true;
-      }
-      return o.attribute("id");
-    }
-    return o.attribute("id") || !isPlainShape(localName(o.name()));
-  }
-  // An element with an id of its own keeps it: a `use` may refer to it.
-  static void setId(pugi::xml_node element, size_t index) {
-    if (!element.attribute("id")) element.append_attribute("id") = measureId(element, index).c_str();
+  enum class Fate { Remove, Trim, KeepWhole };
+
+  Fate fateOf(pugi::xml_node o, pugi::xml_node c) {
+    if (o.type() != pugi::node_element) return Fate::Trim;
+    if (name(o, c)) return Fate::KeepWhole;
+    if (o.attribute("id")) return Fate::Trim;
+    return others_.count(o.internal_object()) != 0 || isPlainShape(localName(o.name())) ? Fate::Remove : Fate::Trim;
   }
 
-  const std::unordered_map<const void*, size_t>& indexes_;
-  size_t first_, last_;
+  Fate keepInside(pugi::xml_node o, pugi::xml_node c) {
+    name(o, c);
+    return Fate::Trim;
+  }
+
+  // Gives a measured element with no id of its own one in the copy; false for any other.
+  bool name(pugi::xml_node o, pugi::xml_node c) {
+    const auto found = measured_.find(o.internal_object());
+    if (found == measured_.end()) return false;
+    if (!o.attribute("id")) c.append_attribute("id") = measureId(o, found->second).c_str();
+    return true;
+  }
+
+  const std::unordered_map<const void*, size_t>& measured_;
+  const std::unordered_set<const void*>& others_;
 };
 
 struct StringWriter : pugi::xml_writer {
@@ -134,12 +147,15 @@ std::string numbers(std::initializer_list<double> values) {
 }
 
 std::string copyFor(const pugi::xml_document& document, const RootGeometry& geometry, double k,
-                    const std::unordered_map<const void*, size_t>& indexes, size_t first, size_t last) {
+                    const std::unordered_map<const void*, size_t>& measured, const std::unordered_set<const void*>& others) {
   pugi::xml_document copy;
   copy.reset(document);
-  CopyTrimmer(indexes, first, last).trim(document, copy);
+  CopyTrimmer(measured, others).trim(document, copy);
   pugi::xml_node root = copy.document_element();
   if (!root.attribute("xmlns")) root.append_attribute("xmlns") = "http://www.w3.org/2000/svg";
+  // Text with no font family of its own is drawn by Inkscape in its default, sans-serif.
+  const std::string style = root.attribute("style").value();
+  setAttribute(root, "style", "font-family:sans-serif;" + style);
   // Magnified: the viewBox (the viewport itself when there was none) drawn k times larger.
   const UserBox& v = geometry.viewBox;
   setAttribute(root, "viewBox", numbers({v.minX, v.minY, v.maxX - v.minX, v.maxY - v.minY}));
@@ -152,23 +168,44 @@ std::string copyFor(const pugi::xml_document& document, const RootGeometry& geom
 
 }  // namespace
 
-void measureWithEngine(const pugi::xml_document& document, const RootGeometry& geometry,
-                       const std::vector<EngineRequest>& requests) {
-  std::unordered_map<const void*, size_t> indexes;
-  for (size_t i = 0; i < requests.size(); ++i) indexes.emplace(requests[i].element.internal_object(), i);
+namespace {
+
+// Measures `requests` at magnification k; gives back those the engine could not measure.
+std::vector<EngineRequest> measureAt(double k, const pugi::xml_document& document, const RootGeometry& geometry,
+                                     const std::vector<EngineRequest>& requests) {
+  std::unordered_set<const void*> all;
+  for (const EngineRequest& request : requests) all.insert(request.element.internal_object());
   const UserBox& v = geometry.viewBox;
-  const double k = magnification(v);
   const RsvgRectangle viewport{0, 0, (v.maxX - v.minX) * k, (v.maxY - v.minY) * k};
+  std::vector<EngineRequest> failed;
   for (size_t first = 0; first < requests.size(); first += kRequestsPerCopy) {
     const size_t last = std::min(requests.size(), first + kRequestsPerCopy);
-    Engine engine(copyFor(document, geometry, k, indexes, first, last));
+    std::unordered_map<const void*, size_t> measured;
+    for (size_t i = first; i < last; ++i) measured.emplace(requests[i].element.internal_object(), i);
+    Engine engine(copyFor(document, geometry, k, measured, all));
     for (size_t i = first; i < last; ++i) {
       RsvgRectangle logical;
-      if (!engine.measure(measureId(requests[i].element, i), viewport, &logical)) continue;
-      requests[i].box->add(logical.x / k + v.minX, logical.y / k + v.minY);
-      requests[i].box->add((logical.x + logical.width) / k + v.minX, (logical.y + logical.height) / k + v.minY);
+      const size_t named = measured.at(requests[i].element.internal_object());  // the first of its requests
+      if (!engine.measure(measureId(requests[i].element, named), viewport, &logical)) {
+        failed.push_back(requests[i]);
+        continue;
+      }
+      const UserBox box{logical.x / k + v.minX, logical.y / k + v.minY, (logical.x + logical.width) / k + v.minX,
+                        (logical.y + logical.height) / k + v.minY};
+      requests[i].box->add(box.mapped(requests[i].map));
     }
   }
+  return failed;
+}
+
+}  // namespace
+
+// Images and filters the engine cannot draw that large are measured again at their size.
+void measureWithEngine(const pugi::xml_document& document, const RootGeometry& geometry,
+                       const std::vector<EngineRequest>& requests) {
+  const double k = magnification(geometry.viewBox);
+  const std::vector<EngineRequest> failed = measureAt(k, document, geometry, requests);
+  if (k != 1 && !failed.empty()) measureAt(1, document, geometry, failed);
 }
 
 }  // namespace host::svg

@@ -16,6 +16,7 @@ namespace host::svg {
 struct EngineRequest {
   pugi::xml_node element;
   UserBox* box;  // filled with the element's geometric bounds in the root's user units
+  Affine map;    // applied to the bounds measured (a clone's placement), identity else
 };
 
 // Measures every request; an element the engine cannot measure keeps an empty box. The

@@ -30,13 +30,18 @@ bool lineDirection(const Guide& guide, Point* direction) {
   return true;
 }
 
-// Two guides on the same line: the same direction, and each point on the other's line.
-bool sameLine(const Guide& a, const Guide& b) {
-  Point da, db;
-  if (!lineDirection(a, &da) || !lineDirection(b, &db)) return false;
-  const double tolerance = 1e-9 * std::max({1.0, std::fabs(a.point.x), std::fabs(a.point.y)});
-  const double offset = (b.point.x - a.point.x) * da.y - (b.point.y - a.point.y) * da.x;
-  return std::fabs(da.x - db.x) <= 1e-12 && std::fabs(da.y - db.y) <= 1e-12 && std::fabs(offset) <= tolerance;
+// A guide's line: its direction and its signed distance from the origin.
+struct Line {
+  Point direction;
+  double offset;
+};
+
+// Two lines are one when their directions agree and each lies on the other, to 1e-9 of
+// their distance from the origin.
+bool sameLine(const Line& a, const Line& b) {
+  const double tolerance = 1e-9 * std::max({1.0, std::fabs(a.offset), std::fabs(b.offset)});
+  return std::fabs(a.direction.x - b.direction.x) <= 1e-12 && std::fabs(a.direction.y - b.direction.y) <= 1e-12 &&
+         std::fabs(a.offset - b.offset) <= tolerance;
 }
 
 std::string guideMarkup(const Markup& markup, const Guide& guide) {
@@ -118,14 +123,15 @@ std::string escaped(const std::string& text) {
 
 std::string guidesMarkup(const Markup& markup, const std::vector<Guide>& guides, const std::string& indent) {
   std::string out;
-  std::vector<Guide> written;
+  std::vector<Line> written;
   for (const Guide& guide : guides) {
-    Point direction;
-    if (!lineDirection(guide, &direction)) continue;
+    Point d;
+    if (!lineDirection(guide, &d)) continue;
+    const Line line{d, guide.point.x * d.y - guide.point.y * d.x};
     bool seen = false;
-    for (const Guide& other : written) seen = seen || sameLine(guide, other);
+    for (const Line& other : written) seen = seen || sameLine(line, other);
     if (seen) continue;
-    written.push_back(guide);
+    written.push_back(line);
     out += "\n" + indent + guideMarkup(markup, guide);
   }
   return out;

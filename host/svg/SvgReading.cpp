@@ -38,7 +38,14 @@ bool parse(const std::string& bytes, pugi::xml_document* xml, std::string* reaso
   const pugi::xml_parse_result result =
       xml->load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_utf8);
   if (!result) {
-    *reason = std::string("not an XML file: ") + result.description() + " at byte " + std::to_string(result.offset);
+    // A whole file ends with a '>': its root's end tag, or a comment after it.
+    const size_t last = bytes.find_last_not_of(" \t\r\n");
+    const bool cutShort = result.status != pugi::status_no_document_element &&
+                          (bytes[last] != '>' || (result.status == pugi::status_end_element_mismatch &&
+                                                 static_cast<size_t>(result.offset) >= last));
+    *reason = cutShort ? "the file ends before its root element does: it is cut short"
+                       : std::string("not an XML file: ") + result.description() + " at byte " +
+                             std::to_string(result.offset);
     return false;
   }
   if (!xml->document_element()) {

@@ -58,7 +58,9 @@ class Edits {
                      [](const Insertion& a, const Insertion& b) { return a.at < b.at; });
     std::sort(removals_.begin(), removals_.end(), [](const Span& a, const Span& b) { return a.begin < b.begin; });
     std::string out;
-    out.reserve(bytes_.size() + 4096);
+    size_t inserted = 0;
+    for (const Insertion& insertion : insertions_) inserted += insertion.text.size() + insertion.openedName.size() + 64;
+    out.reserve(bytes_.size() + inserted);  // one allocation: the file may be large
     size_t copied = 0, removal = 0;
     for (size_t i = 0; i <= insertions_.size(); ++i) {
       const size_t until = i < insertions_.size() ? insertions_[i].at : bytes_.size();
@@ -119,8 +121,9 @@ std::string writeBack(const SvgDocument& read, const SaveContent& content) {
                          [&](const std::string& indent) { return guidesMarkup(markup, content.guides, indent); });
     } else {
       edits.insertBefore(read.namedViewAt, read.rootName, [&](const std::string& indent) {
+        const Markup inside{markup.space, markup.guideSpace, ""};  // declared on the namedview
         return "\n" + indent + "<sodipodi:namedview" + markup.declarations + ">" +
-               guidesMarkup(markup, content.guides, indent + "  ") + "\n" + indent + "</sodipodi:namedview>";
+               guidesMarkup(inside, content.guides, indent + "  ") + "\n" + indent + "</sodipodi:namedview>";
       });
     }
   }

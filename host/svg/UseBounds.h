@@ -24,8 +24,16 @@ class Ids {
   std::unordered_map<std::string_view, pugi::xml_node> elements_;
 };
 
-// False when the engine is to measure it.
-bool measureUse(const pugi::xml_node& use, const Affine& ctm, Ids* ids, UserBox* box);
+// What is left to the engine when arithmetic cannot measure a `use`: the element it shows
+// (which has an id), measured where it stands and then mapped by `map` to where the `use`
+// shows it. The box so mapped is exact for the moves and scales clones mostly are.
+struct UseByEngine {
+  pugi::xml_node referenced;  // empty: the engine measures the `use` itself
+  Affine map;
+};
+
+// False when the engine is to measure it, as *engine says.
+bool measureUse(const pugi::xml_node& use, const Affine& ctm, Ids* ids, UserBox* box, UseByEngine* engine);
 
 }  // namespace host::svg
 

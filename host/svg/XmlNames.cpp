@@ -9,8 +9,12 @@ namespace host::svg {
 
 namespace {
 
-// The prefix the root declares for `uri`, else `usual`.
+// The usual prefix, unless the root gives it to another namespace: then the prefix the
+// root declares for `uri`. (The host writes the usual prefixes, declared on its elements
+// where the root lacks them.)
 std::string prefixFor(const pugi::xml_node& root, const char* uri, const char* usual) {
+  const pugi::xml_attribute declared = root.attribute(("xmlns:" + std::string(usual)).c_str());
+  if (!declared || std::strcmp(declared.value(), uri) == 0) return usual;
   for (const pugi::xml_attribute attribute : root.attributes()) {
     const std::string_view name = attribute.name();
     if (name.starts_with("xmlns:") && std::strcmp(attribute.value(), uri) == 0) return std::string(name.substr(6));

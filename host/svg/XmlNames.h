@@ -1,6 +1,6 @@
 // The qualified names of Inkscape's, Sodipodi's and the host's attributes and elements in
-// one file: their prefixes are whatever the root element declares for their namespaces
-// (pugixml knows no namespaces), the usual ones when it declares none.
+// one file: the usual prefixes, or those the root element declares for their namespaces
+// when it gives the usual ones to others (pugixml knows no namespaces).
 #ifndef GUIDES_HOST_SVG_XMLNAMES_H
 #define GUIDES_HOST_SVG_XMLNAMES_H
 
