@@ -77,7 +77,10 @@ const fs::path& Dossier() {
     const fs::path chemin = fs::temp_directory_path() / ("guides-bench-svg-" + std::to_string(::getpid()));
     fs::create_directories(chemin);
     std::ofstream(chemin / "lu.svg", std::ios::binary) << FichierDe(100000);
-    std::atexit([] { std::error_code ignore; fs::remove_all(Dossier(), ignore); });
+    std::atexit([] {
+      std::error_code ignore;
+      fs::remove_all(Dossier(), ignore);
+    });
     return chemin;
   }();
   return dossier;
@@ -133,7 +136,8 @@ void TableauDesRatios(const RapportDeRatios& rapport) {
   const double centMille = rapport.Temps("Ouverture/100000");
   const double plus = std::max({mille, dixMille, centMille}), moins = std::min({mille, dixMille, centMille});
   std::printf("\n%16s %16s %16s %12s\n", "1000 us/objet", "10000 us/objet", "100000 us/objet", "max/min");
-  std::printf("%16.3f %16.3f %16.3f %12.3f\n", mille * 1e6, dixMille * 1e6, centMille * 1e6, moins > 0 ? plus / moins : 0);
+  std::printf("%16.3f %16.3f %16.3f %12.3f\n", mille * 1e6, dixMille * 1e6, centMille * 1e6,
+              moins > 0 ? plus / moins : 0);
   const auto ligne = [&](const char* nom, const std::string& cas, const std::string& base) {
     const double t = rapport.Temps(cas), b = rapport.Temps(base);
     std::printf("%-24s %12.3f %12.3f %10.3f\n", nom, t * 1e5 * 1e3, b * 1e5 * 1e3, b > 0 ? t / b : 0);

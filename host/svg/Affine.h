@@ -14,7 +14,7 @@ struct Affine {
 
   // This map applied after `inner`.
   Affine after(const Affine& inner) const {
-    return {a * inner.a + c * inner.b, b * inner.a + d * inner.b, a * inner.c + c * inner.d,
+    return {a * inner.a + c * inner.b, b * inner.a + d * inner.b,     a * inner.c + c * inner.d,
             b * inner.c + d * inner.d, a * inner.e + c * inner.f + e, b * inner.e + d * inner.f + f};
   }
   double x(double px, double py) const { return a * px + c * py + e; }

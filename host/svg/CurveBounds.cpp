@@ -52,7 +52,8 @@ void addArcExtrema(double cx, double cy, const double A[4], double theta1, doubl
                                 std::atan2(A[3], A[2]) + kPi};
   for (double theta : candidates) {
     if (wrapFrom(theta, start) - start > span) continue;
-    box->add(cx + A[0] * std::cos(theta) + A[1] * std::sin(theta), cy + A[2] * std::cos(theta) + A[3] * std::sin(theta));
+    box->add(cx + A[0] * std::cos(theta) + A[1] * std::sin(theta),
+             cy + A[2] * std::cos(theta) + A[3] * std::sin(theta));
   }
 }
 

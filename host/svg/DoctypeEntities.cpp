@@ -48,7 +48,8 @@ bool readEntity(std::string_view* text, Entities* entities, std::string* reason)
   }
   const std::string_view value = rest.substr(1, valueEnd - 1);
   if (value.find_first_of("&%<") != npos) {
-    *reason = "the file declares the entity \"" + name + "\" made of other entities or markup, which the host does not expand";
+    *reason = "the file declares the entity \"" + name +
+              "\" made of other entities or markup, which the host does not expand";
     return false;
   }
   entities->emplace(name, std::string(value));

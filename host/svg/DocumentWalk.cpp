@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "svg/CurveBounds.h"
-#include "svg/ElementStyle.h"
 #include "svg/ElementExtent.h"
+#include "svg/ElementStyle.h"
 #include "svg/EngineBounds.h"
 #include "svg/HostPaths.h"
 #include "svg/NamedView.h"

@@ -147,7 +147,8 @@ std::string numbers(std::initializer_list<double> values) {
 }
 
 std::string copyFor(const pugi::xml_document& document, const RootGeometry& geometry, double k,
-                    const std::unordered_map<const void*, size_t>& measured, const std::unordered_set<const void*>& others) {
+                    const std::unordered_map<const void*, size_t>& measured,
+                    const std::unordered_set<const void*>& others) {
   pugi::xml_document copy;
   copy.reset(document);
   CopyTrimmer(measured, others).trim(document, copy);

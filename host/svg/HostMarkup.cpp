@@ -89,7 +89,8 @@ void appendObject(const Markup& markup, const Object& object, const std::string&
     return;
   }
   const char* stroke = object.guide ? marks::kGuideColor : "#000000";
-  *out += "<path" + declarations + names(object) + attribute("d", pathData(object.segments, object.closed, markup.space)) +
+  *out += "<path" + declarations + names(object) +
+          attribute("d", pathData(object.segments, object.closed, markup.space)) +
           attribute("style", std::string("fill:none;stroke:") + stroke + ";stroke-width:1" +
                                  (object.hidden ? ";display:none" : "")) +
           (object.locked ? attribute("sodipodi:insensitive", "true") : "") + hostAttribute(marks::kWritten, "path") +
@@ -111,11 +112,20 @@ std::string escaped(const std::string& text) {
   std::string out;
   for (const char c : text) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
     }
   }
   return out;

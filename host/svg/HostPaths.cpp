@@ -129,7 +129,8 @@ bool readHostSegments(std::string_view d, std::string_view segments, const UserS
   }
   path->segments.clear();
   for (const Segment& s : drawn.segments) {
-    path->segments.push_back({space.toHost(s.p.x, s.p.y), space.toHost(s.in.x, s.in.y), space.toHost(s.out.x, s.out.y)});
+    path->segments.push_back(
+        {space.toHost(s.p.x, s.p.y), space.toHost(s.in.x, s.in.y), space.toHost(s.out.x, s.out.y)});
   }
   return true;
 }

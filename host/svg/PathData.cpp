@@ -60,16 +60,26 @@ class Walker {
   bool step(char command) {
     const bool relative = command >= 'a';
     switch (command | 0x20) {
-      case 'm': return move(relative);
-      case 'l': return line(relative);
-      case 'h': return horizontal(relative);
-      case 'v': return vertical(relative);
-      case 'c': return cubic(relative, false);
-      case 's': return cubic(relative, true);
-      case 'q': return quadratic(relative, false);
-      case 't': return quadratic(relative, true);
-      case 'a': return arc(relative);
-      default: return closePath();
+      case 'm':
+        return move(relative);
+      case 'l':
+        return line(relative);
+      case 'h':
+        return horizontal(relative);
+      case 'v':
+        return vertical(relative);
+      case 'c':
+        return cubic(relative, false);
+      case 's':
+        return cubic(relative, true);
+      case 'q':
+        return quadratic(relative, false);
+      case 't':
+        return quadratic(relative, true);
+      case 'a':
+        return arc(relative);
+      default:
+        return closePath();
     }
   }
 
@@ -136,8 +146,8 @@ class Walker {
     double rx = 0, ry = 0, degrees = 0;
     bool large = false, sweep = false;
     XY to;
-    if (!number(&rx) || !number(&ry) || !number(&degrees) || !readFlag(&text_, &large) ||
-        !readFlag(&text_, &sweep) || !point(relative, &to)) {
+    if (!number(&rx) || !number(&ry) || !number(&degrees) || !readFlag(&text_, &large) || !readFlag(&text_, &sweep) ||
+        !point(relative, &to)) {
       return false;
     }
     sink_->arcTo(current_, rx, ry, degrees, large, sweep, to);

@@ -90,8 +90,8 @@ bool readRootGeometry(const pugi::xml_node& root, RootGeometry* g, std::string* 
     return false;
   }
   // With no viewBox a user unit is a pixel.
-  g->toViewport = g->hasViewBox ? viewBoxMap(*g, root.attribute("preserveAspectRatio").value())
-                                : Affine{px, 0, 0, px, 0, 0};
+  g->toViewport =
+      g->hasViewBox ? viewBoxMap(*g, root.attribute("preserveAspectRatio").value()) : Affine{px, 0, 0, px, 0, 0};
   const Affine& m = g->toViewport;
   g->viewport = {-m.e / m.a, -m.f / m.d, (g->widthPt - m.e) / m.a, (g->heightPt - m.f) / m.d};
   if (!g->hasViewBox) g->viewBox = g->viewport;

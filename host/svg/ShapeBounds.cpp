@@ -40,8 +40,9 @@ ShapeMeasure rect(const pugi::xml_node& element, const Affine& m, UserBox* box) 
 
 ShapeMeasure ellipse(const pugi::xml_node& element, bool circle, const Affine& m, UserBox* box) {
   double cx = 0, cy = 0, rx = 0, ry = 0;
-  const bool read = userLength(element, "cx", &cx) && userLength(element, "cy", &cy) &&
-                    (circle ? userLength(element, "r", &rx) : userLength(element, "rx", &rx) && userLength(element, "ry", &ry));
+  const bool read =
+      userLength(element, "cx", &cx) && userLength(element, "cy", &cy) &&
+      (circle ? userLength(element, "r", &rx) : userLength(element, "rx", &rx) && userLength(element, "ry", &ry));
   if (!read) return ShapeMeasure::NeedsEngine;
   if (circle) ry = rx;
   if (!circle && (!element.attribute("rx") || !element.attribute("ry"))) {

@@ -16,7 +16,7 @@ bool among(const std::array<std::string_view, N>& names, std::string_view name) 
 
 bool isPlainShape(std::string_view name) {
   static constexpr std::array<std::string_view, 8> kNames = {"rect",     "circle",  "ellipse", "line",
-                                                              "polyline", "polygon", "path",    "image"};
+                                                             "polyline", "polygon", "path",    "image"};
   return among(kNames, name);
 }
 

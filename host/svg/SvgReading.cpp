@@ -17,7 +17,8 @@ namespace host::svg {
 namespace {
 
 bool onlySpace(std::string_view bytes) {
-  return std::all_of(bytes.begin(), bytes.end(), [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; });
+  return std::all_of(bytes.begin(), bytes.end(),
+                     [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; });
 }
 
 bool checkSize(std::string_view bytes, std::string* reason) {
@@ -42,7 +43,7 @@ bool parse(const std::string& bytes, pugi::xml_document* xml, std::string* reaso
     const size_t last = bytes.find_last_not_of(" \t\r\n");
     const bool cutShort = result.status != pugi::status_no_document_element &&
                           (bytes[last] != '>' || (result.status == pugi::status_end_element_mismatch &&
-                                                 static_cast<size_t>(result.offset) >= last));
+                                                  static_cast<size_t>(result.offset) >= last));
     *reason = cutShort ? "the file ends before its root element does: it is cut short"
                        : std::string("not an XML file: ") + result.description() + " at byte " +
                              std::to_string(result.offset);
@@ -112,8 +113,7 @@ bool readSvg(std::string bytes, const std::filesystem::path&, SvgDocument* docum
   RootGeometry geometry;
   return parse(document->bytes, &xml, reason) && expand(document->bytes, &xml, reason) &&
          checkRoot(xml.document_element(), reason) && checkNesting(xml.document_element(), reason) &&
-         readRootGeometry(xml.document_element(), &geometry, reason) &&
-         walkDocument(xml, geometry, document, reason);
+         readRootGeometry(xml.document_element(), &geometry, reason) && walkDocument(xml, geometry, document, reason);
 }
 
 bool readSvgFile(const std::filesystem::path& file, SvgDocument* document, std::string* reason) {
@@ -129,7 +129,8 @@ bool readSvgFile(const std::filesystem::path& file, SvgDocument* document, std::
   }
   std::ifstream in(file, std::ios::binary);
   std::string bytes(static_cast<size_t>(size), '\0');
-  if (!in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())) || in.gcount() != static_cast<std::streamsize>(size)) {
+  if (!in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())) ||
+      in.gcount() != static_cast<std::streamsize>(size)) {
     *reason = "cannot read " + file.string();
     return false;
   }

@@ -46,7 +46,7 @@ class Edits {
   void insertBefore(size_t at, const std::string& emptyName, Make make) {
     const bool opens = bytes_.compare(at, 2, "/>") == 0;
     if (opens) {
-      insertions_.push_back({at, make(indentAt(bytes_, lineStart(at)) ), emptyName});
+      insertions_.push_back({at, make(indentAt(bytes_, lineStart(at))), emptyName});
     } else {
       insertions_.push_back({placeBefore(bytes_, at), make(indentAt(bytes_, at)), ""});
     }
@@ -155,15 +155,16 @@ std::string writeNew(const std::vector<Page>& pages, const std::string& document
   std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n<svg xmlns=\"" +
                     std::string(marks::kSvgNamespace) + "\" xmlns:inkscape=\"" + marks::kInkscapeNamespace +
                     "\" xmlns:sodipodi=\"" + marks::kSodipodiNamespace + "\" xmlns:" + marks::kPrefix + "=\"" +
-                    marks::kNamespace + "\" width=\"" + formatNumber(width) + "pt\" height=\"" +
-                    formatNumber(height) + "pt\" viewBox=\"0 0 " + formatNumber(width) + " " + formatNumber(height) +
+                    marks::kNamespace + "\" width=\"" + formatNumber(width) + "pt\" height=\"" + formatNumber(height) +
+                    "pt\" viewBox=\"0 0 " + formatNumber(width) + " " + formatNumber(height) +
                     "\" version=\"1.1\">\n  <sodipodi:namedview";
   if (!documentUnit.empty()) svg += " inkscape:document-units=\"" + documentUnit + "\"";
   svg += ">";
   for (size_t i = 0; pages.size() > 1 && i < pages.size(); ++i) {
     const Box& b = pages[i].bounds;
-    svg += "\n    <inkscape:page x=\"" + formatNumber(b.left - first.left) + "\" y=\"" + formatNumber(first.top - b.top) +
-           "\" width=\"" + formatNumber(b.right - b.left) + "\" height=\"" + formatNumber(b.top - b.bottom) + "\"" +
+    svg += "\n    <inkscape:page x=\"" + formatNumber(b.left - first.left) + "\" y=\"" +
+           formatNumber(first.top - b.top) + "\" width=\"" + formatNumber(b.right - b.left) + "\" height=\"" +
+           formatNumber(b.top - b.bottom) + "\"" +
            (pages[i].label.empty() ? "" : " inkscape:label=\"" + escaped(pages[i].label) + "\"") + " />";
   }
   svg += "\n  </sodipodi:namedview>\n</svg>\n";

@@ -61,7 +61,8 @@ bool measureUse(const pugi::xml_node& use, const Affine& ctm, Ids* ids, UserBox*
   if (!href.starts_with("#")) return false;
   const pugi::xml_node referenced = ids->find(href.substr(1));
   if (!referenced) return false;
-  const Affine placed = ctm.after(transformOf(use)).after(Affine{1, 0, 0, 1, coordinate(use, "x"), coordinate(use, "y")});
+  const Affine placed =
+      ctm.after(transformOf(use)).after(Affine{1, 0, 0, 1, coordinate(use, "x"), coordinate(use, "y")});
   if (measureReference(referenced, placed, box)) return true;
   const std::string_view name = referenced.name();
   if (name == "g" || isEngineDrawn(name) || isPlainShape(name)) {

@@ -28,9 +28,9 @@ XmlNames xmlNamesFor(const pugi::xml_node& root) {
   const std::string inkscape = prefixFor(root, marks::kInkscapeNamespace, "inkscape") + ":";
   const std::string sodipodi = prefixFor(root, marks::kSodipodiNamespace, "sodipodi") + ":";
   const std::string host = prefixFor(root, marks::kNamespace, marks::kPrefix) + ":";
-  return {inkscape + "groupmode", inkscape + "label", sodipodi + "insensitive", inkscape + "document-units",
-          inkscape + "page",      inkscape + "color", sodipodi + "namedview",   sodipodi + "guide",
-          host + marks::kWritten, host + marks::kHidden, host + marks::kLocked, host + marks::kGuide,
+  return {inkscape + "groupmode", inkscape + "label",    sodipodi + "insensitive", inkscape + "document-units",
+          inkscape + "page",      inkscape + "color",    sodipodi + "namedview",   sodipodi + "guide",
+          host + marks::kWritten, host + marks::kHidden, host + marks::kLocked,    host + marks::kGuide,
           host + marks::kSegments};
 }
 

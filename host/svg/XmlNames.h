@@ -11,8 +11,8 @@ namespace host::svg {
 
 struct XmlNames {
   std::string groupmode, label, insensitive, documentUnits, page, color;  // inkscape:
-  std::string namedview, guide;                                          // sodipodi:
-  std::string written, hidden, locked, guideFlag, segments;              // the host's
+  std::string namedview, guide;                                           // sodipodi:
+  std::string written, hidden, locked, guideFlag, segments;               // the host's
 };
 
 XmlNames xmlNamesFor(const pugi::xml_node& root);

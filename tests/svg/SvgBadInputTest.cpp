@@ -18,7 +18,8 @@ TEST(SvgBadInput, WhatIsNoSvgDocumentIsRefusedWithItsReason) {
   EXPECT_EQ(refusal("<html><body/></html>"), "not an SVG file: the root element is <html>");
   EXPECT_EQ(refusal("<svg xmlns=\"http://example.com/other\"/>"),
             "not an SVG file: its root element is in the namespace \"http://example.com/other\"");
-  EXPECT_EQ(refusal(std::string("\x1f\x8b\x08\x00", 4)), "the file is compressed (SVGZ); the host opens plain SVG files");
+  EXPECT_EQ(refusal(std::string("\x1f\x8b\x08\x00", 4)),
+            "the file is compressed (SVGZ); the host opens plain SVG files");
   const std::string whole = svgFile("width=\"10\" height=\"10\"", "<g><rect width=\"1\" height=\"1\"/></g>");
   EXPECT_EQ(refusal(whole.substr(0, whole.size() - 12)), "the file ends before its root element does: it is cut short");
   EXPECT_EQ(refusal(whole.substr(0, whole.size() - 7)), "the file ends before its root element does: it is cut short");
@@ -63,11 +64,12 @@ TEST(SvgBadInput, EntitiesAreNeverExpandedBeyondPlainTextAndExternalOnesNeverRea
 TEST(SvgBadInput, ReferencesOutsideTheFileAreNeverFetched) {
   const auto secret = std::filesystem::temp_directory_path() / "guides-svg-outside.svg";
   std::ofstream(secret) << svgFile("width=\"10\" height=\"10\"", "<rect id=\"far\" width=\"400\" height=\"400\"/>");
-  const SvgDocument document = read(svgFile(
-      "width=\"100\" height=\"100\"",
-      "<use id=\"web\" xlink:href=\"http://127.0.0.1:9/x.svg#far\"/>"
-      "<use id=\"disk\" xlink:href=\"" + secret.string() + "#far\"/>"
-      "<image id=\"picture\" xlink:href=\"file:///etc/passwd\"/>"));
+  const SvgDocument document = read(svgFile("width=\"100\" height=\"100\"",
+                                            "<use id=\"web\" xlink:href=\"http://127.0.0.1:9/x.svg#far\"/>"
+                                            "<use id=\"disk\" xlink:href=\"" +
+                                                secret.string() +
+                                                "#far\"/>"
+                                                "<image id=\"picture\" xlink:href=\"file:///etc/passwd\"/>"));
   std::filesystem::remove(secret);
   EXPECT_FALSE(object(document, "web").hasBounds);
   EXPECT_FALSE(object(document, "disk").hasBounds);
@@ -84,8 +86,9 @@ TEST(SvgBadInput, DeepNestingIsRefusedWithoutRecursionAndLargeFilesBeforeReading
   for (int i = 0; i < 900; ++i) nested += "<g transform=\"translate(0.01)\">";
   nested += "<rect id=\"r\" width=\"1\" height=\"1\"/><text>deep</text>";
   for (int i = 0; i < 900; ++i) nested += "</g>";
-  EXPECT_NEAR(object(read(svgFile("width=\"100pt\" height=\"100pt\" viewBox=\"0 0 100 100\"", nested)), "r").bounds.left,
-              9, 1e-9);
+  EXPECT_NEAR(
+      object(read(svgFile("width=\"100pt\" height=\"100pt\" viewBox=\"0 0 100 100\"", nested)), "r").bounds.left, 9,
+      1e-9);
   EXPECT_EQ(refusal(std::string(kMaxFileBytes + 1, ' ')), "the file is larger than the host opens (64 MB)");
 }
 

@@ -114,7 +114,8 @@ int newFile(const char* out) {
 int main(int argc, char** argv) {
   const std::string command = argc > 1 ? argv[1] : "";
   if (command == "bounds" && argc == 3) return bounds(argv[2]);
-  if (command == "guides" && argc >= 4) return guides(argv[2], argv[3], std::vector<std::string>(argv + 4, argv + argc));
+  if (command == "guides" && argc >= 4)
+    return guides(argv[2], argv[3], std::vector<std::string>(argv + 4, argv + argc));
   if (command == "new" && argc == 3) return newFile(argv[2]);
   std::fprintf(stderr, "usage: svg_dump bounds FILE | guides FILE OUT ID... | new OUT\n");
   return 2;

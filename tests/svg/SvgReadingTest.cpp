@@ -13,7 +13,8 @@ namespace {
 const std::string kMillimetres = "width=\"210mm\" height=\"297mm\" viewBox=\"10 20 105 148.5\"";
 
 TEST(SvgPages, AViewBoxInMillimetresOffsetFromTheOriginGivesOnePageOfPoints) {
-  const SvgDocument document = read(svgFile(kMillimetres, "<rect id=\"r\" x=\"20\" y=\"30\" width=\"10\" height=\"5\"/>"));
+  const SvgDocument document =
+      read(svgFile(kMillimetres, "<rect id=\"r\" x=\"20\" y=\"30\" width=\"10\" height=\"5\"/>"));
   ASSERT_EQ(document.pages.size(), 1u);
   EXPECT_BOX_NEAR(document.pages[0].bounds, 0, 841.8897637795277, 595.2755905511812, 0, 1e-9);
   EXPECT_BOX_NEAR(object(document, "r").bounds, 56.69291338582678, 785.1968503937009, 113.38582677165356,
@@ -21,7 +22,8 @@ TEST(SvgPages, AViewBoxInMillimetresOffsetFromTheOriginGivesOnePageOfPoints) {
 }
 
 TEST(SvgPages, PixelsWithNoViewBoxAreThreeQuartersOfAPoint) {
-  const SvgDocument document = read(svgFile("width=\"200\" height=\"100\"", "<rect id=\"r\" x=\"10\" y=\"10\" width=\"20\" height=\"10\"/>"));
+  const SvgDocument document =
+      read(svgFile("width=\"200\" height=\"100\"", "<rect id=\"r\" x=\"10\" y=\"10\" width=\"20\" height=\"10\"/>"));
   EXPECT_BOX_NEAR(document.pages[0].bounds, 0, 75, 150, 0, 0);
   EXPECT_BOX_NEAR(object(document, "r").bounds, 7.5, 67.5, 22.5, 60, 0);
 }
@@ -34,21 +36,22 @@ TEST(SvgPages, AViewBoxOfTheSameNumberOfPointsGivesExactlyOnePointAUserUnit) {
 }
 
 TEST(SvgPages, AViewBoxOfAnotherShapeIsCentredAndMeetsThePage) {
-  const SvgDocument document =
-      read(svgFile("width=\"200pt\" height=\"100pt\" viewBox=\"0 0 100 100\"", "<rect id=\"r\" width=\"10\" height=\"10\"/>"));
+  const SvgDocument document = read(svgFile("width=\"200pt\" height=\"100pt\" viewBox=\"0 0 100 100\"",
+                                            "<rect id=\"r\" width=\"10\" height=\"10\"/>"));
   EXPECT_BOX_NEAR(document.pages[0].bounds, 0, 100, 200, 0, 1e-12);
   EXPECT_BOX_NEAR(object(document, "r").bounds, 50, 100, 60, 90, 1e-12);
-  const SvgDocument stretched = read(svgFile(
-      "width=\"200pt\" height=\"100pt\" viewBox=\"0 0 100 100\" preserveAspectRatio=\"none\"", "<rect id=\"r\" width=\"10\" height=\"10\"/>"));
+  const SvgDocument stretched =
+      read(svgFile("width=\"200pt\" height=\"100pt\" viewBox=\"0 0 100 100\" preserveAspectRatio=\"none\"",
+                   "<rect id=\"r\" width=\"10\" height=\"10\"/>"));
   EXPECT_BOX_NEAR(object(stretched, "r").bounds, 0, 100, 20, 90, 1e-12);
 }
 
 TEST(SvgPages, InkscapePagesAreArtboardsInOrderFromTheFirstPagesCorner) {
-  const SvgDocument document = read(svgFile(
-      "width=\"200pt\" height=\"50pt\" viewBox=\"0 0 200 50\"",
-      "<sodipodi:namedview inkscape:document-units=\"mm\">"
-      "<inkscape:page x=\"20\" y=\"0\" width=\"100\" height=\"50\" inkscape:label=\"Front\"/>"
-      "<inkscape:page x=\"140\" y=\"10\" width=\"50\" height=\"40\"/></sodipodi:namedview>"));
+  const SvgDocument document =
+      read(svgFile("width=\"200pt\" height=\"50pt\" viewBox=\"0 0 200 50\"",
+                   "<sodipodi:namedview inkscape:document-units=\"mm\">"
+                   "<inkscape:page x=\"20\" y=\"0\" width=\"100\" height=\"50\" inkscape:label=\"Front\"/>"
+                   "<inkscape:page x=\"140\" y=\"10\" width=\"50\" height=\"40\"/></sodipodi:namedview>"));
   ASSERT_EQ(document.pages.size(), 2u);
   EXPECT_BOX_NEAR(document.pages[0].bounds, 0, 50, 100, 0, 0);
   EXPECT_EQ(document.pages[0].label, "Front");
@@ -60,7 +63,8 @@ TEST(SvgLayers, InkscapeLayersComeTopFirstWithTheirFlagsAndLooseContentHasALayer
   const SvgDocument document = read(svgFile(
       "width=\"100\" height=\"100\"",
       "<rect id=\"loose\" width=\"1\" height=\"1\"/>"
-      "<g inkscape:groupmode=\"layer\" inkscape:label=\"Back\" sodipodi:insensitive=\"true\"><rect id=\"a\" width=\"1\" height=\"1\"/></g>"
+      "<g inkscape:groupmode=\"layer\" inkscape:label=\"Back\" sodipodi:insensitive=\"true\"><rect id=\"a\" "
+      "width=\"1\" height=\"1\"/></g>"
       "<g inkscape:groupmode=\"layer\" id=\"front\" style=\"opacity:1;display:none\">"
       "<g inkscape:groupmode=\"layer\" inkscape:label=\"Sub\"><rect id=\"b\" width=\"1\" height=\"1\"/></g></g>"));
   ASSERT_EQ(document.layers.size(), 3u);
@@ -77,13 +81,13 @@ TEST(SvgLayers, InkscapeLayersComeTopFirstWithTheirFlagsAndLooseContentHasALayer
 }
 
 TEST(SvgBounds, CurvesAreBoundedAtTheirExtremaNotTheirControlPoints) {
-  const SvgDocument document = read(svgFile(
-      "width=\"100pt\" height=\"100pt\" viewBox=\"0 0 100 100\"",
-      "<path id=\"cubic\" d=\"M 0 0 C 0 100 100 100 100 0\"/>"
-      "<path id=\"arc\" d=\"m 0 50 a 50 50 0 0 1 100 0\"/>"
-      "<path id=\"quadratic\" d=\"M 0 0 Q 50 100 100 0 T 200 0\"/>"
-      "<ellipse id=\"turned\" cx=\"0\" cy=\"0\" rx=\"20\" ry=\"10\" transform=\"rotate(90)\"/>"
-      "<path id=\"smooth\" d=\"M0,0 S 50,100 100,0 h 10 v -20 z\"/>"));
+  const SvgDocument document =
+      read(svgFile("width=\"100pt\" height=\"100pt\" viewBox=\"0 0 100 100\"",
+                   "<path id=\"cubic\" d=\"M 0 0 C 0 100 100 100 100 0\"/>"
+                   "<path id=\"arc\" d=\"m 0 50 a 50 50 0 0 1 100 0\"/>"
+                   "<path id=\"quadratic\" d=\"M 0 0 Q 50 100 100 0 T 200 0\"/>"
+                   "<ellipse id=\"turned\" cx=\"0\" cy=\"0\" rx=\"20\" ry=\"10\" transform=\"rotate(90)\"/>"
+                   "<path id=\"smooth\" d=\"M0,0 S 50,100 100,0 h 10 v -20 z\"/>"));
   EXPECT_BOX_NEAR(object(document, "cubic").bounds, 0, 100, 100, 25, 1e-12);
   EXPECT_BOX_NEAR(object(document, "arc").bounds, 0, 100, 100, 50, 1e-12);
   EXPECT_BOX_NEAR(object(document, "quadratic").bounds, 0, 150, 200, 50, 1e-12);
@@ -93,11 +97,12 @@ TEST(SvgBounds, CurvesAreBoundedAtTheirExtremaNotTheirControlPoints) {
 }
 
 TEST(SvgBounds, GroupsHoldTheirChildrenUnderNestedTransformsAndLeaveHiddenOnesOut) {
-  const SvgDocument document = read(svgFile(
-      "width=\"100pt\" height=\"100pt\" viewBox=\"0 0 100 100\"",
-      "<g id=\"outer\" transform=\"translate(10,20)\"><g id=\"inner\" transform=\"scale(2) rotate(90)\">"
-      "<rect id=\"r\" x=\"0\" y=\"0\" width=\"10\" height=\"5\"/><rect id=\"hidden\" display=\"none\" width=\"90\" height=\"90\"/>"
-      "</g><line id=\"l\" x1=\"0\" y1=\"0\" x2=\"5\" y2=\"5\"/></g>"));
+  const SvgDocument document =
+      read(svgFile("width=\"100pt\" height=\"100pt\" viewBox=\"0 0 100 100\"",
+                   "<g id=\"outer\" transform=\"translate(10,20)\"><g id=\"inner\" transform=\"scale(2) rotate(90)\">"
+                   "<rect id=\"r\" x=\"0\" y=\"0\" width=\"10\" height=\"5\"/><rect id=\"hidden\" display=\"none\" "
+                   "width=\"90\" height=\"90\"/>"
+                   "</g><line id=\"l\" x1=\"0\" y1=\"0\" x2=\"5\" y2=\"5\"/></g>"));
   // rotate(90) takes (x, y) to (-y, x); scale(2) doubles; translate moves by (10, 20).
   EXPECT_BOX_NEAR(object(document, "r").bounds, 0, 80, 10, 60, 1e-12);
   EXPECT_BOX_NEAR(object(document, "outer").bounds, 0, 80, 15, 60, 1e-12);
@@ -107,12 +112,12 @@ TEST(SvgBounds, GroupsHoldTheirChildrenUnderNestedTransformsAndLeaveHiddenOnesOu
 }
 
 TEST(SvgBounds, UseTextAndPercentagesAreMeasured) {
-  const SvgDocument document = read(svgFile(
-      "width=\"200pt\" height=\"100pt\" viewBox=\"0 0 200 100\"",
-      "<defs><rect id=\"proto\" width=\"10\" height=\"20\"/></defs>"
-      "<use id=\"clone\" xlink:href=\"#proto\" x=\"100\" y=\"10\" transform=\"rotate(90)\"/>"
-      "<rect id=\"half\" x=\"10%\" y=\"0\" width=\"50%\" height=\"10\"/>"
-      "<text id=\"words\" x=\"10\" y=\"50\" style=\"font-family:DejaVu Sans;font-size:20px\">Hello</text>"));
+  const SvgDocument document = read(
+      svgFile("width=\"200pt\" height=\"100pt\" viewBox=\"0 0 200 100\"",
+              "<defs><rect id=\"proto\" width=\"10\" height=\"20\"/></defs>"
+              "<use id=\"clone\" xlink:href=\"#proto\" x=\"100\" y=\"10\" transform=\"rotate(90)\"/>"
+              "<rect id=\"half\" x=\"10%\" y=\"0\" width=\"50%\" height=\"10\"/>"
+              "<text id=\"words\" x=\"10\" y=\"50\" style=\"font-family:DejaVu Sans;font-size:20px\">Hello</text>"));
   EXPECT_BOX_NEAR(object(document, "clone").bounds, -30, 0, -10, -10, 1e-12);
   EXPECT_BOX_NEAR(object(document, "half").bounds, 20, 100, 120, 90, 1e-3);
   const Box& words = object(document, "words").bounds;
@@ -125,10 +130,11 @@ TEST(SvgBounds, UseTextAndPercentagesAreMeasured) {
 }
 
 TEST(SvgGuides, UserGuidesAreReadInHostPointsWithTheirDirection) {
-  const SvgDocument document = read(svgFile(
-      kMillimetres, "<sodipodi:namedview><sodipodi:guide position=\"10,138.5\" orientation=\"1,0\" inkscape:label=\"left\"/>"
-                    "<sodipodi:guide position=\"10,133.5\" orientation=\"0,-75.5\"/>"
-                    "<sodipodi:guide position=\"0,0\" orientation=\"1,1\"/></sodipodi:namedview>"));
+  const SvgDocument document = read(
+      svgFile(kMillimetres,
+              "<sodipodi:namedview><sodipodi:guide position=\"10,138.5\" orientation=\"1,0\" inkscape:label=\"left\"/>"
+              "<sodipodi:guide position=\"10,133.5\" orientation=\"0,-75.5\"/>"
+              "<sodipodi:guide position=\"0,0\" orientation=\"1,1\"/></sodipodi:namedview>"));
   ASSERT_EQ(document.userGuides.size(), 3u);
   EXPECT_NEAR(document.userGuides[0].point.x, 56.69291338582678, 1e-9);
   EXPECT_EQ(document.userGuides[0].direction.x, 0);
@@ -146,9 +152,11 @@ TEST(SvgHostMarks, WhatTheHostWroteIsToldApartAndReadAsTheHostHadIt) {
   const std::string bytes = svgFile(
       "width=\"100pt\" height=\"100pt\" viewBox=\"0 0 100 100\"",
       "<sodipodi:namedview>\n<sodipodi:guide position=\"5,5\" orientation=\"1,0\" inkscape:color=\"#00b4ff\"/>\n"
-      "</sodipodi:namedview>\n<g xmlns:host=\"urn:x-drawing-host:svg\" inkscape:groupmode=\"layer\" inkscape:label=\"Host\""
+      "</sodipodi:namedview>\n<g xmlns:host=\"urn:x-drawing-host:svg\" inkscape:groupmode=\"layer\" "
+      "inkscape:label=\"Host\""
       " host:written=\"layer\" host:hidden=\"false\" host:locked=\"true\" style=\"display:none\">"
-      "<path d=\"M 0,100 C 0,100 10,90 10,90\" host:written=\"path\" host:guide=\"true\" host:segments=\"0 0 0 0 0 0 10 10 10 10 10 10\"/>"
+      "<path d=\"M 0,100 C 0,100 10,90 10,90\" host:written=\"path\" host:guide=\"true\" host:segments=\"0 0 0 0 0 0 "
+      "10 10 10 10 10 10\"/>"
       "</g>");
   const SvgDocument document = read(bytes);
   EXPECT_TRUE(document.userGuides.empty());

@@ -8,15 +8,15 @@
 namespace svgtest {
 namespace {
 
-const std::string kUserFile = svgFile(
-    "width=\"210mm\" height=\"297mm\" viewBox=\"10 20 105 148.5\"",
-    "  <!-- a comment with <g> in it -->\n"
-    "  <sodipodi:namedview id=\"view\" pagecolor=\"#ffffff\">\n"
-    "    <sodipodi:guide position=\"1,2\" orientation=\"0,1\" id=\"mine\" />\n"
-    "  </sodipodi:namedview>\n"
-    "  <g inkscape:groupmode=\"layer\" inkscape:label=\"Art\" id=\"art\">\n"
-    "    <rect id=\"r\" x=\"20\" y=\"30\" width=\"10\" height=\"5\" style=\"fill:#c00\" />\n"
-    "  </g>");
+const std::string kUserFile =
+    svgFile("width=\"210mm\" height=\"297mm\" viewBox=\"10 20 105 148.5\"",
+            "  <!-- a comment with <g> in it -->\n"
+            "  <sodipodi:namedview id=\"view\" pagecolor=\"#ffffff\">\n"
+            "    <sodipodi:guide position=\"1,2\" orientation=\"0,1\" id=\"mine\" />\n"
+            "  </sodipodi:namedview>\n"
+            "  <g inkscape:groupmode=\"layer\" inkscape:label=\"Art\" id=\"art\">\n"
+            "    <rect id=\"r\" x=\"20\" y=\"30\" width=\"10\" height=\"5\" style=\"fill:#c00\" />\n"
+            "  </g>");
 
 Object guidePath(std::vector<Segment> segments) {
   Object path;
@@ -36,7 +36,8 @@ SaveContent hostWork() {
   Layer layer;
   layer.title = "Guides & co";
   layer.writtenByHost = true;
-  layer.objects = {guidePath({{{0.1, 1.0 / 3}, {0.1, 1.0 / 3}, {0.1, 1.0 / 3}}, {{595.2, 2e-7}, {595.2, 2e-7}, {595.2, 2e-7}}})};
+  layer.objects = {
+      guidePath({{{0.1, 1.0 / 3}, {0.1, 1.0 / 3}, {0.1, 1.0 / 3}}, {{595.2, 2e-7}, {595.2, 2e-7}, {595.2, 2e-7}}})};
   content.layers = {layer};
   return content;
 }
@@ -54,9 +55,7 @@ std::string withoutHostWritten(const std::string& saved) {
   return kept + saved.substr(at);
 }
 
-TEST(SvgWriteBack, NothingToWriteGivesTheFileBackByteForByte) {
-  EXPECT_EQ(writeBack(read(kUserFile), {}), kUserFile);
-}
+TEST(SvgWriteBack, NothingToWriteGivesTheFileBackByteForByte) { EXPECT_EQ(writeBack(read(kUserFile), {}), kUserFile); }
 
 TEST(SvgWriteBack, TheHostsGuidesAndLayerAreAllThatChanges) {
   const std::string saved = writeBack(read(kUserFile), hostWork());
@@ -70,9 +69,10 @@ TEST(SvgWriteBack, TheHostsGuidesAndLayerAreAllThatChanges) {
   EXPECT_NE(saved.find("position=\"0,133.5\" orientation=\"0,1\" inkscape:label=\"bottom\""), std::string::npos);
   EXPECT_EQ(read(saved).hostGuides.size(), 2u);
   // The layer of guides only: hidden and locked for Inkscape, before the root's end tag.
-  EXPECT_NE(saved.find("inkscape:label=\"Guides &amp; co\" host:written=\"layer\" host:hidden=\"false\" host:locked=\"false\""
-                       " style=\"display:none\" sodipodi:insensitive=\"true\">"),
-            std::string::npos);
+  EXPECT_NE(
+      saved.find("inkscape:label=\"Guides &amp; co\" host:written=\"layer\" host:hidden=\"false\" host:locked=\"false\""
+                 " style=\"display:none\" sodipodi:insensitive=\"true\">"),
+      std::string::npos);
   EXPECT_TRUE(saved.ends_with("\n  </g>\n</svg>\n"));
 }
 
@@ -113,7 +113,11 @@ TEST(SvgWriteBack, ArtAddedToALayerGoesBeforeItsEndTagAndComesBackNextTime) {
   group.children = {closed};
   content.added = {{0, {group}}};
   const std::string saved = writeBack(read(kUserFile), content);
-  EXPECT_NE(saved.find("style=\"fill:#c00\" />\n    <g xmlns:host=\"urn:x-drawing-host:svg\" host:written=\"group\">\n      <path "), std::string::npos) << saved;
+  EXPECT_NE(
+      saved.find(
+          "style=\"fill:#c00\" />\n    <g xmlns:host=\"urn:x-drawing-host:svg\" host:written=\"group\">\n      <path "),
+      std::string::npos)
+      << saved;
   const SvgDocument reread = read(saved);
   const Layer& art = reread.layers[0];
   ASSERT_EQ(art.objects.size(), 2u);
@@ -156,7 +160,8 @@ TEST(SvgWriteNew, ANewFileReadsBackIntoTheSamePagesLayersPathsAndGuides) {
   EXPECT_EQ(reread.hostGuides[1].label, "bottom");
   ASSERT_EQ(reread.layers.size(), 1u);
   EXPECT_EQ(reread.layers[0].objects.at(0).segments.at(0).p.y, 1.0 / 3);
-  EXPECT_NE(file.find("<inkscape:page x=\"700\" y=\"291.5\" width=\"300.25\" height=\"500.375\""), std::string::npos) << file;
+  EXPECT_NE(file.find("<inkscape:page x=\"700\" y=\"291.5\" width=\"300.25\" height=\"500.375\""), std::string::npos)
+      << file;
 }
 
 }  // namespace
