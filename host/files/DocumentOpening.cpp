@@ -48,17 +48,26 @@ class LayerFiller {
  public:
   LayerFiller(Model& model, OpenedFile& record) : model_(model), record_(record) {}
 
+  // Art the host wrote into a layer of the file, and all inside it, is the host's again: the
+  // next save writes it from the model.
   AIErr fill(Ref layerGroup, const std::vector<svg::Object>& objects) {
-    std::vector<std::pair<const svg::Object*, Ref>> pending;
-    for (auto it = objects.rbegin(); it != objects.rend(); ++it) pending.emplace_back(&*it, layerGroup);
+    struct Pending {
+      const svg::Object* object;
+      Ref parent;
+      bool hostWritten;
+    };
+    std::vector<Pending> pending;
+    for (auto it = objects.rbegin(); it != objects.rend(); ++it) pending.push_back({&*it, layerGroup, false});
     while (!pending.empty()) {
-      const auto [object, parent] = pending.back();
+      const Pending next = pending.back();
       pending.pop_back();
+      const bool hostWritten = next.hostWritten || next.object->writtenByHost;
       Ref made;
-      if (const AIErr error = make(*object, parent, &made)) return error;
+      if (const AIErr error = make(*next.object, next.parent, &made)) return error;
       if (made.isNull()) continue;
-      for (auto it = object->children.rbegin(); it != object->children.rend(); ++it)
-        pending.emplace_back(&*it, made);
+      if (!hostWritten) record_.readArt.insert(made.generation);
+      for (auto it = next.object->children.rbegin(); it != next.object->children.rend(); ++it)
+        pending.push_back({&*it, made, hostWritten});
     }
     return kNoErr;
   }
@@ -76,7 +85,6 @@ class LayerFiller {
     if (!group && object.kind == svg::Object::Kind::Shape && !object.hasBounds) return kNoErr;
     if (const AIErr error = model_.newArt(group ? kGroupArt : kPathArt, kPlaceInsideOnBottom, parent, made))
       return error;
-    record_.readArt.insert(made->generation);
     AIErr error = kNoErr;
     if (!group) {
       const std::vector<AIPathSegment> segments = segmentsOf(object);

@@ -223,7 +223,10 @@ class Walker {
       object.kind = Object::Kind::Group;
       if (local == "svg") own = own.after(Affine{1, 0, 0, 1, lengthOf(element, "x"), lengthOf(element, "y")});
       *children = {element.first_child(), own, static_cast<int>(index)};
-      if (writtenAs(element, "group") && !layers_[current_].writtenByHost) markHostWritten(element);
+      if (writtenAs(element, "group") && !layers_[current_].writtenByHost) {
+        markHostWritten(element);
+        object.writtenByHost = true;
+      }
     } else if (local == "path" && writtenAs(element, "path")) {
       readHostPath(element, own, &item);
     } else if (local == "use") {
@@ -254,7 +257,10 @@ class Walker {
     }
     item->object.kind = Object::Kind::Path;
     item->object.guide = isTrue(element.attribute(names_.guideFlag.c_str()).value());
-    if (!layers_[current_].writtenByHost) markHostWritten(element);
+    if (!layers_[current_].writtenByHost) {
+      markHostWritten(element);
+      item->object.writtenByHost = true;
+    }
   }
 
   // Items in reverse document order: children before their group, top first in each.

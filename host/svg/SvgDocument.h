@@ -86,6 +86,9 @@ struct Object {
   bool closed = false;
   bool guide = false;
   std::vector<Object> children;  // Kind::Group only, top first
+  // A group or path a save of the host added to a layer of the file: the next save removes
+  // it and writes it again from what the host then holds.
+  bool writtenByHost = false;
 };
 
 struct Layer {
