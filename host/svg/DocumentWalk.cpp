@@ -151,7 +151,7 @@ class Walker {
       if (outsideLayers_ < 0) {
         outsideLayers_ = static_cast<int>(layers_.size());
         layers_.emplace_back();
-        layers_.back().title = "Outside layers";
+        layers_.back().title = "Hors calques";  // the host speaks French, as "Calque 1" does
       }
       current_ = static_cast<size_t>(outsideLayers_);
       Frame children;
