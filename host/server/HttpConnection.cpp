@@ -4,8 +4,10 @@
 #include <sys/socket.h>
 
 #include <boost/beast/http/status.hpp>
+#include <array>
 #include <chrono>
 #include <iterator>
+#include <limits>
 
 namespace host {
 
@@ -13,6 +15,9 @@ namespace {
 
 using Message = http::request<http::string_body>;
 using Clock = std::chrono::steady_clock;
+
+constexpr auto kLingerTime = std::chrono::seconds(1);
+constexpr size_t kLingerBytes = 64 * 1024;
 
 std::string_view viewOf(beast::string_view text) { return {text.data(), text.size()}; }
 
@@ -33,9 +38,12 @@ std::string answerHead(const PageAnswer& answer, const HeaderList& defaults, boo
   return head + "\r\n";
 }
 
-// What no route may be given: more header lines than allowed, a body in chunks or encoded,
+// What no route may be given: a head larger or of more lines than allowed, a body in chunks or encoded,
 // an expectation other than the one HTTP/1.1 clients send before a body.
-std::optional<PageAnswer> headRefusal(const Message& message, const HttpLimits& limits) {
+std::optional<PageAnswer> headRefusal(const Message& message, size_t bytes, const HttpLimits& limits) {
+  // The parser's own limit counts the request line and the headers apart; the buffer bounds
+  // what it holds, this the head as a whole.
+  if (bytes > limits.maxHeadBytes) return errorAnswer(431, "the request's header is too large");
   if (static_cast<size_t>(std::distance(message.begin(), message.end())) > limits.maxHeaderLines)
     return errorAnswer(431, "the request has too many header lines");
   if (message.target().size() > limits.maxTargetBytes) return errorAnswer(414, "the address is too long");
@@ -76,20 +84,21 @@ void HttpConnection::awaitRequest() {
   if (core_.stopping) return close();
   parser_.emplace();
   parser_->header_limit(static_cast<uint32_t>(core_.limits.maxHeadBytes));
-  parser_->body_limit(boost::none);  // each route's bound is checked once the head is read
+  // Each route's bound is checked once the head is read. (An empty limit would refuse any body.)
+  parser_->body_limit(std::numeric_limits<uint64_t>::max());
   request_ = PageRequest{};
   route_ = nullptr;
   core_.waiting.enter(shared_from_this());
   if (closed_) return;  // dropped at once: the line was full of newer connections
   stream_.expires_after(core_.limits.headTime);
-  http::async_read_header(stream_, buffer_, *parser_, [self = shared_from_this()](beast::error_code error, size_t) {
+  http::async_read_header(stream_, buffer_, *parser_, [self = shared_from_this()](beast::error_code error, size_t bytes) {
     if (error) return self->onReadFailure(error);
-    self->onHead(error);
+    self->onHead(bytes);
   });
 }
 
-void HttpConnection::onHead(beast::error_code) {
-  if (std::optional<PageAnswer> refusal = headRefusal(parser_->get(), core_.limits)) return refuse(*refusal);
+void HttpConnection::onHead(size_t bytes) {
+  if (std::optional<PageAnswer> refusal = headRefusal(parser_->get(), bytes, core_.limits)) return refuse(*refusal);
   request_ = requestOf(parser_->get());
   if (std::optional<PageAnswer> refusal = core_.gate(request_)) return refuse(*refusal);
   bool otherMethod = false;
@@ -140,8 +149,28 @@ void HttpConnection::refuse(const PageAnswer& answer) {
   core_.waiting.leave(*this);
   auto text = std::make_shared<std::string>(answerHead(answer, core_.defaultHeaders, false) + answer.body);
   stream_.expires_after(core_.limits.timeFor(text->size()));
-  net::async_write(stream_, net::buffer(*text),
-                   [self = shared_from_this(), text](beast::error_code, size_t) { self->close(); });
+  net::async_write(stream_, net::buffer(*text), [self = shared_from_this(), text](beast::error_code error, size_t) {
+    if (error) return self->close();
+    self->linger();
+  });
+}
+
+// What the client still sends after a refusal (the rest of a body, of a flood) is read and
+// dropped for a moment before closing: a connection closed with bytes unread is reset, and
+// the client could lose the answer before reading it.
+void HttpConnection::linger() {
+  beast::error_code ignored;
+  stream_.socket().shutdown(net::socket_base::shutdown_send, ignored);
+  stream_.expires_after(kLingerTime);
+  readAway(std::make_shared<std::array<char, 4096>>(), kLingerBytes);
+}
+
+void HttpConnection::readAway(std::shared_ptr<std::array<char, 4096>> drain, size_t left) {
+  stream_.async_read_some(net::buffer(*drain), [self = shared_from_this(), drain, left](beast::error_code error,
+                                                                                      size_t read) {
+    if (error || read >= left) return self->close();
+    self->readAway(drain, left - read);
+  });
 }
 
 void HttpConnection::close() {

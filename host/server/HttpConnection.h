@@ -9,6 +9,7 @@
 #include <boost/asio.hpp>
 #include <boost/beast/core.hpp>
 #include <boost/beast/http.hpp>
+#include <array>
 #include <list>
 #include <map>
 #include <memory>
@@ -84,11 +85,13 @@ class HttpConnection : public std::enable_shared_from_this<HttpConnection> {
   const std::string& client() const { return client_; }
 
  private:
-  void onHead(beast::error_code error);
+  void onHead(size_t bytes);
   void readBody(uint64_t length);
   void onReadFailure(beast::error_code error);
   void dispatch();
   void refuse(const PageAnswer& answer);
+  void linger();
+  void readAway(std::shared_ptr<std::array<char, 4096>> drain, size_t left);
   void serve();
   PageAnswer answerOf();
   bool writeAll(std::string_view bytes);

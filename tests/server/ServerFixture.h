@@ -148,7 +148,7 @@ class ServerTest : public ::testing::Test {
   int exchange(const std::string& request) {
     const int socket = connectTo(server->port());
     sendAll(socket, request);
-    const int status = statusOf(receiveAll(socket, 4096));
+    const int status = statusOf(receiveAll(socket, 12));
     ::close(socket);
     return status;
   }
