@@ -129,8 +129,13 @@ std::optional<int> parseOptions(int argc, char** argv, HostOptions* options) {
   app.add_flag("--open", options->openPage, "with --serve: open the page in the browser (xdg-open)")
       ->needs(serve);
   app.add_option("--listen", options->listen,
-                 "with --serve: the address to listen on (default 127.0.0.1, this machine only)")
+                 "with --serve: the address to listen on (default 127.0.0.1, this machine only; an address "
+                 "beyond loopback is refused without --listen-anywhere-i-know)")
       ->type_name("ADDR")
+      ->needs(serve);
+  app.add_flag("--listen-anywhere-i-know", options->listenAnywhere,
+               "with --listen: serve on an address beyond this machine (anyone on its networks who "
+               "learns the page's address can drive the host); refused without it")
       ->needs(serve);
   app.add_option("script", options->script, "session script, or - for standard input")
       ->type_name("SCRIPT");

@@ -28,6 +28,7 @@ struct HostOptions {
   int port = 0;                                  // the page's port; 0: one the system picks
   bool openPage = false;                         // opens the page in the user's browser
   std::string listen = "127.0.0.1";              // the address the page is served on
+  bool listenAnywhere = false;                   // a --listen beyond loopback is meant
 };
 
 // Reads the command line. Returns the exit status when the host should stop at once

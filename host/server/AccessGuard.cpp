@@ -7,8 +7,6 @@ namespace host {
 
 namespace {
 
-constexpr std::string_view kCookieName = "guides_token";
-
 // The value of one cookie in a Cookie header ("a=1; guides_token=...; b=2").
 std::string_view cookieValue(std::string_view header, std::string_view name) {
   while (!header.empty()) {
@@ -25,8 +23,8 @@ std::string_view cookieValue(std::string_view header, std::string_view name) {
 
 }  // namespace
 
-AccessGuard::AccessGuard(std::string token, std::vector<std::string> hosts)
-    : token_(std::move(token)), hosts_(std::move(hosts)) {}
+AccessGuard::AccessGuard(std::string token, const std::string& address, int port)
+    : token_(std::move(token)), hosts_(hostNames(address, port)), cookieName_("guides_token_" + std::to_string(port)) {}
 
 std::string AccessGuard::newToken() {
   std::random_device random;
@@ -72,7 +70,7 @@ Verdict AccessGuard::check(const RequestFacts& request) const {
   }
   if (!request.fetchSite.empty() && request.fetchSite != "same-origin" && request.fetchSite != "none")
     return Verdict::ForeignOrigin;
-  if (matches(request.queryToken) || matches(cookieValue(request.cookie, kCookieName))) return Verdict::Allowed;
+  if (matches(request.queryToken) || matches(cookieValue(request.cookie, cookieName_))) return Verdict::Allowed;
   return Verdict::NoToken;
 }
 
@@ -87,7 +85,7 @@ const char* AccessGuard::describe(Verdict verdict) {
 }
 
 std::string AccessGuard::cookie() const {
-  return std::string(kCookieName) + "=" + token_ + "; Path=/; HttpOnly; SameSite=Strict";
+  return cookieName_ + "=" + token_ + "; Path=/; HttpOnly; SameSite=Strict";
 }
 
 }  // namespace host

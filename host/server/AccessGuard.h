@@ -2,7 +2,9 @@
 // run's random token, first in the address printed at start, then in a cookie the server
 // sets (HttpOnly, SameSite=Strict); the Host header must name this server (no DNS
 // rebinding), and an Origin header, when there is one, must be this server's own (no
-// cross-site requests), as must the browser's Sec-Fetch-Site.
+// cross-site requests), as must the browser's Sec-Fetch-Site. Browsers send a cookie of
+// 127.0.0.1 to every port of it, so the cookie's name carries the port: two hosts served
+// side by side each keep their own.
 #ifndef GUIDES_HOST_SERVER_ACCESSGUARD_H
 #define GUIDES_HOST_SERVER_ACCESSGUARD_H
 
@@ -25,10 +27,10 @@ enum class Verdict { Allowed, UnknownHost, ForeignOrigin, NoToken };
 
 class AccessGuard {
  public:
-  // hosts: the host:port names the server answers to ("127.0.0.1:8080", "localhost:8080").
-  AccessGuard(std::string token, std::vector<std::string> hosts);
+  // For a server listening on address:port.
+  AccessGuard(std::string token, const std::string& address, int port);
 
-  // 32 hexadecimal digits from the system's random source.
+  // 64 hexadecimal digits (256 bits) from the system's random source.
   static std::string newToken();
   // The names a server listening on address:port answers to.
   static std::vector<std::string> hostNames(const std::string& address, int port);
@@ -47,6 +49,7 @@ class AccessGuard {
 
   std::string token_;
   std::vector<std::string> hosts_;
+  std::string cookieName_;
 };
 
 }  // namespace host

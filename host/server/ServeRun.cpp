@@ -1,13 +1,8 @@
 #include "server/ServeRun.h"
 
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include <cctype>
 #include <fstream>
 #include <iostream>
-#include <thread>
 
 #include "app/Application.h"
 #include "session/CommandHandlers.h"
@@ -16,12 +11,12 @@
 #include "files/DocumentFiles.h"
 #include "session/Session.h"
 #include "server/HostTools.h"
+#include "server/ListenAddress.h"
+#include "server/PageOpener.h"
 #include "server/StatePublisher.h"
 #include "server/StopSignals.h"
 #include "server/WebServer.h"
 #include "server/WebSession.h"
-
-extern char** environ;
 
 namespace host {
 
@@ -42,35 +37,6 @@ void openFirstDocument(Application& application) {
   CommandContext context{application, std::cout};
   documentNew(context, {"595.2756", "841.8898", "artboards", "2", "unit", "mm"});
   application.events().settle();
-}
-
-// xdg-open, run directly (no shell sees the address). It may not return before the browser
-// it started ends, so it is waited for on a thread of its own: the page is served meanwhile.
-// The browser gets the signals this host blocks back, and a process group of its own: the
-// Ctrl-C that stops the host leaves the user's browser open.
-void openInBrowser(const std::string& address) {
-  const char* arguments[] = {"xdg-open", address.c_str(), nullptr};
-  posix_spawnattr_t attributes;
-  posix_spawnattr_init(&attributes);
-  sigset_t none;
-  sigemptyset(&none);
-  posix_spawnattr_setsigmask(&attributes, &none);
-  posix_spawnattr_setpgroup(&attributes, 0);
-  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETPGROUP);
-  pid_t child = 0;
-  const int failed =
-      posix_spawnp(&child, "xdg-open", nullptr, &attributes, const_cast<char**>(arguments), environ);
-  posix_spawnattr_destroy(&attributes);
-  if (failed) {
-    std::cerr << "guides-host: --open: xdg-open is not installed; open the address above in a browser" << std::endl;
-    return;
-  }
-  std::thread([child] {
-    int status = 0;
-    if (waitpid(child, &status, 0) == child && !(WIFEXITED(status) && WEXITSTATUS(status) == 0))
-      std::cerr << "guides-host: --open: xdg-open could not open the page; open the address above in a browser"
-                << std::endl;
-  }).detach();
 }
 
 bool runScript(Application& application, const std::string& path) {
@@ -111,6 +77,10 @@ int serve(const HostOptions& options, Application& application, HostQueue& queue
   publisher.publish();
   queue.setIdle([&] { publisher.publish(); });
   WebServer server(queue, board, assets, [&](const WebEvent& event) { return session.run(event); });
+  server.serveDocumentFiles(PageFiles{
+      [&](std::string bytes, const std::string& name) { return session.openUpload(std::move(bytes), name); },
+      [&](std::string* name) { return session.download(name); },
+      [&](uint64_t document) { return session.picture(document); }});
   std::string error;
   if (!server.start(options.listen, options.port, &error)) {
     std::cerr << "guides-host: --serve: " << error << std::endl;
@@ -118,7 +88,8 @@ int serve(const HostOptions& options, Application& application, HostQueue& queue
   }
   std::cout << "guides-host: the page is at " << server.address() << "\n"
             << "guides-host: Ctrl-C shuts the plug-in down and stops" << std::endl;
-  if (options.openPage) openInBrowser(server.address());
+  PageOpener opener;
+  if (options.openPage) opener.open(server.address());
   PageEventSource source(queue);
   EventSourceScope scope(&source);
   while (queue.runNext()) {
@@ -127,9 +98,20 @@ int serve(const HostOptions& options, Application& application, HostQueue& queue
   return 0;
 }
 
+// Serving beyond this machine is said, and done only when asked for twice.
+bool mayListen(const HostOptions& options) {
+  const std::string warning = exposureWarning(options.listen);
+  if (warning.empty()) return true;
+  std::cerr << "guides-host: warning: " << warning << std::endl;
+  if (options.listenAnywhere) return true;
+  std::cerr << "guides-host: refused: give --listen-anywhere-i-know as well to serve it there" << std::endl;
+  return false;
+}
+
 }  // namespace
 
 int runServed(const HostOptions& options) {
+  if (!mayListen(options)) return 2;
   if (options.script != "-" && !std::filesystem::exists(options.script)) {
     std::cerr << "guides-host: cannot read " << (isSvgFile(options.script) ? "the file " : "the script ")
               << options.script << std::endl;

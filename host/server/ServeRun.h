@@ -10,7 +10,7 @@
 namespace host {
 
 // The exit status: 0 after a shutdown asked for by a signal, 1 when the script failed or
-// the page could not be served.
+// the page could not be served, 2 for an address beyond loopback not asked for twice.
 int runServed(const HostOptions& options);
 
 }  // namespace host

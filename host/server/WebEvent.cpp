@@ -1,9 +1,12 @@
 #include "server/WebEvent.h"
 
+#include <strings.h>
+
 #include <cmath>
 #include <nlohmann/json.hpp>
 #include <set>
 #include <stdexcept>
+#include <vector>
 
 #include "model/StringTable.h"
 
@@ -223,14 +226,52 @@ void readFields(FieldReader& fields, WebEvent& event) {
   }
 }
 
-}  // namespace
-
-std::optional<WebEvent> parseWebEvent(std::string_view body, std::string* error) {
-  const Json object = Json::parse(body, nullptr, false);
-  if (object.is_discarded()) {
+// The body as JSON, refused when it is not exactly one JSON text in UTF-8 whose objects
+// name each key once. (The parser alone would stop at a NUL byte as at the end, skip a byte
+// order mark and keep the last of two equal keys.)
+std::optional<Json> strictJson(std::string_view body, std::string* error) {
+  if (body.find('\0') != std::string_view::npos) {
+    *error = "the body holds a NUL byte";
+    return std::nullopt;
+  }
+  bool repeated = false;
+  std::vector<std::set<std::string>> keys;
+  const Json::parser_callback_t noteKeys = [&](int, Json::parse_event_t event, Json& parsed) {
+    if (event == Json::parse_event_t::object_start) keys.emplace_back();
+    if (event == Json::parse_event_t::object_end) keys.pop_back();
+    if (event == Json::parse_event_t::key && !keys.back().insert(parsed.get<std::string>()).second) repeated = true;
+    return true;
+  };
+  Json parsed = isValidUtf8(body) && !body.starts_with("\xEF\xBB\xBF") ? Json::parse(body, noteKeys, false)
+                                                                       : Json(Json::value_t::discarded);
+  if (parsed.is_discarded()) {
     *error = "the body is not valid JSON (in UTF-8)";
     return std::nullopt;
   }
+  if (repeated) {
+    *error = "the body names a key twice";
+    return std::nullopt;
+  }
+  return parsed;
+}
+
+}  // namespace
+
+bool isJsonMediaType(std::string_view contentType) {
+  auto same = [](std::string_view part, std::string_view expected) {
+    while (!part.empty() && (part.front() == ' ' || part.front() == '\t')) part.remove_prefix(1);
+    while (!part.empty() && (part.back() == ' ' || part.back() == '\t')) part.remove_suffix(1);
+    return part.size() == expected.size() && ::strncasecmp(part.data(), expected.data(), part.size()) == 0;
+  };
+  const size_t semicolon = contentType.find(';');
+  if (!same(contentType.substr(0, semicolon), "application/json")) return false;
+  return semicolon == std::string_view::npos || same(contentType.substr(semicolon + 1), "charset=utf-8");
+}
+
+std::optional<WebEvent> parseWebEvent(std::string_view body, std::string* error) {
+  const std::optional<Json> parsed = strictJson(body, error);
+  if (!parsed) return std::nullopt;
+  const Json& object = *parsed;
   if (!object.is_object()) {
     *error = "the body must be a JSON object";
     return std::nullopt;

@@ -1,7 +1,8 @@
 // The events the page sends, read and checked on the server's threads before anything
-// reaches the host: a JSON object {"type": ..., fields}. Anything else (malformed JSON, an
-// unknown type or field, a missing field, a number out of range or not finite, a text that
-// is not UTF-8 or holds control characters) is refused with a message saying what was wrong.
+// reaches the host: a body of exactly one JSON object in UTF-8, {"type": ..., fields}, each
+// key once, nothing after it. Anything else (malformed JSON, a NUL byte, a key given twice,
+// an unknown type or field, a missing field, a number out of range or not finite, a text
+// that holds control characters) is refused with a message saying what was wrong.
 //
 //   move, click       x y [alt] [shift]          view pixels, 0 <= x <= 1000, 0 <= y <= 800
 //   drag              x y x2 y2 [alt] [shift]
@@ -56,6 +57,10 @@ inline constexpr size_t kMaxTypedBytes = 256;
 
 // The event a request body holds, or nothing with *error saying why not.
 std::optional<WebEvent> parseWebEvent(std::string_view body, std::string* error);
+
+// Whether a Content-Type names JSON: "application/json", with no parameter but
+// "charset=utf-8", compared without case.
+bool isJsonMediaType(std::string_view contentType);
 
 }  // namespace host
 

@@ -1,12 +1,8 @@
 #include "server/WebServer.h"
 
-#include <httplib.h>
-
 #include <fstream>
-#include <sstream>
 
 #include "kit/Sound.h"
-#include "server/ListenBacklog.h"
 #include "server/SoundConversion.h"
 
 namespace host {
@@ -16,13 +12,12 @@ namespace {
 using namespace std::chrono_literals;
 
 // A stream with nothing to say sends a comment this often, so that a client gone away is
-// found out (at the second write at most) and its thread and place freed within seconds: a
+// found out (at the second write at most) and its worker and place freed within seconds: a
 // page closed or reloaded must not hold one of the few places for long.
 constexpr auto kKeepAlive = 1s;
 constexpr size_t kMaxSoundFile = 4 * 1024 * 1024;
-constexpr size_t kServerThreads = 96;
 
-const httplib::Headers kPageHeaders{
+const HeaderList kPageHeaders{
     {"Content-Security-Policy",
      "default-src 'self'; img-src 'self' data:; media-src 'self'; style-src 'self'; script-src 'self'; "
      "connect-src 'self'; frame-ancestors 'none'; base-uri 'none'; form-action 'none'"},
@@ -30,15 +25,10 @@ const httplib::Headers kPageHeaders{
     {"Referrer-Policy", "no-referrer"},
     {"Cache-Control", "no-store"}};
 
-void answer(httplib::Response& response, const Reply& reply) {
-  response.status = reply.status;
-  response.set_content(reply.body, "application/json");
-}
+PageAnswer answerOf(const Reply& reply) { return PageAnswer{reply.status, "application/json", reply.body, {}, {}}; }
 
-RequestFacts factsOf(const httplib::Request& request) {
-  return RequestFacts{request.get_header_value("Host"), request.get_header_value("Origin"),
-                      request.get_header_value("Sec-Fetch-Site"), request.get_header_value("Cookie"),
-                      request.path == "/" ? request.get_param_value("token") : std::string()};
+PageAnswer content(std::string body, std::string mediaType) {
+  return PageAnswer{200, std::move(mediaType), std::move(body), {}, {}};
 }
 
 std::optional<std::string> readSmallFile(const std::string& path) {
@@ -51,25 +41,31 @@ std::optional<std::string> readSmallFile(const std::string& path) {
   return bytes;
 }
 
+// A place among the event streams, given back when the stream's writer lets go of it.
+struct StreamPlace {
+  explicit StreamPlace(std::atomic<int>& open) : open(open) {}
+  ~StreamPlace() { --open; }
+  std::atomic<int>& open;
+};
+
 }  // namespace
 
-WebServer::WebServer(HostQueue& queue, StateBoard& board, const WebAssets& assets, EventRunner runEvent)
-    : queue_(queue), board_(board), assets_(assets), runEvent_(std::move(runEvent)),
-      server_(std::make_unique<httplib::Server>()) {}
+WebServer::WebServer(HostQueue& queue, StateBoard& board, const WebAssets& assets, EventRunner runEvent,
+                     HttpLimits limits)
+    : queue_(queue), board_(board), assets_(assets), runEvent_(std::move(runEvent)), limits_(limits) {
+  route();
+}
 
 WebServer::~WebServer() { stop(); }
 
 bool WebServer::start(const std::string& address, int port, std::string* error) {
   listenAddress_ = address;
-  port_ = port == 0 ? server_->bind_to_any_port(address) : (server_->bind_to_port(address, port) ? port : -1);
-  if (port_ <= 0) {
-    *error = "cannot listen on " + address + ":" + std::to_string(port);
-    return false;
-  }
-  widenListenBacklog(port_);
-  guard_ = std::make_unique<AccessGuard>(AccessGuard::newToken(), AccessGuard::hostNames(address, port_));
-  route();
-  listener_ = std::thread([this] { server_->listen_after_bind(); });
+  http_ = std::make_unique<HttpServer>(
+      routes_, [this](const PageRequest& request) { return admit(request); }, kPageHeaders, limits_);
+  if (!http_->listen(address, port, error)) return false;
+  port_ = http_->port();
+  guard_ = std::make_unique<AccessGuard>(AccessGuard::newToken(), address, port_);
+  http_->run();
   return true;
 }
 
@@ -80,89 +76,74 @@ std::string WebServer::address() const {
 
 void WebServer::stop() {
   board_.close();
-  if (server_) server_->stop();
-  if (listener_.joinable()) listener_.join();
+  if (http_) http_->stop();
+}
+
+// The access guard, before any route: the token from the address counts on the page's own
+// address only.
+std::optional<PageAnswer> WebServer::admit(const PageRequest& request) const {
+  RequestFacts facts{request.header("Host"), request.header("Origin"), request.header("Sec-Fetch-Site"),
+                     request.header("Cookie"), {}};
+  if (request.path == "/") facts.queryToken = request.parameter("token").value_or("");
+  const Verdict verdict = guard_->check(facts);
+  if (verdict == Verdict::Allowed) return std::nullopt;
+  return errorAnswer(verdict == Verdict::NoToken ? 401 : 403, AccessGuard::describe(verdict));
 }
 
 void WebServer::route() {
-  httplib::Server& server = *server_;
-  server.new_task_queue = [] { return new httplib::ThreadPool(kServerThreads); };
-  server.set_payload_max_length(kMaxBody);
-  server.set_keep_alive_timeout(2);
-  server.set_read_timeout(5);
-  server.set_write_timeout(5);
-  server.set_tcp_nodelay(true);
-  server.set_default_headers(kPageHeaders);
-
-  server.set_pre_routing_handler([this](const httplib::Request& request, httplib::Response& response) {
-    const Verdict verdict = guard_->check(factsOf(request));
-    if (verdict == Verdict::Allowed) return httplib::Server::HandlerResponse::Unhandled;
-    answer(response, errorReply(verdict == Verdict::NoToken ? 401 : 403, AccessGuard::describe(verdict)));
-    return httplib::Server::HandlerResponse::Handled;
-  });
-  server.set_error_handler([](const httplib::Request&, httplib::Response& response) {
-    if (!response.body.empty()) return;
-    const char* message = response.status == 404   ? "no such page"
-                          : response.status == 413 ? "the request body is too large"
-                                                   : "bad request";
-    answer(response, errorReply(response.status, message));
-  });
-
-  server.Get("/", [this](const httplib::Request& request, httplib::Response& response) {
-    if (request.has_param("token")) {
-      // The token moves from the address to a cookie, out of the history and the screen.
-      response.set_header("Set-Cookie", guard_->cookie());
-      response.set_redirect("/", 303);
-      return;
-    }
-    const WebAsset* page = assets_.find("index.html");
-    response.set_content(page->content, page->mediaType);
-  });
-  server.Get(R"(/assets/([A-Za-z0-9_.-]+))", [this](const httplib::Request& request, httplib::Response& response) {
+  routes_.add("GET", "/", [this](const PageRequest& request) { return page(request); });
+  routes_.add("GET", R"(/assets/([A-Za-z0-9_.-]+))", [this](const PageRequest& request) {
     const WebAsset* asset = assets_.find(request.matches[1]);
-    if (!asset) return answer(response, errorReply(404, "no such file"));
-    response.set_content(asset->content, asset->mediaType);
+    return asset ? content(asset->content, asset->mediaType) : errorAnswer(404, "no such file");
   });
-
-  server.Post("/event", [this](const httplib::Request& request, httplib::Response& response) {
-    if (request.get_header_value("Content-Type").rfind("application/json", 0) != 0)
-      return answer(response, errorReply(415, "the body must be application/json"));
-    std::string error;
-    const std::optional<WebEvent> event = parseWebEvent(request.body, &error);
-    if (!event) return answer(response, errorReply(400, error));
-    const std::string mergeKey = event->kind == WebEventKind::Move ? "move" : "";
-    answer(response, queue_.post([this, event = *event] { return runEvent_(event); }, mergeKey).get());
-  });
-
+  routes_.add("POST", "/event", [this](const PageRequest& request) { return event(request); }, kMaxBody);
   // The latest guides, whichever part named them: a page that asks late gets newer ones, and
   // the part that names those follows on its stream.
-  server.Get("/guides.bin", [this](const httplib::Request&, httplib::Response& response) {
+  routes_.add("GET", "/guides.bin", [this](const PageRequest&) {
     const std::shared_ptr<const std::string> guides = board_.data("guides");
-    if (!guides) return answer(response, errorReply(404, "no guides yet"));
-    response.set_content(*guides, "application/octet-stream");
+    return guides ? content(*guides, "application/octet-stream") : errorAnswer(404, "no guides yet");
   });
-  server.Get(R"(/sound/(\d{1,9})\.wav)", [this](const httplib::Request& request, httplib::Response& response) {
+  routes_.add("GET", R"(/sound/(\d{1,9})\.wav)", [this](const PageRequest& request) {
     const std::string wav = sound(std::stoul(request.matches[1]));
-    if (wav.empty()) return answer(response, errorReply(404, "no such sound"));
-    response.set_content(wav, "audio/wav");
+    return wav.empty() ? errorAnswer(404, "no such sound") : content(wav, "audio/wav");
   });
+  routes_.add("GET", "/events", [this](const PageRequest&) { return events(); });
+}
 
-  server.Get("/events", [this](const httplib::Request&, httplib::Response& response) {
-    if (++streams_ > kMaxStreams) {
-      --streams_;
-      return answer(response, errorReply(503, "too many event streams are open"));
-    }
-    auto seen = std::make_shared<StateBoard::Seen>();
-    response.set_chunked_content_provider(
-        "text/event-stream",
-        [this, seen](size_t, httplib::DataSink& sink) {
-          const std::string news = board_.waitForNews(*seen, kKeepAlive);
-          if (board_.isClosed()) return false;
-          const std::string chunk = news.empty() ? std::string(":\n\n") : "data: " + news + "\n\n";
-          return sink.write(chunk.data(), chunk.size());
-        },
-        [this](bool) { --streams_; });
-  });
+PageAnswer WebServer::page(const PageRequest& request) const {
+  if (request.parameter("token")) {
+    // The token moves from the address to a cookie, out of the history and the screen.
+    PageAnswer moved{303, {}, {}, {{"Set-Cookie", guard_->cookie()}, {"Location", "/"}}, {}};
+    return moved;
+  }
+  const WebAsset* page = assets_.find("index.html");
+  return content(page->content, page->mediaType);
+}
+
+PageAnswer WebServer::event(const PageRequest& request) {
+  if (!isJsonMediaType(request.header("Content-Type")))
+    return errorAnswer(415, "the body must be application/json");
+  std::string error;
+  const std::optional<WebEvent> event = parseWebEvent(request.body, &error);
+  if (!event) return errorAnswer(400, error);
+  const std::string mergeKey = event->kind == WebEventKind::Move ? "move" : "";
+  return answerOf(queue_.post([this, event = *event] { return runEvent_(event); }, mergeKey).get());
+}
+
+PageAnswer WebServer::events() {
+  if (++streams_ > kMaxStreams) {
+    --streams_;
+    return errorAnswer(503, "too many event streams are open");
+  }
+  auto place = std::make_shared<StreamPlace>(streams_);
+  auto seen = std::make_shared<StateBoard::Seen>();
+  PageAnswer stream{200, "text/event-stream", {}, {}, {}};
+  stream.stream = [this, place, seen]() -> std::optional<std::string> {
+    const std::string news = board_.waitForNews(*seen, kKeepAlive);
+    if (board_.isClosed()) return std::nullopt;
+    return news.empty() ? std::string(":\n\n") : "data: " + news + "\n\n";
+  };
+  return stream;
 }
 
 // The file comes from the toolkit's log of sounds played, read on the host's thread; the

@@ -12,7 +12,7 @@ namespace {
 
 const std::string kToken = "0123456789abcdef0123456789abcdef";
 
-AccessGuard guard() { return AccessGuard(kToken, AccessGuard::hostNames("127.0.0.1", 8123)); }
+AccessGuard guard() { return AccessGuard(kToken, "127.0.0.1", 8123); }
 
 RequestFacts withCookie(std::string cookie) {
   RequestFacts facts;
@@ -27,18 +27,30 @@ TEST(AccessGuard, TheTokenComesFromTheAddressOrTheCookieAndMustBeTheRunsOwn) {
   RequestFacts first = withCookie("");
   first.queryToken = kToken;
   EXPECT_EQ(guard().check(first), Verdict::Allowed);
-  EXPECT_EQ(guard().check(withCookie("theme=dark; guides_token=" + kToken + "; x=1")), Verdict::Allowed);
-  EXPECT_EQ(guard().check(withCookie("guides_token=" + kToken)), Verdict::Allowed);
-  std::string wrong = kToken;
-  wrong.back() = '0';
-  for (const std::string& cookie : {std::string(), "guides_token=" + wrong, "guides_token=" + kToken + "0",
-                                    "xguides_token=" + kToken, std::string("guides_token")})
+  EXPECT_EQ(guard().check(withCookie("theme=dark; guides_token_8123=" + kToken + "; x=1")), Verdict::Allowed);
+  EXPECT_EQ(guard().check(withCookie("guides_token_8123=" + kToken)), Verdict::Allowed);
+  EXPECT_EQ(guard().cookie(), "guides_token_8123=" + kToken + "; Path=/; HttpOnly; SameSite=Strict");
+}
+
+// Only the whole token opens: one character short, a prefix, one longer, another of the same
+// length, the cookie of another port or of no port.
+TEST(AccessGuard, EveryTokenButTheRunsOwnIsRefused) {
+  std::string other = kToken;
+  other.back() = '0';
+  for (const std::string& token : {kToken.substr(0, kToken.size() - 1), kToken.substr(0, 8), kToken + "0", other,
+                                   std::string()}) {
+    RequestFacts query = withCookie("");
+    query.queryToken = token;
+    EXPECT_EQ(guard().check(query), Verdict::NoToken) << token;
+    EXPECT_EQ(guard().check(withCookie("guides_token_8123=" + token)), Verdict::NoToken) << token;
+  }
+  for (const std::string& cookie : {"guides_token_8124=" + kToken, "guides_token=" + kToken,
+                                    "xguides_token_8123=" + kToken, std::string("guides_token_8123")})
     EXPECT_EQ(guard().check(withCookie(cookie)), Verdict::NoToken) << cookie;
-  EXPECT_EQ(guard().cookie(), "guides_token=" + kToken + "; Path=/; HttpOnly; SameSite=Strict");
 }
 
 TEST(AccessGuard, OnlyThisServersNamesAndOriginsAreServed) {
-  RequestFacts facts = withCookie("guides_token=" + kToken);
+  RequestFacts facts = withCookie("guides_token_8123=" + kToken);
   for (const char* name : {"127.0.0.1:8123", "localhost:8123", "[::1]:8123"}) {
     facts.host = name;
     EXPECT_EQ(guard().check(facts), Verdict::Allowed) << name;

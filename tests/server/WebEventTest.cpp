@@ -86,3 +86,25 @@ TEST(WebEvent, TextsAreCheckedForWhatTheyHoldAndHowLongTheyAre) {
   EXPECT_EQ(refusal(R"({"type":"uiCommand","control":"F","selector":"deleteBackward:"})"),
             "'selector' must be one of moveUp:, moveDown:, insertTab:, insertBacktab:");
 }
+
+// The body is one JSON text and nothing else: each key once, nothing after it (a NUL byte
+// included, which the parser alone takes for the end), no byte order mark.
+TEST(WebEvent, ABodyIsExactlyOneJsonTextWithEachKeyOnce) {
+  EXPECT_EQ(refusal(R"({"type":"tool","name":"a","name":"b"})"), "the body names a key twice");
+  EXPECT_EQ(refusal(R"({"type":"fit","type":"fit"})"), "the body names a key twice");
+  EXPECT_EQ(refusal(std::string(R"({"type":"fit"})") + '\0' + "{}"), "the body holds a NUL byte");
+  EXPECT_EQ(refusal(R"({"type":"fit"} {})"), "the body is not valid JSON (in UTF-8)");
+  EXPECT_EQ(refusal("\xEF\xBB\xBF{\"type\":\"fit\"}"), "the body is not valid JSON (in UTF-8)");
+  // Equal keys in different objects are different keys.
+  EXPECT_EQ(refusal(R"({"type":"fit","x":{"a":1},"y":{"a":1}})"), "unknown field 'x'");
+  EXPECT_EQ(parsed(" {\"type\":\"fit\"}\n ").kind, WebEventKind::Fit);
+}
+
+TEST(WebEvent, OnlyJsonIsTakenForJson) {
+  for (const char* type : {"application/json", "Application/JSON", "application/json; charset=utf-8",
+                           "application/json;charset=UTF-8"})
+    EXPECT_TRUE(host::isJsonMediaType(type)) << type;
+  for (const char* type : {"application/jsonx", "application/json5", "text/json", "application/json; charset=latin1",
+                           "application/json; x=1", "", "application/ json"})
+    EXPECT_FALSE(host::isJsonMediaType(type)) << type;
+}

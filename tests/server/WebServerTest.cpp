@@ -3,80 +3,18 @@
 // refused with a 4xx answer and reach no host; the event stream starts with every part and
 // follows the changes; fifty pages at once, a page that never reads its stream and pages
 // that go away mid-stream or while idle hold neither the host nor the other pages up.
-#include <arpa/inet.h>
-#include <gtest/gtest.h>
-#include <httplib.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
-#include <atomic>
-#include <chrono>
-#include <filesystem>
-#include <fstream>
-#include <thread>
-
-#include "server/WebServer.h"
+#include "ServerFixture.h"
 
 using namespace std::chrono_literals;
 
 namespace {
 
-class WebServerTest : public ::testing::Test {
+class WebServerTest : public ServerTest {
  protected:
   void SetUp() override {
-    folder = std::filesystem::temp_directory_path() / ("guides-web-test-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    std::ofstream(folder / "index.html") << "<!doctype html><title>page</title>";
-    std::ofstream(folder / "main.js") << "export {};";
-    std::string error;
-    ASSERT_TRUE(assets.load(folder, &error)) << error;
-    board.put("document", R"({"open":false})");
-    server = std::make_unique<host::WebServer>(queue, board, assets, [this](const host::WebEvent& event) {
-      ++eventsRun;
-      lastEvent = event.name;
-      return host::Reply{200, R"({"ok":true})"};
-    });
-    ASSERT_TRUE(server->start("127.0.0.1", 0, &error)) << error;
-    hostThread = std::thread([this] {
-      while (queue.runNext()) {
-      }
-    });
-    const std::string address = server->address();
-    token = address.substr(address.find("token=") + 6);
+    ServerTest::SetUp();
+    startServer();
   }
-  void TearDown() override {
-    queue.stop();
-    hostThread.join();
-    server->stop();
-    std::filesystem::remove_all(folder);
-  }
-
-  std::unique_ptr<httplib::Client> client() {
-    auto made = std::make_unique<httplib::Client>("127.0.0.1", server->port());
-    made->set_read_timeout(10, 0);
-    return made;
-  }
-  httplib::Headers allowed(httplib::Headers more = {}) {
-    more.emplace("Cookie", "guides_token=" + token);
-    return more;
-  }
-  // A stream opened on a bare socket that reads only when the test says so; -1 if refused.
-  int openRawStream() {
-    const int socket = ::socket(AF_INET, SOCK_STREAM, 0);
-    const int small = 4096;  // the socket's buffers fill at once
-    ::setsockopt(socket, SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<uint16_t>(server->port()));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (::connect(socket, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) return -1;
-    const std::string request = "GET /events HTTP/1.1\r\nHost: 127.0.0.1:" + std::to_string(server->port()) +
-                                "\r\nCookie: guides_token=" + token + "\r\n\r\n";
-    if (::send(socket, request.data(), request.size(), MSG_NOSIGNAL) != static_cast<ssize_t>(request.size())) return -1;
-    return socket;
-  }
-  int openStreams() const { return server->openStreams(); }
   // Follows the event stream until `until` has come (or the stream ends): true if it came.
   bool follow(const std::string& until) {
     std::string seen;
@@ -86,19 +24,6 @@ class WebServerTest : public ::testing::Test {
     });
     return seen.find(until) != std::string::npos;
   }
-  httplib::Result post(const std::string& body, httplib::Headers headers = {}) {
-    return client()->Post("/event", allowed(std::move(headers)), body, "application/json");
-  }
-
-  std::filesystem::path folder;
-  host::HostQueue queue;
-  host::StateBoard board;
-  host::WebAssets assets;
-  std::unique_ptr<host::WebServer> server;
-  std::thread hostThread;
-  std::string token;
-  std::atomic<int> eventsRun{0};
-  std::string lastEvent;
 };
 
 }  // namespace
@@ -107,7 +32,7 @@ TEST_F(WebServerTest, TheTokenOfTheAddressBecomesACookieAndTheCookieOpensThePage
   auto first = client()->Get(("/?token=" + token).c_str());
   ASSERT_TRUE(first);
   EXPECT_EQ(std::make_tuple(first->status, first->get_header_value("Location"), first->get_header_value("Set-Cookie")),
-            std::make_tuple(303, "/", "guides_token=" + token + "; Path=/; HttpOnly; SameSite=Strict"));
+            std::make_tuple(303, "/", cookieOf(*server) + "; Path=/; HttpOnly; SameSite=Strict"));
   auto page = client()->Get("/", allowed());
   ASSERT_TRUE(page);
   EXPECT_EQ(std::make_tuple(page->status, page->body), std::make_tuple(200, "<!doctype html><title>page</title>"));
@@ -125,7 +50,8 @@ TEST_F(WebServerTest, RequestsWithoutTheTokenFromElsewhereOrMalformedReachNoHost
   EXPECT_EQ(client()->Get("/", allowed({{"Host", "rebound.example:80"}}))->status, 403);
   EXPECT_EQ(post(R"({"type":"fit"})", {{"Origin", "http://evil.example"}})->status, 403);
   EXPECT_EQ(post(R"({"type":"fit"})", {{"Sec-Fetch-Site", "cross-site"}})->status, 403);
-  EXPECT_EQ(client()->Post("/event", allowed(), R"({"type":"fit"})", "text/plain")->status, 415);
+  for (const char* type : {"text/plain", "application/jsonx", "application/json; charset=latin1"})
+    EXPECT_EQ(client()->Post("/event", allowed(), R"({"type":"fit"})", type)->status, 415) << type;
   EXPECT_EQ(post("{\"type\":\"tool\",\"name\":\"" + std::string(host::WebServer::kMaxBody, 'x') + "\"}")->status, 413);
   auto malformed = post("{\"type\":\"click\",\"x\":5000,\"y\":1}");
   ASSERT_TRUE(malformed);
@@ -192,10 +118,10 @@ TEST_F(WebServerTest, FiftyClientsAtOnceEachFollowTheStreamToTheLatestPart) {
 TEST_F(WebServerTest, AClientThatNeverReadsItsStreamHoldsNobodyUp) {
   const int stuck = openRawStream();
   ASSERT_GE(stuck, 0);
-  while (openStreams() < 1) std::this_thread::sleep_for(5ms);
+  ASSERT_TRUE(streamsBecome(1));
   bool ended = false;
   std::thread follower([&] { ended = follow("\"end\""); });
-  while (openStreams() < 2) std::this_thread::sleep_for(5ms);
+  ASSERT_TRUE(streamsBecome(2));
   for (int i = 0; i < 40; ++i) {
     board.put("document", '"' + std::string(250000, 'a' + i % 26) + '"');  // 10 MB in all
     EXPECT_EQ(post(R"({"type":"fit"})")->status, 200);
@@ -247,4 +173,28 @@ TEST_F(WebServerTest, APageClosedWhileIdleFreesItsStreamsPlace) {
   const auto deadline = std::chrono::steady_clock::now() + 5s;
   while (openStreams() > 0 && std::chrono::steady_clock::now() < deadline) std::this_thread::sleep_for(10ms);
   EXPECT_EQ(openStreams(), 0);
+}
+
+// The streams' cap: one below it and at it open, one above is refused, and the refused one
+// holds no place; a stream that ends gives its place to the next.
+TEST_F(WebServerTest, EventStreamsOpenUpToTheirCapAndARefusalKeepsNoPlace) {
+  std::vector<int> streams;
+  for (int i = 0; i < host::WebServer::kMaxStreams; ++i) {
+    streams.push_back(openRawStream());
+    ASSERT_TRUE(streamsBecome(i + 1)) << "stream " << i + 1;
+  }
+  const int refused = openRawStream();
+  EXPECT_EQ(statusOf(receiveAll(refused, 4096)), 503);
+  EXPECT_EQ(openStreams(), host::WebServer::kMaxStreams);
+  ::close(refused);
+  ::close(streams.back());
+  streams.pop_back();
+  ASSERT_TRUE(streamsBecome(host::WebServer::kMaxStreams - 1));
+  const int again = openRawStream();
+  char some[64];
+  EXPECT_GT(::recv(again, some, sizeof some, 0), 0);
+  EXPECT_EQ(statusOf(std::string(some, 12)), 200);
+  EXPECT_EQ(openStreams(), host::WebServer::kMaxStreams);
+  streams.push_back(again);
+  for (int socket : streams) ::close(socket);
 }
