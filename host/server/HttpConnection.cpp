@@ -4,6 +4,7 @@
 #include <sys/socket.h>
 
 #include <boost/beast/http/status.hpp>
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <iterator>
@@ -30,7 +31,15 @@ std::string answerHead(const PageAnswer& answer, const HeaderList& defaults, boo
   auto add = [&head](std::string_view name, std::string_view value) {
     head.append(name).append(": ").append(value).append("\r\n");
   };
-  for (const auto& [name, value] : defaults) add(name, value);
+  // An answer's own header replaces a default of that name (a picture's stricter policy).
+  auto ownsHeader = [&answer](std::string_view name) {
+    return std::any_of(answer.headers.begin(), answer.headers.end(),
+                       [name](const auto& header) {
+                         return beast::iequals(beast::string_view(header.first), beast::string_view(name.data(), name.size()));
+                       });
+  };
+  for (const auto& [name, value] : defaults)
+    if (!ownsHeader(name)) add(name, value);
   for (const auto& [name, value] : answer.headers) add(name, value);
   if (!answer.mediaType.empty()) add("Content-Type", answer.mediaType);
   if (!answer.stream) add("Content-Length", std::to_string(answer.body.size()));

@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <thread>
 
 #include "server/WebServer.h"
@@ -103,13 +104,15 @@ class ServerTest : public ::testing::Test {
   }
 
   // A server on a port of its own; the first one started is `server`, its token `token`.
-  host::WebServer& startServer(host::HttpLimits limits = {}) {
+  // `files`, when given, are served too.
+  host::WebServer& startServer(host::HttpLimits limits = {}, std::optional<host::PageFiles> files = {}) {
     auto made = std::make_unique<host::WebServer>(queue, board, assets, [this](const host::WebEvent& event) {
       ++eventsRun;
       lastEvent = event.name;
       if (runEvent) runEvent(event);
       return host::Reply{200, R"({"ok":true})"};
     }, limits);
+    if (files) made->serveDocumentFiles(*files);
     std::string error;
     EXPECT_TRUE(made->start("127.0.0.1", 0, &error)) << error;
     servers.push_back(std::move(made));
