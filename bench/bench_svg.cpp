@@ -3,8 +3,11 @@
 // object; the cost per object should stay the same from 1,000 to 100,000. "Enregistrement":
 // saving 100 guides and a layer of 100 guide paths into the file of 100,000 rectangles, to
 // the disk; "Copie": copying that file on the disk, the least a save can cost.
-// "EnMemoire" and "CopieEnMemoire": the same without the disk. Times per object of the
-// file; wall times for the cases on the disk.
+// "EnMemoire" and "CopieEnMemoire": the same without the disk. "Document/N" opens the
+// file as the host does, its objects made art of a document, per object; "Sauvegarde" saves
+// that document as `document save` does (a temporary file written and flushed to the disk,
+// then renamed), against "CopieSure", a copy flushed to the disk the same way. Times per
+// object of the file; wall times for the cases on the disk.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -16,6 +19,9 @@
 #include <string>
 
 #include "RapportDeRatios.h"
+#include "files/DocumentFiles.h"
+#include "model/FileWriting.h"
+#include "model/Model.h"
 #include "svg/SvgReading.h"
 #include "svg/SvgWriting.h"
 
@@ -125,19 +131,60 @@ void Copie(benchmark::State& state) {
   state.counters["objets"] = 100000;
 }
 
+void Document(benchmark::State& state) {
+  const int rectangles = static_cast<int>(state.range(0));
+  const std::string& fichier = FichierDe(rectangles);
+  for (auto _ : state) {
+    std::string raison;
+    if (!host::openDocumentBytes(fichier, "lu.svg", &raison)) state.SkipWithError(raison.c_str());
+    state.PauseTiming();
+    host::model().closeDocument(host::model().documentCount() - 1);
+    state.ResumeTiming();
+  }
+  state.counters["objets"] = rectangles;
+}
+
+void Sauvegarde(benchmark::State& state) {
+  std::string raison;
+  host::openDocumentBytes(FichierDe(100000), "lu.svg", &raison);
+  for (auto _ : state)
+    if (!host::saveDocumentFile(Dossier() / "sauve.svg", &raison)) state.SkipWithError(raison.c_str());
+  host::model().closeDocument(host::model().documentCount() - 1);
+  state.counters["objets"] = 100000;
+}
+
+void CopieSure(benchmark::State& state) {
+  std::string octets, raison;
+  for (auto _ : state) {
+    host::readFile(Dossier() / "lu.svg", &octets);
+    if (!host::writeFileAtomically(Dossier() / "copie-sure.svg", octets, &raison)) state.SkipWithError(raison.c_str());
+  }
+  state.counters["objets"] = 100000;
+}
+
+BENCHMARK(Document)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(Sauvegarde)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(CopieSure)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(Ouverture)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(EnMemoire)->Unit(benchmark::kMillisecond);
 BENCHMARK(CopieEnMemoire)->Unit(benchmark::kMillisecond);
 BENCHMARK(Enregistrement)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(Copie)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void TableauDesRatios(const RapportDeRatios& rapport) {
-  const double mille = rapport.Temps("Ouverture/1000"), dixMille = rapport.Temps("Ouverture/10000");
-  const double centMille = rapport.Temps("Ouverture/100000");
+// One line of the cost per object of opening files of 1,000, 10,000 and 100,000 objects.
+void LigneDOuverture(const RapportDeRatios& rapport, const char* nom, const std::string& cas) {
+  const double mille = rapport.Temps(cas + "/1000"), dixMille = rapport.Temps(cas + "/10000");
+  const double centMille = rapport.Temps(cas + "/100000");
   const double plus = std::max({mille, dixMille, centMille}), moins = std::min({mille, dixMille, centMille});
-  std::printf("\n%16s %16s %16s %12s\n", "1000 us/objet", "10000 us/objet", "100000 us/objet", "max/min");
-  std::printf("%16.3f %16.3f %16.3f %12.3f\n", mille * 1e6, dixMille * 1e6, centMille * 1e6,
+  std::printf("%-20s %16.3f %16.3f %16.3f %12.3f\n", nom, mille * 1e6, dixMille * 1e6, centMille * 1e6,
               moins > 0 ? plus / moins : 0);
+}
+
+void TableauDesRatios(const RapportDeRatios& rapport) {
+  std::printf("\n%-20s %16s %16s %16s %12s\n", "ouvrir", "1000 us/objet", "10000 us/objet", "100000 us/objet",
+              "max/min");
+  LigneDOuverture(rapport, "le fichier lu", "Ouverture");
+  LigneDOuverture(rapport, "en document", "Document");
   const auto ligne = [&](const char* nom, const std::string& cas, const std::string& base) {
     const double t = rapport.Temps(cas), b = rapport.Temps(base);
     std::printf("%-24s %12.3f %12.3f %10.3f\n", nom, t * 1e5 * 1e3, b * 1e5 * 1e3, b > 0 ? t / b : 0);
@@ -145,6 +192,7 @@ void TableauDesRatios(const RapportDeRatios& rapport) {
   std::printf("\n%-24s %12s %12s %10s\n", "100000 objets", "sauver ms", "copier ms", "rapport");
   ligne("sur le disque", "Enregistrement/real_time", "Copie/real_time");
   ligne("en memoire", "EnMemoire", "CopieEnMemoire");
+  ligne("document, sur disque", "Sauvegarde/real_time", "CopieSure/real_time");
 }
 
 }  // namespace

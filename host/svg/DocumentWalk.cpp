@@ -59,6 +59,9 @@ class Walker {
   bool walk(std::string* reason) {
     const pugi::xml_node root = xml_.document_element();
     if (!readExtents(root, reason)) return false;
+    document_->inkscapePrefix = names_.inkscape;
+    document_->sodipodiPrefix = names_.sodipodi;
+    document_->hostPrefix = names_.host;
     const NamedView view = readNamedView(root, names_);
     readPages(view);
     readGuides(view);

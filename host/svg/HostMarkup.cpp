@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 #include "svg/HostMarks.h"
 #include "svg/HostPaths.h"
@@ -15,9 +16,6 @@ std::string attribute(const std::string& name, const std::string& value) {
   return " " + name + "=\"" + escaped(value) + "\"";
 }
 
-std::string hostAttribute(const char* name, const std::string& value) {
-  return attribute(std::string(marks::kPrefix) + ":" + name, value);
-}
 
 // A line's unit direction, pointing right, or up when vertical; false for no direction.
 bool lineDirection(const Guide& guide, Point* direction) {
@@ -51,12 +49,12 @@ std::string guideMarkup(const Markup& markup, const Guide& guide) {
   // Inkscape's orientation is the normal: vertical lines (1,0), horizontal ones (0,1).
   const Point normal{direction.y, -direction.x};
   const double sign = normal.x < 0 || (normal.x == 0 && normal.y < 0) ? -1 : 1;
-  return "<sodipodi:guide" + markup.declarations +
+  return "<" + markup.sodipodi("guide") + markup.declarations +
          attribute("position", formatNumber(position.x) + "," + formatNumber(position.y)) +
          attribute("orientation", formatNumber(sign * normal.x + 0.0) + "," + formatNumber(sign * normal.y + 0.0)) +
-         attribute("inkscape:label", guide.label.empty() ? marks::kGuideLabel : guide.label) +
-         attribute("inkscape:color", marks::kGuideColor) + attribute("inkscape:locked", "true") +
-         hostAttribute(marks::kWritten, "guide") + " />";
+         attribute(markup.inkscape("label"), guide.label.empty() ? marks::kGuideLabel : guide.label) +
+         attribute(markup.inkscape("color"), marks::kGuideColor) + attribute(markup.inkscape("locked"), "true") +
+         attribute(markup.host(marks::kWritten), "guide") + " />";
 }
 
 bool onlyGuides(const std::vector<Object>& objects) {
@@ -66,13 +64,14 @@ bool onlyGuides(const std::vector<Object>& objects) {
   return true;
 }
 
-std::string visibility(bool hidden, bool locked) {
-  return (hidden ? attribute("style", "display:none") : "") + (locked ? attribute("sodipodi:insensitive", "true") : "");
+std::string visibility(const Markup& markup, bool hidden, bool locked) {
+  return (hidden ? attribute("style", "display:none") : "") +
+         (locked ? attribute(markup.sodipodi("insensitive"), "true") : "");
 }
 
-std::string names(const Object& object) {
+std::string names(const Markup& markup, const Object& object) {
   return (object.id.empty() ? "" : attribute("id", object.id)) +
-         (object.label.empty() ? "" : attribute("inkscape:label", object.label));
+         (object.label.empty() ? "" : attribute(markup.inkscape("label"), object.label));
 }
 
 void appendObjects(const Markup& markup, const std::vector<Object>& objects, const std::string& indent,
@@ -82,20 +81,21 @@ void appendObject(const Markup& markup, const Object& object, const std::string&
                   const std::string& declarations, std::string* out) {
   *out += "\n" + indent;
   if (object.kind == Object::Kind::Group) {
-    *out += "<g" + declarations + names(object) + hostAttribute(marks::kWritten, "group") +
-            visibility(object.hidden, object.locked) + ">";
+    *out += "<g" + declarations + names(markup, object) + attribute(markup.host(marks::kWritten), "group") +
+            visibility(markup, object.hidden, object.locked) + ">";
     appendObjects(markup, object.children, indent + "  ", "", out);
     *out += "\n" + indent + "</g>";
     return;
   }
   const char* stroke = object.guide ? marks::kGuideColor : "#000000";
-  *out += "<path" + declarations + names(object) +
+  *out += "<path" + declarations + names(markup, object) +
           attribute("d", pathData(object.segments, object.closed, markup.space)) +
           attribute("style", std::string("fill:none;stroke:") + stroke + ";stroke-width:1" +
                                  (object.hidden ? ";display:none" : "")) +
-          (object.locked ? attribute("sodipodi:insensitive", "true") : "") + hostAttribute(marks::kWritten, "path") +
-          (object.guide ? hostAttribute(marks::kGuide, "true") : "") +
-          hostAttribute(marks::kSegments, segmentsText(object.segments)) + " />";
+          (object.locked ? attribute(markup.sodipodi("insensitive"), "true") : "") +
+          attribute(markup.host(marks::kWritten), "path") +
+          (object.guide ? attribute(markup.host(marks::kGuide), "true") : "") +
+          attribute(markup.host(marks::kSegments), segmentsText(object.segments)) + " />";
 }
 
 // Top first as given; SVG draws the first element lowest.
@@ -131,19 +131,34 @@ std::string escaped(const std::string& text) {
   return out;
 }
 
+// One guide per distinct line, in the order given. The lines are sorted by direction, then
+// by offset, and each is compared with the last one kept: tens of thousands of guides cost
+// no square of their number.
 std::string guidesMarkup(const Markup& markup, const std::vector<Guide>& guides, const std::string& indent) {
-  std::string out;
-  std::vector<Line> written;
-  for (const Guide& guide : guides) {
+  struct Keyed {
+    Line line;
+    double dx, dy;  // the direction to 1e-12, so that near-equal directions sort together
+    size_t index;
+  };
+  std::vector<Keyed> lines;
+  for (size_t i = 0; i < guides.size(); ++i) {
     Point d;
-    if (!lineDirection(guide, &d)) continue;
-    const Line line{d, guide.point.x * d.y - guide.point.y * d.x};
-    bool seen = false;
-    for (const Line& other : written) seen = seen || sameLine(line, other);
-    if (seen) continue;
-    written.push_back(line);
-    out += "\n" + indent + guideMarkup(markup, guide);
+    if (!lineDirection(guides[i], &d)) continue;
+    lines.push_back({{d, guides[i].point.x * d.y - guides[i].point.y * d.x}, std::round(d.x * 1e12), std::round(d.y * 1e12), i});
   }
+  std::sort(lines.begin(), lines.end(), [](const Keyed& a, const Keyed& b) {
+    return std::tie(a.dx, a.dy, a.line.offset, a.index) < std::tie(b.dx, b.dy, b.line.offset, b.index);
+  });
+  std::vector<bool> kept(guides.size(), false);
+  const Line* last = nullptr;
+  for (const Keyed& keyed : lines) {
+    if (last && sameLine(keyed.line, *last)) continue;
+    kept[keyed.index] = true;
+    last = &keyed.line;
+  }
+  std::string out;
+  for (size_t i = 0; i < guides.size(); ++i)
+    if (kept[i]) out += "\n" + indent + guideMarkup(markup, guides[i]);
   return out;
 }
 
@@ -152,11 +167,11 @@ std::string layersMarkup(const Markup& markup, const std::vector<Layer>& layers,
   for (auto layer = layers.rbegin(); layer != layers.rend(); ++layer) {
     // A layer of guides only is hidden and locked for other programs: nothing of it prints.
     const bool guides = onlyGuides(layer->objects);
-    out += "\n" + indent + "<g" + markup.declarations + attribute("inkscape:groupmode", "layer") +
-           attribute("inkscape:label", layer->title) + hostAttribute(marks::kWritten, "layer") +
-           hostAttribute(marks::kHidden, layer->hidden ? "true" : "false") +
-           hostAttribute(marks::kLocked, layer->locked ? "true" : "false") +
-           visibility(guides || layer->hidden, guides || layer->locked) + ">";
+    out += "\n" + indent + "<g" + markup.declarations + attribute(markup.inkscape("groupmode"), "layer") +
+           attribute(markup.inkscape("label"), layer->title) + attribute(markup.host(marks::kWritten), "layer") +
+           attribute(markup.host(marks::kHidden), layer->hidden ? "true" : "false") +
+           attribute(markup.host(marks::kLocked), layer->locked ? "true" : "false") +
+           visibility(markup, guides || layer->hidden, guides || layer->locked) + ">";
     appendObjects(markup, layer->objects, indent + "  ", "", &out);
     out += "\n" + indent + "</g>";
   }
@@ -169,13 +184,13 @@ std::string objectsMarkup(const Markup& markup, const std::vector<Object>& objec
   return out;
 }
 
-std::string declarationsMissingFrom(const std::string& rootStartTag) {
+std::string declarationsMissingFrom(const std::string& rootStartTag, const Prefixes& prefixes) {
   std::string out;
-  const std::pair<const char*, const char*> kNamespaces[] = {{"inkscape", marks::kInkscapeNamespace},
-                                                             {"sodipodi", marks::kSodipodiNamespace},
-                                                             {marks::kPrefix, marks::kNamespace}};
+  const std::pair<const std::string&, const char*> kNamespaces[] = {{prefixes.inkscape, marks::kInkscapeNamespace},
+                                                                    {prefixes.sodipodi, marks::kSodipodiNamespace},
+                                                                    {prefixes.host, marks::kNamespace}};
   for (const auto& [prefix, uri] : kNamespaces) {
-    const std::string declaration = std::string("xmlns:") + prefix + "=\"" + uri + "\"";
+    const std::string declaration = "xmlns:" + prefix + "=\"" + uri + "\"";
     if (rootStartTag.find(declaration) == std::string::npos) out += " " + declaration;
   }
   return out;

@@ -10,12 +10,24 @@
 
 namespace host::svg {
 
+// The prefixes of Inkscape's, Sodipodi's and the host's namespaces a file is written with.
+struct Prefixes {
+  std::string inkscape = "inkscape";
+  std::string sodipodi = "sodipodi";
+  std::string host = "host";
+};
+
 struct Markup {
   const UserSpace& space;
   const GuideSpace& guideSpace;
   // The namespace declarations each written element carries when the root has not made
   // them: " xmlns:inkscape=..." or empty.
   std::string declarations;
+  Prefixes prefixes;
+
+  std::string inkscape(const char* name) const { return prefixes.inkscape + ":" + name; }
+  std::string sodipodi(const char* name) const { return prefixes.sodipodi + ":" + name; }
+  std::string host(const char* name) const { return prefixes.host + ":" + name; }
 };
 
 // One guide per distinct line of `guides`, each on a line of its own after `indent`.
@@ -30,8 +42,9 @@ std::string objectsMarkup(const Markup& markup, const std::vector<Object>& objec
 // `text` for an attribute's value.
 std::string escaped(const std::string& text);
 
-// The namespaces a written element declares for itself when `rootStartTag` lacks them.
-std::string declarationsMissingFrom(const std::string& rootStartTag);
+// The namespaces a written element declares for itself, under those prefixes, when
+// `rootStartTag` lacks them.
+std::string declarationsMissingFrom(const std::string& rootStartTag, const Prefixes& prefixes);
 
 }  // namespace host::svg
 

@@ -140,6 +140,12 @@ struct SvgDocument {
   // its "/>", which a save that puts something in it turns into ">...</name>".
   std::string namedViewName;
   std::string rootName = "svg";
+  // The prefixes the root gives Inkscape's, Sodipodi's and the host's namespaces (the usual
+  // ones unless it gives those to others): a save writes with these, so that what it wrote
+  // is read again under the same names.
+  std::string inkscapePrefix = "inkscape";
+  std::string sodipodiPrefix = "sodipodi";
+  std::string hostPrefix = "host";
 };
 
 }  // namespace host::svg

@@ -44,7 +44,8 @@ class Edits {
   // `text` is made by `make` for the indentation at `at`.
   template <typename Make>
   void insertBefore(size_t at, const std::string& emptyName, Make make) {
-    const bool opens = bytes_.compare(at, 2, "/>") == 0;
+    // An empty element's "/>" ends its start tag; right after a '>' it is text ("<svg>/>").
+    const bool opens = bytes_.compare(at, 2, "/>") == 0 && at > 0 && bytes_[at - 1] != '>';
     if (opens) {
       insertions_.push_back({at, make(indentAt(bytes_, lineStart(at))), emptyName});
     } else {
@@ -112,7 +113,9 @@ class Edits {
 
 std::string writeBack(const SvgDocument& read, const SaveContent& content) {
   const std::string_view bytes = read.bytes;
-  Markup markup{read.space, read.guideSpace, declarationsMissingFrom(std::string(bytes.substr(0, read.namedViewAt)))};
+  const Prefixes prefixes{read.inkscapePrefix, read.sodipodiPrefix, read.hostPrefix};
+  const Markup markup{read.space, read.guideSpace,
+                      declarationsMissingFrom(std::string(bytes.substr(0, read.namedViewAt)), prefixes), prefixes};
   Edits edits(bytes);
   for (const Span& span : read.hostWritten) edits.remove(span);
   if (!content.guides.empty()) {
@@ -121,9 +124,10 @@ std::string writeBack(const SvgDocument& read, const SaveContent& content) {
                          [&](const std::string& indent) { return guidesMarkup(markup, content.guides, indent); });
     } else {
       edits.insertBefore(read.namedViewAt, read.rootName, [&](const std::string& indent) {
-        const Markup inside{markup.space, markup.guideSpace, ""};  // declared on the namedview
-        return "\n" + indent + "<sodipodi:namedview" + markup.declarations + ">" +
-               guidesMarkup(inside, content.guides, indent + "  ") + "\n" + indent + "</sodipodi:namedview>";
+        const Markup inside{markup.space, markup.guideSpace, "", prefixes};  // declared on the namedview
+        const std::string name = markup.sodipodi("namedview");
+        return "\n" + indent + "<" + name + markup.declarations + ">" + guidesMarkup(inside, content.guides, indent + "  ") +
+               "\n" + indent + "</" + name + ">";
       });
     }
   }

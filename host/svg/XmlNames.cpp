@@ -25,10 +25,12 @@ std::string prefixFor(const pugi::xml_node& root, const char* uri, const char* u
 }  // namespace
 
 XmlNames xmlNamesFor(const pugi::xml_node& root) {
-  const std::string inkscape = prefixFor(root, marks::kInkscapeNamespace, "inkscape") + ":";
-  const std::string sodipodi = prefixFor(root, marks::kSodipodiNamespace, "sodipodi") + ":";
-  const std::string host = prefixFor(root, marks::kNamespace, marks::kPrefix) + ":";
-  return {inkscape + "groupmode", inkscape + "label",    sodipodi + "insensitive", inkscape + "document-units",
+  const std::string inkscapePrefix = prefixFor(root, marks::kInkscapeNamespace, "inkscape");
+  const std::string sodipodiPrefix = prefixFor(root, marks::kSodipodiNamespace, "sodipodi");
+  const std::string hostPrefix = prefixFor(root, marks::kNamespace, marks::kPrefix);
+  const std::string inkscape = inkscapePrefix + ":", sodipodi = sodipodiPrefix + ":", host = hostPrefix + ":";
+  return {inkscapePrefix,         sodipodiPrefix,        hostPrefix,
+          inkscape + "groupmode", inkscape + "label",    sodipodi + "insensitive", inkscape + "document-units",
           inkscape + "page",      inkscape + "color",    sodipodi + "namedview",   sodipodi + "guide",
           host + marks::kWritten, host + marks::kHidden, host + marks::kLocked,    host + marks::kGuide,
           host + marks::kSegments};

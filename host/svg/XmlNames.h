@@ -10,6 +10,7 @@
 namespace host::svg {
 
 struct XmlNames {
+  std::string inkscape, sodipodi, host;  // the prefixes
   std::string groupmode, label, insensitive, documentUnits, page, color;  // inkscape:
   std::string namedview, guide;                                           // sodipodi:
   std::string written, hidden, locked, guideFlag, segments;               // the host's
