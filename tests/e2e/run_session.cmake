@@ -11,7 +11,9 @@
 #   ACTUAL      where standard output is kept, for a look after a failure
 #   STATUS      the exit status expected (default 0), or "signal" for a killed host
 #   STDERR      texts that standard error must contain (a list)
-#   STDOUT_HAS  texts that standard output must contain (a list)
+#   STDOUT_HAS  texts that standard output must contain once each (a list): a text found twice
+#               could be read from another print than the one it is about, and fails as
+#               ambiguous; where a session prints states to check, its expected file says all
 #   COMPARE     pairs "produced=expected" of files that must be equal (produced in WORKDIR)
 #   EXISTS      files that must exist afterwards (in WORKDIR)
 #   JSON_HAS    checks "file:member.member...=value" of a JSON file made in WORKDIR: a member
@@ -81,8 +83,11 @@ foreach(text IN LISTS STDERR)
 endforeach()
 foreach(text IN LISTS STDOUT_HAS)
   string(FIND "${out}" "${text}" at)
+  string(FIND "${out}" "${text}" last REVERSE)
   if(at EQUAL -1)
     list(APPEND failures "standard output lacks: ${text}")
+  elseif(NOT at EQUAL last)
+    list(APPEND failures "ambiguous, found more than once in standard output: ${text}")
   endif()
 endforeach()
 foreach(pair IN LISTS COMPARE)

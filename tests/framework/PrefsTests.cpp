@@ -204,4 +204,29 @@ TEST_F(Prefs, AnOverlongStoredTitleIsCutToTheBuffer) {
   }
 }
 
+// A title holding bytes that are not UTF-8 is stored with U+FFFD for each byte that starts
+// no character, and whole characters kept: the host refuses any other text.
+TEST_F(Prefs, ATitleIsStoredAsUtf8WithEachBadByteReplaced) {
+  const std::string R = "\xEF\xBF\xBD";
+  const std::pair<std::string, std::string> titres[] = {
+      {"é€𝄞\x7F", "é€𝄞\x7F"},                        // two, three and four bytes kept
+      {"a\xC0\xAF", "a" + R + R},                        // an overlong '/'
+      {"\xE0\x80\xAF", R + R + R},                       // the same, on three bytes
+      {"\xF0\x80\x80\xAF", R + R + R + R},               // and on four
+      {"\xED\xA0\x80" "b", R + R + R + "b"},             // a surrogate
+      {"\xF4\x90\x80\x80", R + R + R + R},               // past U+10FFFF
+      {"\xF5\x80\xFF", R + R + R},                       // bytes no character starts with
+      {"c\xE2\x82", "c" + R + R},                        // cut short
+      {"\x80\xBF", R + R},                               // stray continuations
+  };
+  for (const auto& [titre, stocke] : titres) {
+    CurrentSet(1);
+    std::snprintf(TitreSet, sizeof TitreSet, "%s", titre.c_str());
+    ASSERT_EQ(AjouteSet(1), kNoErr);
+    std::string lu;
+    EXPECT_TRUE(pref("TI1", lu));
+    EXPECT_EQ(lu, stocke) << testing::PrintToString(titre);
+  }
+}
+
 }  // namespace

@@ -18,6 +18,7 @@
 #include "OutilGuides.h"
 #include "SuitesDuTraceur.h"
 #include "TestHost.h"
+#include "SetParDefaut.h"
 #include "Utilitaires.h"
 
 using Lignes = std::vector<std::string>;
@@ -41,14 +42,6 @@ class ClicOutil : public ::testing::Test {
   void TearDown() override {
     LibereListesDeGuides();
     testhost::reset();
-  }
-
-  // The default set: margins 3 mm, 2 columns and 2 rows shared equally, gutters 2 mm.
-  static void MetSetParDefaut() {
-    MargeHaut = MargeBas = MargeGauche = MargeDroite = 3 * PointsParUnite(kUniteMillimetres);
-    NombreDeColonnes = NombreDeLignes = 2;
-    LargeurDeColonnes = HauteurDeLignes = 0;
-    GouttiereColonnes = GouttiereLignes = 2 * PointsParUnite(kUniteMillimetres);
   }
 
   // A click of the tool on the left edge of `objet`, or far from every object with

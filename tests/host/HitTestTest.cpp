@@ -73,7 +73,7 @@ TEST_F(HitTest, TheTopmostLeafIsHitAcrossGroupsAndLayers) {
 TEST_F(HitTest, HiddenLayersHiddenArtAndGuidesArePassedOver) {
   AIArtHandle bottom = closedRect(layerGroup, 0, 100, 100, 0, "fond");
   AIArtHandle hiddenGroup = newGroup(layerGroup, "groupe caché");
-  closedRect(hiddenGroup, 0, 100, 100, 0, "dans un groupe caché");
+  AIArtHandle underHiddenGroup = closedRect(hiddenGroup, 0, 100, 100, 0, "dans un groupe caché");
   hide(hiddenGroup);
   AIArtHandle hidden = closedRect(layerGroup, 0, 100, 100, 0, "caché");
   hide(hidden);
@@ -82,10 +82,12 @@ TEST_F(HitTest, HiddenLayersHiddenArtAndGuidesArePassedOver) {
   EXPECT_EQ(hitAt(50, 50, 2), bottom);
 
   AILayerHandle upper = testhost::addLayer("Masqué");
-  closedRect(groupOf(upper), 0, 100, 100, 0, "sur un calque masqué");
+  AIArtHandle onHiddenLayer = closedRect(groupOf(upper), 0, 100, 100, 0, "sur un calque masqué");
   EXPECT_EQ(layers->SetLayerVisible(upper, 0), kNoErr);
   EXPECT_EQ(hitAt(50, 50, 2), bottom);
-  EXPECT_EQ(hitAt(50, 50, 2, nullptr, hiddenGroup), nullptr);
+  // A hit test within one object sees it as the document shows it: not at all.
+  for (AIArtHandle within : {hiddenGroup, underHiddenGroup, onHiddenLayer})
+    EXPECT_EQ(hitAt(50, 50, 2, nullptr, within), nullptr);
 }
 
 TEST_F(HitTest, CurvedSegmentsAreFollowedAlongTheCurve) {

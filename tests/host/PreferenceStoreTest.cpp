@@ -67,8 +67,8 @@ TEST_F(PreferenceFileTest, WhatIsSavedReadsBackExactly) {
   }
   EXPECT_EQ(again.find("B", "Absent"), nullptr);
 
-  // Only the file and its lock are left in the folder: no temporary file stays behind.
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder()), {}), 2);
+  // Only the file and its lock are left beside the test's Resources: no temporary file stays.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder()), {}), 3);  // and Resources
   EXPECT_TRUE(std::filesystem::exists(folder() / "prefs.json.lock"));
 }
 
@@ -267,4 +267,18 @@ TEST_F(PreferenceFileTest, ASecondHostReadsTheFileButWritesItOnlyOnceTheHolderHa
   EXPECT_EQ(store.save(), Saving::Saved);
   const PreferenceStore next = reopened();
   EXPECT_EQ(std::make_pair(integer(next, "theirs"), integer(next, "mine")), std::make_pair(1, 2));
+}
+
+// What to do with a damaged file is for the host that holds it: another leaves it in place.
+TEST_F(PreferenceFileTest, ASecondHostLeavesADamagedFileWhereItIs) {
+  AnotherHost other(file(), "S", "theirs");
+  ASSERT_GT(other.pid(), 0);
+  writeText(file(), "{ cut short");
+  PreferenceStore store;
+  EXPECT_EQ(store.open(file()).problem, "the preferences are in use by another host (process " + std::to_string(other.pid()) +
+                                          "); this host reads them and saves nothing; the preferences file is "
+                                          "damaged (not JSON); it is left as it is");
+  EXPECT_EQ(readText(file()), "{ cut short");
+  EXPECT_FALSE(std::filesystem::exists(folder() / "prefs.json.damaged"));
+  EXPECT_TRUE(other.end());
 }

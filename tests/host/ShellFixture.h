@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "AIUnicodeString.h"
+#include "TempFolder.h"
 #include "TestHost.h"
 #include "model/Shell.h"
 
@@ -31,7 +32,6 @@ class ShellTest : public ::testing::Test {
     for (AIUnicodeStringRef s : texts_) strings->Dispose(s);
     host::resetShell();
     testhost::reset();
-    if (!folder_.empty()) std::filesystem::remove_all(folder_);
   }
 
   template <class S>
@@ -46,18 +46,8 @@ class ShellTest : public ::testing::Test {
     texts_.push_back(made);
     return made;
   }
-  // A folder of this test's own, made on first use.
-  const std::filesystem::path& folder() {
-    if (folder_.empty()) {
-      const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-      folder_ = std::filesystem::temp_directory_path() /
-                ("guides-host-test-" + std::to_string(::getpid()) + "-" + info->test_suite_name() +
-                 "-" + info->name());
-      std::filesystem::remove_all(folder_);
-      std::filesystem::create_directories(folder_);
-    }
-    return folder_;
-  }
+  // A folder of this test's own.
+  const std::filesystem::path& folder() const { return folder_.path; }
 
   const AIUnicodeStringSuite* strings =
       suite<AIUnicodeStringSuite>(kAIUnicodeStringSuite, kAIUnicodeStringSuiteVersion);
@@ -66,7 +56,7 @@ class ShellTest : public ::testing::Test {
 
  private:
   std::vector<AIUnicodeStringRef> texts_;
-  std::filesystem::path folder_;
+  testhost::TempFolder folder_;
 };
 
 #endif

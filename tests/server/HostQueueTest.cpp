@@ -14,6 +14,12 @@ using namespace std::chrono_literals;
 
 namespace {
 
+// The answer of a request, or a failure once a limit passes: a broken bound fails, it never hangs.
+Reply answer(std::future<Reply>& future) {
+  if (future.wait_for(10s) != std::future_status::ready) throw std::runtime_error("no answer within 10 s");
+  return future.get();
+}
+
 HostQueue::Work answering(std::vector<std::string>& ran, std::string name) {
   return [&ran, name] {
     ran.push_back(name);
@@ -37,7 +43,7 @@ TEST(HostQueue, TasksRunInOrderOnTheHostsThreadAndEachIsAnswered) {
   for (int i = 0; i < 3; ++i) ASSERT_TRUE(queue.runNext());
   EXPECT_EQ(ran, (std::vector<std::string>{"first", "second"}));
   EXPECT_EQ(ranOn, hostThread);
-  EXPECT_EQ(std::make_tuple(first.get().body, second.get().body, third.get().status),
+  EXPECT_EQ(std::make_tuple(answer(first).body, answer(second).body, answer(third).status),
             std::make_tuple("first", "second", 418));
 }
 
@@ -49,10 +55,10 @@ TEST(HostQueue, AMoveWaitingIsReplacedByTheNextAndAnsweredAsMerged) {
   auto move2 = queue.post(answering(ran, "move 2"), "move");
   auto key = queue.post(answering(ran, "key"));
   auto move3 = queue.post(answering(ran, "move 3"), "move");
-  EXPECT_EQ(move1.get().body, R"({"ok":true,"merged":true})");
+  EXPECT_EQ(answer(move1).body, R"({"ok":true,"merged":true})");
   for (int i = 0; i < 4; ++i) ASSERT_TRUE(queue.runNext());
   EXPECT_EQ(ran, (std::vector<std::string>{"click", "move 2", "key", "move 3"}));
-  EXPECT_EQ(move2.get().body, "move 2");
+  EXPECT_EQ(answer(move2).body, "move 2");
 }
 
 TEST(HostQueue, ATaskRunningADialogIsAnsweredOnceTheHostWaitsForTheDialogsEvents) {
@@ -71,8 +77,8 @@ TEST(HostQueue, ATaskRunningADialogIsAnsweredOnceTheHostWaitsForTheDialogsEvents
   });
   ASSERT_TRUE(queue.runNext());
   page.join();
-  EXPECT_EQ(opener.get().body, R"({"ok":true,"dialog":true})");
-  EXPECT_EQ(inner.get().body, "ok clicked");
+  EXPECT_EQ(answer(opener).body, R"({"ok":true,"dialog":true})");
+  EXPECT_EQ(answer(inner).body, "ok clicked");
   EXPECT_EQ(idles, 1);
 }
 
@@ -82,8 +88,9 @@ TEST(HostQueue, AStoppedQueueRunsNothingAndAnswersEveryRequest) {
   auto waiting = queue.post(answering(ran, "waiting"));
   std::thread([&] { queue.stop(); }).join();
   EXPECT_FALSE(queue.runNext());
-  EXPECT_EQ(waiting.get().status, 503);
-  EXPECT_EQ(queue.post(answering(ran, "late")).get().status, 503);
+  EXPECT_EQ(answer(waiting).status, 503);
+  auto late = queue.post(answering(ran, "late"));
+  EXPECT_EQ(answer(late).status, 503);
   EXPECT_TRUE(ran.empty());
   EXPECT_TRUE(queue.stopped());
 }
@@ -103,15 +110,15 @@ TEST(HostQueue, AFloodOfRequestsIsRefusedBeyondTheBoundAndTheRestRun) {
   std::vector<std::string> ran;
   std::vector<std::future<Reply>> answers;
   for (size_t i = 0; i <= HostQueue::kMaxWaiting; ++i) answers.push_back(queue.post(answering(ran, "t")));
-  EXPECT_EQ(answers.back().get().status, 503);
+  EXPECT_EQ(answer(answers.back()).status, 503);
   for (size_t i = 0; i < HostQueue::kMaxWaiting; ++i) ASSERT_TRUE(queue.runNext());
   EXPECT_EQ(ran.size(), HostQueue::kMaxWaiting);
 }
 
 TEST(HostQueue, AnExceptionInATaskIsAnsweredAsTheHostsFault) {
   HostQueue queue;
-  auto answer = queue.post([]() -> Reply { throw std::runtime_error("boom"); });
+  auto answered = queue.post([]() -> Reply { throw std::runtime_error("boom"); });
   ASSERT_TRUE(queue.runNext());
-  const Reply reply = answer.get();
+  const Reply reply = answer(answered);
   EXPECT_EQ(std::make_tuple(reply.status, reply.body), std::make_tuple(500, R"({"error":"boom"})"));
 }

@@ -19,6 +19,7 @@
 #include <optional>
 #include <thread>
 
+#include "TempFolder.h"
 #include "server/WebServer.h"
 
 // A socket on the loopback, from `from` (any address of 127.0.0.0/8), to port; -1 if it
@@ -84,8 +85,6 @@ inline bool isOpen(int socket) {
 class ServerTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder = std::filesystem::temp_directory_path() / ("guides-web-test-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
     std::ofstream(folder / "index.html") << "<!doctype html><title>page</title>";
     std::ofstream(folder / "main.js") << "export {};";
     std::string error;
@@ -100,7 +99,6 @@ class ServerTest : public ::testing::Test {
     queue.stop();
     hostThread.join();
     for (auto& server : servers) server->stop();
-    std::filesystem::remove_all(folder);
   }
 
   // A server on a port of its own; the first one started is `server`, its token `token`.
@@ -170,7 +168,8 @@ class ServerTest : public ::testing::Test {
     return openStreams() == count;
   }
 
-  std::filesystem::path folder;
+  testhost::TempFolder temp;
+  const std::filesystem::path& folder = temp.path;
   host::HostQueue queue;
   host::StateBoard board;
   host::WebAssets assets;

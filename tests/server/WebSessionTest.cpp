@@ -11,6 +11,7 @@
 #include "model/ArtWalk.h"
 #include "model/ViewGeometry.h"
 #include "server/HostTools.h"
+#include "server/StatePublisher.h"
 #include "server/StateParts.h"
 #include "server/WebSession.h"
 
@@ -82,10 +83,8 @@ TEST_F(WebSessionTest, TheRectangleToolDrawsBetweenThePointsUnderTheMouse) {
   rectangle({100, 700}, {300, 500});
   rectangle({400, 200}, {350, 260});  // dragged up and to the left
   rectangle({10, 10}, {10, 10});      // no width: nothing
-  const host::View& view = host::model().front()->views.front();
-  const auto at = [&](AIRealPoint p) { return host::viewToArtwork(view, host::artworkToView(view, p)); };
-  EXPECT_EQ(paths(), (std::vector<std::string>{corner(at({350, 260})) + " " + corner(at({400, 200})),
-                                               corner(at({100, 700})) + " " + corner(at({300, 500}))}));
+  // Each corner is the artwork point under the pixel it was dragged to, in whole points.
+  EXPECT_EQ(paths(), (std::vector<std::string>{"349,259 400,200", "99,700 299,500"}));
 }
 
 TEST_F(WebSessionTest, TheSelectionToolSelectsShiftAddsAndDeleteRemovesTheSelection) {
@@ -124,25 +123,21 @@ TEST_F(WebSessionTest, ArtInALockedLayerIsNeitherSelectedNorDeleted) {
 TEST_F(WebSessionTest, AClickOfTheGuidesToolReachesThePluginAtTheArtworkPointUnderTheMouse) {
   ASSERT_EQ(named(WebEventKind::Tool, "Outil Guides").status, 200);
   ASSERT_EQ(send(WebEventKind::Click, 500, 400).status, 200);
-  const host::View& view = host::model().front()->views.front();
-  const AIRealPoint expected = host::viewToArtwork(view, AIPoint{500, 400});
   ASSERT_TRUE(application->events().lastClick());
   const AIRealPoint at = application->events().lastClick()->at;
-  EXPECT_EQ(std::make_tuple(at.h, at.v), std::make_tuple(expected.h, expected.v));
+  EXPECT_EQ(std::make_tuple(at.h, at.v), std::make_tuple(605.0f, 421.0f));  // pixel (500, 400), unfitted view
   const host::GuidesData data = host::guidesData();
   const auto guides = nlohmann::json::parse(host::guidesPart(data));
   EXPECT_EQ(guides["count"], 8);  // the default set: four margins, the two sides of a gutter each way
   // The bytes hold the stored points themselves, in the order the document lists its guides.
-  uint32_t headerSize = 0;
-  std::memcpy(&headerSize, data.bytes.data(), 4);
-  const size_t points = 4 + ((headerSize + 3) & ~3u) + 2 * 4 * 8;
   std::vector<float> stored;
   host::walkFrontDocument(host::model(), [&](const std::string&, uint32_t, const host::Art& art) {
     if (art.guide)
       for (const AIPathSegment& s : art.segments) stored.insert(stored.end(), {s.p.h, s.p.v});
   });
-  ASSERT_EQ(data.bytes.size(), points + stored.size() * sizeof(float));
-  EXPECT_EQ(std::memcmp(data.bytes.data() + points, stored.data(), stored.size() * sizeof(float)), 0);
+  // Its length, its 298-byte header padded to 300, 64 bytes before the points, the 32 floats.
+  ASSERT_EQ(std::make_pair(data.bytes.size(), stored.size()), std::make_pair(size_t{496}, size_t{32}));
+  EXPECT_EQ(std::memcmp(data.bytes.data() + 368, stored.data(), 32 * sizeof(float)), 0);
 }
 
 TEST_F(WebSessionTest, TheFittedViewShowsEveryArtboard) {
@@ -194,4 +189,24 @@ TEST_F(WebSessionTest, ThousandsOfBadRequestsAreRefusedAndChangeNothing) {
   EXPECT_EQ(host::panelsPart(), panels);
   EXPECT_EQ(named(WebEventKind::UiClick, "PANstepPlusNbrColonnes").status, 200);
   EXPECT_NE(host::guidesPart(host::guidesData()), guides);
+}
+
+// After each event the page is sent the document and its guides again where they changed.
+TEST_F(WebSessionTest, ThePublisherPutsTheDocumentAndTheGuidesAgainOnceTheyChange) {
+  host::StateBoard board;
+  host::StatePublisher publisher(board);
+  host::StateBoard::Seen seen;
+  const auto news = [&] {  // the parts put by this publish, by name
+    publisher.publish();
+    return nlohmann::json::parse(board.waitForNews(seen, std::chrono::milliseconds(0)))["parts"];
+  };
+  EXPECT_TRUE(news().contains("document"));
+  ASSERT_EQ(named(WebEventKind::Tool, host::kRectangleToolName).status, 200);
+  rectangle({100, 700}, {300, 500});
+  const auto drawn = news();
+  EXPECT_EQ(drawn["document"]["art"].size(), 1u);
+  EXPECT_FALSE(drawn.contains("guides"));
+  ASSERT_EQ(named(WebEventKind::Tool, "Outil Guides").status, 200);
+  ASSERT_EQ(send(WebEventKind::Click, 500, 400).status, 200);
+  EXPECT_EQ(news()["guides"]["count"], 8);
 }

@@ -1,6 +1,6 @@
 // A folder of the test's own with an empty Resources folder inside, as a module's bundle
-// has, removed with everything in it when the test ends. Its name holds the process and
-// the test, so that tests run side by side never share one.
+// has, made afresh and removed with everything in it when the test ends. Its name holds the
+// process and the test, so that tests run side by side never share one.
 #ifndef GUIDES_TESTS_TEMPFOLDER_H
 #define GUIDES_TESTS_TEMPFOLDER_H
 
@@ -17,7 +17,9 @@ struct TempFolder {
   TempFolder()
       : path(std::filesystem::temp_directory_path() /
              ("guides-" + std::to_string(::getpid()) + "-" +
+              ::testing::UnitTest::GetInstance()->current_test_info()->test_suite_name() + "-" +
               ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
+    std::filesystem::remove_all(path);
     std::filesystem::create_directories(path / "Resources");
   }
   ~TempFolder() { std::filesystem::remove_all(path); }

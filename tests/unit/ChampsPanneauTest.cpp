@@ -19,9 +19,6 @@
 
 namespace {
 
-const double kMillimetre = PointsParUnite(kUniteMillimetres);
-const double kCentimetre = PointsParUnite(kUniteCentimetres);
-
 class ChampsPanneau : public testhost::PanneauDeTest {
  protected:
   void SetUp() override {
@@ -74,17 +71,12 @@ TEST_F(ChampsPanneau, LengthButtonsSnapToTheStepAndKeepTheirLowerBounds) {
       {c().PANzoneMargeBas, c().PANstepMoinsMargeBas, false, "0 mm", "-1 mm", MargeBas, -2.8346457481384277},
       // An empty field steps in the panel's unit.
       {c().PANzoneHauteurLigne, c().PANstepPlusHauteurLigne, false, "", "1 mm", HauteurDeLignes, 2.8346457481384277},
-      {c().PANzoneGouttiereLigne, c().PANstepPlusGouttiereLigne, true, "12 mm", "15 mm", GouttiereLignes,
-       15 * kMillimetre},
-      {c().PANzoneGouttiereLigne, c().PANstepMoinsGouttiereLigne, true, "12 mm", "10 mm", GouttiereLignes,
-       10 * kMillimetre},
-      {c().PANzoneGouttiereLigne, c().PANstepMoinsGouttiereLigne, true, "13 mm", "10 mm", GouttiereLignes,
-       10 * kMillimetre},
+      {c().PANzoneGouttiereLigne, c().PANstepPlusGouttiereLigne, true, "12 mm", "15 mm", GouttiereLignes, 42.519686222076416},
+      {c().PANzoneGouttiereLigne, c().PANstepMoinsGouttiereLigne, true, "12 mm", "10 mm", GouttiereLignes, 28.346457481384277},
+      {c().PANzoneGouttiereLigne, c().PANstepMoinsGouttiereLigne, true, "13 mm", "10 mm", GouttiereLignes, 28.346457481384277},
       // The field's comma is read as the decimal separator: 2,37 and not 2.
-      {c().PANzoneMargeGauche, c().PANstepPlusMargeGauche, false, "2,37 cm", "2,4 cm", MargeGauche,
-       2.4000000000000004 * kCentimetre},
-      {c().PANzoneMargeGauche, c().PANstepMoinsMargeGauche, false, "2,37 cm", "2,3 cm", MargeGauche,
-       2.3000000000000003 * kCentimetre},
+      {c().PANzoneMargeGauche, c().PANstepPlusMargeGauche, false, "2,37 cm", "2,4 cm", MargeGauche, 68.03149795532228},
+      {c().PANzoneMargeGauche, c().PANstepMoinsMargeGauche, false, "2,37 cm", "2,3 cm", MargeGauche, 65.19685220718385},
       // Half a step from zero lands on plain zero, not "-0".
       {c().PANzoneMargeDroite, c().PANstepMoinsMargeDroite, false, "0,5 mm", "0 mm", MargeDroite, 0},
       {c().PANzoneMargeDroite, c().PANstepPlusMargeDroite, true, "1 pi", "1,5 pi", MargeDroite, 18},
@@ -167,12 +159,12 @@ TEST_F(ChampsPanneau, TypedLengthsTakeTheirUnitAndLockedMarginsFollowTheTop) {
 
   // Plus on the top margin moves the four; unlocking changes no value.
   Clique(c().PANstepPlusMargeHaut, true);
-  for (double marge : {MargeHaut, MargeBas, MargeGauche, MargeDroite}) EXPECT_EQ(marge, 15 * kMillimetre);
+  for (double marge : {MargeHaut, MargeBas, MargeGauche, MargeDroite}) EXPECT_EQ(marge, 42.519686222076416);
   EXPECT_EQ(c().PANzoneMargeGauche->stringValue(), "15 mm");
   Clique(c().PANcadenas);
   EXPECT_EQ(c().PANcadenas->state(), kit::ControlStateOn);
   EXPECT_TRUE(c().PANzoneMargeGauche->isEnabled());
-  EXPECT_EQ(MargeGauche, 15 * kMillimetre);
+  EXPECT_EQ(MargeGauche, 42.519686222076416);
   EXPECT_EQ(Redessins(), 7u);
 }
 
@@ -230,7 +222,7 @@ TEST_F(ChampsPanneau, TheSetUnitReExpressesEachLengthFromItsOwnUnit) {
                     c().PANzoneGouttiereLigne}),
             (std::vector<std::string>{"3 cm", "3 cm", "0 cm", "0,4 cm", "5,08 cm"}));
   EXPECT_EQ((std::vector{MargeHaut, GouttiereColonnes, GouttiereLignes}),
-            (std::vector{3 * kCentimetre, 0.4 * kCentimetre, 2 * 2.54 * kCentimetre}));
+            (std::vector{85.03937244415283, 11.338582992553711, 144.00000400543212}));
   EXPECT_EQ(Redessins(), 1u);  // the typed value's only
 
   // 3 mm to inches shows 0,12 in; back to millimetres, 0.12 in is 3.048 mm, shown 3,05.
@@ -239,11 +231,11 @@ TEST_F(ChampsPanneau, TheSetUnitReExpressesEachLengthFromItsOwnUnit) {
   EXPECT_EQ(c().PANzoneMargeHaut->stringValue(), "0,12 in");
   ChoisitUnite(4);
   EXPECT_EQ(c().PANzoneMargeHaut->stringValue(), "3,05 mm");
-  EXPECT_EQ(MargeHaut, static_cast<double>(0.12f) * 25.4 * kMillimetre);
+  EXPECT_EQ(MargeHaut, 8.640000047206872);
 
   // Millimetres to points multiply in single precision.
   ChoisitUnite(2);
-  EXPECT_EQ(MargeHaut, static_cast<double>(3.05f * static_cast<float>(kMillimetre)));
+  EXPECT_EQ(MargeHaut, 8.645668983459473);
   EXPECT_EQ(c().PANzoneMargeHaut->stringValue(), "8,65 pt");
 
   // A field too large for the conversion keeps its value.
@@ -289,7 +281,7 @@ TEST_F(ChampsPanneau, ArrowKeysStepByTheUnitWrittenAndRoundToTheStep) {
   Commande(c().PANzoneMargeHaut, "moveUp:");
   EXPECT_EQ(c().PANzoneMargeDroite->stringValue(), "2,6 cm");
   EXPECT_EQ(MargeDroite, MargeHaut);
-  EXPECT_EQ(MargeHaut, 2.6 * kCentimetre);
+  EXPECT_EQ(MargeHaut, 73.70078945159912);
 }
 
 TEST_F(ChampsPanneau, TabSkipsTheLockedMarginsAndOtherCommandsAreTheEditors) {

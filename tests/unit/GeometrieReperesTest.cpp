@@ -7,20 +7,12 @@
 #include <vector>
 
 #include "GeometrieReperes.h"
-#include "Utilitaires.h"
+#include "SetParDefaut.h"
 
 namespace {
 
 using Segments = std::vector<SegmentDeRepere>;
 const AIRealRect kA4 = {0.0f, 842.0f, 595.0f, 0.0f};  // left, top, right, bottom
-
-ValeursDuSet SetParDefaut() {
-  ValeursDuSet v;
-  v.margeHaut = v.margeBas = v.margeGauche = v.margeDroite = 3 * PointsParUnite(kUniteMillimetres);
-  v.nombreDeColonnes = v.nombreDeLignes = 2;
-  v.gouttiereColonnes = v.gouttiereLignes = 2 * PointsParUnite(kUniteMillimetres);
-  return v;
-}
 
 Segments Calcule(SorteDeRepere sorte, const ValeursDuSet& v, ModeDeTrace mode = ModeDeTrace::PourPlan,
                  AIRealRect r = kA4) {

@@ -106,7 +106,7 @@ TEST_F(NotificationsPanneau, TheRulerUnitBecomesThePanelsUnitAndReExpressesTheLe
   EXPECT_EQ(Textes({c().PANzoneMargeHaut, c().PANzoneGouttiereColonne, c().PANzoneNbrColonnes,
                     c().PANzoneLargeurColonne}),
             (std::vector<std::string>{"8,5 pt", "5,67 pt", "2", ""}));
-  EXPECT_EQ(MargeHaut, static_cast<double>(3.0f * static_cast<float>(PointsParUnite(kUniteMillimetres))));
+  EXPECT_EQ(MargeHaut, 8.503936767578125);
   EXPECT_NE(MargeHaut, margeHaut);
   EXPECT_EQ(kit::EventQueue::shared().next(), std::nullopt);  // no redraw asked for
 

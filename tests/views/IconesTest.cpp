@@ -2,6 +2,7 @@
 // inactive, and how they answer the mouse depending on whether the tool is selected.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <variant>
 #include <vector>
@@ -26,12 +27,6 @@ std::vector<kit::StrokeRecord> Traits(kit::View& vue) {
 }
 
 kit::Color Rgba(double r, double g, double b, double a) { return kit::Color::colorWithCalibratedRed(r, g, b, a); }
-
-std::vector<kit::PathElement> Polyligne(std::initializer_list<kit::Point> points) {
-  std::vector<kit::PathElement> elements;
-  for (kit::Point p : points) elements.push_back({elements.empty() ? Kind::MoveTo : Kind::LineTo, p});
-  return elements;
-}
 
 bool EstUnPoint(const kit::StrokeRecord& trait) {
   return trait.elements.size() == 2 && trait.elements[0].kind == Kind::MoveTo &&
@@ -70,32 +65,23 @@ class Icones : public ::testing::Test {
   }
 };
 
-TEST_F(Icones, TheTopMarginIconIsDrawnStrokeForStrokeInFullColourWhileTheToolIsSelected) {
-  OutilSelectionne = true;
-  BoutonMargeHaut vue(kit::makeRect(4, 112, 18, 18));
-  auto traits = Traits(vue);
-
-  struct Attendu {
-    std::vector<kit::PathElement> elements;
-    kit::Color couleur;
-    double largeur;
-  };
-  const kit::Color accent = Rgba(0, 0, 1, 1), contour = Rgba(0, 0, 0, 1), grille = Rgba(0.4, 0.4, 0.4, 1);
-  const std::vector<Attendu> attendus{
-      {Polyligne({{0, 16}, {17, 16}}), accent, 2},
-      {Polyligne({{0, 14}, {0, 0}, {16, 0}, {16, 14}}), contour, 1},
-      {Polyligne({{1, 4}, {16, 4}}), grille, 2},
-      {Polyligne({{4, 1}, {4, 15}}), grille, 2},
-      {Polyligne({{13, 1}, {13, 15}}), grille, 2},
-      {Polyligne({{1, 12}, {16, 12}}), accent, 2},
-  };
-  ASSERT_EQ(traits.size(), attendus.size());
-  for (std::size_t i = 0; i < traits.size(); ++i) {
-    SCOPED_TRACE(i);
-    EXPECT_EQ(traits[i].elements, attendus[i].elements);
-    EXPECT_EQ(traits[i].color, attendus[i].couleur);
-    EXPECT_EQ(traits[i].lineWidth, attendus[i].largeur);
-    EXPECT_FALSE(traits[i].antialias);
+// Each margin icon draws its accent first, along its own edge of the 18-point square, and
+// no icon draws outside its square.
+TEST_F(Icones, EachMarginIconAccentsItsOwnEdgeAndNoIconDrawsOutsideItsSquare) {
+  const auto dehors = [](kit::Point p) { return p.x < 0 || p.x > 18 || p.y < 0 || p.y > 18; };
+  for (auto& icone : LesDixIcones())
+    for (const auto& trait : Traits(*icone))
+      for (const auto& element : trait.elements) EXPECT_FALSE(dehors(element.point)) << icone->className();
+  // Top, bottom, left, right: the accent's points lie at the edge of the square, y up.
+  const std::function<bool(kit::Point)> aLeurBord[] = {[](kit::Point p) { return p.y >= 16; },
+                                                       [](kit::Point p) { return p.y <= 1; },
+                                                       [](kit::Point p) { return p.x <= 1; },
+                                                       [](kit::Point p) { return p.x >= 16; }};
+  auto marges = Faites<BoutonMargeHaut, BoutonMargeBas, BoutonMargeGauche, BoutonMargeDroite>();
+  for (std::size_t i = 0; i < marges.size(); ++i) {
+    const kit::StrokeRecord accent = Traits(*marges[i]).front();
+    EXPECT_EQ(accent.color, Rgba(0, 0, 1, 0.5)) << marges[i]->className();
+    for (const auto& element : accent.elements) EXPECT_TRUE(aLeurBord[i](element.point)) << marges[i]->className();
   }
 }
 

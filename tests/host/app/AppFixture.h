@@ -15,6 +15,7 @@
 #include "app/Application.h"
 #include "model/Model.h"
 #include "model/Shell.h"
+#include "TempFolder.h"
 #include "session/Session.h"
 
 class AppTest : public ::testing::Test {
@@ -23,19 +24,12 @@ class AppTest : public ::testing::Test {
     host::resetModel();
     host::resetShell();
     host::shell().log.setErrorStream(&errors);
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    folder = std::filesystem::temp_directory_path() /
-             ("guides-app-test-" + std::to_string(::getpid()) + "-" + info->test_suite_name() + "-" +
-              info->name());
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
     prefsFile = folder / "prefs.json";
     host::shell().preferences.open(prefsFile);
   }
   void TearDown() override {
     host::resetShell();
     host::resetModel();
-    std::filesystem::remove_all(folder);
   }
 
   bool logged(const std::string& line) const {
@@ -64,7 +58,8 @@ class AppTest : public ::testing::Test {
     return host::shell().suites.totalAcquired() - host::shell().suites.totalReleased();
   }
 
-  std::filesystem::path folder;
+  testhost::TempFolder temp;
+  const std::filesystem::path& folder = temp.path;
   std::filesystem::path prefsFile;
   std::ostringstream errors;  // the host's standard error
   std::ostringstream out, sessionErrors;  // what scripts print, and their failing lines
