@@ -112,7 +112,22 @@ AIErr layerFor(Model& model, Ref above, Ref* layer) {
   return model.insertLayer(above, kPlaceBelow, layer);
 }
 
+// Objects in all, groups included, so that the record of the art read is made at its size once.
+size_t objectCount(const svg::SvgDocument& read) {
+  size_t count = 0;
+  std::vector<const std::vector<svg::Object>*> pending;
+  for (const svg::Layer& layer : read.layers) pending.push_back(&layer.objects);
+  while (!pending.empty()) {
+    const std::vector<svg::Object>* objects = pending.back();
+    pending.pop_back();
+    count += objects->size();
+    for (const svg::Object& object : *objects) pending.push_back(&object.children);
+  }
+  return count;
+}
+
 AIErr buildLayers(Model& model, const svg::SvgDocument& read, OpenedFile& record) {
+  record.readArt.reserve(objectCount(read));
   Ref above;
   std::vector<std::pair<Ref, const svg::Layer*>> made;
   for (const svg::Layer& source : read.layers) {
