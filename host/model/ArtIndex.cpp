@@ -45,10 +45,16 @@ struct ArtIndex::Tree {
   void rebuild(const ArtTree& arts);
 };
 
-// A few changes are applied one by one; many (a file opened, a document closed) rebuild the
-// tree at once, which is faster than as many updates and packs it better.
+// Only slots in the tree or due in it need work: guides made and freed by the thousand need
+// none. A few changes are applied one by one; many (a file opened, a document closed)
+// rebuild the tree at once, which is faster than as many updates and packs it better.
 void ArtIndex::Tree::catchUp(const ArtTree& arts) {
   if (pending.empty()) return;
+  std::erase_if(pending, [&](uint32_t slot) {
+    const bool idle = !(flags[slot] & kHeld) && !isIndexed(arts, slot);
+    if (idle) flags[slot] &= ~kPending;
+    return idle;
+  });
   if (pending.size() > entries.size() / 4 + 64)
     rebuild(arts);
   else
