@@ -47,16 +47,13 @@ class Writer {
     out_ += '}';
   }
 
-  // {"type": value}, a level below the key's.
+  // {"type": value}, a level below the key's; its fixed text in one piece before and after.
   void typed(const PreferenceStore::Value& value) {
-    static constexpr const char* kTypes[] = {"\"boolean\": ", "\"integer\": ", "\"real\": ", "\"string\": "};
-    out_ += "{\n";
-    indent(3);
-    out_ += kTypes[value.index()];
+    static constexpr std::string_view kOpenings[] = {"{\n      \"boolean\": ", "{\n      \"integer\": ",
+                                                     "{\n      \"real\": ", "{\n      \"string\": "};
+    out_ += kOpenings[value.index()];
     std::visit([this](const auto& v) { scalar(v); }, value);
-    out_ += '\n';
-    indent(2);
-    out_ += '}';
+    out_ += "\n    }";
   }
 
   void scalar(bool value) { out_ += value ? "true" : "false"; }
