@@ -79,7 +79,7 @@ class Matcher {
 
 // Frames of two runs of the host never meet: a page still open from an earlier run starts
 // again from a whole frame.
-uint64_t firstFrame() { return (std::random_device{}() & 0xFFFFFFu) << 20; }
+uint64_t firstFrame() { return uint64_t{std::random_device{}() & 0xFFFFFFu} << 20; }
 
 }  // namespace
 
