@@ -23,13 +23,12 @@ std::string referenceText(const PreferenceStore::Sections& sections) {
   nlohmann::json root = nlohmann::json::object();
   for (const auto& [name, section] : sections) {
     nlohmann::json& out = root[name] = nlohmann::json::object();
-    for (const auto& [key, value] : section)
-      std::visit([&](const auto& v) {
-        using T = std::decay_t<decltype(v)>;
-        const char* type = std::is_same_v<T, bool> ? "boolean" : std::is_same_v<T, int32_t> ? "integer"
-                           : std::is_same_v<T, double> ? "real" : "string";
-        out[key] = nlohmann::json{{type, v}};
-      }, value);
+    for (const auto& [key, value] : section) {
+      static constexpr const char* kTypes[] = {"boolean", "integer", "real", "string"};
+      nlohmann::json& typed = out[key] = nlohmann::json::object();
+      const char* type = kTypes[value.index()];
+      std::visit([&typed, type](const auto& v) { typed[type] = v; }, value);
+    }
   }
   return root.dump(2) + "\n";
 }
