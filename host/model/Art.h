@@ -23,6 +23,9 @@ struct Art {
   uint32_t prevSibling = kNoSlot;
   uint32_t nextSibling = kNoSlot;
   uint32_t childCount = 0;
+  // Rises from front to back among siblings, so that two arts' paint order is found by
+  // going up their parents rather than along their siblings.
+  int64_t order = 0;
   std::string name;  // empty: the art has its default name
   int32_t userAttributes = 0;
   std::vector<AIPathSegment> segments;

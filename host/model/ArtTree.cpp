@@ -1,8 +1,22 @@
 #include "model/ArtTree.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace host {
+
+namespace {
+// Room left between siblings' orders, so that most insertions between two of them renumber
+// nothing.
+constexpr int64_t kOrderStep = int64_t{1} << 20;
+constexpr int64_t kOrderLimit = std::numeric_limits<int64_t>::max() / 2;
+}  // namespace
+
+Ref ArtTree::create(Art art) {
+  const Ref made = arts_.insert(std::move(art));
+  if (!made.isNull()) index_.touch(made.slot);
+  return made;
+}
 
 void ArtTree::insertOnTop(uint32_t parent, uint32_t child) {
   Art& p = at(parent);
@@ -11,6 +25,7 @@ void ArtTree::insertOnTop(uint32_t parent, uint32_t child) {
     c.parent = parent;
     p.firstChild = p.lastChild = child;
     ++p.childCount;
+    giveOrder(child);
     return;
   }
   insertAbove(p.firstChild, child);
@@ -38,6 +53,7 @@ void ArtTree::insertAbove(uint32_t sibling, uint32_t child) {
     p.firstChild = child;
   s.prevSibling = child;
   ++p.childCount;
+  giveOrder(child);
 }
 
 void ArtTree::insertBelow(uint32_t sibling, uint32_t child) {
@@ -53,6 +69,7 @@ void ArtTree::insertBelow(uint32_t sibling, uint32_t child) {
     p.lastChild = child;
   s.nextSibling = child;
   ++p.childCount;
+  giveOrder(child);
 }
 
 void ArtTree::unlink(uint32_t slot) {
@@ -78,6 +95,7 @@ void ArtTree::disposeSubtree(uint32_t root) {
   uint32_t current = root;
   for (;;) {
     while (at(current).firstChild != kNoSlot) current = at(current).firstChild;
+    index_.touch(current);
     if (current == root) {
       arts_.erase(refAt(root));
       return;
@@ -96,6 +114,58 @@ uint32_t ArtTree::nextInSubtree(uint32_t root, uint32_t current) const {
     current = at(current).parent;
   }
   return kNoSlot;
+}
+
+// An order between the neighbours' when there is room, else all the siblings renumbered.
+void ArtTree::giveOrder(uint32_t slot) {
+  Art& art = at(slot);
+  const bool hasPrev = art.prevSibling != kNoSlot, hasNext = art.nextSibling != kNoSlot;
+  const int64_t prev = hasPrev ? at(art.prevSibling).order : 0;
+  const int64_t next = hasNext ? at(art.nextSibling).order : 0;
+  if (!hasPrev && !hasNext) {
+    art.order = 0;
+  } else if (!hasPrev && next > -kOrderLimit) {
+    art.order = next - kOrderStep;
+  } else if (!hasNext && prev < kOrderLimit) {
+    art.order = prev + kOrderStep;
+  } else if (hasPrev && hasNext && next - prev >= 2) {
+    art.order = prev + (next - prev) / 2;
+  } else {
+    renumberChildren(art.parent);
+  }
+}
+
+void ArtTree::renumberChildren(uint32_t parent) {
+  int64_t order = 0;
+  for (uint32_t child = at(parent).firstChild; child != kNoSlot; child = at(child).nextSibling) {
+    at(child).order = order;
+    order += kOrderStep;
+  }
+}
+
+uint32_t ArtTree::depthOf(uint32_t slot) const {
+  uint32_t depth = 0;
+  for (slot = at(slot).parent; slot != kNoSlot; slot = at(slot).parent) ++depth;
+  return depth;
+}
+
+// Both go up to the same depth, then together to the children of their nearest common
+// ancestor, whose orders tell.
+bool ArtTree::isInFront(uint32_t a, uint32_t b) const {
+  uint32_t depthA = depthOf(a), depthB = depthOf(b);
+  for (; depthA > depthB; --depthA) {
+    a = at(a).parent;
+    if (a == b) return false;  // b holds a: b comes first
+  }
+  for (; depthB > depthA; --depthB) {
+    b = at(b).parent;
+    if (a == b) return true;
+  }
+  while (at(a).parent != at(b).parent) {
+    a = at(a).parent;
+    b = at(b).parent;
+  }
+  return at(a).order < at(b).order;
 }
 
 bool ArtTree::anchorBounds(uint32_t root, AIRealRect* bounds) const {

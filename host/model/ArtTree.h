@@ -1,10 +1,14 @@
 // The art of every open document, in one slot table, with the O(1) link operations that
-// place art among its siblings and the linear walks over a subtree.
+// place art among its siblings, the linear walks over a subtree, and the spatial index of
+// the paths that the hit test reads.
 #ifndef GUIDES_HOST_MODEL_ARTTREE_H
 #define GUIDES_HOST_MODEL_ARTTREE_H
 
+#include <vector>
+
 #include "AITypes.h"
 #include "model/Art.h"
+#include "model/ArtIndex.h"
 #include "model/SlotTable.h"
 
 namespace host {
@@ -12,13 +16,14 @@ namespace host {
 class ArtTree {
  public:
   // Stores a new, unlinked art; a null Ref when the table is full.
-  Ref create(Art art) { return arts_.insert(std::move(art)); }
+  Ref create(Art art);
 
   Art* find(Ref ref) { return arts_.find(ref); }
   const Art* find(Ref ref) const { return arts_.find(ref); }
   Art& at(uint32_t slot) { return arts_.at(slot); }
   const Art& at(uint32_t slot) const { return arts_.at(slot); }
   Ref refAt(uint32_t slot) const { return arts_.refAt(slot); }
+  bool isLive(uint32_t slot) const { return arts_.isLiveSlot(slot); }
 
   // Links an unlinked art into place.
   void insertOnTop(uint32_t parent, uint32_t child);
@@ -34,13 +39,28 @@ class ArtTree {
   // or kNoSlot at the end. The walk starts at root itself.
   uint32_t nextInSubtree(uint32_t root, uint32_t current) const;
 
+  // Whether `a` comes before `b` in a front-to-back, depth-first walk of the tree that holds
+  // both (a group before what it holds), in time linear in their depth.
+  bool isInFront(uint32_t a, uint32_t b) const;
+
   // Bounds of the anchor points in the subtree; false when it holds no anchor point.
   bool anchorBounds(uint32_t root, AIRealRect* bounds) const;
+
+  // The path's segments or guide flag changed: the index is told.
+  void pathChanged(uint32_t slot) { index_.touch(slot); }
+  // The paths that may be hit in the box (see ArtIndex).
+  const std::vector<uint32_t>& pathsMeeting(const ControlBounds& box) const { return index_.pathsMeeting(*this, box); }
 
   size_t liveCount() const { return arts_.liveCount(); }
 
  private:
+  void giveOrder(uint32_t slot);
+  void renumberChildren(uint32_t parent);
+  uint32_t depthOf(uint32_t slot) const;
+
   SlotTable<Art> arts_;
+  // Brought up to date when read, from a const hit test: a cache of the tree, not its state.
+  mutable ArtIndex index_;
 };
 
 }  // namespace host

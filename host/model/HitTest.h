@@ -5,14 +5,11 @@
 #ifndef GUIDES_HOST_MODEL_HITTEST_H
 #define GUIDES_HOST_MODEL_HITTEST_H
 
-#include <cstdint>
-
 #include "AITypes.h"
 #include "model/Model.h"
+#include "model/PathHit.h"
 
 namespace host {
-
-enum class HitPart : int32_t { None = 0, Outline = 1, Inside = 2 };
 
 struct Hit {
   Ref art;  // null when nothing was hit
@@ -20,8 +17,15 @@ struct Hit {
 };
 
 // Tests the art of the front document, or only the subtree of `within` when it is not
-// null (it must be valid art of the front document). The walk allocates nothing.
+// null (it must be valid art of the front document). Only the paths whose bounds come
+// within the tolerance of the point are tested (see ArtIndex), so a test costs what the
+// paths near the point cost, however large the document; it allocates nothing once the
+// index has grown to the document.
 Hit hitTest(const Model& model, AIRealPoint point, double tolerance, Ref within = Ref{});
+
+// The same answer, from a walk over every art front to back: the reference the indexed
+// test is checked against, and the baseline its speed is measured against.
+Hit hitTestByWalk(const Model& model, AIRealPoint point, double tolerance, Ref within = Ref{});
 
 }  // namespace host
 

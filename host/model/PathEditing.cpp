@@ -38,6 +38,7 @@ AIErr Model::setPathSegmentCount(Ref path, int16_t count) {
   Art* found = nullptr;
   if (const AIErr error = editablePath(path, &found)) return error;
   found->segments.resize(static_cast<size_t>(count), AIPathSegment{});
+  arts_.pathChanged(path.slot);
   return kNoErr;
 }
 
@@ -57,6 +58,7 @@ AIErr Model::setPathSegments(Ref path, int16_t first, int16_t count,
   if (!std::all_of(segments, segments + count, [](const AIPathSegment& s) { return isFinite(s); }))
     return kNotFiniteErr;
   std::copy_n(segments, count, found->segments.begin() + first);
+  arts_.pathChanged(path.slot);
   return kNoErr;
 }
 
@@ -87,6 +89,7 @@ AIErr Model::setPathIsGuide(Ref path, bool guide) {
   Art* found = nullptr;
   if (const AIErr error = editablePath(path, &found)) return error;
   found->guide = guide;
+  arts_.pathChanged(path.slot);
   return kNoErr;
 }
 

@@ -1,6 +1,6 @@
 // The preferences file: {"section": {"key": {"boolean": true}, "key2": {"real": 0.5}}}.
 // Each value names its type, so an integer never comes back as a real or the reverse; the
-// host's own keys live in the section "".
+// host's own keys live in the section "". This reads it; PreferenceWriting.cpp writes it.
 #include <cmath>
 #include <limits>
 
@@ -13,18 +13,6 @@ namespace host {
 namespace {
 
 using Json = nlohmann::json;
-
-Json toJson(const PreferenceStore::Value& value) {
-  return std::visit(
-      [](const auto& v) -> Json {
-        using T = std::decay_t<decltype(v)>;
-        if constexpr (std::is_same_v<T, bool>) return Json{{"boolean", v}};
-        if constexpr (std::is_same_v<T, int32_t>) return Json{{"integer", v}};
-        if constexpr (std::is_same_v<T, double>) return Json{{"real", v}};
-        if constexpr (std::is_same_v<T, std::string>) return Json{{"string", v}};
-      },
-      value);
-}
 
 bool fitsInt32(const Json& number) {
   if (number.is_number_unsigned())
@@ -54,15 +42,6 @@ bool valueFromJson(const Json& json, PreferenceStore::Value* value) {
 }
 
 }  // namespace
-
-std::string serialize(const PreferenceStore::Sections& sections) {
-  Json root = Json::object();
-  for (const auto& [name, section] : sections) {
-    Json& out = root[name] = Json::object();
-    for (const auto& [key, value] : section) out[key] = toJson(value);
-  }
-  return root.dump(2) + "\n";
-}
 
 bool parse(std::string_view text, PreferenceStore::Sections* sections, std::string* reason) {
   const Json root = Json::parse(text, nullptr, false);

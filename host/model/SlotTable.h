@@ -43,6 +43,8 @@ class SlotTable {
            entries_[ref.slot].generation == ref.generation;
   }
 
+  bool isLiveSlot(uint32_t slot) const { return slot < entries_.size() && entries_[slot].live; }
+
   // Direct access to a slot known to be live (links inside the model).
   T& at(uint32_t slot) { return entries_[slot].value; }
   const T& at(uint32_t slot) const { return entries_[slot].value; }

@@ -1,11 +1,8 @@
 // The document and guides parts of the page's state.
-#include <bit>
 #include <cstdio>
 #include <cstring>
-#include <type_traits>
 #include <vector>
 #include <nlohmann/json.hpp>
-#include <unordered_map>
 
 #include "files/OpenedFiles.h"
 #include "session/RulerUnits.h"
@@ -13,6 +10,7 @@
 #include "model/NumberText.h"
 #include "model/ViewGeometry.h"
 #include "server/Base64.h"
+#include "server/DrawnArt.h"
 #include "server/StateParts.h"
 
 namespace host {
@@ -46,18 +44,6 @@ class Fingerprint {
   uint64_t hash_ = 0xcbf29ce484222325ull;
 };
 
-// Hidden art, or art inside a hidden group, is not drawn.
-bool isShown(const ArtTree& arts, uint32_t slot) {
-  for (; slot != kNoSlot; slot = arts.at(slot).parent)
-    if (arts.at(slot).userAttributes & kArtHidden) return false;
-  return true;
-}
-
-bool isDrawn(const Model& model, uint32_t slot, const Art& art) {
-  return art.type == kPathArt && !art.segments.empty() && isShown(model.arts(), slot) &&
-         model.findLayer(art.layer)->visible;
-}
-
 bool isCorner(const AIPathSegment& s) {
   return s.in.h == s.p.h && s.in.v == s.p.v && s.out.h == s.p.h && s.out.v == s.p.v;
 }
@@ -67,10 +53,6 @@ void appendNumbers(std::string& out, std::initializer_list<double> values) {
     if (out.back() != '[') out += ',';
     appendNumber(out, value);
   }
-}
-
-std::string jsonQuoted(const std::string& text) {
-  return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
 // Art read from a file is drawn by the file's picture; the page outlines it only when selected.
@@ -190,40 +172,6 @@ std::string documentPart() {
 }
 
 std::string picturePath(uint64_t document) { return "/picture/" + std::to_string(document) + ".svg"; }
-
-GuidesData guidesData() {
-  static_assert(std::endian::native == std::endian::little, "the page reads the guides little-endian");
-  static_assert(std::is_same_v<AIReal, float>, "the page reads the guides as float32");
-  std::vector<std::string> names;
-  std::unordered_map<std::string, uint32_t> nameIndex;
-  std::vector<uint32_t> groups, sizes;
-  std::vector<float> points;
-  walkFrontDocument(model(), [&](const std::string& prefix, uint32_t slot, const Art& art) {
-    if (!art.guide || !isDrawn(model(), slot, art)) return;
-    std::string name = prefix + "/" + std::string(shownName(art));
-    const auto [entry, added] = nameIndex.try_emplace(name, static_cast<uint32_t>(names.size()));
-    if (added) names.push_back(std::move(name));
-    groups.push_back(entry->second);
-    sizes.push_back(static_cast<uint32_t>(art.segments.size()));
-    for (const AIPathSegment& s : art.segments) points.insert(points.end(), {s.p.h, s.p.v});
-  });
-  std::string header = "{\"count\":" + std::to_string(groups.size()) + ",\"names\":[";
-  for (size_t i = 0; i < names.size(); ++i) header += (i ? "," : "") + jsonQuoted(names[i]);
-  header += "]}";
-  const uint32_t headerSize = static_cast<uint32_t>(header.size());
-  header.resize((header.size() + 3) & ~size_t{3}, ' ');
-  GuidesData data;
-  data.count = groups.size();
-  std::string& out = data.bytes;
-  out.reserve(4 + header.size() + 4 * (groups.size() + sizes.size() + points.size()));
-  const auto append = [&out](const void* from, size_t size) { out.append(static_cast<const char*>(from), size); };
-  append(&headerSize, sizeof headerSize);
-  out += header;
-  append(groups.data(), groups.size() * sizeof(uint32_t));
-  append(sizes.data(), sizes.size() * sizeof(uint32_t));
-  append(points.data(), points.size() * sizeof(float));
-  return data;
-}
 
 std::string guidesPart(const GuidesData& data) {
   const std::string count = "{\"count\":" + std::to_string(data.count);

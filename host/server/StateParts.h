@@ -29,10 +29,9 @@ std::string documentPart();
 // The address the picture of an opened document is served at.
 std::string picturePath(uint64_t document);
 // The guides front first, as `print guides` lists them, as bytes the page reads without
-// parsing them (40,000 guides are 640 kB, not 3 MB of decimals), little-endian:
-//   uint32 H, then H bytes of JSON {"count": N, "names": [group names]} padded to 4 bytes,
-//   uint32 name index of each guide (N), uint32 point count of each guide (N),
-//   float32 h, v of every point: the stored values themselves.
+// parsing them (40,000 guides are 640 kB, not 3 MB of decimals; the layout is in
+// GuideList.h). The page itself is sent numbered frames and their changes (GuideFrames.h);
+// these are one frame's, with no number.
 struct GuidesData {
   size_t count = 0;
   std::string bytes;

@@ -6,10 +6,9 @@ void StatePublisher::publish() {
   const DocumentFingerprint now = fingerprintFrontDocument();
   if (!published_ || published_->document != now.document) board_.put("document", documentPart());
   if (!published_ || published_->guides != now.guides) {
-    GuidesData guides = guidesData();
-    std::string part = guidesPart(guides);
-    board_.putData("guides", std::move(guides.bytes));  // before the part that names it
-    board_.put("guides", std::move(part));
+    GuideFrame frame = guides_.next();
+    board_.putData("guides", std::move(frame.bytes));  // before the part that names it
+    board_.put("guides", std::move(frame.part));
   }
   published_ = now;
   board_.put("session", sessionPart());

@@ -1,12 +1,13 @@
 // After the host has run what was waiting, the parts of the page's state that changed are
 // made again and put on the board for the event streams. The document and its guides are
 // made again only when their fingerprint changed, so that a mouse move over a large document
-// costs a walk over it, not its text.
+// costs a walk over it, not its text; the guides then go as a new frame (GuideFrames).
 #ifndef GUIDES_HOST_SERVER_STATEPUBLISHER_H
 #define GUIDES_HOST_SERVER_STATEPUBLISHER_H
 
 #include <optional>
 
+#include "server/GuideFrames.h"
 #include "server/StateBoard.h"
 #include "server/StateParts.h"
 
@@ -22,6 +23,7 @@ class StatePublisher {
  private:
   StateBoard& board_;
   std::optional<DocumentFingerprint> published_;
+  GuideFrames guides_;
 };
 
 }  // namespace host

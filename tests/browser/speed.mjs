@@ -3,9 +3,11 @@
 // decides them):
 //   1. 100 artboards x 100 columns x 100 rows with the same guides on every artboard (40,000
 //      guides): from a press of the columns' plus or minus button to the new guides painted,
-//      read from the page's performance marks;
-//   2. hover over 10,000 objects: bursts of mouse moves, the moves the page sent and the host
-//      served, and the time from the last move of a burst to the right cursor shown.
+//      read from the page's performance marks; every column moves at each press, then, with
+//      the columns' width fixed, one column comes or goes on each artboard;
+//   2. hover over 10,000 and over 100,000 objects: bursts of mouse moves, the moves the page
+//      sent and the host served, and the time from the last move of a burst to the right
+//      cursor shown.
 //   node speed.mjs BUILD_DIR [PRESSES [guides|hover]]
 import assert from 'node:assert/strict';
 import {mkdtempSync, rmSync, writeFileSync} from 'node:fs';
@@ -33,13 +35,14 @@ const largeLayout = [
   'click 50 50',
 ].join('\n');
 
-// 100 x 100 squares of 20 points, 60 apart (farther than the tool's hit test reaches), on one
-// large artboard.
-function manyObjects() {
-  const lines = ['document new 6000 6000 unit pt'];
-  for (let row = 0; row < 100; ++row)
-    for (let column = 0; column < 100; ++column) {
-      const left = 10 + column * 60, top = 5990 - row * 60;
+// Columns x rows of squares of 20 points, 60 apart (farther than the tool's hit test
+// reaches), on one large artboard.
+const artboardHeight = (rows) => rows * 60;
+function manyObjects(columns, rows) {
+  const lines = [`document new ${columns * 60} ${artboardHeight(rows)} unit pt`];
+  for (let row = 0; row < rows; ++row)
+    for (let column = 0; column < columns; ++column) {
+      const left = 10 + column * 60, top = artboardHeight(rows) - 10 - row * 60;
       lines.push(`rect ${left} ${top} ${left + 20} ${top - 20}`);
     }
   lines.push('tool Outil Guides');
@@ -64,24 +67,40 @@ async function withPage(script, body) {
   }
 }
 
+// Presses of the columns' plus and minus buttons in turn; the times from the page's marks.
+async function columnPresses(page, what) {
+  const state = pageState(page);
+  const presses = Number(pressCount);
+  const before = (await page.evaluate(() => window.guidesPage.latencies)).length;
+  for (let i = 0; i < presses; ++i) {
+    const count = await state.read('guides.count');
+    await page.locator(i % 2 ? '#PANstepMoinsNbrColonnes' : '#PANstepPlusNbrColonnes').click();
+    await page.waitForFunction((n) => window.guidesPage.state.guides.count !== n, count);
+  }
+  const times = (await page.evaluate(() => window.guidesPage.latencies)).slice(before)
+      .filter((l) => l.kind === 'button').map((l) => l.ms);
+  assert.equal(times.length, presses);
+  console.log(`speed: 40,000 guides, ${what}, press to guides painted: median ${median(times).toFixed(1)} ms, ` +
+              `best ${Math.min(...times).toFixed(1)}, worst ${Math.max(...times).toFixed(1)} over ${times.length} presses`);
+}
+
 async function largeLayoutPresses(page) {
   const state = pageState(page);
   await page.waitForFunction(() => window.guidesPage.state.guides?.count >= 40000);
   console.log(`speed: ${await state.read('document.artboards.length')} artboards, ${await state.read('guides.count')} guides`);
-  const presses = Number(pressCount);
-  for (let i = 0; i < presses; ++i) {
-    const before = await state.read('guides.count');
-    await page.locator(i % 2 ? '#PANstepMoinsNbrColonnes' : '#PANstepPlusNbrColonnes').click();
-    await page.waitForFunction((n) => window.guidesPage.state.guides.count !== n, before);
-  }
-  const times = (await page.evaluate(() => window.guidesPage.latencies)).filter((l) => l.kind === 'button').map((l) => l.ms);
-  assert.equal(times.length, presses);
-  console.log(`speed: 40,000 guides, press to guides painted: median ${median(times).toFixed(1)} ms, ` +
-              `best ${Math.min(...times).toFixed(1)}, worst ${Math.max(...times).toFixed(1)} over ${times.length} presses`);
+  await columnPresses(page, 'every column moves');
+  // Columns of a fixed width: a step adds or takes the last column of each artboard.
+  const count = await state.read('guides.count');
+  const frame = await state.read('guides.frame');
+  await page.evaluate(() => window.guidesPage.send({type: 'uiType', control: 'PANzoneLargeurColonne', text: '1'}));
+  await page.waitForFunction((f) => window.guidesPage.state.guides.frame !== f, frame);
+  assert.equal(await state.read('guides.count'), count);
+  await columnPresses(page, 'one column comes or goes');
 }
 
-async function hoverBursts(page) {
-  await page.waitForFunction(() => (window.guidesPage.state.document.art?.length ?? 0) >= 10000);
+const hoverBursts = (columns, rows) => async (page) => {
+  const objects = columns * rows;
+  await page.waitForFunction((n) => (window.guidesPage.state.document.art?.length ?? 0) >= n, objects);
   // At 100 % the hover test reaches 4 points around the cursor: the gaps between objects are
   // wider, so each point is over an object or plainly not.
   await page.evaluate(() => window.guidesPage.send({type: 'zoom', factor: 1}));
@@ -108,10 +127,13 @@ async function hoverBursts(page) {
     await page.waitForTimeout(400);
     return canvas.getAttribute('data-cursor');
   };
-  const centreOf = (row, column) => at(20 + column * 60, 5980 - row * 60);
-  const between = (row, column) => at(50 + column * 60, 5950 - row * 60);
-  const overObject = await settle(centreOf(48, 48));
-  const overNothing = await settle(between(48, 48));
+  const top = artboardHeight(rows);
+  const centreOf = (row, column) => at(20 + column * 60, top - 20 - row * 60);
+  const between = (row, column) => at(50 + column * 60, top - 50 - row * 60);
+  // The view is around the artboard's centre.
+  const middleRow = Math.floor(rows / 2) - 2, middleColumn = Math.floor(columns / 2) - 2;
+  const overObject = await settle(centreOf(middleRow, middleColumn));
+  const overNothing = await settle(between(middleRow, middleColumn));
   assert.notEqual(overObject, overNothing);
 
   const bursts = 20, movesPerBurst = 50;
@@ -122,7 +144,7 @@ async function hoverBursts(page) {
     // A burst of moves, then at once one more move that changes the cursor: the time from that
     // last move to its cursor shown says whether moves pile up behind the burst.
     const endsOverObject = b % 2 === 0;
-    const row = 45 + b % 5, column = 45 + b % 7;  // around the view's centre
+    const row = middleRow - 3 + b % 5, column = middleColumn - 3 + b % 7;  // around the view's centre
     const from = between(row + 3, column + 5);
     const near = endsOverObject ? between(row, column) : centreOf(row, column);
     const to = endsOverObject ? centreOf(row, column) : between(row, column);
@@ -145,12 +167,13 @@ async function hoverBursts(page) {
     sentBefore = sent;
   }
   assert.ok(delays.length >= bursts / 2, `${delays.length} bursts timed`);
-  console.log(`speed: hover over 10,000 objects, ${bursts} bursts of ${movesPerBurst} moves and one that changes the cursor: ` +
+  console.log(`speed: hover over ${objects.toLocaleString('en')} objects, ${bursts} bursts of ${movesPerBurst} moves and one that changes the cursor: ` +
               `${sentInBursts} moves sent to the host (${(sentInBursts / bursts).toFixed(1)} a burst), ` +
               `last move to the right cursor: median ${median(delays).toFixed(1)} ms, worst ${Math.max(...delays).toFixed(1)} ms ` +
               `over ${delays.length} bursts`);
-}
+};
 
 if (only !== 'hover') await withPage(largeLayout, largeLayoutPresses);
-if (only !== 'guides') await withPage(manyObjects(), hoverBursts);
+if (only !== 'guides') await withPage(manyObjects(100, 100), hoverBursts(100, 100));
+if (only !== 'guides') await withPage(manyObjects(400, 250), hoverBursts(400, 250));
 console.log('speed: done');

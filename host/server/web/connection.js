@@ -1,7 +1,9 @@
 // The page's link to the host: the state arrives by Server-Sent Events as named parts
 // (document, guides, overlay, cursor, panels, ...), each replaced whole when it changes; the
-// guides come as bytes, in the part when they are few, else read apart (tens of thousands of
-// them are read without parsing text);
+// guides come as numbered frames of bytes: in the part when they are few; else the part
+// carries the changes from the frame before, which the page applies to the frame it holds,
+// and names the whole frame, which a page holding another frame reads apart (tens of
+// thousands of guides are read without parsing text);
 // events go out one POST each. Mouse moves are merged: one is in flight at a time and only
 // the latest of those that came meanwhile follows it.
 
@@ -40,13 +42,24 @@ export class Connection {
   }
 
   async apply(message) {
-    const guides = message.parts.guides;
-    if (guides?.bytes !== undefined) message.parts.guides = decodeGuides(bytesOf(guides.bytes));
-    else if (guides?.data) message.parts.guides = await readGuides(guides.data);
+    if (message.parts.guides) message.parts.guides = await this.guidesOf(message.parts.guides);
     this.sequence = message.seq;
     const changed = Object.keys(message.parts);
     for (const name of changed) this.state[name] = message.parts[name];
     for (const listener of this.listeners) listener(new Set(changed), this.state);
+  }
+
+  // The frame a guides part names: the one held already (read whole a moment ago), the one
+  // held with the part's changes applied, or the whole frame.
+  async guidesOf(part) {
+    const held = this.state.guides;
+    if (held && held.frame === part.frame) return held;
+    if (part.bytes !== undefined) return decodeGuides(bytesOf(part.bytes));
+    if (part.changes !== undefined && held && held.frame === part.base) {
+      const changed = applyChanges(held, bytesOf(part.changes));
+      if (changed) return changed;
+    }
+    return readGuides(part.data);
   }
 
   // The host's answer: {ok, refused: [...]} or {error}; a refusal or error is shown to the
@@ -101,11 +114,13 @@ export class Connection {
   }
 }
 
-// The guides' bytes (see the host's StateParts.h) as {count, names, g: [name index of each
-// guide], p: [[h, v, h, v, ...], ...]}: the stored float32 values, exactly.
+// Guides are {count, frame, names, g: [name index of each guide], p: [[h, v, h, v, ...], ...],
+// change}: the stored float32 values, exactly, front first. `change` is null for a frame read
+// whole, else {base, removed, added}: the points of the guides gone since frame `base` and
+// of those come, for the page to paint only what changed.
 async function readGuides(address) {
   const response = await fetch(address, {credentials: 'same-origin'});
-  if (!response.ok) return {count: 0, names: [], g: [], p: []};
+  if (!response.ok) return {count: 0, frame: 0, names: [], g: [], p: [], change: null};
   return decodeGuides(await response.arrayBuffer());
 }
 
@@ -113,11 +128,14 @@ function bytesOf(text) {
   return Uint8Array.from(atob(text), (ch) => ch.charCodeAt(0)).buffer;
 }
 
-export function decodeGuides(buffer) {
+// The bytes of the host's GuideList.h: a JSON header, `runs` pairs of uint32, then the guides.
+function readBytes(buffer) {
   const headerSize = new Uint32Array(buffer, 0, 1)[0];
   const header = JSON.parse(new TextDecoder().decode(new Uint8Array(buffer, 4, headerSize)));
-  const count = header.count;
   let offset = 4 + ((headerSize + 3) & ~3);
+  const runs = new Uint32Array(buffer, offset, 2 * (header.runs ?? 0));
+  offset += runs.byteLength;
+  const count = header.added ?? header.count;
   const g = Array.from(new Uint32Array(buffer, offset, count));
   offset += 4 * count;
   const sizes = new Uint32Array(buffer, offset, count);
@@ -129,5 +147,41 @@ export function decodeGuides(buffer) {
     for (let j = 0; j < points.length; ++j) points[j] = coordinates[k++];
     p[i] = points;
   }
-  return {count, names: header.names, g, p};
+  return {header, runs, g, p};
+}
+
+export function decodeGuides(buffer) {
+  const {header, g, p} = readBytes(buffer);
+  return {count: header.count, frame: header.frame, names: header.names, g, p, change: null};
+}
+
+// A run's start that takes the next added guides instead of guides of the frame held.
+const NEW_GUIDES = 0xFFFFFFFF;
+
+// The frame held with the changes applied (see the host's GuideFrames.h), or null when they
+// do not fit it, for the whole frame to be read instead.
+function applyChanges(held, buffer) {
+  const {header, runs, g: addedNames, p: added} = readBytes(buffer);
+  const index = new Map(header.names.map((name, i) => [name, i]));
+  const rename = held.names.map((name) => index.get(name));
+  const g = [], p = [];
+  const kept = new Uint8Array(held.count);
+  let next = 0;
+  for (let r = 0; r < runs.length; r += 2) {
+    const start = runs[r], length = runs[r + 1];
+    if (start !== NEW_GUIDES && start + length > held.count) return null;
+    for (let k = 0; k < length; ++k) {
+      if (start === NEW_GUIDES) {
+        g.push(addedNames[next]);
+        p.push(added[next++]);
+      } else {
+        g.push(rename[held.g[start + k]]);
+        p.push(held.p[start + k]);
+        kept[start + k] = 1;
+      }
+    }
+  }
+  if (g.length !== header.count || next !== added.length || g.some((n) => n === undefined)) return null;
+  const removed = held.p.filter((_, i) => !kept[i]);
+  return {count: header.count, frame: header.frame, names: header.names, g, p, change: {base: held.frame, removed, added}};
 }

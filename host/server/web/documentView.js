@@ -1,26 +1,36 @@
 // The document window: the host's view of the front document (1000 x 800 pixels around its
-// centre at its zoom, y downwards) drawn on a canvas as the SVG export draws the page:
-// artboards, art in black outlines, guides as thin cyan lines, the annotators' overlay on
-// top. Mouse events over it go to the host in view pixels, with their modifiers; the cursor
-// is the toolkit's current cursor image, hot spot included.
+// centre at its zoom, y downwards) drawn as the SVG export draws the page: artboards, art in
+// black outlines, guides as thin cyan lines, the annotators' overlay on top. Three canvases
+// stacked, each painted only when what it shows changed: the document, the guides (where
+// only the part of the view that changed is painted again when the guides changed a little),
+// and the overlay with the rubber band. Mouse events over it go to the host in view pixels,
+// with their modifiers; the cursor is the toolkit's current cursor image, hot spot included.
 
 const GUIDE_COLOR = '#00bfff';
 const FILE_GUIDE_COLOR = 'rgba(0, 0, 255, 0.5)';  // the file's own guides, as its program shows them
 const SELECTED_COLOR = '#1a73e8';
 const DRAG_THRESHOLD = 3;  // pixels the mouse moves before a press becomes a drag
+const TILE = 25;  // view pixels: the guides are painted again tile by tile
+const TILES_ACROSS = 1000 / TILE, TILES_DOWN = 800 / TILE;
 
 export class DocumentView {
-  constructor(canvas, connection, marks) {
+  // `layers`: the guides' canvas and the overlay's, over `canvas` and letting the mouse through.
+  constructor(canvas, layers, connection, marks) {
     this.canvas = canvas;
     this.connection = connection;
     this.marks = marks;
+    this.scale = Math.max(1, window.devicePixelRatio || 1);
+    for (const each of [canvas, layers.guides, layers.overlay]) {
+      each.width = 1000 * this.scale;
+      each.height = 800 * this.scale;
+    }
     this.context = canvas.getContext('2d');
+    this.guidesContext = layers.guides.getContext('2d');
+    this.overlayContext = layers.overlay.getContext('2d');
     this.press = null;
     this.rubberBand = null;
     this.cursorKey = '';
-    this.scale = Math.max(1, window.devicePixelRatio || 1);
-    canvas.width = 1000 * this.scale;
-    canvas.height = 800 * this.scale;
+    this.painted = null;  // the guides on their canvas: {view, guides}
     this.pictures = new Map();  // address -> Image of an opened file, drawn by the browser
     this.listen();
   }
@@ -39,7 +49,7 @@ export class DocumentView {
       const point = this.at(event);
       if (this.press) {
         this.rubberBand = {from: this.press, to: point};
-        this.draw(this.state);
+        this.drawOverlay(this.state?.overlay);
       }
       this.connection.move({type: 'move', ...point, alt: event.altKey, shift: event.shiftKey});
     });
@@ -55,6 +65,7 @@ export class DocumentView {
       const to = this.at(event);
       this.press = null;
       this.rubberBand = null;
+      this.drawOverlay(this.state?.overlay);
       const modifiers = {alt: event.altKey, shift: event.shiftKey};
       const dragged = Math.abs(to.x - from.x) > DRAG_THRESHOLD || Math.abs(to.y - from.y) > DRAG_THRESHOLD;
       this.marks.begin(dragged ? 'drag' : 'click');
@@ -87,25 +98,26 @@ export class DocumentView {
     return {x: (ph) => (ph - h) * zoom + 500, y: (pv) => (v - pv) * zoom + 400};
   }
 
-  draw(state) {
+  // Paints the layers whose parts changed (all of them when `changed` is not given).
+  draw(state, changed = null) {
     this.state = state;
+    const all = !changed;
+    if (all || changed.has('document')) this.drawDocument(state.document);
+    if (all || changed.has('document') || changed.has('guides')) this.drawGuides(state.guides, state.document);
+    if (all || changed.has('overlay')) this.drawOverlay(state.overlay);
+  }
+
+  drawDocument(document) {
     const c = this.context;
     c.setTransform(this.scale, 0, 0, this.scale, 0, 0);
     c.fillStyle = '#e8e8e8';
     c.fillRect(0, 0, 1000, 800);
-    const document = state.document;
-    if (!document || !document.open) {
-      this.drawOverlay(state.overlay);
-      return;
-    }
+    if (!document || !document.open) return;
     const t = this.transform(document.view);
     this.drawArtboards(document, t);
     this.drawPicture(document.picture, t);
     this.drawArt(document.art, t);
     this.drawFileGuides(document.fileGuides, document.view);
-    this.drawGuides(state.guides, t);
-    this.drawOverlay(state.overlay);
-    if (this.rubberBand) this.drawRubberBand();
   }
 
   drawArtboards(document, t) {
@@ -129,7 +141,7 @@ export class DocumentView {
     if (!image) {
       if (this.pictures.size > 4) this.pictures.clear();
       image = new Image();
-      image.addEventListener('load', () => this.state && this.draw(this.state));
+      image.addEventListener('load', () => this.state && this.drawDocument(this.state.document));
       image.src = picture.url;
       this.pictures.set(picture.url, image);
     }
@@ -188,24 +200,101 @@ export class DocumentView {
     }
   }
 
-  // Every guide in one path: 40,000 of them draw in one stroke.
-  drawGuides(guides, t) {
-    if (!guides || !guides.count) return;
-    const c = this.context;
-    c.beginPath();
-    for (const points of guides.p) {
-      c.moveTo(t.x(points[0]), t.y(points[1]));
-      for (let i = 2; i < points.length; i += 2) c.lineTo(t.x(points[i]), t.y(points[i + 1]));
+  // The guides on their canvas. When the view is the one they were painted in and the frame
+  // is the one after the frame painted, only the tiles the changed guides cross are cleared
+  // and painted again, with the guides that cross them; else every guide is.
+  drawGuides(guides, document) {
+    const view = document?.open ? document.view : null;
+    const viewKey = view ? `${view.zoom} ${view.centre[0]} ${view.centre[1]}` : '';
+    const painted = this.painted;
+    if (painted && painted.view === viewKey && painted.guides === guides) return;
+    this.painted = {view: viewKey, guides};
+    const c = this.guidesContext;
+    c.setTransform(this.scale, 0, 0, this.scale, 0, 0);
+    if (!view || !guides) {
+      c.clearRect(0, 0, 1000, 800);
+      return;
     }
+    const t = this.transform(view);
+    const following = guides.change && painted?.view === viewKey && painted.guides?.frame === guides.change.base;
+    const tiles = following ? this.tilesChanged(guides.change, t) : null;
+    if (tiles) this.paintTiles(guides, tiles, t);
+    else this.paintAllGuides(guides, t);
+  }
+
+  // Every guide in one path: 40,000 of them draw in one stroke.
+  paintAllGuides(guides, t) {
+    const c = this.guidesContext;
+    c.clearRect(0, 0, 1000, 800);
+    c.beginPath();
+    for (const points of guides.p) this.traceGuide(points, t);
+    this.strokeGuides();
+  }
+
+  traceGuide(points, t) {
+    const c = this.guidesContext;
+    c.moveTo(t.x(points[0]), t.y(points[1]));
+    for (let i = 2; i < points.length; i += 2) c.lineTo(t.x(points[i]), t.y(points[i + 1]));
+  }
+
+  strokeGuides() {
+    const c = this.guidesContext;
     c.strokeStyle = GUIDE_COLOR;
     c.lineWidth = 1;
     c.stroke();
   }
 
+  // Calls visit(index) for each tile a guide's segments may cover (their bounds, a pixel and
+  // a half wider for the line's width), until it answers true; true if one did.
+  static forTiles(points, t, visit) {
+    const n = points.length / 2;
+    for (let k = 0; k < Math.max(1, n - 1); ++k) {
+      const i = 2 * k, j = n > 1 ? i + 2 : i;
+      const x0 = t.x(points[i]), x1 = t.x(points[j]), y0 = t.y(points[i + 1]), y1 = t.y(points[j + 1]);
+      const left = Math.max(0, Math.floor((Math.min(x0, x1) - 1.5) / TILE));
+      const right = Math.min(TILES_ACROSS - 1, Math.floor((Math.max(x0, x1) + 1.5) / TILE));
+      const top = Math.max(0, Math.floor((Math.min(y0, y1) - 1.5) / TILE));
+      const bottom = Math.min(TILES_DOWN - 1, Math.floor((Math.max(y0, y1) + 1.5) / TILE));
+      for (let row = top; row <= bottom; ++row)
+        for (let column = left; column <= right; ++column) if (visit(row * TILES_ACROSS + column)) return true;
+    }
+    return false;
+  }
+
+  // The tiles the guides gone and come cross, or null when they are most of the view.
+  tilesChanged(change, t) {
+    const tiles = new Uint8Array(TILES_ACROSS * TILES_DOWN);
+    const mark = (index) => { tiles[index] = 1; return false; };
+    for (const points of change.removed) DocumentView.forTiles(points, t, mark);
+    for (const points of change.added) DocumentView.forTiles(points, t, mark);
+    const count = tiles.reduce((sum, tile) => sum + tile, 0);
+    return count * 2 > tiles.length ? null : tiles;
+  }
+
+  paintTiles(guides, tiles, t) {
+    const c = this.guidesContext;
+    c.save();
+    c.beginPath();
+    tiles.forEach((tile, index) => {
+      if (!tile) return;
+      const x = (index % TILES_ACROSS) * TILE, y = Math.floor(index / TILES_ACROSS) * TILE;
+      c.clearRect(x, y, TILE, TILE);
+      c.rect(x, y, TILE, TILE);
+    });
+    c.clip();
+    c.beginPath();
+    const touches = (index) => tiles[index] === 1;
+    for (const points of guides.p) if (DocumentView.forTiles(points, t, touches)) this.traceGuide(points, t);
+    this.strokeGuides();
+    c.restore();
+  }
+
+  // The annotators' overlay and the rubber band on their own canvas.
   drawOverlay(overlay) {
-    if (!overlay) return;
-    const c = this.context;
-    for (const item of overlay.items) {
+    const c = this.overlayContext;
+    c.setTransform(this.scale, 0, 0, this.scale, 0, 0);
+    c.clearRect(0, 0, 1000, 800);
+    for (const item of overlay?.items ?? []) {
       const [r, g, b] = item.color;
       const color = `rgb(${r},${g},${b})`;
       if (item.kind === 'text') {
@@ -223,11 +312,12 @@ export class DocumentView {
         c.setLineDash([]);
       }
     }
+    if (this.rubberBand) this.drawRubberBand();
   }
 
   drawRubberBand() {
     const {from, to} = this.rubberBand;
-    const c = this.context;
+    const c = this.overlayContext;
     c.setLineDash([4, 3]);
     c.strokeStyle = SELECTED_COLOR;
     c.lineWidth = 1;

@@ -57,7 +57,9 @@ const host = {
   }),
 };
 
-const documentView = new DocumentView(document.getElementById('documentCanvas'), connection, marks);
+const documentView = new DocumentView(document.getElementById('documentCanvas'), {
+  guides: document.getElementById('guidesLayer'), overlay: document.getElementById('overlayLayer'),
+}, connection, marks);
 const panels = new PanelWindows(host, document.getElementById('panels'));
 const dialogs = new DialogWindows(host, document.getElementById('modalLayer'));
 const menubar = new MenuBar(host, document.getElementById('menubar'));
@@ -87,7 +89,7 @@ function showSession(session) {
 
 connection.onUpdate((changed, state) => {
   if (changed.has('document') || changed.has('guides') || changed.has('overlay')) {
-    documentView.draw(state);
+    documentView.draw(state, changed);
     if (changed.has('guides')) marks.guidesDrawn();
     const zoom = state.document?.view?.zoom;
     document.getElementById('zoomText').textContent = zoom ? `${Math.round(zoom * 1000) / 10} %` : '';
@@ -125,5 +127,6 @@ const page = {
   get sent() { return connection.sent; },
   updates: 0,
   send: host.send,
+  view: documentView,
 };
 window.guidesPage = page;

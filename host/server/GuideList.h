@@ -1,0 +1,41 @@
+// The guides of the front document as the page draws them: front first, as `print guides`
+// lists them, each with its group's name and its points as stored (float32), and the bytes
+// the page reads them from without parsing text.
+#ifndef GUIDES_HOST_SERVER_GUIDELIST_H
+#define GUIDES_HOST_SERVER_GUIDELIST_H
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace host {
+
+struct GuideList {
+  struct Guide {
+    uint32_t name;   // index in names
+    uint32_t first;  // index of its first h in points
+    uint32_t count;  // its points
+  };
+  std::vector<std::string> names;
+  std::vector<Guide> guides;
+  std::vector<float> points;  // h, v of every point, guide after guide
+
+  // Whether guide a of this list and guide b of `other` have the same name and points.
+  bool same(uint32_t a, const GuideList& other, uint32_t b) const;
+};
+
+// The guides drawn in the front document (visible, in visible layers and groups).
+GuideList frontGuides();
+
+// Little-endian: uint32 H, then H bytes of the JSON {"count": N, "names": [...]<more>} padded
+// with spaces to 4 bytes, then the uint32 words of `words` (none by default), then for the
+// guides chosen (all when `chosen` is null): uint32 name index of each, uint32 point count of
+// each, float32 h, v of their points. `more` is written into the header as it is
+// (",\"frame\":5").
+std::string guideBytes(const GuideList& list, std::string_view more = {}, const std::vector<uint32_t>& words = {},
+                       const std::vector<uint32_t>* chosen = nullptr);
+
+}  // namespace host
+
+#endif
