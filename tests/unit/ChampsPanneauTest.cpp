@@ -239,8 +239,10 @@ TEST_F(ChampsPanneau, ArrowKeysStepByTheUnitWrittenAndRoundToTheStep) {
   EXPECT_EQ(std::tuple(MargeBas, MargeGauche, LargeurDeColonnes, HauteurDeLignes, NombreDeColonnes, NombreDeLignes),
             std::tuple(-1.0, 36.0, 0.0, 0.0, 1, 1000));
 
-  // Locked, the top margin's new text and value go to the three others.
+  // Locked again, the typing goes to the top margin, whose new text and value go to the
+  // three others.
   Clique(c().PANcadenas);
+  EXPECT_TRUE(c().PANzoneMargeHaut->isEditing());
   c().PANzoneMargeHaut->setStringValue("2.5 cm");
   Commande(c().PANzoneMargeHaut, "moveUp:");
   EXPECT_EQ(c().PANzoneMargeDroite->stringValue(), "2,6 cm");

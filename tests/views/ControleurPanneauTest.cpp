@@ -93,20 +93,9 @@ TEST_F(ControleurPanneau, EveryOutletOfTheLayoutFileIsBoundAndEveryCopyGoesWithT
   for (const auto& [nom, copie] : CopiesDuPanneau()) EXPECT_EQ(copie, nullptr) << nom;
 }
 
-TEST_F(ControleurPanneau, FieldsAndLabelsTakeTheThemesColours) {
-  RougeFondTheme = 0.25f, VertFondTheme = 0.5f, BleuFondTheme = 0.75f, AlphaFondTheme = 1.0f;
-  RougeTexteTheme = 0.9f, VertTexteTheme = 0.8f, BleuTexteTheme = 0.7f, AlphaTexteTheme = 1.0f;
-  GuidesDialogue& c = Charge();
-  // The tips are the layout file's texts, printed with each control by the sessions, and
-  // the erase buttons' tip for all artboards by road_restart.
-
-  const kit::Color fond = kit::Color::colorWithCalibratedRed(0.25f, 0.5f, 0.75f, 1.0f);
-  EXPECT_EQ(c.PANzoneMargeHaut->backgroundColor(), fond);
-  EXPECT_EQ(c.PANzoneNbrLignes->backgroundColor(), fond);
-  EXPECT_EQ(c.PANzoneGouttiereLigne->backgroundColor(), fond);
-  EXPECT_EQ(c.PANnumeroPage->textColor(), kit::Color::colorWithCalibratedRed(0.9f, 0.8f, 0.7f, 1.0f));
-  EXPECT_EQ(tousLesPlans.PANeffacerSombreBT->toolTip(), "Effacer tous les guides sur tous les plans de travail.");
-}
+// The tips are the layout file's texts, printed with each control by the sessions (the
+// erase buttons' tip for all artboards by road_restart); the theme's colours on loading are
+// DemarragePanneau's, taken from the host.
 
 // The stored sets in the popup, in order after the default set, are printed by the sets
 // sessions from their seeded preferences.
