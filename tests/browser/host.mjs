@@ -5,6 +5,9 @@ import {spawn} from 'node:child_process';
 import {existsSync} from 'node:fs';
 import {join} from 'node:path';
 
+// Re-exported for the page's benchmark (bench/page/), which has no node_modules of its own.
+export {chromium} from 'playwright-core';
+
 export const browserPath = ['/usr/bin/chromium', '/usr/bin/chromium-browser'].find(existsSync);
 
 // Starts the host on a port the system picks (running SCRIPT first when given) and resolves

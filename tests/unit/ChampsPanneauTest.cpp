@@ -101,11 +101,8 @@ TEST_F(ChampsPanneau, WithoutAWorkingUnitAButtonChangesNothingButTheSeparator) {
 }
 
 TEST_F(ChampsPanneau, CountButtonsStayBetweenOneAndTheCap) {
+  // The floor of 1, from 1, 0 and below, is the fields_counts_and_lock session's.
   const struct { kit::Button* bouton; const char* avant; int32_t apres; } cas[] = {
-      {c().PANstepMoinsNbrColonnes, "1", 1},
-      {c().PANstepMoinsNbrColonnes, "0", 1},
-      {c().PANstepMoinsNbrColonnes, "-7", 1},
-      {c().PANstepPlusNbrColonnes, "1", 2},
       {c().PANstepPlusNbrColonnes, "999", 1000},
       {c().PANstepPlusNbrColonnes, "1000", 1000},
       {c().PANstepMoinsNbrColonnes, "1000", 999},
@@ -132,41 +129,8 @@ TEST_F(ChampsPanneau, CountButtonsStayBetweenOneAndTheCap) {
   EXPECT_EQ(c().PANzoneNbrLignes->stringValue(), "abc");
 }
 
-TEST_F(ChampsPanneau, TypedLengthsTakeTheirUnitAndLockedMarginsFollowTheTop) {
-  // 2 in into the bottom margin while in millimetres: inches become the panel's unit.
-  Clique(c().PANcadenas);
-  Tape(c().PANzoneMargeBas, "2 in");
-  EXPECT_EQ(Unite, kUnitePouces);
-  EXPECT_FALSE(SetEnCours);
-  EXPECT_EQ(std::pair(c().PANzoneMargeBas->stringValue(), MargeBas), std::pair(std::string("2 in"), 144.0));
-
-  // Locked again: the three others take the top margin at once, and only it takes input.
-  Clique(c().PANcadenas);
-  EXPECT_EQ(MargeBas, MargeHaut);
-  EXPECT_EQ(c().PANzoneMargeBas->stringValue(), "3 mm");
-  EXPECT_TRUE(c().PANzoneMargeHaut->isEditing());
-  EXPECT_EQ(std::pair(c().PANcadenas->state(), c().PANcadenasSombre->state()),
-            std::pair(kit::ControlStateOff, kit::ControlStateOff));
-  EXPECT_EQ(c().PANstepMoinsMargeDroite->userClick(), kit::Delivery::RefusedDisabled);
-  EXPECT_EQ(c().PANzoneMargeGauche->userTypeText("1 mm"), kit::Delivery::RefusedDisabled);
-
-  // 12,5 without a unit, in the panel's unit (inches now), for all four margins.
-  Tape(c().PANzoneMargeHaut, "12,5");
-  for (double marge : {MargeHaut, MargeBas, MargeGauche, MargeDroite}) EXPECT_EQ(marge, 900);
-  EXPECT_EQ(c().PANzoneMargeDroite->stringValue(), "12,5 in");
-  Tape(c().PANzoneMargeHaut, "12,5 mm");
-  for (double marge : {MargeHaut, MargeBas, MargeGauche, MargeDroite}) EXPECT_EQ(marge, 35.43307185173035);
-
-  // Plus on the top margin moves the four; unlocking changes no value.
-  Clique(c().PANstepPlusMargeHaut, true);
-  for (double marge : {MargeHaut, MargeBas, MargeGauche, MargeDroite}) EXPECT_EQ(marge, 42.519686222076416);
-  EXPECT_EQ(c().PANzoneMargeGauche->stringValue(), "15 mm");
-  Clique(c().PANcadenas);
-  EXPECT_EQ(c().PANcadenas->state(), kit::ControlStateOn);
-  EXPECT_TRUE(c().PANzoneMargeGauche->isEnabled());
-  EXPECT_EQ(MargeGauche, 42.519686222076416);
-  EXPECT_EQ(Redessins(), 7u);
-}
+// A typed length's unit becoming the panel's, and the locked margins following the top
+// one, typed or stepped, are the fields_typed and fields_counts_and_lock sessions'.
 
 // Every way a length comes in refuses what is not a finite length the document can hold:
 // the value stays, the field shows it again, the panel's unit stays.
@@ -275,8 +239,10 @@ TEST_F(ChampsPanneau, ArrowKeysStepByTheUnitWrittenAndRoundToTheStep) {
   EXPECT_EQ(std::tuple(MargeBas, MargeGauche, LargeurDeColonnes, HauteurDeLignes, NombreDeColonnes, NombreDeLignes),
             std::tuple(-1.0, 36.0, 0.0, 0.0, 1, 1000));
 
-  // Locked, the top margin's new text and value go to the three others.
+  // Locked again, the typing goes to the top margin, whose new text and value go to the
+  // three others.
   Clique(c().PANcadenas);
+  EXPECT_TRUE(c().PANzoneMargeHaut->isEditing());
   c().PANzoneMargeHaut->setStringValue("2.5 cm");
   Commande(c().PANzoneMargeHaut, "moveUp:");
   EXPECT_EQ(c().PANzoneMargeDroite->stringValue(), "2,6 cm");

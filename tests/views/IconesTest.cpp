@@ -16,8 +16,6 @@
 
 namespace {
 
-using Kind = kit::PathElement::Kind;
-
 std::vector<kit::StrokeRecord> Traits(kit::View& vue) {
   vue.display();
   std::vector<kit::StrokeRecord> traits;
@@ -27,11 +25,6 @@ std::vector<kit::StrokeRecord> Traits(kit::View& vue) {
 }
 
 kit::Color Rgba(double r, double g, double b, double a) { return kit::Color::colorWithCalibratedRed(r, g, b, a); }
-
-bool EstUnPoint(const kit::StrokeRecord& trait) {
-  return trait.elements.size() == 2 && trait.elements[0].kind == Kind::MoveTo &&
-         trait.elements[1].kind == Kind::LineTo && trait.elements[0].point == trait.elements[1].point;
-}
 
 // Every icon class, made as the layout makes them.
 template <class... Classes>
@@ -135,23 +128,6 @@ TEST_F(Icones, TheDarkThemeSwapsTheAccentOutlineAndGridColours) {
 
   OutilSelectionne = false;
   EXPECT_EQ(Traits(vue)[0].color, Rgba(0.1, 0.6, 1, 0.5));
-}
-
-TEST_F(Icones, MeasuredDistancesEndInZeroLengthDotsOfWidthOne) {
-  auto vues = Faites<BoutonLargeurColonnes, BoutonHauteurLignes, BoutonGouttiereColonnes, BoutonGouttiereLignes>();
-  const std::pair<std::size_t, kit::Point> attendus[] = {{16, {2, 9}}, {16, {7, 16}}, {8, {7, 9}}, {8, {10, 7}}};
-  for (std::size_t i = 0; i < vues.size(); ++i) {
-    SCOPED_TRACE(vues[i]->className());
-    std::vector<kit::StrokeRecord> points;
-    for (const auto& trait : Traits(*vues[i]))
-      if (EstUnPoint(trait)) points.push_back(trait);
-    ASSERT_EQ(points.size(), attendus[i].first);
-    EXPECT_EQ(points[0].elements[0].point, attendus[i].second);
-    for (const auto& point : points) {
-      EXPECT_EQ(point.lineWidth, 1.0);
-      EXPECT_EQ(point.color, Rgba(0, 0, 1, 0.5));
-    }
-  }
 }
 
 TEST_F(Icones, EachClassKeepsItsTrackingAreaInItsGlobalUntilTheViewGoes) {

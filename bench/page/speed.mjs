@@ -8,13 +8,13 @@
 //   2. hover over 10,000 and over 100,000 objects: bursts of mouse moves, the moves the page
 //      sent and the host served, and the time from the last move of a burst to the right
 //      cursor shown.
-//   node speed.mjs BUILD_DIR [PRESSES [guides|hover]]
+//   node bench/page/speed.mjs BUILD_DIR [PRESSES [guides|hover]]
+// It drives chromium with the browser tests' helpers and their playwright-core.
 import assert from 'node:assert/strict';
 import {mkdtempSync, rmSync, writeFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';
 import {join} from 'node:path';
-import {chromium} from 'playwright-core';
-import {browserPath, median, pageState, startHost, stopHost} from './host.mjs';
+import {browserPath, chromium, median, pageState, startHost, stopHost} from '../../tests/browser/host.mjs';
 
 const [buildDir, pressCount = '20'] = process.argv.slice(2);
 const only = process.argv[4];  // 'guides' or 'hover': one measure alone
