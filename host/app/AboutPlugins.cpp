@@ -7,8 +7,9 @@ namespace host {
 
 namespace {
 
-constexpr std::string_view kHelpMenu = "Help";
-constexpr std::string_view kAboutPluginsItem = "About Plug-ins";
+// In the host's language, as its other menus.
+constexpr std::string_view kHelpMenu = "Aide";
+constexpr std::string_view kAboutPluginsItem = "À propos des modules";
 
 // The name a plug-in gave itself (its file name until it gives one).
 std::string nameOf(const PluginHost& plugin) {
@@ -24,10 +25,11 @@ bool isHelpMenuPath(std::string_view path) {
 
 std::string chooseAboutPlugin(Application& application, std::string_view path) {
   const std::string items = std::string(kHelpMenu) + "/" + std::string(kAboutPluginsItem);
-  if (path == kHelpMenu) return "'Help' is a menu, not an item";
-  if (path == items) return "'About Plug-ins' opens a sub-menu";
+  const std::string quotedItem = "'" + std::string(kAboutPluginsItem) + "'";
+  if (path == kHelpMenu) return "'" + std::string(kHelpMenu) + "' is a menu, not an item";
+  if (path == items) return quotedItem + " opens a sub-menu";
   if (!path.starts_with(items + "/"))
-    return "no item '" + std::string(path.substr(kHelpMenu.size() + 1)) + "' in 'Help'";
+    return "no item '" + std::string(path.substr(kHelpMenu.size() + 1)) + "' in '" + std::string(kHelpMenu) + "'";
   const std::string_view name = path.substr(items.size() + 1);
   for (const auto& plugin : application.plugins())
     if (plugin->isRunning() && nameOf(*plugin) == name) {
@@ -37,7 +39,7 @@ std::string chooseAboutPlugin(Application& application, std::string_view path) {
       application.events().serveWaiting();
       return {};
     }
-  return "no item '" + std::string(name) + "' in 'About Plug-ins'";
+  return "no item '" + std::string(name) + "' in " + quotedItem;
 }
 
 }  // namespace host

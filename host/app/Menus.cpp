@@ -1,6 +1,8 @@
 #include "app/Menus.h"
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 #include "AIMenu.h"
 #include "app/EventLoop.h"
@@ -55,14 +57,32 @@ void appendPaths(std::vector<std::string>& paths, const MenuGroup& group, const 
   }
 }
 
+// The top-level group a title names, or null.
+const MenuGroup* topGroupTitled(std::string_view title) {
+  for (Ref ref : shell().ui.menuGroupOrder) {
+    const MenuGroup* group = shell().ui.menuGroups.find(ref);
+    if (group->parentItem.isNull() && menuTitle(*group) == title) return group;
+  }
+  return nullptr;
+}
+
 }  // namespace
+
+std::string menuTitle(const MenuGroup& group) {
+  static constexpr std::array<std::pair<std::string_view, std::string_view>, 2> kFrench{{
+      {kAboutMenuGroup, "À propos"}, {kToolPalettesMenuGroup, "Palettes d'outils"}}};
+  if (group.parentItem.isNull())
+    for (const auto& [name, title] : kFrench)
+      if (group.name == name) return std::string(title);
+  return group.name;
+}
 
 std::vector<std::string> menuItemPaths() {
   std::vector<std::string> paths;
   for (Ref ref : shell().ui.menuGroupOrder) {
     const MenuGroup& group = *shell().ui.menuGroups.find(ref);
     if (group.parentItem.isNull() && group.name.find('/') == std::string::npos)
-      appendPaths(paths, group, group.name, 1);
+      appendPaths(paths, group, menuTitle(group), 1);
   }
   return paths;
 }
@@ -97,8 +117,8 @@ std::vector<Ref> menuItemsOf(std::string_view group) {
 Ref menuItemAt(std::string_view path, std::string* problem) {
   const UserInterface& ui = shell().ui;
   const std::vector<std::string_view> parts = splitPath(path);
-  const MenuGroup* group = ui.menuGroups.find(ui.menuGroupNamed(parts.front()));
-  if (!group || !group->parentItem.isNull()) {
+  const MenuGroup* group = topGroupTitled(parts.front());
+  if (!group) {
     *problem = "no menu named '" + std::string(parts.front()) + "'";
     return Ref{};
   }
@@ -112,7 +132,7 @@ Ref menuItemAt(std::string_view path, std::string* problem) {
       return ui.menuItems.find(item)->text == parts[i];
     });
     if (found == items.end()) {
-      *problem = "no item '" + std::string(parts[i]) + "' in '" + group->name + "'";
+      *problem = "no item '" + std::string(parts[i]) + "' in '" + menuTitle(*group) + "'";
       return Ref{};
     }
     const MenuGroup* opened = ui.menuGroups.find(ui.subMenuOf(*found));
@@ -143,7 +163,7 @@ std::vector<std::string> menuLines() {
   for (Ref ref : shell().ui.menuGroupOrder) {
     const MenuGroup& group = *shell().ui.menuGroups.find(ref);
     if (!group.parentItem.isNull()) continue;
-    lines.push_back(group.name);
+    lines.push_back(menuTitle(group));
     appendGroup(lines, group, 1);
   }
   return lines;

@@ -13,6 +13,11 @@
 namespace host {
 
 class EventLoop;
+struct MenuGroup;
+
+// The title a group shows in the menu bar and in paths: the host's own groups in the host's
+// language (French); other groups by their names. Plug-ins name groups by their identifiers.
+std::string menuTitle(const MenuGroup& group);
 
 // Sends "AI Update" to every item of a running plug-in that asked for updates.
 void updateMenus(EventLoop& events);
@@ -21,7 +26,7 @@ void updateMenus(EventLoop& events);
 std::vector<Ref> menuItemsOf(std::string_view group);
 
 // The item a path of texts names: a host group, then the texts of the items leading to it
-// ("Tool Palettes/My Tools/Hide My Panel"). Null with the reason when none does.
+// ("Palettes d'outils/My Tools/Hide My Panel"). Null with the reason when none does.
 Ref menuItemAt(std::string_view path, std::string* problem);
 
 // The path of texts of every item that opens no sub-menu, in menu order, as menuItemAt
@@ -32,7 +37,7 @@ std::vector<std::string> menuItemPaths();
 void chooseMenuItem(EventLoop& events, Ref item);
 
 // The menus, one line per group and item, indented by depth:
-//   About
+//   À propos
 //     About My Tools… >
 //       My Panel…
 // " >" marks an item that opens a sub-menu (" > NAME" when the group is named otherwise),

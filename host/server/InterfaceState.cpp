@@ -122,7 +122,7 @@ std::string menusPart() {
   for (Ref ref : shell().ui.menuGroupOrder) {
     const MenuGroup& group = *shell().ui.menuGroups.find(ref);
     if (group.parentItem.isNull())
-      menus.push_back({{"name", group.name}, {"items", menuItems(group.name, group.name, 1)}});
+      menus.push_back({{"name", menuTitle(group)}, {"items", menuItems(group.name, menuTitle(group), 1)}});
   }
   return text(Json{{"menus", std::move(menus)}});
 }

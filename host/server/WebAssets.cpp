@@ -12,6 +12,7 @@ const char* mediaTypeOf(const std::filesystem::path& file) {
   if (extension == ".html") return "text/html; charset=utf-8";
   if (extension == ".css") return "text/css; charset=utf-8";
   if (extension == ".js") return "text/javascript; charset=utf-8";
+  if (extension == ".svg") return "image/svg+xml";
   return nullptr;
 }
 

@@ -1,4 +1,4 @@
-// The page's own files (HTML, CSS, JavaScript), read once at start from the folder the build
+// The page's own files (HTML, CSS, JavaScript, SVG icons), read once at start from the folder the build
 // copies them to. Requests name a file of that list and nothing else: no path from a
 // request ever reaches the file system.
 #ifndef GUIDES_HOST_SERVER_WEBASSETS_H
@@ -17,7 +17,7 @@ struct WebAsset {
 
 class WebAssets {
  public:
-  // Every .html, .css and .js file of the folder; false when the folder has no index.html.
+  // Every .html, .css, .js and .svg file of the folder; false when the folder has no index.html.
   bool load(const std::filesystem::path& folder, std::string* error);
   // The file of that name, or null.
   const WebAsset* find(const std::string& name) const;

@@ -12,7 +12,7 @@
 //   pan               dx dy                      view pixels, at most 100000 either way
 //   fit                                          the whole document in the view
 //   menus                                        the menus are opening: their items update
-//   menu              path                       "Tool Palettes/My Tools/..."
+//   menu              path                       "Palettes d'outils/My Tools/..."
 //   flyout            id
 //   theme             name                       "dark" or "light"
 //   rulerUnit         unit                       in, cm, pt, pi, mm, px, q, ft, yd, m

@@ -96,6 +96,11 @@ void WebServer::route() {
     const WebAsset* asset = assets_.find(request.matches[1]);
     return asset ? content(asset->content, asset->mediaType) : errorAnswer(404, "no such file");
   });
+  // Browsers ask for it on every load whatever the page links: the page's icon answers.
+  routes_.add("GET", "/favicon.ico", [this](const PageRequest&) {
+    const WebAsset* icon = assets_.find("icon.svg");
+    return icon ? content(icon->content, icon->mediaType) : errorAnswer(404, "no icon");
+  });
   routes_.add("POST", "/event", [this](const PageRequest& request) { return event(request); }, kMaxBody);
   // The latest guides, whichever part named them: a page that asks late gets newer ones, and
   // the part that names those follows on its stream.

@@ -63,8 +63,8 @@ const Command kCommands[] = {
 
     // The host's menus, the panels' flyout menus and the theme.
     {"menu", "PATH",
-     "chooses a menu item by its path of texts, e.g. Tool Palettes/My Tools/Hide My Panel "
-     "(the items are updated first); Help/About Plug-ins/NAME asks a plug-in for its About",
+     "chooses a menu item by its path of texts, e.g. Palettes d'outils/My Tools/Hide My Panel "
+     "(the items are updated first); Aide/À propos des modules/NAME asks a plug-in for its About",
      1, 0, true, kEvent, menu},
     {"flyout", "ID", "chooses the item ID of the panel's flyout menu", 1, 0, false, kEvent, flyout},
     {"theme", "dark|light", "switches the interface theme; plug-ins are told of the change", 1, 0,

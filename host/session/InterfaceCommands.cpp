@@ -5,6 +5,7 @@
 #include "app/AboutPlugins.h"
 #include "app/Application.h"
 #include "app/Menus.h"
+#include "kit/Application.h"
 #include "model/Shell.h"
 #include "session/CommandHandlers.h"
 #include "session/CommandSupport.h"
@@ -75,6 +76,7 @@ void theme(CommandContext& context, const Arguments& arguments) {
   const bool dark = name == "dark";
   if (shell().ui.darkTheme == dark) return;
   shell().ui.darkTheme = dark;
+  kit::Application::shared().setDarkAppearance(dark);
   context.application.notifyAll(kAIUIBrightnessChangedNotifier);
 }
 

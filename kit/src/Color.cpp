@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "kit/Application.h"
 #include "kit/GraphicsContext.h"
 
 namespace kit {
@@ -14,6 +15,10 @@ double clampComponent(double c) { return std::isnan(c) ? 0.0 : std::clamp(c, 0.0
 Color Color::colorWithCalibratedRed(double red, double green, double blue, double alpha) {
   return Color(clampComponent(red), clampComponent(green), clampComponent(blue),
                clampComponent(alpha));
+}
+
+Color Color::controlTextColor() {
+  return Application::shared().isDarkAppearance() ? colorWithCalibratedRed(0.9, 0.9, 0.9, 1) : blackColor();
 }
 
 void Color::set() const {

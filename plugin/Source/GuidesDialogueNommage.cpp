@@ -86,6 +86,11 @@ void EntreDansLeNommage(GuidesDialogue& p, int numeroDuNouveauSet) {
 void GuidesDialogue::PANokSetCBP(kit::Control*) {
   std::string nom = PANnomSet->stringValue();
   nom.resize(std::strlen(nom.c_str()));  // the stored title ends at the first NUL: so does the item
+  // A blank name would make a set without a title in the popup, the list and the deletion.
+  if (nom.find_first_not_of(" \t\r\n") == std::string::npos) {
+    AlerteSets("Le nom du set est vide.\rDonnez-lui un nom.");
+    return;
+  }
   if (NombreDeCaracteres(nom) > static_cast<int>(kLongueurMaxTitre)) {
     AlerteSets("Le nom du set est trop long\r(maximum de 80 caractères).");
     return;

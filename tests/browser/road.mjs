@@ -10,8 +10,10 @@ import {join} from 'node:path';
 import {chromium} from 'playwright-core';
 import {browserPath, pageState, startHost, step, stopHost} from './host.mjs';
 import {Road} from './roadSteps.mjs';
+import {clippedControls, lowContrast, opensInsideWindow, symbolCharacters} from './roadLooks.mjs';
 
 const [buildDir, screenshot] = process.argv.slice(2);
+const beside = (name) => screenshot?.replace(/[^/]*$/, name);  // more screenshots in its folder
 if (!browserPath) {
   console.log('browser tests: SKIPPED (chromium is not installed; ./guides setup installs it)');
   process.exit(0);
@@ -37,6 +39,15 @@ try {
   await step('the rectangle tool draws an object', () => road.drawsAnObject());
   await step('hovering the object with "Outil Guides" changes the cursor image', () => road.hoverChangesCursor());
   await step('a click lays the guides out, the hint goes, the sound is played', () => road.clickLaysGuidesOut());
+  await step('menus, lists and dialogs open inside the window at 1400x900, 1024x700 and 800x600', async () => {
+    for (const [width, height] of [[1400, 900], [1024, 700], [800, 600]]) await opensInsideWindow(page, width, height);
+    await page.setViewportSize({width: 1500, height: 950});
+  });
+  await step('in the light theme every text reads at 4.5:1 or more, none in a symbol font or cut', async () => {
+    assert.deepEqual(await lowContrast(page), []);
+    assert.deepEqual(await clippedControls(page), []);
+    assert.deepEqual(await symbolCharacters(page), []);
+  });
   await step('the columns\' plus button adds guides at once; Shift steps further', () => road.steppers());
   await step('the Up arrow in a field steps it, Tab goes to the next field', () => road.arrowAndTab());
   await step('"0,5 in" typed in the top margin moves its guide when Return ends the edit', () => road.typesTopMargin());
@@ -52,7 +63,14 @@ try {
   if (screenshot) await page.screenshot({path: screenshot});
   await step('the web buttons of the panel and of About show their page as a link, not fetched', () => road.webButtons());
   await step('the help pages turn with their buttons in the widened panel', () => road.helpPages());
-  await step('the dark theme changes the panel\'s colours', () => road.darkTheme());
+  await step('the dark theme changes the panel\'s colours and every text reads at 4.5:1 or more', async () => {
+    await road.darkTheme();
+    await page.locator('#menubar [data-menu="Affichage"]').click();  // a menu open, its texts too
+    assert.deepEqual(await lowContrast(page), []);
+    await page.keyboard.press('Escape');
+    if (screenshot) await page.screenshot({path: beside('page-dark.png')});
+  });
+  await step('naming a set: the name has the focus, Esc cancels, a blank name is refused', () => road.namingKeys(beside('page-naming.png')));
   await step('a set named in the grown panel is in the popup of sets after the host restarts', async () => {
     await road.storesASet('Trois colonnes');
     assert.equal(await stopHost(child), 0);

@@ -364,9 +364,9 @@ export class Road {
       assert.equal(await links.last().getAttribute('href'), address);
     };
     await reported('#PANurlBT');
-    await this.page.locator('[data-menu="About"]').click();
-    await this.page.locator('[data-menu="About"] [data-item="À propos des Ralto-Outils…"]').hover();
-    await this.page.locator('[data-menu="About"] [data-item="Ralto-Guides…"]').click();
+    await this.page.locator('[data-menu="À propos"]').click();
+    await this.page.locator('[data-menu="À propos"] [data-item="À propos des Ralto-Outils…"]').hover();
+    await this.page.locator('[data-menu="À propos"] [data-item="Ralto-Guides…"]').click();
     await this.modalShown('ABOversion');
     assert.equal(await this.page.locator('#ABOversion').textContent(), 'Ralto-Guides (CS6) 1.4 (septembre 2013)');
     assert.equal(await this.page.locator('#ABOadresse').textContent(), address);
@@ -389,10 +389,22 @@ export class Road {
       await this.page.waitForFunction((t) => document.getElementById('PANnumeroPage').textContent === t, shown);
     };
     assert.equal((await this.flyoutItem(4)).text, 'Afficher l\'aide');
+    const canvas = await this.canvas.boundingBox();
     await this.flyout(4);
     await width(480);
     await label.waitFor({state: 'visible'});
-    // The widened panel stays in the window: the document gives way, the page does not scroll.
+    // The widened panel stays in the window over the document, whose area stays; the page does
+    // not scroll; the help's view lies whole in the panel.
+    assert.deepEqual(await this.canvas.boundingBox(), canvas);
+    const inside = await text.evaluate((e) => {
+      const box = e.getBoundingClientRect(), body = e.closest('.panelBody').getBoundingClientRect();
+      for (let v = e.parentElement; v !== e.closest('.panelBody'); v = v.parentElement) {
+        const clip = v.getBoundingClientRect();
+        if (getComputedStyle(v).overflowY !== 'visible' && box.bottom > clip.bottom + 0.5) return true;  // scrolled within
+      }
+      return box.bottom <= body.bottom + 0.5 && box.top >= body.top - 0.5;
+    });
+    assert.ok(inside, 'the help text is not cut by the panel');
     const panel = await this.page.locator('#panels .panel').boundingBox();
     assert.ok(panel.x + panel.width <= this.page.viewportSize().width, `the panel ends at ${panel.x + panel.width}`);
     assert.ok(await this.page.evaluate(() => document.documentElement.scrollWidth <= window.innerWidth), 'no sideways scroll');
@@ -460,7 +472,8 @@ export class Road {
     assert.notEqual(dark, light, 'the panel\'s field takes the dark theme\'s colours');
   }
 
-  async storesASet(name) {
+  // Naming a new set from the popup of sets: the name's field has the focus, its text selected.
+  async startsNaming() {
     const items = await this.popupItems('PANpopupSets');
     const store = items.findIndex((text) => text.startsWith('Enregistrer') || text.startsWith('Nouveau'));
     await this.page.locator('#PANpopupSets').click();
@@ -469,12 +482,45 @@ export class Road {
     // The naming state: the panel grows to 184 points to show the name's field and buttons.
     await this.page.waitForFunction(() => window.guidesPage.state.panels.panels.some((p) => p.size[1] === 184));
     assert.equal(await this.page.locator('#panels .panelBody').evaluate((e) => e.style.height), '184px');
-    const field = this.field('PANnomSet');
-    await field.fill(name);
-    await field.press('Enter');
-    await this.page.locator('#PANokSetBT').click();
-    await this.page.waitForFunction((n) => document.querySelector('#PANpopupSets')?.textContent.includes(n), name);
+    await this.page.waitForFunction(() => document.activeElement === document.querySelector('#PANnomSet'));
+    assert.match(await this.page.evaluate(() => {
+      const e = document.activeElement;
+      return e.value.slice(e.selectionStart, e.selectionEnd);
+    }), /^Mon set \d+$/);
+  }
+
+  async namingEnds() {
     await this.page.waitForFunction(() => !window.guidesPage.state.panels.panels.some((p) => p.size[1] === 184));
+  }
+
+  // Esc cancels; an empty or blank name is refused in the panel's words, the naming going on.
+  async namingKeys(screenshot) {
+    const items = await this.popupItems('PANpopupSets');
+    await this.startsNaming();
+    if (screenshot) await this.page.screenshot({path: screenshot});
+    await this.page.keyboard.press('Escape');
+    await this.namingEnds();
+    await this.startsNaming();
+    for (const blank of ['', '   ']) {
+      await this.page.keyboard.press('Backspace');
+      if (blank) await this.page.keyboard.type(blank);
+      await this.page.keyboard.press('Enter');
+      await this.alertSays('Le nom du set est vide.\rDonnez-lui un nom.');
+      assert.equal(await this.page.locator('#PANnomSet').isVisible(), true, 'the naming goes on');
+      await this.page.locator('#PANnomSet').click();
+    }
+    await this.page.keyboard.press('Escape');
+    await this.namingEnds();
+    assert.deepEqual(await this.popupItems('PANpopupSets'), items);
+  }
+
+  // Typed over the selected name, Return confirms.
+  async storesASet(name) {
+    await this.startsNaming();
+    await this.page.keyboard.type(name);
+    await this.page.keyboard.press('Enter');
+    await this.page.waitForFunction((n) => document.querySelector('#PANpopupSets')?.textContent.includes(n), name);
+    await this.namingEnds();
   }
 
   async findsTheSet(address, name) {

@@ -85,6 +85,22 @@ struct FieldWindow {
   }
 };
 
+// A field whose owner gave it no text colour stays readable when the appearance changes; a
+// colour given stays whatever the appearance.
+TEST(FieldColours, TheDefaultTextColourFollowsTheAppearance) {
+  kit::Application& app = kit::Application::shared();
+  kit::TextField plain, red;
+  red.setTextColor(kit::Color::colorWithCalibratedRed(1, 0, 0, 1));
+  app.setDarkAppearance(true);
+  const kit::Color darkText = plain.textColor();
+  const kit::Color redInDark = red.textColor();
+  app.setDarkAppearance(false);
+  EXPECT_GT(darkText.redComponent(), 0.8);
+  EXPECT_EQ(plain.textColor(), kit::Color::blackColor());
+  EXPECT_EQ(redInDark, red.textColor());
+  EXPECT_EQ(red.textColor(), kit::Color::colorWithCalibratedRed(1, 0, 0, 1));
+}
+
 TEST(FieldFocus, SelectTextMakesTheFieldFirstResponderWithTheWholeTextSelected) {
   FieldWindow w;
   w.top->selectText();

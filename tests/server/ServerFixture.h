@@ -87,6 +87,7 @@ class ServerTest : public ::testing::Test {
   void SetUp() override {
     std::ofstream(folder / "index.html") << "<!doctype html><title>page</title>";
     std::ofstream(folder / "main.js") << "export {};";
+    std::ofstream(folder / "icon.svg") << "<svg xmlns='http://www.w3.org/2000/svg'/>";
     std::string error;
     ASSERT_TRUE(assets.load(folder, &error)) << error;
     board.put("document", R"({"open":false})");

@@ -42,6 +42,10 @@ TEST_F(WebServerTest, TheTokenOfTheAddressBecomesACookieAndTheCookieOpensThePage
   EXPECT_EQ(script->get_header_value("Content-Type"), "text/javascript; charset=utf-8");
   EXPECT_EQ(client()->Get("/assets/..%2Findex.html", allowed())->status, 404);
   EXPECT_EQ(client()->Get("/assets/missing.js", allowed())->status, 404);
+  auto icon = client()->Get("/favicon.ico", allowed());  // asked by browsers on every load
+  ASSERT_TRUE(icon);
+  EXPECT_EQ(std::make_tuple(icon->status, icon->get_header_value("Content-Type")),
+            std::make_tuple(200, "image/svg+xml"));
 }
 
 TEST_F(WebServerTest, RequestsWithoutTheTokenFromElsewhereOrMalformedReachNoHost) {

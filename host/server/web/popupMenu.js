@@ -44,7 +44,13 @@ function buildList(items, name) {
     }
     if (item.items) {
       entry.classList.add('submenu');
-      entry.append(buildList(item.items));
+      const sub = buildList(item.items);
+      entry.append(sub);
+      entry.addEventListener('mouseenter', () => {
+        entry.classList.add('open');
+        placeSubmenu(sub, entry.getBoundingClientRect());
+      });
+      entry.addEventListener('mouseleave', () => entry.classList.remove('open'));
     } else if (item.enabled !== false) {
       entry.addEventListener('click', (event) => {
         event.stopPropagation();
@@ -57,15 +63,49 @@ function buildList(items, name) {
   return list;
 }
 
+// The window's room: menus stay inside it, as a desktop's menus stay on the screen.
+function room() {
+  return {width: document.documentElement.clientWidth, height: document.documentElement.clientHeight};
+}
+
+// A list taller than the window scrolls within it.
+function limitHeight(list, height) {
+  if (list.offsetHeight <= height) return;
+  list.style.maxHeight = `${height}px`;
+  list.style.overflowY = 'auto';
+}
+
+// Below the anchor, else above it; from its left edge, else ending at its right edge.
+function placeMenu(list, box) {
+  const {width, height} = room();
+  limitHeight(list, height);
+  const w = list.offsetWidth;
+  const h = list.offsetHeight;
+  const left = box.left + w <= width ? box.left : Math.max(0, Math.min(box.right, width) - w);
+  let top = box.bottom;
+  if (top + h > height) top = box.top - h >= 0 ? box.top - h : Math.max(0, height - h);
+  list.style.left = `${left + window.scrollX}px`;
+  list.style.top = `${top + window.scrollY}px`;
+}
+
+// Right of its item, else left of it; moved up as far as it must to end in the window.
+function placeSubmenu(sub, box) {
+  const {width, height} = room();
+  limitHeight(sub, height);
+  const toLeft = box.right + sub.offsetWidth > width && box.left - sub.offsetWidth >= 0;
+  sub.style.left = toLeft ? 'auto' : '100%';
+  sub.style.right = toLeft ? '100%' : 'auto';
+  const top = Math.min(box.top - 4, height - sub.offsetHeight);
+  sub.style.top = `${Math.max(0, top) - box.top}px`;
+}
+
 // Opens the menu below `anchor` (closing any other); name becomes data-menu.
 export function showMenu(anchor, items, name) {
   closeMenus();
   const list = buildList(items, name);
   list.classList.add('open');
-  const box = anchor.getBoundingClientRect();
-  list.style.left = `${box.left + window.scrollX}px`;
-  list.style.top = `${box.bottom + window.scrollY}px`;
   document.body.append(list);
+  placeMenu(list, anchor.getBoundingClientRect());
   openMenu = list;
   return list;
 }

@@ -1,7 +1,11 @@
 // The toolbox: the host's tools and those the plug-ins registered, by group as the host
 // places them, each button named by its tool (data-tool) and showing its title.
 
-const SHORT = {'Adobe Select Tool': '➤ Sélection', 'Adobe Eyedropper Tool': '⌖ Pipette', 'Rectangle Tool': '▭ Rectangle'};
+import {iconOf} from './icons.js';
+
+// The host's own tools: a drawn icon (style.css) and a short title.
+const SHORT = {'Adobe Select Tool': ['select', 'Sélection'], 'Adobe Eyedropper Tool': ['eyedropper', 'Pipette'],
+  'Rectangle Tool': ['rectangle', 'Rectangle']};
 
 export class Toolbox {
   constructor(host, element) {
@@ -34,7 +38,9 @@ export class Toolbox {
         button.type = 'button';
         button.dataset.tool = tool.name;
         button.dataset.owner = tool.owner;
-        button.textContent = SHORT[tool.name] ?? tool.title;
+        const [icon, title] = SHORT[tool.name] ?? [null, tool.title];
+        if (icon) button.append(iconOf(icon));
+        button.append(title);
         button.title = tool.tooltip || tool.title;
         button.addEventListener('click', () => this.host.send({type: 'tool', name: tool.name}));
         box.append(button);

@@ -6,6 +6,7 @@
 // the event it is, and the next state shows its outcome: nothing is decided here.
 
 import {showMenu} from './popupMenu.js';
+import {iconOf} from './icons.js';
 
 const ALIGN = {left: 'left', right: 'right', center: 'center', justify: 'justify', start: 'left'};
 
@@ -25,8 +26,9 @@ function modifiers(event) {
 
 export class ViewTree {
   // host: {send(event), mark(name)}; root: the element the views go in.
-  constructor(host, root) {
+  constructor(host, root, keyButtons = false) {
     this.host = host;
+    this.keyButtons = keyButtons;  // a panel: its fields pass Return and Escape to its buttons
     this.root = root;
     this.elements = new Map();  // path -> element, kept between renders
     this.followResponder = false;
@@ -36,6 +38,8 @@ export class ViewTree {
     const seen = new Set();
     const element = this.renderView(view, 'v', view.frame[3], seen);
     if (element.parentElement !== this.root) this.root.replaceChildren(element);
+    for (const shown of this.elements.values())
+      if (shown.dataset.fitted === '0') shown.dataset.fitted = fitText(shown) ? '1' : '0';
     for (const [path, old] of this.elements)
       if (!seen.has(path)) {
         old.remove();
@@ -118,7 +122,10 @@ export class ViewTree {
         element.querySelector('span').textContent = view.title;
         return;
       case 'button':
-        element.textContent = view.title;
+        if (element.textContent !== view.title) {
+          element.textContent = view.title;
+          element.dataset.fitted = '0';
+        }
         element.setAttribute('aria-pressed', String(view.buttonType !== 'push' && view.state !== 0));
         element.classList.toggle('lock', view.title === '' && view.buttonType === 'toggle');
         return;
@@ -161,7 +168,12 @@ export class ViewTree {
     const editingHere = document.activeElement === input && input.dataset.dirty === '1';
     if (!editingHere && input.value !== view.text) input.value = view.text;
     if (!editingHere) input.dataset.dirty = '0';
-    if (this.followResponder && view.editing && document.activeElement !== input) {
+    // The focus follows the host's first responder when it moves there (Tab, or a field the
+    // plug-in selects, such as the name of a new set).
+    const editing = !!view.editing && !view.hidden;
+    const startsEditing = editing && input.dataset.editing !== 'true';
+    input.dataset.editing = String(editing);
+    if ((this.followResponder || startsEditing) && view.editing && document.activeElement !== input) {
       input.focus();
       input.select();
     }
@@ -179,10 +191,14 @@ export class ViewTree {
       event.preventDefault();
       event.stopPropagation();
       await this.endEdit(input);
+      if (this.keyButtons) this.pressKeyButton('\r');
     } else if (event.key === 'Escape' && input.dataset.dirty === '1') {
       event.stopPropagation();
       input.dataset.dirty = '0';
       input.value = input.closest('[data-kind]')?.view?.text ?? input.value;
+      if (this.keyButtons) this.pressKeyButton('\x1b');
+    } else if (event.key === 'Escape' && this.keyButtons) {
+      this.pressKeyButton('\x1b');
     } else if (commands[event.key]) {
       event.preventDefault();
       if (input.dataset.dirty === '1') await this.endEdit(input);
@@ -190,6 +206,18 @@ export class ViewTree {
       else this.host.mark('arrow');
       await this.host.send({type: 'uiCommand', control: outletOf(input), selector: commands[event.key]});
     }
+  }
+
+  // A panel's shown button whose key equivalent is `key` takes the key typed in its field,
+  // as a window's default and cancel buttons do.
+  pressKeyButton(key) {
+    for (const element of this.elements.values())
+      if (element.view?.keyEquivalent === key && !element.view.hidden && element.view.enabled !== false
+          && element.offsetParent !== null) {
+        this.host.mark('button');
+        return this.host.send({type: 'uiClick', control: outletOf(element)});
+      }
+    return null;
   }
 
   // ---- popups and combo boxes -------------------------------------------------------------
@@ -200,8 +228,9 @@ export class ViewTree {
     const input = this.createField();
     const opener = document.createElement('button');
     opener.type = 'button';
-    opener.textContent = '▾';
+    opener.append(iconOf('down'));
     opener.tabIndex = -1;
+    opener.setAttribute('aria-label', 'Liste');
     opener.addEventListener('click', () => {
       const view = box.view;
       showMenu(opener, view.items.map((text, index) => ({
@@ -301,6 +330,15 @@ export class ViewTree {
     }
     canvas.dataset.strokes = String((view.draw || []).length);
   }
+}
+
+// A title wider than its button is set smaller until it fits, as small controls do; false
+// while the button is not laid out (hidden), to be fitted when shown.
+function fitText(element) {
+  element.style.fontSize = '';
+  if (!element.isConnected || element.clientWidth === 0) return false;
+  for (let size = 10; size > 6 && element.scrollWidth > element.clientWidth; --size) element.style.fontSize = `${size - 1}px`;
+  return true;
 }
 
 // Scrolls a text so that the range the host asked to show (in bytes of UTF-8) is in view.

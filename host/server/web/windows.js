@@ -4,6 +4,7 @@
 
 import {ViewTree} from './viewTree.js';
 import {showMenu} from './popupMenu.js';
+import {iconOf} from './icons.js';
 
 export class PanelWindows {
   constructor(host, container) {
@@ -45,15 +46,16 @@ export class PanelWindows {
     const flyout = document.createElement('button');
     flyout.type = 'button';
     flyout.className = 'flyoutButton';
-    flyout.textContent = '≡';
+    flyout.append(iconOf('menu'));
     flyout.title = 'Menu du panneau';
+    flyout.setAttribute('aria-label', 'Menu du panneau');
     flyout.dataset.flyout = panel.id;
     const body = document.createElement('div');
     body.className = 'panelBody';
     bar.append(title, flyout);
     element.append(bar, body);
     this.container.append(element);
-    const entry = {element, title, flyout, body, tree: new ViewTree(this.host, body), panel};
+    const entry = {element, title, flyout, body, tree: new ViewTree(this.host, body, true), panel};
     flyout.addEventListener('click', () => {
       showMenu(flyout, entry.panel.flyout.map((item) => item.separator ? {separator: true} : {
         text: item.text, enabled: item.enabled, checked: item.checked,

@@ -52,6 +52,12 @@ class Application {
   // While a modal run lasts only its window takes user events.
   bool windowTakesEvents(const Window* window) const;
 
+  // --- appearance ---
+  // The interface's appearance, which the host switches with its theme: the default colours
+  // of the controls follow it (Color::controlTextColor).
+  bool isDarkAppearance() const { return darkAppearance_; }
+  void setDarkAppearance(bool dark) { darkAppearance_ = dark; }
+
   // --- windows and activation ---
   const std::vector<Window*>& windows() const { return windows_; }
   Window* keyWindow() const { return keyWindow_; }
@@ -82,6 +88,7 @@ class Application {
   std::vector<Window*> windows_;
   Window* keyWindow_ = nullptr;
   int activationCount_ = 0;
+  bool darkAppearance_ = false;
 };
 
 }  // namespace kit

@@ -9,6 +9,9 @@ class Color {
   static Color whiteColor() { return colorWithCalibratedRed(1, 1, 1, 1); }
   static Color blackColor() { return colorWithCalibratedRed(0, 0, 0, 1); }
   static Color clearColor() { return colorWithCalibratedRed(0, 0, 0, 0); }
+  // The text of controls under the application's current appearance: dark on a light
+  // interface, light on a dark one.
+  static Color controlTextColor();
 
   double redComponent() const { return red_; }
   double greenComponent() const { return green_; }

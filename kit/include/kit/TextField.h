@@ -2,6 +2,7 @@
 // delegate offered the editing commands before they are performed.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "kit/Color.h"
@@ -26,7 +27,8 @@ class TextField : public Control {
 
   void setStringValue(std::string text) override;
 
-  Color textColor() const { return textColor_; }
+  // Until one is set, the control text colour of the appearance of the moment.
+  Color textColor() const { return textColor_.value_or(Color::controlTextColor()); }
   void setTextColor(Color color) { textColor_ = color; }
   Color backgroundColor() const { return backgroundColor_; }
   void setBackgroundColor(Color color) { backgroundColor_ = color; }
@@ -72,7 +74,7 @@ class TextField : public Control {
   void beginEditingIfNeeded();
   void markKeyDown();
 
-  Color textColor_ = Color::blackColor();
+  std::optional<Color> textColor_;
   Color backgroundColor_ = Color::whiteColor();
   bool drawsBackground_ = true;
   bool editable_ = true;

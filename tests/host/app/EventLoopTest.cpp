@@ -82,22 +82,23 @@ TEST_F(EventLoopTest, MenuPathsNameAHostMenuThenItemTexts) {
   ASSERT_TRUE(ui.addCompanionMenuGroup("Ralto-Outils"));
   ui.menuItems.insert(host::MenuItem{host::Ref{}, "Masquer", "Ralto-Outils", "Masquer Ralto-Guides"});
   std::string problem;
-  const host::Ref item = host::menuItemAt("Tool Palettes/Ralto-Outils/Masquer Ralto-Guides", &problem);
+  const host::Ref item = host::menuItemAt("Palettes d'outils/Ralto-Outils/Masquer Ralto-Guides", &problem);
   ASSERT_FALSE(item.isNull()) << problem;
   EXPECT_EQ(ui.menuItems.find(item)->key, "Masquer");
   const std::pair<const char*, const char*> refused[] = {
       {"Fichier/Ouvrir", "no menu named 'Fichier'"},
-      {"Tool Palettes", "'Tool Palettes' is a menu, not an item"},
-      {"Tool Palettes/Ralto-Outils", "'Ralto-Outils' opens a sub-menu"},
-      {"Tool Palettes/Ralto-Outils/Masquer Ralto-Guides/Plus", "'Masquer Ralto-Guides' opens no sub-menu"},
-      {"Tool Palettes/Autre", "no item 'Autre' in 'Tool Palettes'"},
+      {"Palettes d'outils", "'Palettes d'outils' is a menu, not an item"},
+      {"Palettes d'outils/Ralto-Outils", "'Ralto-Outils' opens a sub-menu"},
+      {"Palettes d'outils/Ralto-Outils/Masquer Ralto-Guides/Plus", "'Masquer Ralto-Guides' opens no sub-menu"},
+      {"Palettes d'outils/Autre", "no item 'Autre' in 'Palettes d'outils'"},
+      {"Tool Palettes/Ralto-Outils/Masquer Ralto-Guides", "no menu named 'Tool Palettes'"},
       {"Ralto-Outils/Masquer Ralto-Guides", "no menu named 'Ralto-Outils'"}};
   for (const auto& [path, reason] : refused) {
     EXPECT_TRUE(host::menuItemAt(path, &problem).isNull()) << path;
     EXPECT_EQ(problem, reason);
   }
   EXPECT_EQ(host::menuLines(),
-            (std::vector<std::string>{"About", "Tool Palettes", "  Ralto-Outils >", "    Masquer Ralto-Guides"}));
+            (std::vector<std::string>{"À propos", "Palettes d'outils", "  Ralto-Outils >", "    Masquer Ralto-Guides"}));
 }
 
 }  // namespace
