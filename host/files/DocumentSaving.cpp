@@ -37,14 +37,6 @@ void addGuideLines(const Art& art, std::vector<svg::Guide>& guides) {
   }
 }
 
-bool isShown(const Model& model, uint32_t slot) {
-  const ArtTree& arts = model.arts();
-  if (!model.findLayer(arts.at(slot).layer)->visible) return false;
-  for (; slot != kNoSlot; slot = arts.at(slot).parent)
-    if (arts.at(slot).userAttributes & kArtHidden) return false;
-  return true;
-}
-
 std::vector<svg::Guide> shownGuides(const Model& model) {
   std::vector<svg::Guide> guides;
   walkFrontDocument(model, [&](const std::string&, uint32_t slot, const Art& art) {

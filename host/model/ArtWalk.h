@@ -16,6 +16,15 @@ inline std::string_view shownName(const Art& art) {
   return art.name.empty() ? std::string_view("<unnamed>") : std::string_view(art.name);
 }
 
+// Art is shown when its layer is visible and neither it nor a group holding it is hidden.
+inline bool isShown(const Model& model, uint32_t slot) {
+  const ArtTree& arts = model.arts();
+  if (!model.findLayer(arts.at(slot).layer)->visible) return false;
+  for (; slot != kNoSlot; slot = arts.at(slot).parent)
+    if (arts.at(slot).userAttributes & kArtHidden) return false;
+  return true;
+}
+
 // Visits every art of every layer of the front document, front to back and depth first,
 // as visit(prefix, slot, art), the prefix being the names of the art's layer and enclosing
 // groups joined by '/'. No recursion, so deep nesting costs no stack.

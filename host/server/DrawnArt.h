@@ -7,17 +7,14 @@
 
 #include <nlohmann/json.hpp>
 
-#include "model/Model.h"
+#include "model/ArtWalk.h"
 
 namespace host {
 
 // Hidden art, or art inside a hidden group or layer, is not drawn; nor is a path without
 // segments.
 inline bool isDrawn(const Model& model, uint32_t slot, const Art& art) {
-  if (art.type != kPathArt || art.segments.empty() || !model.findLayer(art.layer)->visible) return false;
-  for (; slot != kNoSlot; slot = model.arts().at(slot).parent)
-    if (model.arts().at(slot).userAttributes & kArtHidden) return false;
-  return true;
+  return art.type == kPathArt && !art.segments.empty() && isShown(model, slot);
 }
 
 // A text as a JSON string; bytes that are not UTF-8 become U+FFFD.
