@@ -57,8 +57,9 @@ export function pageState(page) {
 // One browser road: NAME's skip, failure and success told on one line each; the host started in
 // a fresh folder (running the session file SCRIPT first when given) and stopped with Ctrl-C, which
 // must end it with 0, whatever happens. BODY gets {folder, address, open, restart}:
-// open() gives a page of the window's size whose errors (a status the page did not ask for;
-// an event the host refuses is answered 4xx on purpose) fail the road; restart() stops the
+// open() gives a page of the window's size whose errors (a status the page did not ask for,
+// as an event the host refuses is answered 4xx on purpose; anything fetched from elsewhere
+// than the host) fail the road; restart() stops the
 // host and starts it again on the same folder, resolving with the new address.
 export async function road(name, buildDir, body, {script, skip, contextOptions = {}} = {}) {
   const missing = browserPath ? skip : 'chromium is not installed';
@@ -77,6 +78,7 @@ export async function road(name, buildDir, body, {script, skip, contextOptions =
       page.setDefaultTimeout(timeout);
       page.on('pageerror', (error) => errors.push(error.message));
       page.on('response', (r) => r.status() >= 400 && !r.url().endsWith('/event') && errors.push(`${r.status()} ${r.url()}`));
+      page.on('request', (r) => !/^(http:\/\/127\.0\.0\.1:\d+\/|data:|blob:)/.test(r.url()) && errors.push(`fetched ${r.url()}`));
       return page;
     };
     const restart = async () => {
