@@ -29,8 +29,8 @@ export class Road {
   async pixelOf(h, v) {
     const view = await this.state.read('document.view');
     const box = await this.canvas.boundingBox();
-    return [box.x + ((h - view.centre[0]) * view.zoom + 500) * box.width / 1000,
-            box.y + ((view.centre[1] - v) * view.zoom + 400) * box.height / 800];
+    return [box.x + ((h - view.centre[0]) * view.zoom + view.width / 2) * box.width / view.width,
+            box.y + ((view.centre[1] - v) * view.zoom + view.height / 2) * box.height / view.height];
   }
 
   async artboards() {
