@@ -93,6 +93,11 @@ void addFileParts(nlohmann::json& frame, const Document& document) {
   for (const FileGuide& guide : document.fileGuides) guides.push_back({guide.x, guide.y, guide.dx, guide.dy});
 }
 
+// The view's size in pixels and the zooms it may have, which the page takes from the host.
+nlohmann::json viewSize() {
+  return {{"width", kViewWidth}, {"height", kViewHeight}, {"minZoom", kMinZoom}, {"maxZoom", kMaxZoom}};
+}
+
 nlohmann::json documentFrame(const Document& document) {
   using Json = nlohmann::json;
   Json artboards = Json::array();
@@ -104,13 +109,15 @@ nlohmann::json documentFrame(const Document& document) {
     if (const Layer* layer = model().findLayer(ref))
       layers.push_back({{"title", layer->title}, {"editable", layer->editable}, {"visible", layer->visible}});
   const View& view = document.views.front();
+  Json shown = viewSize();
+  shown["zoom"] = view.zoom;
+  shown["centre"] = {view.centre.h, view.centre.v};
   Json frame = {{"open", true},
           {"name", document.name},
           {"rulerUnit", rulerUnitName(document.rulerUnits)},
           {"artboards", std::move(artboards)},
           {"activeArtboard", document.activeArtboard},
-          {"view", {{"zoom", view.zoom}, {"centre", {view.centre.h, view.centre.v}},
-                    {"width", kViewWidth}, {"height", kViewHeight}}},
+          {"view", std::move(shown)},
           {"layers", std::move(layers)}};
   addFileParts(frame, document);
   return frame;
@@ -154,7 +161,7 @@ DocumentFingerprint fingerprintFrontDocument() {
 
 std::string documentPart() {
   const Document* document = model().front();
-  if (!document) return R"({"open":false})";
+  if (!document) return nlohmann::json{{"open", false}, {"view", viewSize()}}.dump();
   std::string out = documentFrame(*document).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
   out.pop_back();  // the closing brace: the art follows
   std::vector<std::pair<std::string, uint32_t>> drawn;

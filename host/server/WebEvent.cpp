@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/StringTable.h"
+#include "model/ViewGeometry.h"
 
 namespace host {
 
@@ -120,8 +121,8 @@ class FieldReader {
 };
 
 void readPoint(FieldReader& fields, double* x, double* y, const char* xKey, const char* yKey) {
-  *x = fields.number(xKey, 0, kWebViewWidth);
-  *y = fields.number(yKey, 0, kWebViewHeight);
+  *x = fields.number(xKey, 0, kViewWidth);
+  *y = fields.number(yKey, 0, kViewHeight);
 }
 
 std::string keyName(FieldReader& fields) {
@@ -141,6 +142,7 @@ constexpr Kind kKinds[] = {
     {"drag", WebEventKind::Drag},         {"key", WebEventKind::Key},
     {"tool", WebEventKind::Tool},         {"zoom", WebEventKind::Zoom},
     {"pan", WebEventKind::Pan},           {"fit", WebEventKind::Fit},
+    {"selectionMove", WebEventKind::SelectionMove},
     {"menus", WebEventKind::Menus},       {"menu", WebEventKind::Menu},
     {"flyout", WebEventKind::Flyout},     {"theme", WebEventKind::Theme},
     {"rulerUnit", WebEventKind::RulerUnit}, {"documentNew", WebEventKind::DocumentNew},
@@ -173,9 +175,10 @@ void readFields(FieldReader& fields, WebEvent& event) {
       event.name = fields.text("name", 128);
       break;
     case WebEventKind::Zoom:
-      event.x = fields.number("factor", 1.0 / 64, 64);
+      event.x = fields.number("factor", kMinZoom, kMaxZoom);
       break;
     case WebEventKind::Pan:
+    case WebEventKind::SelectionMove:
       event.x = fields.number("dx", -kMaxPan, kMaxPan);
       event.y = fields.number("dy", -kMaxPan, kMaxPan);
       break;

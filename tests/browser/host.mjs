@@ -105,8 +105,8 @@ export async function road(name, buildDir, body, {script, skip, contextOptions =
 export async function pixelOf(page, h, v) {
   const view = await pageState(page).read('document.view');
   const box = await page.locator('#documentCanvas').boundingBox();
-  return [box.x + ((h - view.centre[0]) * view.zoom + 500) * box.width / 1000,
-    box.y + ((view.centre[1] - v) * view.zoom + 400) * box.height / 800];
+  return [box.x + ((h - view.centre[0]) * view.zoom + view.width / 2) * box.width / view.width,
+    box.y + ((view.centre[1] - v) * view.zoom + view.height / 2) * box.height / view.height];
 }
 
 // Chooses the last of ITEMS in the menu bar's menu MENU, through the sub-menus before it.

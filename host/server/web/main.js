@@ -109,8 +109,9 @@ const lost = document.getElementById('connectionLost');
 connection.open(() => { lost.hidden = false; }, () => { lost.hidden = true; });
 
 const currentZoom = () => connection.state.document?.view?.zoom ?? 1;
-document.getElementById('zoomIn').addEventListener('click', () => host.send({type: 'zoom', factor: Math.min(64, currentZoom() * 1.25)}));
-document.getElementById('zoomOut').addEventListener('click', () => host.send({type: 'zoom', factor: Math.max(1 / 64, currentZoom() / 1.25)}));
+const zoomTo = (factor) => host.send({type: 'zoom', factor: documentView.zoomWithin(factor)});
+document.getElementById('zoomIn').addEventListener('click', () => zoomTo(currentZoom() * 1.25));
+document.getElementById('zoomOut').addEventListener('click', () => zoomTo(currentZoom() / 1.25));
 document.getElementById('zoomFit').addEventListener('click', () => host.send({type: 'fit'}));
 
 // Delete and Return over the page (not in a field) reach the document as they would on a desktop.
