@@ -118,7 +118,9 @@ nlohmann::json documentFrame(const Document& document) {
           {"artboards", std::move(artboards)},
           {"activeArtboard", document.activeArtboard},
           {"view", std::move(shown)},
-          {"layers", std::move(layers)}};
+          {"layers", std::move(layers)},
+          {"canUndo", model().canUndo()},
+          {"canRedo", model().canRedo()}};
   addFileParts(frame, document);
   return frame;
 }
@@ -134,6 +136,7 @@ DocumentFingerprint fingerprintFrontDocument() {
   if (const OpenedFile* file = openedFile(document->id)) frame.add(file->path.native());
   frame.add(static_cast<uint64_t>(document->rulerUnits));
   frame.add(static_cast<uint64_t>(document->activeArtboard));
+  frame.add(uint64_t{model().canUndo()} | uint64_t{model().canRedo()} << 1);
   for (const Artboard& artboard : document->artboards) {
     frame.add(artboard.name);
     frame.add(std::string_view(reinterpret_cast<const char*>(&artboard.rect), sizeof artboard.rect));

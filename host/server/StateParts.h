@@ -18,7 +18,7 @@ DocumentFingerprint fingerprintFrontDocument();
 
 // {"open", "name", "rulerUnit", "artboards": [{"name", "rect": [l, t, r, b]}],
 //  "activeArtboard", "view": {"zoom", "centre": [h, v], "width", "height", "minZoom", "maxZoom"},
-//  "layers": [{"title", "editable", "visible"}],
+//  "layers": [{"title", "editable", "visible"}], "canUndo", "canRedo",
 //  "picture": {"url", "rect": [l, t, r, b]}, "savedTo", "fileGuides": [[h, v, dh, dv], ...],
 //  "art": [{"name", "file", "closed", "selected", "p": [h, v, ...], "c": [in h, in v, out h, out v, ...]}]}
 // art drawn back to front, only visible paths; "c" only for paths with curves; "picture"

@@ -151,6 +151,7 @@ constexpr Kind kKinds[] = {
     {"uiClick", WebEventKind::UiClick},   {"uiType", WebEventKind::UiType},
     {"uiCommand", WebEventKind::UiCommand}, {"uiChoose", WebEventKind::UiChoose},
     {"uiHover", WebEventKind::UiHover},   {"uiLeave", WebEventKind::UiLeave},
+    {"undo", WebEventKind::Undo},         {"redo", WebEventKind::Redo},
 };
 
 #define GUIDES_UNITS "in", "cm", "pt", "pi", "mm", "px", "q", "ft", "yd", "m"
@@ -225,6 +226,8 @@ void readFields(FieldReader& fields, WebEvent& event) {
     case WebEventKind::Menus:
     case WebEventKind::DocumentClose:
     case WebEventKind::DocumentSave:
+    case WebEventKind::Undo:
+    case WebEventKind::Redo:
       break;
   }
 }

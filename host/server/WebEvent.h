@@ -20,6 +20,7 @@
 //   documentNew       width height artboards unit   points, 1 to 1000 artboards
 //   documentSwitch    index                      1-based
 //   documentClose
+//   undo, redo                                   the front document's last change
 //   uiClick           control [alt] [shift]
 //   uiType            control text
 //   uiCommand         control selector           moveUp:, moveDown:, insertTab:, insertBacktab:
@@ -37,7 +38,8 @@ namespace host {
 
 enum class WebEventKind {
   Move, Click, Drag, Key, Tool, Zoom, Pan, Fit, SelectionMove, Menus, Menu, Flyout, Theme, RulerUnit,
-  DocumentNew, DocumentSwitch, DocumentClose, DocumentSave, UiClick, UiType, UiCommand, UiChoose, UiHover, UiLeave
+  DocumentNew, DocumentSwitch, DocumentClose, DocumentSave, UiClick, UiType, UiCommand, UiChoose, UiHover, UiLeave,
+  Undo, Redo
 };
 
 struct WebEvent {

@@ -150,6 +150,9 @@ void WebSession::dispatch(CommandContext& context, const WebEvent& event) {
       return runCommand(context, "ui hover", {event.name});
     case WebEventKind::UiLeave:
       return runCommand(context, "ui leave", {event.name});
+    case WebEventKind::Undo:
+    case WebEventKind::Redo:
+      return runCommand(context, event.kind == WebEventKind::Undo ? "undo" : "redo", {});
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include "app/Application.h"
 #include "session/CommandHandlers.h"
+#include "session/UndoCommands.h"
 
 namespace host {
 
@@ -43,6 +44,9 @@ const Command kCommands[] = {
      "deletes the first art named PATH, or found by a path of names from a layer title; a layer "
      "title alone deletes the layer",
      1, 0, true, kEvent, deleteArt},
+    {"undo", "", "undoes the last change to the document in front (art, layers, artboards, selection)",
+     0, 0, false, kEvent, undo},
+    {"redo", "", "redoes the last change undone in the document in front", 0, 0, false, kEvent, redo},
 
     // Events over the document (refused while a dialog runs modally, but for keys).
     {"tool", "NAME",

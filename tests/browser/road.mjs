@@ -36,6 +36,7 @@ await drive('browser tests', buildDir, async ({address, open, restart}) => {
   await step('the flyout menu locks the guides and shows its mark', () => road.flyoutLock());
   await step('Alt-click hides the panel and shows it again', () => road.altClick());
   await step('erase takes the guides away', () => road.erase());
+  await step('Ctrl+Z twice, Ctrl+Shift+Z twice, then one more column: the guides of that layout alone', () => road.undoKeys());
   await step('zoom in and out change the view', () => road.zoom());
   await step('from a stepper press to the new guides drawn (20 presses)', () => road.pressTimes());
   if (screenshot) await page.screenshot({path: screenshot});

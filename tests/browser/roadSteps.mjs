@@ -300,6 +300,24 @@ export class Road {
     await this.page.waitForFunction(() => window.guidesPage.state.guides.count > 0);
   }
 
+  // Ctrl+Z and Ctrl+Shift+Z go through the host, one step per action: after two of each, one
+  // more column adds as many guides as the one before did, none left twice.
+  async undoKeys() {
+    const shows = async (action, count) => {
+      await action();
+      await this.page.waitForFunction((n) => window.guidesPage.state.guides.count === n, count);
+    };
+    const plus = () => this.page.locator('#PANstepPlusNbrColonnes').click();
+    const keys = (combination) => () => this.page.keyboard.press(combination);
+    const first = await this.state.read('guides.count');
+    const [, second] = await this.guideCountChangesAfter(plus);
+    await shows(keys('Control+z'), first);
+    await shows(keys('Control+z'), 0);
+    await shows(keys('Control+Shift+Z'), first);
+    await shows(keys('Control+Shift+Z'), second);
+    await shows(plus, 2 * second - first);
+  }
+
   // The web buttons (the panel's, and the About dialog's under its version) report their
   // page on the page as a link: nothing is opened (nor fetched: road() fails on that).
   async webButtons() {

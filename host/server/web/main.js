@@ -6,7 +6,7 @@
 import {Connection} from './connection.js';
 import {DocumentView} from './documentView.js';
 import {DialogWindows, PanelWindows} from './windows.js';
-import {MenuBar} from './menubar.js';
+import {MenuBar, editKeyEvent} from './menubar.js';
 import {Toolbox} from './toolbox.js';
 import {Feed} from './feed.js';
 
@@ -119,6 +119,14 @@ document.addEventListener('keydown', (event) => {
   if (event.target !== document.body || dialogs.modalOpen) return;
   const key = event.key === 'Enter' ? 'return' : (event.key === 'Delete' || event.key === 'Backspace') ? 'delete' : null;
   if (key) host.send({type: 'key', key});
+});
+
+// Undo and redo keys anywhere but in a text field, which keeps its own undo of what is typed.
+document.addEventListener('keydown', (event) => {
+  const edit = editKeyEvent(event);
+  if (!edit || dialogs.modalOpen || event.target.closest?.('input, textarea, [contenteditable]')) return;
+  event.preventDefault();
+  host.send(edit);
 });
 
 const page = {
