@@ -13,6 +13,7 @@ constexpr int64_t kOrderLimit = std::numeric_limits<int64_t>::max() / 2;
 }  // namespace
 
 Ref ArtTree::create(Art art) {
+  ++revision_;
   const Ref made = arts_.insert(std::move(art));
   if (made.isNull()) return made;
   changes_.noteMade(arts_, made.slot);
@@ -93,6 +94,7 @@ void ArtTree::unlink(uint32_t slot) {
 // Frees leaves first without recursion: go down to a childless art, free it, step back up
 // to its parent and go down again. Every link is followed once down and once up.
 void ArtTree::disposeSubtree(uint32_t root) {
+  ++revision_;
   unlink(root);
   uint32_t current = root;
   for (;;) {

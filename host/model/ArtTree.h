@@ -4,6 +4,8 @@
 #ifndef GUIDES_HOST_MODEL_ARTTREE_H
 #define GUIDES_HOST_MODEL_ARTTREE_H
 
+#include <atomic>
+#include <cstdint>
 #include <vector>
 
 #include "AITypes.h"
@@ -22,11 +24,13 @@ class ArtTree {
   // The non-const accesses are changes: the art is noted as it was for the event's undo step.
   Art* find(Ref ref) {
     if (!arts_.isLive(ref)) return nullptr;
+    ++revision_;
     changes_.note(arts_, ref.slot);
     return arts_.find(ref);
   }
   const Art* find(Ref ref) const { return arts_.find(ref); }
   Art& at(uint32_t slot) {
+    ++revision_;
     changes_.note(arts_, slot);
     return arts_.at(slot);
   }
@@ -56,26 +60,44 @@ class ArtTree {
   bool anchorBounds(uint32_t root, AIRealRect* bounds) const;
 
   // The path's segments or guide flag changed: the index is told.
-  void pathChanged(uint32_t slot) { index_.touch(slot); }
+  void pathChanged(uint32_t slot) {
+    ++revision_;
+    index_.touch(slot);
+  }
   // The paths that may be hit in the box (see ArtIndex).
   const std::vector<uint32_t>& pathsMeeting(const ControlBounds& box) const { return index_.pathsMeeting(*this, box); }
 
   size_t liveCount() const { return arts_.liveCount(); }
 
+  // Which tree and how far its changes went: equal stamps mean the same art, so a reader may
+  // keep what it worked out from it. Every non-const access counts as a change.
+  struct Stamp {
+    uint64_t tree, revision;
+    bool operator==(const Stamp&) const = default;
+  };
+  Stamp stamp() const { return {id_, revision_}; }
+
   // Undo steps: the images of the art changed since the last take, the swap of an image with
   // its slot (undo or redo), and the end of a step's hold on a slot.
   std::vector<SlotImage<Art>> takeChanges() { return changes_.take(arts_); }
   void swapImage(SlotImage<Art>& image) {
+    ++revision_;
     arts_.swapImage(image);
     index_.touch(image.slot);
   }
-  void release(uint32_t slot) { arts_.release(slot); }
+  void release(uint32_t slot) {
+    ++revision_;
+    arts_.release(slot);
+  }
 
  private:
   void giveOrder(uint32_t slot);
   void renumberChildren(uint32_t parent);
   uint32_t depthOf(uint32_t slot) const;
 
+  static inline std::atomic<uint64_t> trees_{0};
+  uint64_t id_ = ++trees_;  // never reused, so that no stamp of one tree is another's
+  uint64_t revision_ = 0;
   SlotTable<Art> arts_;
   SlotChanges<Art> changes_;
   // Brought up to date when read, from a const hit test: a cache of the tree, not its state.

@@ -127,11 +127,41 @@ nlohmann::json documentFrame(const Document& document) {
 
 }  // namespace
 
+namespace {
+
+// The walk over every drawn path is the costly part of a fingerprint (a hover over 100,000
+// objects would pay it at each move): it is done again only when the art changed, or the
+// document or the layers that show it did.
+struct ArtPrints {
+  ArtTree::Stamp stamp{};
+  uint64_t layers = 0;
+  uint64_t art = 0, guides = 0;
+};
+
+ArtPrints artPrints(const ArtTree::Stamp& stamp, uint64_t layers) {
+  thread_local ArtPrints last;
+  if (last.stamp == stamp && last.layers == layers && last.stamp.tree != 0) return last;
+  Fingerprint art, guides;
+  walkFrontDocument(model(), [&](const std::string& prefix, uint32_t slot, const Art& drawn) {
+    if (!isDrawn(model(), slot, drawn)) return;
+    Fingerprint& into = drawn.guide ? guides : art;
+    into.add(slot);
+    into.add(prefix);
+    into.add(drawn.name);
+    into.add(uint64_t(drawn.closed) | uint64_t(drawn.userAttributes) << 1);
+    for (const AIPathSegment& segment : drawn.segments) into.add(segment);
+  });
+  last = {stamp, layers, art.value(), guides.value()};
+  return last;
+}
+
+}  // namespace
+
 DocumentFingerprint fingerprintFrontDocument() {
   DocumentFingerprint fingerprint;
   const Document* document = model().front();
   if (!document) return fingerprint;
-  Fingerprint frame, guides;
+  Fingerprint frame, layers;
   frame.add(document->id);
   if (const OpenedFile* file = openedFile(document->id)) frame.add(file->path.native());
   frame.add(static_cast<uint64_t>(document->rulerUnits));
@@ -143,22 +173,18 @@ DocumentFingerprint fingerprintFrontDocument() {
   }
   const View& view = document->views.front();
   frame.add(std::string_view(reinterpret_cast<const char*>(&view), sizeof view));
+  layers.add(document->id);
   for (Ref ref : document->layers)
     if (const Layer* layer = model().findLayer(ref)) {
-      frame.add(layer->title);
-      frame.add(uint64_t{layer->editable} | uint64_t{layer->visible} << 1);
+      layers.add(ref.slot);
+      layers.add(layer->title);
+      layers.add(uint64_t{layer->editable} | uint64_t{layer->visible} << 1);
     }
-  walkFrontDocument(model(), [&](const std::string& prefix, uint32_t slot, const Art& art) {
-    if (!isDrawn(model(), slot, art)) return;
-    Fingerprint& into = art.guide ? guides : frame;
-    into.add(slot);
-    into.add(prefix);
-    into.add(art.name);
-    into.add(uint64_t(art.closed) | uint64_t(art.userAttributes) << 1);
-    for (const AIPathSegment& segment : art.segments) into.add(segment);
-  });
+  const ArtPrints art = artPrints(model().arts().stamp(), layers.value());
+  frame.add(layers.value());
+  frame.add(art.art);
   fingerprint.document = frame.value();
-  fingerprint.guides = guides.value();
+  fingerprint.guides = art.guides;
   return fingerprint;
 }
 
