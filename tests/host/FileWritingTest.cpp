@@ -16,11 +16,6 @@ namespace {
 class FileWritingTest : public ::testing::Test {
  protected:
   std::filesystem::path file() const { return folder.path / "prefs.json"; }
-  std::string read(const std::filesystem::path& path) const {
-    std::string text;
-    EXPECT_TRUE(host::readFile(path, &text)) << path;
-    return text;
-  }
   // The names in the folder other than Resources.
   std::vector<std::string> left() const {
     std::vector<std::string> names;
@@ -43,7 +38,7 @@ class FileWritingTest : public ::testing::Test {
 TEST_F(FileWritingTest, ATemporaryFileThatCannotBeMadeFailsTheWrite) {
   std::ofstream(folder.path / "plain") << "a file where a folder should be";
   EXPECT_EQ(failure(folder.path / "plain" / "prefs.json", "{}"), "cannot create a temporary file");
-  EXPECT_EQ(read(folder.path / "plain"), "a file where a folder should be");
+  EXPECT_EQ(testhost::contentOf(folder.path / "plain"), "a file where a folder should be");
 }
 
 // Files may grow no larger than a few bytes: the write of the temporary file fails.
@@ -59,7 +54,7 @@ TEST_F(FileWritingTest, AWriteThatFailsLeavesTheOldFileWhole) {
   ::setrlimit(RLIMIT_FSIZE, &before);
   ::signal(SIGXFSZ, previous);
   EXPECT_EQ(reason, "cannot write");
-  EXPECT_EQ(read(file()), "{\"old\": 1}");
+  EXPECT_EQ(testhost::contentOf(file()), "{\"old\": 1}");
   EXPECT_EQ(left(), std::vector<std::string>{"prefs.json"});
 }
 
@@ -68,6 +63,6 @@ TEST_F(FileWritingTest, ARenameThatFailsLeavesWhatWasThereWhole) {
   std::filesystem::create_directories(file());
   std::ofstream(file() / "inside") << "kept";
   EXPECT_EQ(failure(file(), "{}"), "cannot rename");
-  EXPECT_EQ(read(file() / "inside"), "kept");
+  EXPECT_EQ(testhost::contentOf(file() / "inside"), "kept");
   EXPECT_EQ(left(), std::vector<std::string>{"prefs.json"});
 }

@@ -28,6 +28,9 @@ TEST(AccessGuard, TheTokenComesFromTheAddressOrTheCookieAndMustBeTheRunsOwn) {
   first.queryToken = kToken;
   EXPECT_EQ(guard().check(first), Verdict::Allowed);
   EXPECT_EQ(guard().check(withCookie("theme=dark; guides_token_8123=" + kToken + "; x=1")), Verdict::Allowed);
+  // A browser sends the cookies of every port of 127.0.0.1: another host's comes first.
+  EXPECT_EQ(guard().check(withCookie("guides_token_8124=" + kToken + "0; guides_token_8123=" + kToken)),
+            Verdict::Allowed);
   EXPECT_EQ(guard().check(withCookie("guides_token_8123=" + kToken)), Verdict::Allowed);
   EXPECT_EQ(guard().cookie(), "guides_token_8123=" + kToken + "; Path=/; HttpOnly; SameSite=Strict");
 }

@@ -185,28 +185,3 @@ TEST_F(HostileClientsTest, RequestsBeyondTheWorkersAndTheirLineAreRefused) {
   waiting.join();
   EXPECT_EQ(std::make_tuple(first.load(), second.load(), eventsRun.load()), std::make_tuple(200, 200, 2));
 }
-
-// Two hosts served side by side: a browser keeps one cookie per name for 127.0.0.1, whatever
-// the port, and sends them all to both; each page goes on working after the other opened.
-TEST_F(HostileClientsTest, TwoHostsOnTwoPortsKeepBothPagesWorking) {
-  host::WebServer& first = startServer();
-  host::WebServer& second = startServer();
-  std::map<std::string, std::string> jar;
-  for (host::WebServer* web : {&first, &second}) {
-    httplib::Client browser("127.0.0.1", web->port());
-    auto opened = browser.Get(("/?token=" + tokenOf(*web)).c_str());
-    ASSERT_TRUE(opened);
-    const std::string cookie = opened->get_header_value("Set-Cookie");
-    const std::string pair = cookie.substr(0, cookie.find(';'));
-    jar[pair.substr(0, pair.find('='))] = pair.substr(pair.find('=') + 1);
-  }
-  std::string cookies;
-  for (const auto& [name, value] : jar) cookies += (cookies.empty() ? "" : "; ") + name + "=" + value;
-  for (host::WebServer* web : {&first, &second}) {
-    httplib::Client browser("127.0.0.1", web->port());
-    browser.set_read_timeout(5, 0);
-    auto page = browser.Get("/", {{"Cookie", cookies}});
-    ASSERT_TRUE(page);
-    EXPECT_EQ(page->status, 200) << web->port();
-  }
-}

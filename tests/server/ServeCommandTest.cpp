@@ -18,15 +18,9 @@
 extern char** environ;
 
 using namespace std::chrono_literals;
+using testhost::contentOf;
 
 namespace {
-
-std::string contentOf(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 class ServeCommandTest : public ::testing::Test {
  protected:

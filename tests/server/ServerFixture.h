@@ -99,27 +99,22 @@ class ServerTest : public ::testing::Test {
   void TearDown() override {
     queue.stop();
     hostThread.join();
-    for (auto& server : servers) server->stop();
+    if (server) server->stop();
   }
 
-  // A server on a port of its own; the first one started is `server`, its token `token`.
-  // `files`, when given, are served too.
-  host::WebServer& startServer(host::HttpLimits limits = {}, std::optional<host::PageFiles> files = {}) {
-    auto made = std::make_unique<host::WebServer>(queue, board, assets, [this](const host::WebEvent& event) {
+  // The test's server, `server`, on a port of its own, its token `token`; `files`, when
+  // given, are served too.
+  void startServer(host::HttpLimits limits = {}, std::optional<host::PageFiles> files = {}) {
+    server = std::make_unique<host::WebServer>(queue, board, assets, [this](const host::WebEvent& event) {
       ++eventsRun;
       lastEvent = event.name;
       if (runEvent) runEvent(event);
       return host::Reply{200, R"({"ok":true})"};
     }, limits);
-    if (files) made->serveDocumentFiles(*files);
+    if (files) server->serveDocumentFiles(*files);
     std::string error;
-    EXPECT_TRUE(made->start("127.0.0.1", 0, &error)) << error;
-    servers.push_back(std::move(made));
-    if (servers.size() == 1) {
-      server = servers.front().get();
-      token = tokenOf(*server);
-    }
-    return *servers.back();
+    EXPECT_TRUE(server->start("127.0.0.1", 0, &error)) << error;
+    token = tokenOf(*server);
   }
   static std::string tokenOf(const host::WebServer& web) {
     const std::string address = web.address();
@@ -174,8 +169,7 @@ class ServerTest : public ::testing::Test {
   host::HostQueue queue;
   host::StateBoard board;
   host::WebAssets assets;
-  std::vector<std::unique_ptr<host::WebServer>> servers;
-  host::WebServer* server = nullptr;
+  std::unique_ptr<host::WebServer> server;
   std::thread hostThread;
   std::string token;
   std::atomic<int> eventsRun{0};

@@ -2,19 +2,10 @@
 // sample; what is not an AIFF file this can read gives nothing.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
+#include "TempFolder.h"
 #include "server/SoundConversion.h"
 
 namespace {
-
-std::string fileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
 
 uint32_t littleEndian(const std::string& bytes, size_t at, size_t width) {
   uint32_t value = 0;
@@ -47,7 +38,7 @@ std::string stereoAiff() {
 }  // namespace
 
 TEST(SoundConversion, ThePluginsSoundsBecomeWavFilesSampleForSample) {
-  const std::optional<std::string> wav = host::wavFromAiff(fileBytes(GUIDES_RESOURCES "/Pop.aiff"));
+  const std::optional<std::string> wav = host::wavFromAiff(testhost::contentOf(GUIDES_RESOURCES "/Pop.aiff"));
   ASSERT_TRUE(wav);
   EXPECT_EQ(wav->substr(0, 4) + wav->substr(8, 8), "RIFFWAVEfmt ");
   // Pop.aiff is 1,323 frames of mono 8 bits at 22,050 Hz: its data, then the file after

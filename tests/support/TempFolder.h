@@ -9,9 +9,19 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 namespace testhost {
+
+// A file's bytes ("" if it cannot be read).
+inline std::string contentOf(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+inline void writeFile(const std::filesystem::path& file, const std::string& bytes) {
+  std::ofstream(file, std::ios::binary) << bytes;
+}
 
 struct TempFolder {
   TempFolder()
@@ -28,9 +38,8 @@ struct TempFolder {
 
   // Writes a file of the Resources folder and gives its path.
   std::string resource(const std::string& name, const std::string& bytes) const {
-    const auto file = path / "Resources" / name;
-    std::ofstream(file, std::ios::binary) << bytes;
-    return file.string();
+    writeFile(path / "Resources" / name, bytes);
+    return (path / "Resources" / name).string();
   }
 
   const std::filesystem::path path;

@@ -28,18 +28,7 @@ void ExpectSegments(const Segments& s, std::vector<std::vector<float>> attendus)
     EXPECT_EQ((std::vector<float>{s[k].debut.h, s[k].debut.v, s[k].fin.h, s[k].fin.v}), attendus[k]) << k;
 }
 
-TEST(Geometrie, DefaultSetOnA4ReproducesEveryCoordinate) {
-  const ValeursDuSet v = SetParDefaut();
-  const float g = 8.503936767578125f, d = 586.4960327148438f, h = 833.4960327148438f;
-  ExpectSegments(Calcule(SorteDeRepere::MargeDroite, v), {{d, 842, d, 0}});
-  ExpectSegments(Calcule(SorteDeRepere::MargeGauche, v), {{g, 842, g, 0}});
-  ExpectSegments(Calcule(SorteDeRepere::MargeBas, v), {{0, g, 595, g}});
-  ExpectSegments(Calcule(SorteDeRepere::MargeHaut, v), {{0, h, 595, h}});
-  ExpectSegments(Calcule(SorteDeRepere::Colonnes, v),
-                 {{294.66534423828125f, h, 294.66534423828125f, g}, {300.3346252441406f, h, 300.3346252441406f, g}});
-  ExpectSegments(Calcule(SorteDeRepere::Lignes, v),
-                 {{g, 423.83465576171875f, d, 423.83465576171875f}, {g, 418.1653747558594f, d, 418.1653747558594f}});
-}
+// The default set on A4, to the last bit, is GroupeParentTest's (the whole click's guides).
 
 TEST(Geometrie, FixedSizesLeaveTheRestToTheLastColumnOrRow) {
   ValeursDuSet v;

@@ -22,13 +22,8 @@ constexpr const char* kPoster = R"(<svg xmlns="http://www.w3.org/2000/svg"
 </svg>
 )";
 
-std::string contentOf(const fs::path& file) {
-  std::string text;
-  EXPECT_TRUE(host::readFile(file, &text)) << file;
-  return text;
-}
-
-void write(const fs::path& file, const std::string& text) { std::ofstream(file, std::ios::binary) << text; }
+using testhost::contentOf;
+using testhost::writeFile;
 
 std::vector<std::string> documentLines() {
   std::vector<std::string> lines = host::artLines(host::model());
@@ -90,7 +85,7 @@ TEST_F(DocumentFilesTest, ADocumentMadeInTheHostComesBackFromItsFileExactly) {
 }
 
 TEST_F(DocumentFilesTest, ASaveOutlivesTheFileItCameFromAndNeverLosesTheOneItReplaces) {
-  write(file("poster.svg"), kPoster);
+  writeFile(file("poster.svg"), kPoster);
   open(file("poster.svg"));
   fs::remove(file("poster.svg"));
   save({});  // back where it came from, from what was read
@@ -99,7 +94,7 @@ TEST_F(DocumentFilesTest, ASaveOutlivesTheFileItCameFromAndNeverLosesTheOneItRep
 
   // A folder where the file should go: the rename fails, the folder and its file stay whole.
   fs::create_directories(file("taken.svg"));
-  write(file("taken.svg") / "inside.txt", "kept");
+  writeFile(file("taken.svg") / "inside.txt", "kept");
   std::string reason;
   EXPECT_FALSE(host::saveDocumentFile(file("taken.svg"), &reason));
   EXPECT_NE(reason, "");
@@ -110,7 +105,7 @@ TEST_F(DocumentFilesTest, ASaveOutlivesTheFileItCameFromAndNeverLosesTheOneItRep
 
 TEST_F(DocumentFilesTest, ASaveThroughASymbolicLinkWritesWhereItLeadsAndKeepsTheLink) {
   fs::create_directories(file("real"));
-  write(file("real") / "poster.svg", kPoster);
+  writeFile(file("real") / "poster.svg", kPoster);
   fs::create_symlink(file("real") / "poster.svg", file("link.svg"));
   open(file("link.svg"));
   addGuide({0, 10}, {100, 10});
@@ -120,7 +115,7 @@ TEST_F(DocumentFilesTest, ASaveThroughASymbolicLinkWritesWhereItLeadsAndKeepsThe
 }
 
 TEST_F(DocumentFilesTest, ARectangleDrawnOnALayerOfTheFileIsWrittenOnceWhateverTheSaves) {
-  write(file("poster.svg"), kPoster);
+  writeFile(file("poster.svg"), kPoster);
   open(file("poster.svg"));
   host::Ref drawn;
   ASSERT_EQ(host::model().newRectangle({1, 2, 3, 1}, "Ajout", &drawn), kNoErr);
@@ -152,7 +147,7 @@ TEST_F(DocumentFilesTest, WhatCannotBeSavedOrOpenedSaysWhy) {
 
   EXPECT_FALSE(host::openDocumentFile(file("missing.svg"), &reason));
   EXPECT_NE(reason.find("missing.svg"), std::string::npos) << reason;
-  write(file("page.html"), "<html><body>no</body></html>");
+  writeFile(file("page.html"), "<html><body>no</body></html>");
   EXPECT_FALSE(host::openDocumentFile(file("page.html"), &reason));
   EXPECT_EQ(reason, "not an SVG file: the root element is <html>");
   EXPECT_EQ(host::model().documentCount(), 1u);
