@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "harness/WorkingUnit.h"
+#include "harness/PanelFields.h"
 #include "kit/Application.h"
 #include "kit/Control.h"
 #include "kit/PopUpButton.h"
@@ -17,8 +17,6 @@ using namespace host;
 namespace {
 
 constexpr std::string_view kParentGroupName = "Repères";
-// The panel's popup of sets, by its outlet name.
-constexpr std::string_view kSetsPopup = "PANpopupSets";
 
 // The nearest enclosing "Repères" group of an art, or kNoSlot.
 uint32_t parentGroupOf(const ArtTree& arts, uint32_t slot) {
@@ -54,11 +52,11 @@ std::string guidesPart(const Model& model) {
 // The set chosen and the unit the panel's fields are shown in, when there is a panel.
 std::string panelPart() {
   const kit::Application& toolkit = kit::Application::shared();
-  const auto* popup = dynamic_cast<const kit::PopUpButton*>(toolkit.viewWithIdentifier(std::string(kSetsPopup)));
+  const auto* popup = dynamic_cast<const kit::PopUpButton*>(toolkit.viewWithIdentifier(std::string(panel::PANpopupSets)));
   const auto* field =
-      dynamic_cast<const kit::Control*>(toolkit.viewWithIdentifier(std::string(kWorkingUnitField)));
+      dynamic_cast<const kit::Control*>(toolkit.viewWithIdentifier(std::string(panel::kWorkingUnitField)));
   if (!popup || !field) return {};
-  const std::string unit = unitOfFieldText(field->stringValue());
+  const std::string unit = panel::splitFieldText(field->stringValue()).unit;
   return " | set " + jsonQuoted(popup->titleOfSelectedItem()) + " | unit " + (unit.empty() ? "?" : unit);
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "AITool.h"
+#include "harness/PanelFields.h"
 #include "app/Menus.h"
 #include "kit/Application.h"
 #include "kit/Button.h"
@@ -120,9 +121,9 @@ std::vector<NamedView> panelViews() {
 int weightOf(const std::string& name) {
   if (name.starts_with("PANzone")) return 6;
   if (name.starts_with("PANstep")) return 2;
-  if (name == "PANpopupSets") return 30;
-  if (name == "PANnomSet" || name == "PANokSetBT" || name == "PANannulerSetBT") return 12;
-  if (name == "PANurlBT" || name == "PANraltoBT") return 1;
+  if (name == panel::PANpopupSets) return 30;
+  if (name == panel::PANnomSet || name == panel::PANokSetBT || name == panel::PANannulerSetBT) return 12;
+  if (name == panel::PANurlBT || name == panel::PANraltoBT) return 1;
   return 2;
 }
 
@@ -136,7 +137,9 @@ std::string modifierWords(Random& random, int shiftChance, int altChance) {
   return words;
 }
 
-bool isCountField(const std::string& name) { return name == "PANzoneNbrColonnes" || name == "PANzoneNbrLignes"; }
+bool isCountField(const std::string& name) {
+  return std::find(std::begin(panel::kCountFields), std::end(panel::kCountFields), name) != std::end(panel::kCountFields);
+}
 
 std::string lowered(std::string text) {
   for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -169,6 +172,7 @@ std::string StepGenerator::anyStep() {
       {4, &StepGenerator::documentStep}, {3, &StepGenerator::artboardStep}, {5, &StepGenerator::artStep},
       {3, &StepGenerator::layerStep},    {4, &StepGenerator::deleteStep},   {4, &StepGenerator::toolStep},
       {12, &StepGenerator::mouseStep},   {2, &StepGenerator::keyStep},      {2, &StepGenerator::viewStep},
+      {2, &StepGenerator::selectionStep},
       {2, &StepGenerator::menuStep},     {3, &StepGenerator::flyoutStep},   {4, &StepGenerator::notifyingStep},
       {45, &StepGenerator::panelStep},   {1, &StepGenerator::restartStep},
   };
@@ -220,7 +224,7 @@ std::string StepGenerator::dialogStep(const kit::Window& dialog) {
   switch (random_.below(5)) {
     case 0: return model().front() ? "click 10 10" : "theme dark";
     case 1: return "tool " kSelectToolName;
-    case 2: return "ui click PANstepPlusMargeHaut";
+    case 2: return "ui click " + std::string(panel::PANstepPlusMargeHaut);
     case 3: return model().front() ? "ruler-unit cm" : "flyout 1";
     default: return "restart";
   }
@@ -342,7 +346,19 @@ std::string StepGenerator::keyStep() {
 
 std::string StepGenerator::viewStep() {
   if (!model().front()) return {};
-  return std::string("zoom ") + random_.pick({"0.015625", "0.1", "0.5", "1", "2", "8", "64"});
+  const uint64_t draw = random_.below(10);
+  if (draw < 5) return std::string("zoom ") + random_.pick({"0.015625", "0.1", "0.5", "1", "2", "8", "64"});
+  if (draw < 8) return "pan " + std::to_string(random_.between(-400, 400)) + " " + std::to_string(random_.between(-400, 400));
+  return "fit";
+}
+
+// The selection moved as arrow keys and drags move it, or deleted; now and then while part
+// of it is locked, which must be refused.
+std::string StepGenerator::selectionStep() {
+  if (!model().front()) return {};
+  if (random_.percent(20)) return "selection delete";
+  const int step = random_.pick({1, 10, 100});
+  return "selection move " + std::to_string(step * random_.between(-2, 2)) + " " + std::to_string(step * random_.between(-2, 2));
 }
 
 // The menus are opened first: the items' texts are those the plug-ins update them to.
@@ -405,8 +421,8 @@ std::string StepGenerator::panelStep() {
     const int items = popup->numberOfItems();
     int index = random_.percent(5) ? items : random_.between(0, std::max(0, items - 1));
     // The popup of sets ends with its two commands: a new set, and the delete-sets dialog.
-    if (name == "PANpopupSets" && items >= 2 && random_.percent(50)) index = items - (random_.percent(65) ? 2 : 1);
-    return "ui choose " + name + " " + std::to_string(index) + modifierWords(random_, 5, name == "PANpopupSets" ? 30 : 10);
+    if (name == panel::PANpopupSets && items >= 2 && random_.percent(50)) index = items - (random_.percent(65) ? 2 : 1);
+    return "ui choose " + name + " " + std::to_string(index) + modifierWords(random_, 5, name == panel::PANpopupSets ? 30 : 10);
   }
   if (auto* combo = dynamic_cast<kit::ComboBox*>(view)) {
     const uint64_t draw2 = random_.below(10);
@@ -416,7 +432,7 @@ std::string StepGenerator::panelStep() {
     return "ui command " + name + " " + random_.pick(kEditingCommands);
   }
   if (dynamic_cast<kit::TextField*>(view)) {
-    if (name == "PANnomSet") return "ui type " + name + " " + randomSetName(random_);
+    if (name == panel::PANnomSet) return "ui type " + name + " " + randomSetName(random_);
     if (random_.percent(65)) return "ui type " + name + " " + (isCountField(name) ? randomCountText(random_) : randomLengthText(random_));
     return "ui command " + name + " " + random_.pick(kEditingCommands);
   }

@@ -43,6 +43,7 @@ class StepGenerator : public host::RandomSteps {
   std::string mouseStep();
   std::string keyStep();
   std::string viewStep();
+  std::string selectionStep();
   std::string menuStep();
   std::string flyoutStep();
   std::string notifyingStep();

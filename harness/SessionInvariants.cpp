@@ -11,6 +11,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "harness/PanelFields.h"
 #include "kit/Application.h"
 #include "kit/Control.h"
 #include "kit/PopUpButton.h"
@@ -47,12 +48,8 @@ enum class Sign { Zero, Positive, Negative, Unreadable };
 // A length as the panel writes it: "-12,5 mm", "3 mm", "0,25", or empty (an automatic size).
 Sign signOfLengthText(std::string_view text) {
   while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  for (std::string_view unit : {"in", "cm", "pt", "pi", "mm"})
-    if (text.ends_with(unit)) {
-      text.remove_suffix(unit.size());
-      if (text.ends_with(' ')) text.remove_suffix(1);
-      break;
-    }
+  text = panel::splitFieldText(text).number;
+  if (text.ends_with(' ')) text.remove_suffix(1);
   if (text.empty()) return Sign::Zero;
   std::string number(text);
   std::replace(number.begin(), number.end(), ',', '.');
@@ -77,22 +74,18 @@ struct PanelValues {
   Sign columnGutter = Sign::Zero, rowGutter = Sign::Zero;
 };
 
-const kit::Control* panelControl(const char* name) {
-  return dynamic_cast<const kit::Control*>(kit::Application::shared().viewWithIdentifier(name));
+const kit::Control* panelControl(std::string_view name) {
+  return dynamic_cast<const kit::Control*>(kit::Application::shared().viewWithIdentifier(std::string(name)));
 }
 
 // The values the panel shows, or false when there is no panel or a length cannot be judged.
 bool readPanel(PanelValues* values) {
-  const char* const margins[] = {"PANzoneMargeDroite", "PANzoneMargeGauche", "PANzoneMargeBas",
-                                 "PANzoneMargeHaut"};
-  const char* const lengths[] = {"PANzoneLargeurColonne", "PANzoneHauteurLigne", "PANzoneGouttiereColonne",
-                                 "PANzoneGouttiereLigne"};
-  const kit::Control* columns = panelControl("PANzoneNbrColonnes");
-  const kit::Control* rows = panelControl("PANzoneNbrLignes");
+  const kit::Control* columns = panelControl(panel::PANzoneNbrColonnes);
+  const kit::Control* rows = panelControl(panel::PANzoneNbrLignes);
   if (!columns || !rows) return false;
   Sign read[8];
   for (int i = 0; i < 8; ++i) {
-    const kit::Control* field = panelControl(i < 4 ? margins[i] : lengths[i - 4]);
+    const kit::Control* field = panelControl(panel::kLengthFields[i]);
     if (!field) return false;
     read[i] = signOfLengthText(field->stringValue());
     if (read[i] == Sign::Unreadable) return false;
@@ -249,7 +242,7 @@ std::string checkPreferencesAndSetPopup() {
     }
   }
   if (const auto* popup = dynamic_cast<const kit::PopUpButton*>(
-          kit::Application::shared().viewWithIdentifier("PANpopupSets"))) {
+          kit::Application::shared().viewWithIdentifier(std::string(panel::PANpopupSets)))) {
     if (popup->numberOfItems() != sets + 4)
       return "the popup of sets has " + std::to_string(popup->numberOfItems()) + " items for " +
              std::to_string(sets) + " stored set(s)";

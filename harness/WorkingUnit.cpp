@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "harness/PanelFields.h"
 #include "kit/Application.h"
 #include "model/Model.h"
 #include "model/Shell.h"
@@ -12,11 +13,6 @@ namespace harness {
 using namespace host;
 
 namespace {
-
-// The length fields, whose typed unit becomes the panel's.
-constexpr std::string_view kLengthFields[] = {
-    "PANzoneMargeHaut",      "PANzoneMargeBas",         "PANzoneMargeGauche",    "PANzoneMargeDroite",
-    "PANzoneLargeurColonne", "PANzoneHauteurLigne",     "PANzoneGouttiereColonne", "PANzoneGouttiereLigne"};
 
 // The first of these a text holds, as the plug-in looks for them.
 std::string unitNamedIn(std::string_view text) {
@@ -50,19 +46,14 @@ void WorkingUnit::afterCommand(const Command& command, const Arguments& argument
     if (const std::string unit = panelUnitOf(document->rulerUnits); !unit.empty()) unit_ = unit;
   }
   if (delivered && command.name == "ui type" && arguments.size() == 2 &&
-      std::find(std::begin(kLengthFields), std::end(kLengthFields), arguments[0]) != std::end(kLengthFields))
+      std::find(std::begin(panel::kLengthFields), std::end(panel::kLengthFields), arguments[0]) !=
+          std::end(panel::kLengthFields))
     if (const std::string unit = unitNamedIn(arguments[1]); !unit.empty()) unit_ = unit;
 }
 
 std::string WorkingUnit::text() const {
-  if (!kit::Application::shared().viewWithIdentifier(std::string(kWorkingUnitField))) return " | no panel";
+  if (!kit::Application::shared().viewWithIdentifier(std::string(panel::kWorkingUnitField))) return " | no panel";
   return " | unit " + (unit_.empty() ? std::string("?") : unit_);
-}
-
-std::string unitOfFieldText(std::string_view text) {
-  for (std::string_view unit : {"in", "cm", "pt", "pi", "mm"})
-    if (text.ends_with(unit)) return std::string(unit);
-  return {};
 }
 
 }  // namespace harness

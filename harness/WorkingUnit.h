@@ -16,9 +16,6 @@ struct Document;
 
 namespace harness {
 
-// The panel's top margin field, whose unit the state line and the summary show.
-inline constexpr std::string_view kWorkingUnitField = "PANzoneMargeHaut";
-
 // Followed command by command the way the plug-in sets it: from the front document's ruler
 // unit when a plug-in tool gets selected (pixels as points, the units the panel has no
 // code for as millimetres) and when that ruler unit changes (pixels as points, the units
@@ -38,9 +35,6 @@ class WorkingUnit : public host::StateLineParts {
   int16_t rulerUnits_ = 0;
   std::string unit_;
 };
-
-// The unit a field's text ends with ("12,5 mm" -> "mm"), or empty when it names none.
-std::string unitOfFieldText(std::string_view text);
 
 }  // namespace harness
 

@@ -3,8 +3,8 @@
 #include <exception>
 #include <iostream>
 
-#include "app/HostOptions.h"
-#include "app/HostRun.h"
+#include "session/HostOptions.h"
+#include "session/HostRun.h"
 #include "harness/GuidesExtension.h"
 #include "server/ServeRun.h"
 #include "session/SessionExtension.h"

@@ -1,10 +1,12 @@
 # Fails when a file of plugin/ or kit/ includes a header of host/ or harness/, kit/ one of
 # sdk/, host/ one of harness/ (the host knows no plug-in's harness), or the host's model one
-# of the host's other parts (the model never calls a suite).
+# of the host's other parts (the model never calls a suite), or the host's application one of
+# the session, exports, files or server above it (the session drives the application).
 file(GLOB_RECURSE plugin_files ${ROOT}/plugin/*.h ${ROOT}/plugin/*.cpp ${ROOT}/plugin/*.mm)
 file(GLOB_RECURSE kit_files ${ROOT}/kit/*.h ${ROOT}/kit/*.cpp)
 file(GLOB_RECURSE model_files ${ROOT}/host/model/*.h ${ROOT}/host/model/*.cpp)
 file(GLOB_RECURSE host_files ${ROOT}/host/*.h ${ROOT}/host/*.cpp)
+file(GLOB_RECURSE app_files ${ROOT}/host/app/*.h ${ROOT}/host/app/*.cpp)
 set(bad "")
 # Adds to `bad` every include line of FILES that matches PATTERN.
 function(forbid_includes pattern)
@@ -22,6 +24,7 @@ forbid_includes("host/|harness/|model/|suites/|app/|session/|exports/|server/" $
 forbid_includes("^[ \t]*#[ \t]*include[ \t]*[<\"]AI" ${kit_files})
 forbid_includes("suites/|app/|session/|exports/|server/|harness/" ${model_files})
 forbid_includes("^[ \t]*#[ \t]*include[ \t]*\"harness/" ${host_files})
+forbid_includes("session/|exports/|files/|server/|harness/" ${app_files})
 if(bad)
   string(REPLACE ";" "\n" msg "${bad}")
   message(FATAL_ERROR "layer boundary crossed:\n${msg}")

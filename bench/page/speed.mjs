@@ -14,7 +14,12 @@ import assert from 'node:assert/strict';
 import {mkdtempSync, rmSync, writeFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';
 import {join} from 'node:path';
-import {browserPath, chromium, median, pageState, startHost, stopHost} from '../../tests/browser/host.mjs';
+import {browserPath, chromium, pageState, startHost, stopHost} from '../../tests/browser/host.mjs';
+
+function median(values) {
+  const sorted = [...values].sort((a, b) => a - b);
+  return sorted[sorted.length >> 1];
+}
 
 const [buildDir, pressCount = '20'] = process.argv.slice(2);
 const only = process.argv[4];  // 'guides' or 'hover': one measure alone

@@ -169,6 +169,7 @@ void EventLoop::settle() {
   redraw();
   displayWindows();
   savePreferences();
+  model().markStep();  // what the event changed of a document is one undo step
 }
 
 }  // namespace host

@@ -3,6 +3,7 @@
 #ifndef GUIDES_HOST_MODEL_ART_H
 #define GUIDES_HOST_MODEL_ART_H
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -31,6 +32,22 @@ struct Art {
   std::vector<AIPathSegment> segments;
   bool closed = false;
   bool guide = false;
+
+  // Every field alike: an event that left the art as it was recorded nothing for it.
+  friend bool operator==(const Art& a, const Art& b) {
+    return a.type == b.type && a.document == b.document && a.layer == b.layer && a.parent == b.parent &&
+           a.firstChild == b.firstChild && a.lastChild == b.lastChild && a.prevSibling == b.prevSibling &&
+           a.nextSibling == b.nextSibling && a.childCount == b.childCount && a.order == b.order &&
+           a.name == b.name && a.userAttributes == b.userAttributes && a.closed == b.closed &&
+           a.guide == b.guide && std::equal(a.segments.begin(), a.segments.end(), b.segments.begin(),
+                                            b.segments.end(), sameSegment);
+  }
+
+ private:
+  static bool samePoint(AIRealPoint a, AIRealPoint b) { return a.h == b.h && a.v == b.v; }
+  static bool sameSegment(const AIPathSegment& a, const AIPathSegment& b) {
+    return samePoint(a.p, b.p) && samePoint(a.in, b.in) && samePoint(a.out, b.out) && a.corner == b.corner;
+  }
 };
 
 }  // namespace host

@@ -1,5 +1,6 @@
 // Art of the front document: making, placing, disposing, reading and changing it.
 #include <algorithm>
+#include <utility>
 
 #include "model/Model.h"
 
@@ -188,7 +189,7 @@ AIErr Model::setArtUserAttributes(Ref art, int32_t which, int32_t attributes) {
 void Model::setSelected(Document& document, Ref art, bool selected) {
   auto& list = document.selection;
   list.erase(
-      std::remove_if(list.begin(), list.end(), [&](Ref r) { return r == art || !arts_.find(r); }),
+      std::remove_if(list.begin(), list.end(), [&](Ref r) { return r == art || !std::as_const(arts_).find(r); }),
       list.end());
   if (selected) list.push_back(art);
 }
@@ -197,7 +198,7 @@ std::vector<Ref> Model::selection() {
   std::vector<Ref> live;
   if (const Document* document = front())
     for (Ref r : document->selection)
-      if (arts_.find(r)) live.push_back(r);
+      if (std::as_const(arts_).find(r)) live.push_back(r);
   return live;
 }
 

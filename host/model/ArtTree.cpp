@@ -14,7 +14,9 @@ constexpr int64_t kOrderLimit = std::numeric_limits<int64_t>::max() / 2;
 
 Ref ArtTree::create(Art art) {
   const Ref made = arts_.insert(std::move(art));
-  if (!made.isNull()) index_.touch(made.slot);
+  if (made.isNull()) return made;
+  changes_.noteMade(arts_, made.slot);
+  index_.touch(made.slot);
   return made;
 }
 

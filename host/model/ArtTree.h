@@ -9,6 +9,7 @@
 #include "AITypes.h"
 #include "model/Art.h"
 #include "model/ArtIndex.h"
+#include "model/SlotChanges.h"
 #include "model/SlotTable.h"
 
 namespace host {
@@ -18,9 +19,17 @@ class ArtTree {
   // Stores a new, unlinked art; a null Ref when the table is full.
   Ref create(Art art);
 
-  Art* find(Ref ref) { return arts_.find(ref); }
+  // The non-const accesses are changes: the art is noted as it was for the event's undo step.
+  Art* find(Ref ref) {
+    if (!arts_.isLive(ref)) return nullptr;
+    changes_.note(arts_, ref.slot);
+    return arts_.find(ref);
+  }
   const Art* find(Ref ref) const { return arts_.find(ref); }
-  Art& at(uint32_t slot) { return arts_.at(slot); }
+  Art& at(uint32_t slot) {
+    changes_.note(arts_, slot);
+    return arts_.at(slot);
+  }
   const Art& at(uint32_t slot) const { return arts_.at(slot); }
   Ref refAt(uint32_t slot) const { return arts_.refAt(slot); }
   bool isLive(uint32_t slot) const { return arts_.isLiveSlot(slot); }
@@ -53,12 +62,22 @@ class ArtTree {
 
   size_t liveCount() const { return arts_.liveCount(); }
 
+  // Undo steps: the images of the art changed since the last take, the swap of an image with
+  // its slot (undo or redo), and the end of a step's hold on a slot.
+  std::vector<SlotImage<Art>> takeChanges() { return changes_.take(arts_); }
+  void swapImage(SlotImage<Art>& image) {
+    arts_.swapImage(image);
+    index_.touch(image.slot);
+  }
+  void release(uint32_t slot) { arts_.release(slot); }
+
  private:
   void giveOrder(uint32_t slot);
   void renumberChildren(uint32_t parent);
   uint32_t depthOf(uint32_t slot) const;
 
   SlotTable<Art> arts_;
+  SlotChanges<Art> changes_;
   // Brought up to date when read, from a const hit test: a cache of the tree, not its state.
   mutable ArtIndex index_;
 };

@@ -25,6 +25,23 @@ inline bool isShown(const Model& model, uint32_t slot) {
   return true;
 }
 
+// Why the user may not pick this art (select it, move it, delete it), or null when they may:
+// its layer is locked or hidden, or it or a group holding it is locked or hidden. The one
+// rule for a click of the selection tool, `select`, `select all` and the selection's edits.
+inline const char* whyNotPickable(const Model& model, uint32_t slot) {
+  const ArtTree& arts = model.arts();
+  const Layer* layer = model.findLayer(arts.at(slot).layer);
+  if (layer && !layer->editable) return "its layer is locked";
+  if (layer && !layer->visible) return "its layer is hidden";
+  for (uint32_t held = slot; held != kNoSlot; held = arts.at(held).parent) {
+    const int32_t attributes = arts.at(held).userAttributes;
+    const bool itself = held == slot;
+    if (attributes & kArtLocked) return itself ? "it is locked" : "its group is locked";
+    if (attributes & kArtHidden) return itself ? "it is hidden" : "its group is hidden";
+  }
+  return nullptr;
+}
+
 // Visits every art of every layer of the front document, front to back and depth first,
 // as visit(prefix, slot, art), the prefix being the names of the art's layer and enclosing
 // groups joined by '/'. No recursion, so deep nesting costs no stack.

@@ -15,6 +15,11 @@ namespace host {
 struct Artboard {
   AIRealRect rect{0, 0, 0, 0};
   std::string name;
+
+  bool operator==(const Artboard& other) const {
+    return rect.left == other.rect.left && rect.top == other.rect.top && rect.right == other.rect.right &&
+           rect.bottom == other.rect.bottom && name == other.name;
+  }
 };
 
 // A guide of the file the document was opened from, the user's own: the line through (x, y)

@@ -15,6 +15,8 @@ struct Layer {
   bool editable = true;
   bool visible = true;
   Ref group;
+
+  bool operator==(const Layer&) const = default;
 };
 
 }  // namespace host

@@ -8,6 +8,7 @@ namespace host {
 AIErr Model::makeLayer(Document& document, std::string title, Ref* made) {
   const Ref layer = layers_.insert(Layer{document.id, std::move(title), true, true, Ref{}});
   if (layer.isNull()) return kTooManyErr;
+  layerChanges_.noteMade(layers_, layer.slot);
   Art group;
   group.type = kGroupArt;
   group.document = document.id;
@@ -40,6 +41,7 @@ AIErr Model::readableLayer(Ref layer, const Layer** found) const {
 AIErr Model::layerToChange(Ref layer, Layer** found) {
   const Layer* readable = nullptr;
   if (const AIErr error = readableLayer(layer, &readable)) return error;
+  layerChanges_.note(layers_, layer.slot);
   *found = layers_.find(layer);
   return kNoErr;
 }

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <span>
 #include <string>
@@ -19,7 +20,9 @@
 #include "model/Document.h"
 #include "model/Layer.h"
 #include "model/SlotTable.h"
+#include "model/SlotChanges.h"
 #include "model/StringTable.h"
+#include "model/UndoHistory.h"
 
 namespace host {
 
@@ -93,6 +96,18 @@ class Model {
   // The first layer of the front document with this title, or a null Ref.
   Ref layerTitled(std::string_view title) const;
 
+  // Undo and redo, per document. The host marks a step at the end of every user event: what
+  // the event changed of a document (its art, layers, artboards and selection) becomes one
+  // step of that document's history, the redo steps go, and the oldest beyond 100 goes; an
+  // event that changed nothing, or made the document, makes no step. An undo brings art back
+  // in its slot under its old reference, so the handles a plug-in kept are valid again.
+  void markStep();
+  bool canUndo() const;
+  bool canRedo() const;
+  // The front document's last step undone (redone); kNotFoundErr when there is none.
+  AIErr undo();
+  AIErr redo();
+
   // Stores and tables read by the suites and the printouts.
   const ArtTree& arts() const { return arts_; }
   StringTable& strings() { return strings_; }
@@ -117,11 +132,22 @@ class Model {
   void place(int16_t paintOrder, uint32_t anchor, uint32_t art);
   AIErr makeLayer(Document& document, std::string title, Ref* made);
   void setSelected(Document& document, Ref art, bool selected);
+  Document* openDocument(uint64_t id);
+  void keepStep(uint64_t document, UndoStep step);
+  AIErr travel(bool back);
+  void swapStep(Document& document, UndoStep& step);
+  void discard(UndoStep& step);
 
   std::vector<std::unique_ptr<Document>> documents_;
   size_t front_ = SIZE_MAX;
   ArtTree arts_;
   SlotTable<Layer> layers_;
+  SlotChanges<Layer> layerChanges_;
+  std::map<uint64_t, DocumentHistory> histories_;  // by document id
+  // The documents open at the last step's mark, and the front one's frame then.
+  std::vector<uint64_t> markedDocuments_;
+  uint64_t framedDocument_ = 0;
+  DocumentFrame frameAtMark_;
   StringTable strings_;
   SlotTable<Artboard> artboardRecords_;
   SlotTable<char> cursorManagers_;

@@ -2,16 +2,27 @@
 // generation, so finding an object by reference is O(1) and a stale reference finds nothing.
 // An object stays at its address while it lives, however the table grows: a name the suites
 // hand out as a pointer into a record stays good until the record is erased.
+// A slot an undo step keeps an image of is held: freed, it is not reused until the step goes,
+// so that the undo can bring its object back in the same slot, under the same reference.
 #ifndef GUIDES_HOST_MODEL_SLOTTABLE_H
 #define GUIDES_HOST_MODEL_SLOTTABLE_H
 
 #include <cstddef>
 #include <deque>
+#include <memory>
 #include <utility>
 
 #include "model/Ref.h"
 
 namespace host {
+
+// What one slot held at one moment: a live object and its generation, or nothing (null).
+template <class T>
+struct SlotImage {
+  uint32_t slot = kNoSlot;
+  uint64_t generation = 0;
+  std::unique_ptr<T> value;
+};
 
 template <class T>
 class SlotTable {
@@ -25,7 +36,7 @@ class SlotTable {
     } else {
       if (entries_.size() >= kMaxSlots) return Ref{};
       slot = static_cast<uint32_t>(entries_.size());
-      entries_.push_back(Entry{std::move(value), 0, false, kNoSlot});
+      entries_.push_back(Entry{std::move(value), 0, false, kNoSlot, 0});
     }
     Entry& entry = entries_[slot];
     entry.generation = nextGeneration();
@@ -59,9 +70,39 @@ class SlotTable {
     Entry& entry = entries_[ref.slot];
     entry.value = T{};
     entry.live = false;
-    entry.nextFree = freeHead_;
-    freeHead_ = ref.slot;
     --liveCount_;
+    if (entry.holds == 0) makeFree(ref.slot);
+  }
+
+  // The slot as it is now.
+  SlotImage<T> image(uint32_t slot) const {
+    const Entry& entry = entries_[slot];
+    return SlotImage<T>{slot, entry.generation, entry.live ? std::make_unique<T>(entry.value) : nullptr};
+  }
+  // Whether the slot is now as the image shows it.
+  bool matches(const SlotImage<T>& image) const {
+    const Entry& entry = entries_[image.slot];
+    if (!image.value) return !entry.live;
+    return entry.live && entry.generation == image.generation && entry.value == *image.value;
+  }
+  // The slot takes the image's state and the image the slot's: an undo, then a redo.
+  void swapImage(SlotImage<T>& image) {
+    Entry& entry = entries_[image.slot];
+    std::unique_ptr<T> now = entry.live ? std::make_unique<T>(std::move(entry.value)) : nullptr;
+    const uint64_t generation = entry.generation;
+    if (entry.live) --liveCount_;
+    if (image.value) ++liveCount_;
+    entry.live = image.value != nullptr;
+    entry.value = image.value ? std::move(*image.value) : T{};
+    if (entry.live) entry.generation = image.generation;
+    image.value = std::move(now);
+    image.generation = generation;
+  }
+  // A held slot is not reused once freed; the last release of a free slot makes it reusable.
+  void hold(uint32_t slot) { ++entries_[slot].holds; }
+  void release(uint32_t slot) {
+    Entry& entry = entries_[slot];
+    if (--entry.holds == 0 && !entry.live) makeFree(slot);
   }
 
   size_t liveCount() const { return liveCount_; }
@@ -74,7 +115,13 @@ class SlotTable {
     uint64_t generation;
     bool live;
     uint32_t nextFree;
+    uint32_t holds;  // undo steps keeping an image of the slot
   };
+
+  void makeFree(uint32_t slot) {
+    entries_[slot].nextFree = freeHead_;
+    freeHead_ = slot;
+  }
 
   std::deque<Entry> entries_;  // growing at the end moves no entry
   uint32_t freeHead_ = kNoSlot;

@@ -23,6 +23,7 @@ UserInterface::UserInterface() {
     menuGroupOrder.push_back(menuGroups.insert(MenuGroup{name, Ref{}, 0}));
   addOwnTool(kSelectToolName, ToolOwner::Host);
   addOwnTool(kEyedropperToolName, ToolOwner::Host);
+  addOwnTool(kRectangleToolName, ToolOwner::Host);
   selectedTool = toolOrder.front();
 }
 

@@ -101,6 +101,9 @@ struct Panel {
   kit::View* view() const;
 };
 
+// The host's own drawing tool, beside its selection tool and eyedropper (AITool.h).
+inline constexpr const char* kRectangleToolName = "Rectangle Tool";
+
 class UserInterface {
  public:
   UserInterface();
@@ -129,8 +132,6 @@ class UserInterface {
   AIErr addTool(Tool tool, int16_t sameGroupAs, int16_t sameToolsetAs, Ref* added);
   // A tool registered by a companion plug-in before ours start: a group of its own.
   Ref addCompanionTool(const std::string& name);
-  // One more tool of the host's own (the web page's rectangle tool), in a group of its own.
-  Ref addHostTool(std::string name) { return addOwnTool(std::move(name), ToolOwner::Host); }
   // Makes a tool the selected one; the change waits in toolChanges until the host tells
   // the tools. Selecting the selected tool changes nothing.
   void selectTool(Ref tool);

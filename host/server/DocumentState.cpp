@@ -93,6 +93,11 @@ void addFileParts(nlohmann::json& frame, const Document& document) {
   for (const FileGuide& guide : document.fileGuides) guides.push_back({guide.x, guide.y, guide.dx, guide.dy});
 }
 
+// The view's size in pixels and the zooms it may have, which the page takes from the host.
+nlohmann::json viewSize() {
+  return {{"width", kViewWidth}, {"height", kViewHeight}, {"minZoom", kMinZoom}, {"maxZoom", kMaxZoom}};
+}
+
 nlohmann::json documentFrame(const Document& document) {
   using Json = nlohmann::json;
   Json artboards = Json::array();
@@ -104,14 +109,18 @@ nlohmann::json documentFrame(const Document& document) {
     if (const Layer* layer = model().findLayer(ref))
       layers.push_back({{"title", layer->title}, {"editable", layer->editable}, {"visible", layer->visible}});
   const View& view = document.views.front();
+  Json shown = viewSize();
+  shown["zoom"] = view.zoom;
+  shown["centre"] = {view.centre.h, view.centre.v};
   Json frame = {{"open", true},
           {"name", document.name},
           {"rulerUnit", rulerUnitName(document.rulerUnits)},
           {"artboards", std::move(artboards)},
           {"activeArtboard", document.activeArtboard},
-          {"view", {{"zoom", view.zoom}, {"centre", {view.centre.h, view.centre.v}},
-                    {"width", kViewWidth}, {"height", kViewHeight}}},
-          {"layers", std::move(layers)}};
+          {"view", std::move(shown)},
+          {"layers", std::move(layers)},
+          {"canUndo", model().canUndo()},
+          {"canRedo", model().canRedo()}};
   addFileParts(frame, document);
   return frame;
 }
@@ -127,6 +136,7 @@ DocumentFingerprint fingerprintFrontDocument() {
   if (const OpenedFile* file = openedFile(document->id)) frame.add(file->path.native());
   frame.add(static_cast<uint64_t>(document->rulerUnits));
   frame.add(static_cast<uint64_t>(document->activeArtboard));
+  frame.add(uint64_t{model().canUndo()} | uint64_t{model().canRedo()} << 1);
   for (const Artboard& artboard : document->artboards) {
     frame.add(artboard.name);
     frame.add(std::string_view(reinterpret_cast<const char*>(&artboard.rect), sizeof artboard.rect));
@@ -154,7 +164,7 @@ DocumentFingerprint fingerprintFrontDocument() {
 
 std::string documentPart() {
   const Document* document = model().front();
-  if (!document) return R"({"open":false})";
+  if (!document) return nlohmann::json{{"open", false}, {"view", viewSize()}}.dump();
   std::string out = documentFrame(*document).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
   out.pop_back();  // the closing brace: the art follows
   std::vector<std::pair<std::string, uint32_t>> drawn;

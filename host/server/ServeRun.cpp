@@ -7,16 +7,17 @@
 #include "app/Application.h"
 #include "session/CommandHandlers.h"
 #include "app/EventSourceScope.h"
-#include "app/HostRun.h"
+#include "session/HostRun.h"
 #include "files/DocumentFiles.h"
 #include "session/Session.h"
-#include "server/HostTools.h"
 #include "server/ListenAddress.h"
 #include "server/PageOpener.h"
 #include "server/StatePublisher.h"
 #include "server/StopSignals.h"
 #include "server/WebServer.h"
 #include "server/WebSession.h"
+#include "model/Model.h"
+#include "model/ViewGeometry.h"
 
 namespace host {
 
@@ -70,7 +71,7 @@ bool openSvgFile(Application& application, const std::string& path) {
 
 int serve(const HostOptions& options, Application& application, HostQueue& queue, const WebAssets& assets) {
   WebSession session(application);
-  session.fitView();
+  if (Document* front = model().front()) fitView(*front);
   application.events().settle();
   StateBoard board;
   StatePublisher publisher(board);
@@ -125,7 +126,6 @@ int runServed(const HostOptions& options) {
   }
   prepareSuites(options);
   prepareUserSide(options);
-  addRectangleTool();
 
   HostQueue queue;
   StopSignals signals([&queue] { queue.stop(); });

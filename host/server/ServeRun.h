@@ -5,7 +5,7 @@
 #ifndef GUIDES_HOST_SERVER_SERVERUN_H
 #define GUIDES_HOST_SERVER_SERVERUN_H
 
-#include "app/HostOptions.h"
+#include "session/HostOptions.h"
 
 namespace host {
 

@@ -17,20 +17,21 @@ struct DocumentFingerprint {
 DocumentFingerprint fingerprintFrontDocument();
 
 // {"open", "name", "rulerUnit", "artboards": [{"name", "rect": [l, t, r, b]}],
-//  "activeArtboard", "view": {"zoom", "centre": [h, v], "width", "height"},
-//  "layers": [{"title", "editable", "visible"}],
+//  "activeArtboard", "view": {"zoom", "centre": [h, v], "width", "height", "minZoom", "maxZoom"},
+//  "layers": [{"title", "editable", "visible"}], "canUndo", "canRedo",
 //  "picture": {"url", "rect": [l, t, r, b]}, "savedTo", "fileGuides": [[h, v, dh, dv], ...],
 //  "art": [{"name", "file", "closed", "selected", "p": [h, v, ...], "c": [in h, in v, out h, out v, ...]}]}
 // art drawn back to front, only visible paths; "c" only for paths with curves; "picture"
 // for a document opened from a file (the file as the browser draws it, served at "url"),
 // "savedTo" (a file name) when a save writes back to disk, "fileGuides" when the file has
-// guides of its own, "file" for art read from the file.
+// guides of its own, "file" for art read from the file. With no document open, {"open": false,
+// "view": {"width", "height", "minZoom", "maxZoom"}}: the page sizes its view from the host.
 std::string documentPart();
 // The address the picture of an opened document is served at.
 std::string picturePath(uint64_t document);
 // The guides front first, as `print guides` lists them, as bytes the page reads without
-// parsing them (40,000 guides are 640 kB, not 3 MB of decimals; the layout is in
-// GuideList.h). The page itself is sent numbered frames and their changes (GuideFrames.h);
+// parsing them (40,000 guides of two points are 960 kB, 24 bytes each, not 3 MB of decimals;
+// the layout is in GuideList.h). The page itself is sent numbered frames and their changes (GuideFrames.h);
 // these are one frame's, with no number.
 struct GuidesData {
   size_t count = 0;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/StringTable.h"
+#include "model/ViewGeometry.h"
 
 namespace host {
 
@@ -120,8 +121,8 @@ class FieldReader {
 };
 
 void readPoint(FieldReader& fields, double* x, double* y, const char* xKey, const char* yKey) {
-  *x = fields.number(xKey, 0, kWebViewWidth);
-  *y = fields.number(yKey, 0, kWebViewHeight);
+  *x = fields.number(xKey, 0, kViewWidth);
+  *y = fields.number(yKey, 0, kViewHeight);
 }
 
 std::string keyName(FieldReader& fields) {
@@ -141,6 +142,7 @@ constexpr Kind kKinds[] = {
     {"drag", WebEventKind::Drag},         {"key", WebEventKind::Key},
     {"tool", WebEventKind::Tool},         {"zoom", WebEventKind::Zoom},
     {"pan", WebEventKind::Pan},           {"fit", WebEventKind::Fit},
+    {"selectionMove", WebEventKind::SelectionMove},
     {"menus", WebEventKind::Menus},       {"menu", WebEventKind::Menu},
     {"flyout", WebEventKind::Flyout},     {"theme", WebEventKind::Theme},
     {"rulerUnit", WebEventKind::RulerUnit}, {"documentNew", WebEventKind::DocumentNew},
@@ -149,6 +151,7 @@ constexpr Kind kKinds[] = {
     {"uiClick", WebEventKind::UiClick},   {"uiType", WebEventKind::UiType},
     {"uiCommand", WebEventKind::UiCommand}, {"uiChoose", WebEventKind::UiChoose},
     {"uiHover", WebEventKind::UiHover},   {"uiLeave", WebEventKind::UiLeave},
+    {"undo", WebEventKind::Undo},         {"redo", WebEventKind::Redo},
 };
 
 #define GUIDES_UNITS "in", "cm", "pt", "pi", "mm", "px", "q", "ft", "yd", "m"
@@ -173,9 +176,10 @@ void readFields(FieldReader& fields, WebEvent& event) {
       event.name = fields.text("name", 128);
       break;
     case WebEventKind::Zoom:
-      event.x = fields.number("factor", 1.0 / 64, 64);
+      event.x = fields.number("factor", kMinZoom, kMaxZoom);
       break;
     case WebEventKind::Pan:
+    case WebEventKind::SelectionMove:
       event.x = fields.number("dx", -kMaxPan, kMaxPan);
       event.y = fields.number("dy", -kMaxPan, kMaxPan);
       break;
@@ -222,6 +226,8 @@ void readFields(FieldReader& fields, WebEvent& event) {
     case WebEventKind::Menus:
     case WebEventKind::DocumentClose:
     case WebEventKind::DocumentSave:
+    case WebEventKind::Undo:
+    case WebEventKind::Redo:
       break;
   }
 }

@@ -4,13 +4,14 @@
 // an unknown type or field, a missing field, a number out of range or not finite, a text
 // that holds control characters) is refused with a message saying what was wrong.
 //
-//   move, click       x y [alt] [shift]          view pixels, 0 <= x <= 1000, 0 <= y <= 800
+//   move, click       x y [alt] [shift]          view pixels, 0 <= x <= kViewWidth, 0 <= y <= kViewHeight
 //   drag              x y x2 y2 [alt] [shift]
 //   key               key [cmd] [alt] [shift]    "return", "escape", "delete" or one character
 //   tool              name
-//   zoom              factor                     1/64 to 64
+//   zoom              factor                     kMinZoom to kMaxZoom (ViewGeometry.h)
 //   pan               dx dy                      view pixels, at most 100000 either way
 //   fit                                          the whole document in the view
+//   selectionMove     dx dy                      points, y upwards, at most 100000 either way
 //   menus                                        the menus are opening: their items update
 //   menu              path                       "Palettes d'outils/My Tools/..."
 //   flyout            id
@@ -19,6 +20,7 @@
 //   documentNew       width height artboards unit   points, 1 to 1000 artboards
 //   documentSwitch    index                      1-based
 //   documentClose
+//   undo, redo                                   the front document's last change
 //   uiClick           control [alt] [shift]
 //   uiType            control text
 //   uiCommand         control selector           moveUp:, moveDown:, insertTab:, insertBacktab:
@@ -35,8 +37,9 @@
 namespace host {
 
 enum class WebEventKind {
-  Move, Click, Drag, Key, Tool, Zoom, Pan, Fit, Menus, Menu, Flyout, Theme, RulerUnit,
-  DocumentNew, DocumentSwitch, DocumentClose, DocumentSave, UiClick, UiType, UiCommand, UiChoose, UiHover, UiLeave
+  Move, Click, Drag, Key, Tool, Zoom, Pan, Fit, SelectionMove, Menus, Menu, Flyout, Theme, RulerUnit,
+  DocumentNew, DocumentSwitch, DocumentClose, DocumentSave, UiClick, UiType, UiCommand, UiChoose, UiHover, UiLeave,
+  Undo, Redo
 };
 
 struct WebEvent {
@@ -49,9 +52,6 @@ struct WebEvent {
   int32_t number = 0;  // item index, flyout id, artboard count, document index
 };
 
-// The view the mouse events are in, in pixels.
-inline constexpr double kWebViewWidth = 1000;
-inline constexpr double kWebViewHeight = 800;
 // Texts typed into a field are at most this many bytes.
 inline constexpr size_t kMaxTypedBytes = 256;
 

@@ -15,7 +15,6 @@
 #include "files/DocumentFiles.h"
 #include "files/OpenedFiles.h"
 #include "model/StringTable.h"
-#include "server/HostTools.h"
 
 namespace host {
 
@@ -24,17 +23,6 @@ namespace {
 // The documents the page may hold open, as a script may; the name an upload shows.
 constexpr size_t kMaxWebDocuments = 1000;
 constexpr size_t kMaxFileNameBytes = 255;
-
-// Runs a command of the session language by name, then settles when it is an event.
-void runCommand(CommandContext& context, std::string_view name, const Arguments& arguments) {
-  for (const Command& command : commandTable())
-    if (command.name == name) {
-      command.run(context, arguments);
-      if (command.isEvent) context.application.events().settle();
-      return;
-    }
-  throw CommandError("the host has no command '" + std::string(name) + "'");
-}
 
 void addModifiers(Arguments& arguments, const WebEvent& event) {
   if (event.alt) arguments.push_back("alt");
@@ -54,9 +42,6 @@ AIRealPoint artworkAt(double x, double y) {
 
 Arguments pointArguments(AIRealPoint at) { return {floatText(at.h), floatText(at.v)}; }
 
-// The outline of art is picked within a few pixels, whatever the zoom.
-constexpr double kPickPixels = 3;
-
 }  // namespace
 
 WebSession::WebSession(Application& application)
@@ -65,6 +50,7 @@ WebSession::WebSession(Application& application)
 Reply WebSession::run(const WebEvent& event) {
   std::ostringstream said;
   CommandContext context{application_, said, documentsMade_};
+  context.transcript = transcript_;
   try {
     dispatch(context, event);
   } catch (const std::exception& error) {
@@ -81,32 +67,14 @@ Reply WebSession::run(const WebEvent& event) {
 }
 
 void WebSession::mouseEvent(CommandContext& context, const WebEvent& event) {
-  const AIRealPoint at = artworkAt(event.x, event.y);
-  Arguments arguments = pointArguments(at);
-  if (event.kind == WebEventKind::Move) {
-    addModifiers(arguments, event);
-    return runCommand(context, "move", arguments);
+  Arguments arguments = pointArguments(artworkAt(event.x, event.y));
+  if (event.kind == WebEventKind::Drag) {
+    const Arguments end = pointArguments(artworkAt(event.x2, event.y2));
+    arguments.insert(arguments.end(), end.begin(), end.end());
   }
-  const bool hostTool = selectionToolIsSelected() || rectangleToolIsSelected();
-  if (hostTool && refusedWhileModal(context, event.kind == WebEventKind::Click ? "click" : "drag")) return;
-  if (event.kind == WebEventKind::Click) {
-    if (rectangleToolIsSelected()) return;
-    if (selectionToolIsSelected()) {
-      selectAt(context, at, kPickPixels / frontView().zoom, event.shift);
-      return application_.events().settle();
-    }
-    addModifiers(arguments, event);
-    return runCommand(context, "click", arguments);
-  }
-  const AIRealPoint to = artworkAt(event.x2, event.y2);
-  if (hostTool) {
-    if (rectangleToolIsSelected()) drawRectangle(context, at, to);
-    return application_.events().settle();
-  }
-  const Arguments end = pointArguments(to);
-  arguments.insert(arguments.end(), end.begin(), end.end());
   addModifiers(arguments, event);
-  runCommand(context, "drag", arguments);
+  runCommand(context, event.kind == WebEventKind::Move ? "move" : event.kind == WebEventKind::Click ? "click" : "drag",
+             arguments);
 }
 
 void WebSession::dispatch(CommandContext& context, const WebEvent& event) {
@@ -117,9 +85,8 @@ void WebSession::dispatch(CommandContext& context, const WebEvent& event) {
       return mouseEvent(context, event);
     case WebEventKind::Key: {
       if (event.name == "delete") {
-        if (!model().front() || refusedWhileModal(context, "delete")) return;
-        deleteSelection(context);
-        return application_.events().settle();
+        if (model().front()) runCommand(context, "selection delete", {});
+        return;
       }
       Arguments arguments{event.name};
       addModifiers(arguments, event);
@@ -129,14 +96,15 @@ void WebSession::dispatch(CommandContext& context, const WebEvent& event) {
       return runCommand(context, "tool", {event.name});
     case WebEventKind::Zoom:
       return runCommand(context, "zoom", {numberText(event.x)});
-    case WebEventKind::Pan:
-      if (refusedWhileModal(context, "pan")) return;
-      moveView(event.x, event.y);
-      return application_.events().settle();
+    case WebEventKind::Pan: {
+      // View pixels, y downwards, become artwork points, y upwards.
+      const double zoom = frontView().zoom;
+      return runCommand(context, "pan", {numberText(event.x / zoom), numberText(-event.y / zoom)});
+    }
     case WebEventKind::Fit:
-      if (refusedWhileModal(context, "fit")) return;
-      fitView();
-      return application_.events().settle();
+      return runCommand(context, "fit", {});
+    case WebEventKind::SelectionMove:
+      return runCommand(context, "selection move", {numberText(event.x), numberText(event.y)});
     case WebEventKind::Menus:
       if (!kit::Application::shared().modalWindow()) updateMenus(application_.events());
       return;
@@ -153,8 +121,7 @@ void WebSession::dispatch(CommandContext& context, const WebEvent& event) {
       runCommand(context, "document new",
                  {numberText(event.width), numberText(event.height), "artboards",
                   std::to_string(event.number), "unit", event.name});
-      fitView();
-      return application_.events().settle();
+      return runCommand(context, "fit", {});
     case WebEventKind::DocumentSwitch:
       if (refusedWhileModal(context, "document switch")) return;
       return runCommand(context, "document switch", {std::to_string(event.number)});
@@ -183,6 +150,9 @@ void WebSession::dispatch(CommandContext& context, const WebEvent& event) {
       return runCommand(context, "ui hover", {event.name});
     case WebEventKind::UiLeave:
       return runCommand(context, "ui leave", {event.name});
+    case WebEventKind::Undo:
+    case WebEventKind::Redo:
+      return runCommand(context, event.kind == WebEventKind::Undo ? "undo" : "redo", {});
   }
 }
 
@@ -193,7 +163,7 @@ Reply WebSession::openUpload(std::string bytes, const std::string& fileName) {
   const std::string name = fileName.substr(0, utf8PrefixLength(fileName, kMaxFileNameBytes));
   if (!openDocumentBytes(std::move(bytes), isValidUtf8(name) && !name.empty() ? name : "document.svg", &reason))
     return errorReply(400, "cannot open " + name + ": " + reason);
-  fitView();
+  fitView(*model().front());
   application_.events().settle();
   return Reply{200, R"({"ok":true,"refused":[]})"};
 }
@@ -209,36 +179,6 @@ Reply WebSession::picture(uint64_t document) const {
   const OpenedFile* file = openedFile(document);
   if (!file || !file->read) return errorReply(404, "no such picture");
   return Reply{200, file->read->bytes};
-}
-
-void WebSession::moveView(double dx, double dy) {
-  Document* document = model().front();
-  if (!document) throw CommandError("no document is open");
-  View& view = document->views.front();
-  const double h = view.centre.h - dx / view.zoom;
-  const double v = view.centre.v + dy / view.zoom;
-  constexpr double kFar = 1e7;  // the view stays within reach of the artwork
-  view.centre = AIRealPoint{static_cast<AIReal>(std::clamp(h, -kFar, kFar)),
-                            static_cast<AIReal>(std::clamp(v, -kFar, kFar))};
-}
-
-void WebSession::fitView() {
-  Document* document = model().front();
-  if (!document || document->artboards.empty()) return;
-  AIRealRect all = document->artboards.front().rect;
-  for (const Artboard& artboard : document->artboards) {
-    all.left = std::min(all.left, artboard.rect.left);
-    all.right = std::max(all.right, artboard.rect.right);
-    all.top = std::max(all.top, artboard.rect.top);
-    all.bottom = std::min(all.bottom, artboard.rect.bottom);
-  }
-  constexpr double kRoom = 0.9;  // a margin of canvas around the artboards
-  const double width = double{all.right} - all.left, height = double{all.top} - all.bottom;
-  const double zoom = std::clamp(kRoom * std::min(kViewWidth / width, kViewHeight / height), 1.0 / 64, 64.0);
-  View& view = document->views.front();
-  view.zoom = zoom;
-  view.centre = AIRealPoint{static_cast<AIReal>((double{all.left} + all.right) / 2),
-                            static_cast<AIReal>((double{all.top} + all.bottom) / 2)};
 }
 
 }  // namespace host

@@ -1,6 +1,6 @@
 // The page's events run on the host's thread: each one becomes the session command a user
-// of the prompt would have typed (the same handlers, the same refusals), or one of the host's
-// own tools; nothing the page sends can read or write a file, load a module or restart the
+// of the prompt would have typed (the same handlers, the same refusals), so a page session
+// replays as a script; nothing the page sends can read or write a file, load a module or restart the
 // plug-ins. Mouse events come in view pixels and reach the host as artwork points.
 #ifndef GUIDES_HOST_SERVER_WEBSESSION_H
 #define GUIDES_HOST_SERVER_WEBSESSION_H
@@ -20,9 +20,9 @@ class WebSession {
   // 200 with the refusals reported ({"ok": true, "refused": [...]}), or 400 with the reason
   // the event could not run ({"error": ...}); in both cases the session goes on.
   Reply run(const WebEvent& event);
-
-  // Centres the front document's view on its artboards, zoomed to show them all.
-  void fitView();
+  // From now on every command the page's events run is written to `transcript` as a script
+  // line (null: none is): replayed, the script does to a document what the page did.
+  void recordTo(std::ostream* transcript) { transcript_ = transcript; }
 
   // Files of the page, which come and go as bytes, never as paths: an uploaded SVG file opened
   // as a new document in front (200, or 400 with the reason); the document in front as its SVG
@@ -34,10 +34,10 @@ class WebSession {
  private:
   void dispatch(CommandContext& context, const WebEvent& event);
   void mouseEvent(CommandContext& context, const WebEvent& event);
-  void moveView(double dx, double dy);
 
   Application& application_;
   int documentsMade_;  // names new documents after those a script made
+  std::ostream* transcript_ = nullptr;
 };
 
 }  // namespace host

@@ -31,6 +31,13 @@ void drag(CommandContext& context, const Arguments& arguments);
 void key(CommandContext& context, const Arguments& arguments);
 void zoom(CommandContext& context, const Arguments& arguments);
 
+// The selection and the view, as the page edits them.
+void selectionMove(CommandContext& context, const Arguments& arguments);
+void selectionDelete(CommandContext& context, const Arguments& arguments);
+void pan(CommandContext& context, const Arguments& arguments);
+void fit(CommandContext& context, const Arguments& arguments);
+void printView(CommandContext& context, const Arguments& arguments);
+
 // Menus, flyout menus, theme.
 void menu(CommandContext& context, const Arguments& arguments);
 void flyout(CommandContext& context, const Arguments& arguments);

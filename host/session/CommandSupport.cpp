@@ -4,6 +4,7 @@
 
 #include "AITool.h"
 #include "kit/Application.h"
+#include "model/Model.h"
 #include "model/Shell.h"
 
 namespace host {
@@ -54,6 +55,12 @@ void reportRefusal(CommandContext& context, const std::string& what, std::string
   context.out << line << std::endl;
   ++context.refusals;
   shell().log.note(std::move(line));
+}
+
+Document& frontDocument() {
+  Document* document = model().front();
+  if (!document) throw CommandError("no document is open");
+  return *document;
 }
 
 bool refusedWhileModal(CommandContext& context, const std::string& what) {

@@ -13,6 +13,11 @@
 
 namespace host {
 
+struct Document;
+
+// The document in front; CommandError when none is open.
+Document& frontDocument();
+
 struct Modifiers {
   bool alt = false;
   bool shift = false;

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "app/Application.h"
 #include "session/CommandHandlers.h"
+#include "session/UndoCommands.h"
 
 namespace host {
 
@@ -42,6 +44,9 @@ const Command kCommands[] = {
      "deletes the first art named PATH, or found by a path of names from a layer title; a layer "
      "title alone deletes the layer",
      1, 0, true, kEvent, deleteArt},
+    {"undo", "", "undoes the last change to the document in front (art, layers, artboards, selection)",
+     0, 0, false, kEvent, undo},
+    {"redo", "", "redoes the last change undone in the document in front", 0, 0, false, kEvent, redo},
 
     // Events over the document (refused while a dialog runs modally, but for keys).
     {"tool", "NAME",
@@ -50,9 +55,13 @@ const Command kCommands[] = {
     {"move", "X Y [alt] [shift]",
      "the cursor moves to an artwork point; the selected plug-in tool tracks it if it asked to", 2,
      2, false, kEvent, move},
-    {"click", "X Y [alt] [shift]", "mouse down then up at an artwork point", 2, 2, false, kEvent,
-     click},
-    {"drag", "X1 Y1 X2 Y2 [alt] [shift]", "mouse down at the first point, drag to the second, up",
+    {"click", "X Y [alt] [shift]",
+     "mouse down then up at an artwork point; with the host's selection tool, the art under it "
+     "is selected (shift: added, or taken out)",
+     2, 2, false, kEvent, click},
+    {"drag", "X1 Y1 X2 Y2 [alt] [shift]",
+     "mouse down at the first point, drag to the second, up; with the host's selection tool, the "
+     "art under the first point is selected and moved, with its rectangle tool a rectangle is drawn",
      4, 2, false, kEvent, drag},
     {"key", "return|escape|CHAR [cmd] [alt] [shift]",
      "a key: Return over the document makes the selected plug-in tool edit its options; in a "
@@ -60,6 +69,19 @@ const Command kCommands[] = {
      1, 3, false, kEvent, key},
     {"zoom", "Z", "sets the zoom of the front document's first view (1/64 to 64)", 1, 0, false,
      kEvent, zoom},
+
+    // The selection and the view, as the page edits them.
+    {"selection move", "DX DY",
+     "moves the selected art by DX DY points; refused, moving nothing, when part of it is "
+     "locked or hidden or in a locked or hidden layer",
+     2, 0, false, kEvent, selectionMove},
+    {"selection delete", "",
+     "deletes the selected art; what is locked or hidden, or in a locked or hidden layer, stays",
+     0, 0, false, kEvent, selectionDelete},
+    {"pan", "DX DY", "moves the front document's view over the artwork by DX DY points, as a hand drag",
+     2, 0, false, kEvent, pan},
+    {"fit", "", "centres the front document's view on its artboards, zoomed to show them all", 0, 0,
+     false, kEvent, fit},
 
     // The host's menus, the panels' flyout menus and the theme.
     {"menu", "PATH",
@@ -104,6 +126,8 @@ const Command kCommands[] = {
      "prints each art's path of names and its bounds, left top right bottom; with PATH, those whose "
      "path of names starts so",
      0, 1, true, kOutput, printBounds},
+    {"print view", "", "prints the front document's view: its zoom, its centre and what it shows, L T R B",
+     0, 0, false, kOutput, printView},
     {"print prefs", "", "prints the stored preferences", 0, 0, false, kOutput, printPrefs},
     {"print log", "", "prints the host's log and the suites acquired and released", 0, 0, false,
      kOutput, printLog},
@@ -193,6 +217,24 @@ std::string unknownName(std::string_view line) {
 }  // namespace
 
 std::span<const Command> commandTable() { return kCommands; }
+
+void runCommand(CommandContext& context, const Command& command, const Arguments& arguments) {
+  command.run(context, arguments);
+  if (command.isEvent) context.application.events().settle();
+}
+
+void runCommand(CommandContext& context, std::string_view name, const Arguments& arguments) {
+  for (const Command& command : kCommands)
+    if (command.name == name) {
+      if (context.transcript) {
+        *context.transcript << command.name;
+        for (const std::string& argument : arguments) *context.transcript << ' ' << argument;
+        *context.transcript << '\n';
+      }
+      return runCommand(context, command, arguments);
+    }
+  throw CommandError("the host has no command '" + std::string(name) + "'");
+}
 
 std::string_view withoutComment(std::string_view line) {
   for (size_t at = line.find('#'); at != std::string_view::npos; at = line.find('#', at + 1))

@@ -28,6 +28,7 @@ struct CommandContext {
   SummaryMarks summarised{};  // how far `print summary` has told the alerts and sounds
   bool quit = false;
   int refusals = 0;  // events refused so far (a hidden control, a modal run...)
+  std::ostream* transcript = nullptr;  // where runCommand writes each command as a script line
 };
 
 using Arguments = std::vector<std::string>;
@@ -44,6 +45,12 @@ struct Command {
 };
 
 std::span<const Command> commandTable();
+
+// Runs a command as a line of a script runs it: the event loop settles after an event.
+void runCommand(CommandContext& context, const Command& command, const Arguments& arguments);
+// The same by name, the line written to the context's transcript first, so that what the page
+// does is what a script does, and can be kept as one. CommandError for an unknown name.
+void runCommand(CommandContext& context, std::string_view name, const Arguments& arguments);
 
 // The line before its comment: a '#' at its start or after a space or a tab starts one, so
 // that "click 10 20 # the corner" is "click 10 20"; a '#' inside a word ("Set#2") is text.

@@ -5,6 +5,7 @@
 #include "model/Model.h"
 #include "session/CommandArguments.h"
 #include "session/CommandHandlers.h"
+#include "session/CommandSupport.h"
 #include "session/RulerUnits.h"
 
 namespace host {
@@ -14,12 +15,6 @@ namespace {
 // A document has at most this many artboards in a session; the plug-in itself handles 100.
 constexpr int32_t kMaxArtboards = 1000;
 constexpr int32_t kMaxDocuments = 1000;
-
-Document& frontDocument() {
-  Document* document = model().front();
-  if (!document) throw CommandError("no document is open");
-  return *document;
-}
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include "AINotifier.h"
 #include "app/Application.h"
 #include "model/ArtLookup.h"
+#include "model/ArtWalk.h"
 #include "model/Model.h"
 #include "session/CommandArguments.h"
 #include "session/CommandHandlers.h"
@@ -15,38 +16,19 @@ namespace host {
 
 namespace {
 
-Document& frontDocument() {
-  Document* document = model().front();
-  if (!document) throw CommandError("no document is open");
-  return *document;
-}
-
-bool isSelectable(const Art& art) { return !(art.userAttributes & (kArtLocked | kArtHidden)); }
-
-// What "select all" takes: the art directly in each editable, visible layer, but for art
-// locked or hidden, as the user's Select All does.
+// What "select all" takes: the art directly in each layer, but for what the user may not
+// pick, as the user's Select All does.
 std::vector<Ref> everythingSelectable(const Document& document) {
   std::vector<Ref> arts;
   const ArtTree& tree = model().arts();
   for (Ref layerRef : document.layers) {
     const Layer* layer = model().findLayer(layerRef);
-    if (!layer || !layer->editable || !layer->visible) continue;
+    if (!layer) continue;
     for (uint32_t slot = tree.at(layer->group.slot).firstChild; slot != kNoSlot;
          slot = tree.at(slot).nextSibling)
-      if (isSelectable(tree.at(slot))) arts.push_back(tree.refAt(slot));
+      if (!whyNotPickable(model(), slot)) arts.push_back(tree.refAt(slot));
   }
   return arts;
-}
-
-// Why the user could not select this art, or null.
-const char* whyNotSelectable(Ref art) {
-  const Art& found = *model().arts().find(art);
-  const Layer* layer = model().findLayer(found.layer);
-  if (layer && !layer->editable) return "its layer is locked";
-  if (layer && !layer->visible) return "its layer is hidden";
-  if (found.userAttributes & kArtLocked) return "it is locked";
-  if (found.userAttributes & kArtHidden) return "it is hidden";
-  return nullptr;
 }
 
 }  // namespace
@@ -70,7 +52,7 @@ void select(CommandContext& context, const Arguments& arguments) {
   } else if (what != "none") {
     const Ref art = findArtByPath(model(), what);
     if (art.isNull()) throw CommandError("nothing named '" + what + "'");
-    if (const char* reason = whyNotSelectable(art)) return reportRefusal(context, "select: " + what, reason);
+    if (const char* reason = whyNotPickable(model(), art.slot)) return reportRefusal(context, "select: " + what, reason);
     wanted.push_back(art);
   }
   if (refusedWhileModal(context, "select")) return;

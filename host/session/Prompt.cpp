@@ -108,8 +108,7 @@ void Prompt::runLine(const std::string& line) {
     const int refusalsBefore = context_.refusals;
     bool delivered = true;
     try {
-      command.run(context_, arguments);
-      if (command.isEvent) context_.application.events().settle();
+      runCommand(context_, command, arguments);
     } catch (const std::exception& error) {
       out_ << "error: " << command.name << ": " << error.what() << "\n";
       delivered = false;

@@ -56,8 +56,7 @@ class RandomRunner : public kit::EventSource {
     try {
       Arguments arguments;
       const Command& command = parseCommand(*line, &arguments);
-      command.run(context_, arguments);
-      if (command.isEvent) context_.application.events().settle();
+      runCommand(context_, command, arguments);
     } catch (const std::exception& error) {
       fail(*line, std::string("the step failed: ") + error.what());
       return false;

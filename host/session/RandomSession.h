@@ -7,7 +7,7 @@
 
 #include <ostream>
 
-#include "app/HostOptions.h"
+#include "session/HostOptions.h"
 
 namespace host {
 

@@ -45,8 +45,7 @@ bool Session::runNextEvent() {
   const Command* command = nullptr;
   try {
     command = &parseCommand(line, &arguments);
-    command->run(context_, arguments);
-    if (command->isEvent) context_.application.events().settle();
+    runCommand(context_, *command, arguments);
   } catch (const std::exception& error) {
     fail(command, error.what());
     return false;

@@ -1,15 +1,15 @@
-// Session commands for events over the document: tool selection, mouse, keys and zoom.
-// Points are artwork points of the front document, y upwards.
+// Session commands for events over the document: tool selection, mouse and keys. Points
+// are artwork points of the front document, y upwards. A click or a drag goes to the
+// selected plug-in tool, or is the host's own tool's work (HostTools.h).
 #include "app/Application.h"
 #include "kit/Application.h"
 #include "kit/Window.h"
 #include "model/Model.h"
 #include "model/Shell.h"
-#include "model/ViewGeometry.h"
 #include "session/CommandArguments.h"
 #include "session/CommandHandlers.h"
 #include "session/CommandSupport.h"
-#include "suites/SuiteTables.h"
+#include "session/HostTools.h"
 
 namespace host {
 
@@ -45,6 +45,7 @@ void click(CommandContext& context, const Arguments& arguments) {
   const AIRealPoint at = pointArgument(arguments, 0);
   const Modifiers modifiers = modifierArguments(arguments, 2);
   if (refusedWhileModal(context, "click")) return;
+  if (hostToolIsSelected()) return hostToolClick(context, at, modifiers.shift);
   context.application.events().mouseClicked(at, modifiers.eventBits());
 }
 
@@ -54,6 +55,7 @@ void drag(CommandContext& context, const Arguments& arguments) {
   const AIRealPoint to = pointArgument(arguments, 2);
   const Modifiers modifiers = modifierArguments(arguments, 4);
   if (refusedWhileModal(context, "drag")) return;
+  if (hostToolIsSelected()) return hostToolDrag(context, from, to, modifiers.shift);
   context.application.events().mouseDragged(from, to, modifiers.eventBits());
 }
 
@@ -74,15 +76,6 @@ void key(CommandContext& context, const Arguments& arguments) {
     return;
   }
   if (equivalent == "\r") context.application.events().returnPressed();
-}
-
-void zoom(CommandContext& context, const Arguments& arguments) {
-  needDocument();
-  const AIReal factor = coordinateArgument(arguments[0]);
-  if (refusedWhileModal(context, "zoom")) return;
-  const AIDocumentViewHandle view = viewHandle(*model().front(), 0);
-  if (documentViewSuite.SetDocumentViewZoom(view, factor) != kNoErr)
-    throw CommandError("the zoom must be from 1/64 to 64");
 }
 
 }  // namespace host

@@ -1,7 +1,7 @@
-// Views of the document in front. Every view is a window of 1000 x 800 pixels showing the
-// artwork around its centre at its zoom; view y grows downwards. Zooms run from 1/64 to 64:
-// anything else (zero, negative, not finite, or so far out that the bounds overflow) is
-// refused.
+// Views of the document in front. Every view is a window of kViewWidth x kViewHeight pixels
+// showing the artwork around its centre at its zoom; view y grows downwards. Zooms run from
+// kMinZoom to kMaxZoom (ViewGeometry.h): anything else (zero, negative, not finite, or so far
+// out that the bounds overflow) is refused.
 #include <cmath>
 
 #include "model/Shell.h"
@@ -12,9 +12,6 @@
 namespace host {
 
 namespace {
-
-constexpr double kMinZoom = 1.0 / 64;
-constexpr double kMaxZoom = 64;
 
 // The view a handle names (null: the current view, the first one) in the front document.
 AIErr viewOf(AIDocumentViewHandle handle, View** view) {

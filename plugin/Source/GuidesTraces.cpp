@@ -145,6 +145,24 @@ AIErr VerrouilleSelonOption(AIArtHandle chemin) {
   return sAIArt->SetArtUserAttr(chemin, kArtLocked, ReperesVerrouilles ? kArtLocked : 0);
 }
 
+// The kind's previous group at this place goes. The handle held names it unless the user
+// undid the layout that made it: the undo brought back an earlier group of this kind, which
+// the handle does not name, so the group of the kind's name in the parent group goes instead.
+AIErr DetruitGroupeDeLaSorte(const Sorte& sorte, const Reference& reference) {
+  AIArtHandle& groupe = sorte.groupes[reference.plan];
+  if (ArtValide(groupe)) return sAIArt->DisposeArt(groupe);
+  if (!ArtValide(AHGroupe)) return kNoErr;
+  const ai::UnicodeString nom(reference.NomDeGroupe(sorte.nom).c_str());
+  AIArtHandle enfant = nullptr;
+  for (AIErr lecture = sAIArt->GetArtFirstChild(AHGroupe, &enfant); lecture == kNoErr && enfant != nullptr;
+       lecture = sAIArt->GetArtSibling(enfant, &enfant)) {
+    ai::UnicodeString nomDeLEnfant;
+    if (sAIArt->GetArtName(enfant, nomDeLEnfant.slot(), nullptr) == kNoErr && nomDeLEnfant.compare(nom) == 0)
+      return sAIArt->DisposeArt(enfant);
+  }
+  return kNoErr;
+}
+
 AIPathSegment SegmentDeChemin(AIRealPoint point) { return {point, point, point, true}; }
 
 // TraceSimpleTrait for a path this tracer has just made, whose handle needs no check.
@@ -181,7 +199,7 @@ AIErr CalculeSegments(const Sorte& sorte, const Reference& reference, const Vale
 AIErr TraceMarge(const Sorte& sorte, const Reference& reference) {
   if (!PlanConnu(reference.plan)) return kBadParameterErr;
   AIArtHandle& groupe = sorte.groupes[reference.plan];
-  DetruitTrace(&groupe);
+  DetruitGroupeDeLaSorte(sorte, reference);
   const ValeursDuSet valeurs = ValeursDuSetCourant();
   if (MargeDeLaSorte(sorte.sorte, valeurs) == 0.0) return kNoErr;
   if (!ArtValide(AHGroupe)) return kNoErr;
@@ -240,8 +258,7 @@ AIErr TraceDivisions(const Sorte& sorte, const Reference& reference) {
   MaillonGuide*& tete = *sorte.listeDeChemins;
   RaccourcitListe(tete);
   AIArtHandle& groupe = sorte.groupes[reference.plan];
-  AIErr resultat = kNoErr;
-  if (ArtValide(groupe)) resultat = sAIArt->DisposeArt(groupe);
+  AIErr resultat = DetruitGroupeDeLaSorte(sorte, reference);
   const ValeursDuSet valeurs = ValeursDuSetCourant();
   const int32_t nombre = sorte.sorte == SorteDeRepere::Colonnes ? valeurs.nombreDeColonnes : valeurs.nombreDeLignes;
   if (nombre <= 1) return resultat;
@@ -463,8 +480,8 @@ AIErr EffaceReperes() {
     dernier = std::min<int>(NbrPlans, kNombreMaxDePlans) - 1;
   }
   for (int n = std::max(premier, 0); n <= dernier && n < kNombreMaxDePlans; ++n)
-    for (AIArtHandle* groupes : {AHGroupeMH, AHGroupeMB, AHGroupeMG, AHGroupeMD, AHGroupeCO, AHGroupeLI})
-      DetruitTrace(&groupes[n]);
+    for (const Sorte* sorte : {&kMargeHaut, &kMargeBas, &kMargeGauche, &kMargeDroite, &kColonnes, &kLignes})
+      DetruitGroupeDeLaSorte(*sorte, CreerReperesSelonObjetClique && n == 0 ? PourObjet() : PourPlan(n));
   return kNoErr;
 }
 

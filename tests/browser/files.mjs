@@ -6,67 +6,35 @@
 //   node files.mjs BUILD_DIR [SCREENSHOT.png]
 import assert from 'node:assert/strict';
 import {execFileSync} from 'node:child_process';
-import {existsSync, mkdtempSync, rmSync, statSync} from 'node:fs';
-import {tmpdir} from 'node:os';
+import {existsSync, statSync} from 'node:fs';
 import {dirname, join} from 'node:path';
 import {fileURLToPath} from 'node:url';
-import {chromium} from 'playwright-core';
-import {browserPath, pageState, startHost, step, stopHost} from './host.mjs';
+import {chooseMenu, pageState, pixelOf, road, step} from './host.mjs';
 
 const EXAMPLE = '/usr/share/inkscape/examples/gradient.svg';
 const INKEX_GUIDES = join(dirname(fileURLToPath(import.meta.url)), 'inkex_guides.py');
 const [buildDir, screenshot] = process.argv.slice(2);
-if (!browserPath || !existsSync(EXAMPLE)) {
-  console.log(`browser files road: SKIPPED (${browserPath ? `no ${EXAMPLE}` : 'chromium is not installed'}; ./guides setup installs them)`);
-  process.exit(0);
-}
-
-// Where an artwork point is on the screen, from the page's own view.
-async function pixelOf(page, state, h, v) {
-  const view = await state.read('document.view');
-  const box = await page.locator('#documentCanvas').boundingBox();
-  return [box.x + ((h - view.centre[0]) * view.zoom + 500) * box.width / 1000,
-    box.y + ((view.centre[1] - v) * view.zoom + 400) * box.height / 800];
-}
-
-async function chooseFileMenu(page, item) {
-  await page.locator('[data-menu="Fichier"]').click();
-  await page.locator(`[data-menu="Fichier"] [data-item="${item}"]`).click();
-}
 
 // The guides the page holds, as host lines: each two-point guide's point and unit normal.
-function hostLines(guides) {
-  return guides.p.map((p) => {
-    const [x1, y1, x2, y2] = p;
-    const length = Math.hypot(x2 - x1, y2 - y1);
-    return [x1, y1, -(y2 - y1) / length, (x2 - x1) / length];
-  });
-}
+const hostLines = (guides) => guides.p.map(([x1, y1, x2, y2]) => {
+  const length = Math.hypot(x2 - x1, y2 - y1);
+  return [x1, y1, -(y2 - y1) / length, (x2 - x1) / length];
+});
 
 function sameLine([x, y, nx, ny], [u, v, mx, my]) {
   return Math.abs(nx * my - ny * mx) < 1e-9 && Math.abs((u - x) * nx + (v - y) * ny) < 1e-3;
 }
 
-const folder = mkdtempSync(join(tmpdir(), 'guides-files-'));
-const {child, address} = await startHost(buildDir, folder);
-const browser = await chromium.launch({executablePath: browserPath, headless: true, args: ['--no-sandbox']});
-let failed = false;
-try {
-  const page = await browser.newPage({viewport: {width: 1500, height: 950}, acceptDownloads: true});
-  page.setDefaultTimeout(10000);
+await road('browser files road', buildDir, async ({folder, address, open}) => {
+  const page = await open();
   const state = pageState(page);
-  const errors = [];
-  page.on('pageerror', (error) => errors.push(error.message));
-  page.on('response', (response) => {
-    if (response.status() >= 400) errors.push(`${response.status()} ${response.url()}`);
-  });
   await page.goto(address);
   await page.locator('[data-tool="Outil Guides"]').waitFor();
 
   let object;
   await step('File > Open… opens the example as a new document, drawn by the browser', async () => {
     const chooser = page.waitForEvent('filechooser');
-    await chooseFileMenu(page, 'Ouvrir…');
+    await chooseMenu(page, 'Fichier', 'Ouvrir…');
     await (await chooser).setFiles(EXAMPLE);
     await page.waitForFunction(() => window.guidesPage.state.document?.name === 'gradient.svg');
     const picture = await state.read('document.picture');
@@ -86,14 +54,11 @@ try {
     object = free.reduce((a, b) => (side(b) > side(a) ? b : a));
   });
 
-  await step('"Outil Guides" and a click inside an object lay its guides out', async () => {
-    await page.locator('[data-tool="Outil Guides"]').click();
-    await page.mouse.click(...await pixelOf(page, state, (object.left + object.right) / 2, (object.top + object.bottom) / 2));
-    await page.waitForFunction(() => window.guidesPage.state.guides?.count > 0);
-  });
-
   let guides;
-  await step('a stepper of the panel lays them out again at once', async () => {
+  await step('"Outil Guides" and a click inside an object lay its guides out, a stepper again at once', async () => {
+    await page.locator('[data-tool="Outil Guides"]').click();
+    await page.mouse.click(...await pixelOf(page, (object.left + object.right) / 2, (object.top + object.bottom) / 2));
+    await page.waitForFunction(() => window.guidesPage.state.guides?.count > 0);
     const before = await state.read('guides.count');
     await page.locator('#PANstepPlusNbrColonnes').click();
     await page.waitForFunction((n) => window.guidesPage.state.guides.count !== n, before);
@@ -103,7 +68,7 @@ try {
 
   await step('File > Save as… downloads the file; inkex reads the guides where the host laid them', async () => {
     const download = page.waitForEvent('download');
-    await chooseFileMenu(page, 'Enregistrer sous…');
+    await chooseMenu(page, 'Fichier', 'Enregistrer sous…');
     const file = join(folder, 'saved.svg');
     await (await download).saveAs(file);
     assert.ok(statSync(file).size > statSync(EXAMPLE).size);
@@ -119,16 +84,4 @@ try {
     for (const line of distinct) assert.ok(read.some((other) => sameLine(line, other)), `no guide of the file on ${line}`);
     assert.equal(read.length, distinct.length, 'one guide per line laid');
   });
-  assert.deepEqual(errors, []);
-} catch (error) {
-  failed = true;
-  console.log(`browser files road: FAILED: ${error.stack ?? error}`);
-} finally {
-  await browser.close();
-  if (await stopHost(child) !== 0) {
-    failed = true;
-    console.log('browser files road: FAILED: guides-host did not end cleanly after Ctrl-C');
-  }
-  rmSync(folder, {recursive: true, force: true});
-}
-process.exit(failed ? 1 : 0);
+}, {skip: !existsSync(EXAMPLE) && `no ${EXAMPLE}`, contextOptions: {acceptDownloads: true}});

@@ -4,31 +4,11 @@
 // frame, and the guides painted tile by tile are the pixels a whole repaint gives.
 //   node guideFrames.mjs BUILD_DIR
 import assert from 'node:assert/strict';
-import {mkdtempSync, rmSync, writeFileSync} from 'node:fs';
-import {tmpdir} from 'node:os';
-import {join} from 'node:path';
-import {chromium} from 'playwright-core';
-import {browserPath, startHost, step, stopHost} from './host.mjs';
+import {dirname, join} from 'node:path';
+import {fileURLToPath} from 'node:url';
+import {road, step} from './host.mjs';
 
 const [buildDir] = process.argv.slice(2);
-if (!browserPath) {
-  console.log('guide frames: SKIPPED (chromium is not installed; ./guides setup installs it)');
-  process.exit(0);
-}
-
-// 100 artboards, 10 columns of a fixed 3 mm and 100 rows: 220 guides each. A step of the
-// columns adds or takes one column's two guides on each artboard.
-const script = [
-  'document new 100 100 artboards 100 unit mm',
-  'tool Outil Guides',
-  'flyout 3',
-  'ui click PREtousLesPlans',
-  'key return',
-  'ui type PANzoneLargeurColonne 3',
-  'ui type PANzoneNbrColonnes 10',
-  'ui type PANzoneNbrLignes 100',
-  'click 50 50',
-].join('\n');
 
 // The page's guides against the host's whole frame read now: the same frame, the same
 // guides in the same order, each with its group's name and its float32 points.
@@ -73,20 +53,10 @@ async function press(pages, button) {
   await Promise.all(pages.map((p, k) => p.waitForFunction((f) => window.guidesPage.state.guides.frame !== f, frames[k])));
 }
 
-const folder = mkdtempSync(join(tmpdir(), 'guides-frames-'));
-writeFileSync(join(folder, 'start.session'), `${script}\n`);
-const {child, address} = await startHost(buildDir, folder, join(folder, 'start.session'));
-const browser = await chromium.launch({executablePath: browserPath, headless: true, args: ['--no-sandbox']});
-let failed = false;
-try {
-  const context = await browser.newContext({viewport: {width: 1500, height: 950}});
-  const first = await context.newPage();
-  first.setDefaultTimeout(30000);
-  await first.goto(address);
-  const second = await context.newPage();
-  second.setDefaultTimeout(30000);
-  await second.goto(address);
-  const pages = [first, second];
+await road('guide frames', buildDir, async ({address, open}) => {
+  const pages = [await open(30000), await open(30000)];
+  const second = pages[1];
+  for (const page of pages) await page.goto(address);
   for (const page of pages) await page.waitForFunction(() => window.guidesPage?.state?.guides?.count === 22000);
 
   await step('two tabs hold the host\'s guides after each step, applied as changes', async () => {
@@ -118,14 +88,4 @@ try {
     for (const [k, page] of pages.entries()) await expectHostGuides(page, `after the reload, tab ${k + 1}`);
     await expectWholePaint(second, 'reloaded');
   });
-  await context.close();
-} catch (error) {
-  failed = true;
-  console.error(error);
-} finally {
-  await browser.close();
-  assert.equal(await stopHost(child), 0);
-  rmSync(folder, {recursive: true, force: true});
-}
-if (failed) process.exit(1);
-console.log('guide frames: done');
+}, {script: join(dirname(fileURLToPath(import.meta.url)), 'guideFrames.session')});

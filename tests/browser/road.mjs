@@ -4,34 +4,15 @@
 // to the path given as second argument.
 //   node road.mjs BUILD_DIR [SCREENSHOT.png]
 import assert from 'node:assert/strict';
-import {mkdtempSync, rmSync} from 'node:fs';
-import {tmpdir} from 'node:os';
-import {join} from 'node:path';
-import {chromium} from 'playwright-core';
-import {browserPath, pageState, startHost, step, stopHost} from './host.mjs';
+import {pageState, road as drive, step} from './host.mjs';
 import {Road} from './roadSteps.mjs';
-import {clippedControls, lowContrast, opensInsideWindow, symbolCharacters} from './roadLooks.mjs';
+import {opensInsideWindow, unreadable} from './roadLooks.mjs';
 
 const [buildDir, screenshot] = process.argv.slice(2);
 const beside = (name) => screenshot?.replace(/[^/]*$/, name);  // more screenshots in its folder
-if (!browserPath) {
-  console.log('browser tests: SKIPPED (chromium is not installed; ./guides setup installs it)');
-  process.exit(0);
-}
 
-const folder = mkdtempSync(join(tmpdir(), 'guides-browser-'));
-let {child, address} = await startHost(buildDir, folder);
-const browser = await chromium.launch({executablePath: browserPath, headless: true, args: ['--no-sandbox']});
-let failed = false;
-try {
-  const page = await browser.newPage({viewport: {width: 1500, height: 950}});
-  page.setDefaultTimeout(10000);
-  const errors = [];
-  // A status the page did not ask for is an error; an event the host refuses is answered 4xx on purpose.
-  page.on('pageerror', (error) => errors.push(error.message));
-  page.on('response', (response) => {
-    if (response.status() >= 400 && !response.url().endsWith('/event')) errors.push(`${response.status()} ${response.url()}`);
-  });
+await drive('browser tests', buildDir, async ({address, open, restart}) => {
+  const page = await open();
   const road = new Road(page, pageState(page));
 
   await step('the page opens with the document and the panel', () => road.opens(address));
@@ -43,11 +24,8 @@ try {
     for (const [width, height] of [[1400, 900], [1024, 700], [800, 600]]) await opensInsideWindow(page, width, height);
     await page.setViewportSize({width: 1500, height: 950});
   });
-  await step('in the light theme every text reads at 4.5:1 or more, none in a symbol font or cut', async () => {
-    assert.deepEqual(await lowContrast(page), []);
-    assert.deepEqual(await clippedControls(page), []);
-    assert.deepEqual(await symbolCharacters(page), []);
-  });
+  await step('in the light theme every text reads at 4.5:1 or more, none in a symbol font or cut', async () =>
+    assert.deepEqual(await unreadable(page), []));
   await step('the columns\' plus button adds guides at once; Shift steps further', () => road.steppers());
   await step('the Up arrow in a field steps it, Tab goes to the next field', () => road.arrowAndTab());
   await step('"0,5 in" typed in the top margin moves its guide when Return ends the edit', () => road.typesTopMargin());
@@ -58,40 +36,25 @@ try {
   await step('the flyout menu locks the guides and shows its mark', () => road.flyoutLock());
   await step('Alt-click hides the panel and shows it again', () => road.altClick());
   await step('erase takes the guides away', () => road.erase());
+  await step('Ctrl+Z twice, Ctrl+Shift+Z twice, then one more column: the guides of that layout alone', () => road.undoKeys());
   await step('zoom in and out change the view', () => road.zoom());
   await step('from a stepper press to the new guides drawn (20 presses)', () => road.pressTimes());
   if (screenshot) await page.screenshot({path: screenshot});
   await step('the web buttons of the panel and of About show their page as a link, not fetched', () => road.webButtons());
   await step('the help pages turn with their buttons in the widened panel', () => road.helpPages());
-  await step('the dark theme changes the panel\'s colours and every text reads at 4.5:1 or more', async () => {
+  await step('the dark theme changes the panel\'s colours, every text reads at 4.5:1 or more, none cut', async () => {
     await road.darkTheme();
     await page.locator('#menubar [data-menu="Affichage"]').click();  // a menu open, its texts too
-    assert.deepEqual(await lowContrast(page), []);
+    assert.deepEqual(await unreadable(page), []);
     await page.keyboard.press('Escape');
     if (screenshot) await page.screenshot({path: beside('page-dark.png')});
   });
   await step('naming a set: the name has the focus, Esc cancels, a blank name is refused', () => road.namingKeys(beside('page-naming.png')));
   await step('a set named in the grown panel is in the popup of sets after the host restarts', async () => {
     await road.storesASet('Trois colonnes');
-    assert.equal(await stopHost(child), 0);
-    ({child, address} = await startHost(buildDir, folder));
-    await road.findsTheSet(address, 'Trois colonnes');
+    await road.findsTheSet(await restart(), 'Trois colonnes');
   });
   await step('Alt-choosing a user set deletes it at once; on the default set or a command it is refused', () => road.altChoosesSets('Trois colonnes', 'Marges larges'));
   await step('the delete-sets dialog: Esc keeps the set, Return deletes the one ticked', () => road.deletesTheSet('Trois colonnes'));
   await step('File > New document opens a document of its size, artboards and unit', () => road.newDocument());
-  assert.deepEqual(errors, []);
-} catch (error) {
-  failed = true;
-  console.log(`browser tests: FAILED: ${error.stack ?? error}`);
-} finally {
-  await browser.close();
-  const stopped = await stopHost(child);
-  if (stopped !== 0) {
-    failed = true;
-    console.log(`browser tests: FAILED: guides-host ended with ${stopped} after Ctrl-C`);
-  }
-  rmSync(folder, {recursive: true, force: true});
-}
-if (failed) process.exit(1);
-console.log('browser tests: passed');
+});

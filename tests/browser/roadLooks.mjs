@@ -3,8 +3,14 @@
 // computed colours; no text needs an emoji or symbol font (icons are drawn).
 import assert from 'node:assert/strict';
 
+// What keeps a designer from reading the page as it shows now: texts under 4.5:1, panel
+// controls cut, characters only a symbol font has.
+export async function unreadable(page) {
+  return [...await lowContrast(page), ...await clippedControls(page), ...await symbolCharacters(page)];
+}
+
 // The boxes of the open menus, lists and dialogs that leave the window.
-export function outsideWindow(page) {
+function outsideWindow(page) {
   return page.evaluate(() => [...document.querySelectorAll('ul.menu, .dialog')]
     .filter((e) => e.checkVisibility())
     .map((e) => [e.dataset.menu ?? e.dataset.window ?? e.textContent.slice(0, 20), e.getBoundingClientRect()])
@@ -14,7 +20,7 @@ export function outsideWindow(page) {
 
 // The visible texts of enabled controls whose colour is under 4.5:1 against what lies behind
 // them (the first opaque background among them and their ancestors, translucent ones blended).
-export function lowContrast(page) {
+function lowContrast(page) {
   return page.evaluate(() => {
     const rgba = (text) => (text.match(/[\d.]+/g) ?? [0, 0, 0, 0]).map(Number).concat(1).slice(0, 4);
     const over = ([r, g, b, a], [R, G, B]) => [r * a + R * (1 - a), g * a + G * (1 - a), b * a + B * (1 - a)];
@@ -53,7 +59,7 @@ export function lowContrast(page) {
 
 // Characters outside the text fonts' ranges (Latin, general punctuation, the minus sign) in
 // the page's visible texts and generated contents.
-export function symbolCharacters(page) {
+function symbolCharacters(page) {
   return page.evaluate(() => {
     const symbol = /[^\u0000-\u024f\u2000-\u206f\u20ac\u2212]/u;
     const found = new Set();
@@ -69,7 +75,7 @@ export function symbolCharacters(page) {
 }
 
 // The panels' fields and buttons whose text is cut, or that their panel cuts.
-export function clippedControls(page) {
+function clippedControls(page) {
   return page.evaluate(() => [...document.querySelectorAll('.panelBody input[type=text], .panelBody button.kitView')]
     .filter((e) => e.checkVisibility())
     .filter((e) => {

@@ -2,6 +2,7 @@
 // what the user then sees. Coordinates read back from the page are the stored floats, so
 // guides are compared exactly.
 import assert from 'node:assert/strict';
+import {chooseMenu, pixelOf} from './host.mjs';
 
 const MM = 72 / 25.4;
 
@@ -14,23 +15,11 @@ export class Road {
 
   // ---- what the page shows ----------------------------------------------------------------
 
-  async guides() {
-    return this.state.read('guides');
-  }
-
   // The points of the first guide of the group whose name holds `name`.
   static guideOf(guides, name) {
     const index = guides.g.findIndex((n) => guides.names[n].includes(name));
     assert.ok(index >= 0, `no guide of ${name}`);
     return guides.p[index];
-  }
-
-  // Where an artwork point is on the screen, from the page's own view.
-  async pixelOf(h, v) {
-    const view = await this.state.read('document.view');
-    const box = await this.canvas.boundingBox();
-    return [box.x + ((h - view.centre[0]) * view.zoom + 500) * box.width / 1000,
-            box.y + ((view.centre[1] - v) * view.zoom + 400) * box.height / 800];
   }
 
   async artboards() {
@@ -41,14 +30,15 @@ export class Road {
   // first artboard's upper left).
   async emptyPointOf(index) {
     const [l, t, r, b] = (await this.artboards())[index].rect;
-    return this.pixelOf(l + (r - l) * 0.75, b + (t - b) * 0.2);
+    return pixelOf(this.page, l + (r - l) * 0.75, b + (t - b) * 0.2);
   }
 
-  async guideCountChangesAfter(action) {
-    const before = await this.state.read('guides.count');
+  // The guides after an action that changes them (the guides part is replaced whole).
+  async guidesAfter(action) {
+    await this.page.evaluate(() => { window.guidesBefore = window.guidesPage.state.guides; });
     await action();
-    await this.page.waitForFunction((n) => window.guidesPage.state.guides.count !== n, before);
-    return [before, await this.state.read('guides.count')];
+    await this.page.waitForFunction(() => window.guidesPage.state.guides !== window.guidesBefore);
+    return this.state.read('guides');
   }
 
   field(outlet) {
@@ -69,14 +59,11 @@ export class Road {
     return items.map((item) => (typeof item === 'string' ? item : item.title ?? ''));
   }
 
-  async flyout(index) {
-    await this.page.locator('.flyoutButton').click();
-    await this.page.locator(`[data-menu^="flyout-"] [data-index="${index}"]`).click();
-  }
-
-  async flyoutItem(index) {
+  // Chooses the flyout's item INDEX, or with READ only reads its text and mark.
+  async flyout(index, read = false) {
     await this.page.locator('.flyoutButton').click();
     const item = this.page.locator(`[data-menu^="flyout-"] [data-index="${index}"]`);
+    if (!read) return item.click();
     const facts = {text: await item.textContent(), checked: await item.evaluate((e) => e.classList.contains('checked'))};
     await this.page.keyboard.press('Escape');
     return facts;
@@ -88,7 +75,9 @@ export class Road {
     assert.equal(await this.page.locator('#modalLayer').isVisible(), true);
   }
 
-  async modalGone() {
+  // KEY ends the modal window.
+  async closes(key) {
+    await this.page.keyboard.press(key);
     await this.page.waitForFunction(() => window.guidesPage.state.session.modal === null &&
                                           !document.querySelector('#modalLayer [data-window]'));
   }
@@ -102,12 +91,8 @@ export class Road {
     await alert.waitFor({state: 'detached'});
   }
 
-  async popupShows(popup, title) {
+  async textShows(popup, title) {
     await this.page.waitForFunction(([id, t]) => document.getElementById(id)?.textContent === t, [popup, title]);
-  }
-
-  async checked(outlet) {
-    return this.page.locator(`#${outlet} input[type=checkbox]`).isChecked();
   }
 
   // ---- the steps ------------------------------------------------------------------------------
@@ -122,18 +107,13 @@ export class Road {
   async alertIsModal() {
     await this.page.locator('[data-tool="Outil Guides"]').click();
     await this.page.locator('#PANpopupSets:not([disabled])').waitFor();
-    const items = await this.popupItems('PANpopupSets');
-    const remove = items.find((text) => text.startsWith('Supprimer'));
-    await this.chooseIn('PANpopupSets', remove);
-    const alert = this.page.locator('#modalLayer [role=alertdialog]');
-    await alert.waitFor();
-    assert.match(await alert.textContent(), /aucun set n'a été créé/);
+    await this.chooseIn('PANpopupSets', 'Supprimer des sets…');
+    await this.page.locator('#modalLayer [role=alertdialog]').waitFor();
     // Modal: the layer lies over the whole page until the message is dismissed.
     const layer = await this.page.locator('#modalLayer').boundingBox();
     const viewport = this.page.viewportSize();
     assert.ok(layer.width >= viewport.width && layer.height >= viewport.height, 'the message covers the page');
-    await alert.locator('button').click();
-    await alert.waitFor({state: 'detached'});
+    await this.alertSays('On ne peut pas supprimer de set car aucun set n\'a été créé.');
     assert.equal(await this.page.locator('#modalLayer').isVisible(), false);
   }
 
@@ -141,8 +121,8 @@ export class Road {
     const before = (await this.state.read('document.art'))?.length ?? 0;
     await this.page.locator('[data-tool="Rectangle Tool"]').click();
     const [l, t] = (await this.artboards())[0].rect;
-    const from = await this.pixelOf(l + 30 * MM, t - 30 * MM);
-    const to = await this.pixelOf(l + 90 * MM, t - 110 * MM);
+    const from = await pixelOf(this.page, l + 30 * MM, t - 30 * MM);
+    const to = await pixelOf(this.page, l + 90 * MM, t - 110 * MM);
     await this.page.mouse.move(...from);
     await this.page.mouse.down();
     await this.page.mouse.move((from[0] + to[0]) / 2, (from[1] + to[1]) / 2, {steps: 4});
@@ -156,7 +136,7 @@ export class Road {
 
   async objectCentre() {
     const o = this.object;
-    return this.pixelOf((o.left + o.right) / 2, (o.top + o.bottom) / 2);
+    return pixelOf(this.page, (o.left + o.right) / 2, (o.top + o.bottom) / 2);
   }
 
   async hoverChangesCursor() {
@@ -177,7 +157,7 @@ export class Road {
     assert.deepEqual(await this.state.read('overlay.items'), []);
     // The default set's 3 mm margins around the object, exact floats.
     const margin = Math.fround(3 * MM);
-    const guides = await this.guides();
+    const guides = await this.state.read('guides');
     assert.equal(Road.guideOf(guides, 'Marges gauche')[0], Math.fround(this.object.left + margin));
     assert.equal(Road.guideOf(guides, 'Marges haut')[1], Math.fround(this.object.top - margin));
     // The click's sound reaches the page as a file browsers play.
@@ -188,26 +168,13 @@ export class Road {
   }
 
   async steppers() {
-    const [before, after] = await this.guideCountChangesAfter(() => this.page.locator('#PANstepPlusNbrColonnes').click());
-    assert.ok(after > before, 'one more column');
-    const top = async () => Road.guideOf(await this.guides(), 'Marges haut')[1];
-    const start = await top();
-    await this.page.locator('#PANstepPlusMargeHaut').click();
-    await this.waitTopGuideMoved(start);
-    const small = start - await top();
-    const middle = await top();
-    await this.page.locator('#PANstepPlusMargeHaut').click({modifiers: ['Shift']});
-    await this.waitTopGuideMoved(middle);
-    const large = middle - await top();
+    const before = await this.state.read('guides.count');
+    assert.ok((await this.guidesAfter(() => this.page.locator('#PANstepPlusNbrColonnes').click())).count > before, 'one more column');
+    const top = (guides) => Road.guideOf(guides, 'Marges haut')[1];
+    const moves = async (modifiers) =>
+      top(await this.state.read('guides')) - top(await this.guidesAfter(() => this.page.locator('#PANstepPlusMargeHaut').click({modifiers})));
+    const small = await moves([]), large = await moves(['Shift']);
     assert.ok(small > 0 && large > small, `a press moves the top margin ${small} pt, a Shift-press ${large} pt`);
-  }
-
-  waitTopGuideMoved(from) {
-    return this.page.waitForFunction((v) => {
-      const g = window.guidesPage.state.guides;
-      const index = g.g.findIndex((n) => g.names[n].includes('Marges haut'));
-      return index >= 0 && g.p[index][1] !== v;
-    }, from);
   }
 
   // The Up arrow in a field steps its value as the plus button does; Tab goes to the next field.
@@ -215,8 +182,8 @@ export class Road {
     const input = this.field('PANzoneNbrColonnes');
     await input.click();
     const columns = await this.fieldText('PANzoneNbrColonnes');
-    const [before, after] = await this.guideCountChangesAfter(() => input.press('ArrowUp'));
-    assert.ok(after > before, 'one more column');
+    const before = await this.state.read('guides.count');
+    assert.ok((await this.guidesAfter(() => input.press('ArrowUp'))).count > before, 'one more column');
     await this.page.waitForFunction((text) => document.getElementById('PANzoneNbrColonnes').value !== text, columns);
     await input.press('Tab');
     await this.page.waitForFunction(() => document.activeElement?.closest('[data-outlet]')?.dataset.outlet === 'PANzoneNbrLignes');
@@ -227,35 +194,23 @@ export class Road {
     const input = this.field('PANzoneMargeHaut');
     await input.click();
     await input.fill('0,5 in');
-    const before = Road.guideOf(await this.guides(), 'Marges haut')[1];
-    assert.equal(Road.guideOf(await this.guides(), 'Marges haut')[1], before, 'typing alone moves nothing');
-    await input.press('Enter');
-    await this.waitTopGuideMoved(before);
-    assert.equal(Road.guideOf(await this.guides(), 'Marges haut')[1], Math.fround(this.object.top - 36));
+    const guides = await this.guidesAfter(() => input.press('Enter'));
+    assert.equal(Road.guideOf(guides, 'Marges haut')[1], Math.fround(this.object.top - 36));
   }
 
-  // The guides after an action that changes them (the guides part is replaced whole).
-  async guidesChangeAfter(action) {
-    await this.page.evaluate(() => { window.guidesBefore = window.guidesPage.state.guides; });
-    await action();
-    await this.page.waitForFunction(() => window.guidesPage.state.guides !== window.guidesBefore);
-    return this.guides();
-  }
-
-  // The guides a click added: each click makes its own groups, listed first.
-  async guidesOfLastClick(action) {
-    const before = await this.state.read('guides.count');
-    const guides = await this.guidesChangeAfter(action);
-    assert.ok(guides.count > before, 'the click laid guides out');
-    return {guides, added: guides.p.slice(0, guides.count - before)};
+  // The guides after a click on the empty canvas of the second artboard.
+  async guidesAfterClick() {
+    return this.guidesAfter(async () => this.page.mouse.click(...await this.emptyPointOf(1)));
   }
 
   async secondArtboard() {
     await this.chooseIn('PANpopupPlansDeTravail', 'Plan 2');
-    await this.page.waitForFunction(() => document.querySelector('#PANpopupPlansDeTravail').textContent === 'Plan 2');
-    const {guides, added} = await this.guidesOfLastClick(async () => this.page.mouse.click(...await this.emptyPointOf(1)));
+    await this.textShows('PANpopupPlansDeTravail', 'Plan 2');
+    const before = await this.state.read('guides.count');
+    const guides = await this.guidesAfterClick();
+    assert.ok(guides.count > before, 'the click laid guides out');
     const [l, t, r, b] = (await this.artboards())[1].rect;
-    for (const points of added)
+    for (const points of guides.p.slice(0, guides.count - before))  // each click's groups come first
       for (let i = 0; i < points.length; i += 2)
         assert.ok(points[i] >= l && points[i] <= r && points[i + 1] <= t && points[i + 1] >= b, 'on the second artboard');
     assert.equal(Road.guideOf(guides, 'Marges haut')[1], Math.fround(t - 36));
@@ -265,9 +220,9 @@ export class Road {
   // does, and the Alt held then is not kept for the next click (which would hide the panel).
   async altChoosesAnArtboard() {
     await this.chooseIn('PANpopupPlansDeTravail', 'Plan 1', ['Alt']);
-    await this.popupShows('PANpopupPlansDeTravail', 'Plan 1');
+    await this.textShows('PANpopupPlansDeTravail', 'Plan 1');
     // The click on the second artboard's canvas lays the guides on the artboard chosen.
-    const guides = await this.guidesChangeAfter(async () => this.page.mouse.click(...await this.emptyPointOf(1)));
+    const guides = await this.guidesAfterClick();
     const [l, t, r] = (await this.artboards())[0].rect;
     const [left, top, right] = Road.guideOf(guides, 'Marges haut');
     assert.equal(top, Math.fround(t - 36));
@@ -276,20 +231,24 @@ export class Road {
     assert.equal(await this.page.locator('#modalLayer [role=alertdialog]').count(), 0, 'no message');
   }
 
-  async preferences() {
+  // The Preferences dialog opened from the flyout; whether "all artboards" is ticked.
+  async opensPreferences() {
     await this.flyout(2);
     await this.modalShown('PREtousLesPlans');
+    return this.page.locator('#PREtousLesPlans input[type=checkbox]').isChecked();
+  }
+
+  async preferences() {
+    assert.equal(await this.opensPreferences(), false);
     // Modal: the panel behind refuses what is clicked in it.
     const refused = await this.page.evaluate(() => window.guidesPage.send({type: 'uiClick', control: 'PANstepPlusNbrColonnes'}));
     assert.ok(refused.refused?.length || refused.error, 'the panel refuses while the dialog runs');
     assert.match(await this.page.locator('#statusText').textContent(), /refused/);
-    assert.equal(await this.checked('PREtousLesPlans'), false);
     await this.page.locator('#PREtousLesPlans input').click();
     await this.page.waitForFunction(() => document.querySelector('#PREtousLesPlans input').checked);
-    await this.page.keyboard.press('Enter');
-    await this.modalGone();
+    await this.closes('Enter');
     // The click lays the set out again on each artboard, in groups of each.
-    const guides = await this.guidesChangeAfter(async () => this.page.mouse.click(...await this.emptyPointOf(1)));
+    const guides = await this.guidesAfterClick();
     const [left1] = (await this.artboards())[1].rect;
     const lefts = guides.p.map((p) => p[0]);
     assert.ok(lefts.some((x) => x < left1) && lefts.some((x) => x >= left1), 'guides on both artboards');
@@ -299,30 +258,24 @@ export class Road {
   }
 
   async preferencesKeys() {
-    await this.flyout(2);
-    await this.modalShown('PREtousLesPlans');
-    assert.equal(await this.checked('PREtousLesPlans'), true);
+    assert.equal(await this.opensPreferences(), true);
     await this.page.keyboard.press('Control+d');
     await this.page.waitForFunction(() => !document.querySelector('#PREtousLesPlans input').checked);
-    await this.page.keyboard.press('Escape');
-    await this.modalGone();
-    await this.flyout(2);
-    await this.modalShown('PREtousLesPlans');
-    assert.equal(await this.checked('PREtousLesPlans'), true, 'Esc kept the option');
-    await this.page.keyboard.press('Escape');
-    await this.modalGone();
+    await this.closes('Escape');
+    assert.equal(await this.opensPreferences(), true, 'Esc kept the option');
+    await this.closes('Escape');
   }
 
   // "Repères verrouillés" is ticked at first: choosing it unticks it, and again ticks it.
   async flyoutLock() {
     const locked = () => this.page.evaluate(() => window.guidesPage.state.panels.panels[0].flyout[0].checked);
-    const item = await this.flyoutItem(0);
+    const item = await this.flyout(0, true);
     assert.equal(item.text, 'Repères verrouillés');
     assert.equal(item.checked, await locked());
     for (const expected of [!item.checked, item.checked]) {
       await this.flyout(0);
       await this.page.waitForFunction((c) => window.guidesPage.state.panels.panels[0].flyout[0].checked === c, expected);
-      assert.equal((await this.flyoutItem(0)).checked, expected, 'the menu shows the mark');
+      assert.equal((await this.flyout(0, true)).checked, expected, 'the menu shows the mark');
     }
   }
 
@@ -347,14 +300,29 @@ export class Road {
     await this.page.waitForFunction(() => window.guidesPage.state.guides.count > 0);
   }
 
+  // Ctrl+Z and Ctrl+Shift+Z go through the host, one step per action: after two of each, one
+  // more column adds as many guides as the one before did, none left twice.
+  async undoKeys() {
+    const shows = async (action, count) => {
+      await action();
+      await this.page.waitForFunction((n) => window.guidesPage.state.guides.count === n, count);
+    };
+    const plus = () => this.page.locator('#PANstepPlusNbrColonnes').click();
+    const keys = (combination) => () => this.page.keyboard.press(combination);
+    const first = await this.state.read('guides.count');
+    const [, second] = await this.guideCountChangesAfter(plus);
+    await shows(keys('Control+z'), first);
+    await shows(keys('Control+z'), 0);
+    await shows(keys('Control+Shift+Z'), first);
+    await shows(keys('Control+Shift+Z'), second);
+    await shows(plus, 2 * second - first);
+  }
+
   // The web buttons (the panel's, and the About dialog's under its version) report their
-  // page on the page as a link: nothing is fetched nor opened.
+  // page on the page as a link: nothing is opened (nor fetched: road() fails on that).
   async webButtons() {
     const address = await this.page.locator('#PANurlBT').getAttribute('title');
     assert.match(address, /^https:\/\//);
-    const requested = [];
-    const listen = (request) => requested.push(request.url());
-    this.page.on('request', listen);
     const links = this.page.locator('#toasts .toast a');
     const reported = async (button) => {
       const before = await links.count();
@@ -364,18 +332,13 @@ export class Road {
       assert.equal(await links.last().getAttribute('href'), address);
     };
     await reported('#PANurlBT');
-    await this.page.locator('[data-menu="À propos"]').click();
-    await this.page.locator('[data-menu="À propos"] [data-item="À propos des Ralto-Outils…"]').hover();
-    await this.page.locator('[data-menu="À propos"] [data-item="Ralto-Guides…"]').click();
+    await chooseMenu(this.page, 'À propos', 'À propos des Ralto-Outils…', 'Ralto-Guides…');
     await this.modalShown('ABOversion');
     assert.equal(await this.page.locator('#ABOversion').textContent(), 'Ralto-Guides (CS6) 1.4 (septembre 2013)');
     assert.equal(await this.page.locator('#ABOadresse').textContent(), address);
     await reported('#ABOadresse');
-    await this.page.keyboard.press('Enter');
-    await this.modalGone();
+    await this.closes('Enter');
     assert.equal(this.page.context().pages().length, 1, 'no page opened');
-    this.page.off('request', listen);
-    assert.deepEqual(requested.filter((url) => !url.startsWith(new URL(this.page.url()).origin)), []);
   }
 
   // "Afficher l'aide" widens the panel to its help, which fits in the window; a page turned
@@ -383,12 +346,7 @@ export class Road {
   async helpPages() {
     const width = (w) => this.page.waitForFunction((n) => window.guidesPage.state.panels.panels[0].size[0] === n, w);
     const label = this.page.locator('#PANnumeroPage'), text = this.page.locator('#PANaide');
-    const previous = this.page.locator('#PANaidePageAvant'), next = this.page.locator('#PANaidePageApres');
-    const turn = async (button, shown) => {
-      await button.click();
-      await this.page.waitForFunction((t) => document.getElementById('PANnumeroPage').textContent === t, shown);
-    };
-    assert.equal((await this.flyoutItem(4)).text, 'Afficher l\'aide');
+    assert.equal((await this.flyout(4, true)).text, 'Afficher l\'aide');
     const canvas = await this.canvas.boundingBox();
     await this.flyout(4);
     await width(480);
@@ -410,15 +368,16 @@ export class Road {
     assert.ok(await this.page.evaluate(() => document.documentElement.scrollWidth <= window.innerWidth), 'no sideways scroll');
     assert.equal(await label.textContent(), '1/11');
     assert.match(await text.textContent(), /^Ralto-Guides sert à créer des repères automatiquement\./);
-    assert.equal(await previous.isDisabled(), true);
+    assert.equal(await this.page.locator('#PANaidePageAvant').isDisabled(), true);
     // Page 1 is longer than its view: read to its end, the next page shows from its start.
     await text.evaluate((e) => { e.scrollTop = e.scrollHeight; });
     assert.ok(await text.evaluate((e) => e.scrollTop) > 0, 'page 1 scrolls');
     // Each end disabling its button and every page's text are the panel controller's tests'.
-    await turn(next, '2/11');
+    await this.page.locator('#PANaidePageApres').click();
+    await this.textShows('PANnumeroPage', '2/11');
     assert.match(await text.textContent(), /^À l'ouverture, c'est le set par défaut qui est actif\./);
     assert.equal(await text.evaluate((e) => e.scrollTop), 0, 'page 2 from its start');
-    assert.equal((await this.flyoutItem(4)).text, 'Masquer l\'aide');
+    assert.equal((await this.flyout(4, true)).text, 'Masquer l\'aide');
     await this.flyout(4);
     await width(240);
   }
@@ -427,26 +386,20 @@ export class Road {
   async zoom() {
     const zoom = await this.state.read('document.view.zoom');
     const shown = await this.page.locator('#zoomText').textContent();
-    const pressChanges = async (button, compare) => {
+    for (const [button, sign] of [['#zoomIn', 1], ['#zoomOut', -1], ['#zoomOut', -1]]) {
       const before = await this.state.read('document.view.zoom');
       await this.page.locator(button).click();
-      await this.page.waitForFunction(([z, bigger]) => {
-        const now = window.guidesPage.state.document.view.zoom;
-        return bigger ? now > z : now < z;
-      }, [before, compare === 'in']);
-    };
-    await pressChanges('#zoomIn', 'in');
-    assert.notEqual(await this.page.locator('#zoomText').textContent(), shown);
-    await pressChanges('#zoomOut', 'out');
-    await pressChanges('#zoomOut', 'out');
+      await this.page.waitForFunction(([z, s]) => (window.guidesPage.state.document.view.zoom - z) * s > 0, [before, sign]);
+    }
     assert.ok(await this.state.read('document.view.zoom') < zoom);
+    assert.notEqual(await this.page.locator('#zoomText').textContent(), shown);
     await this.page.locator('#zoomFit').click();
-    await this.page.waitForFunction((text) => document.getElementById('zoomText').textContent === text, shown);
+    await this.textShows('zoomText', shown);
   }
 
   async pressTimes() {
     for (let i = 0; i < 20; ++i)
-      await this.guideCountChangesAfter(() => this.page.locator(i % 2 ? '#PANstepMoinsNbrColonnes' : '#PANstepPlusNbrColonnes').click());
+      await this.guidesAfter(() => this.page.locator(i % 2 ? '#PANstepMoinsNbrColonnes' : '#PANstepPlusNbrColonnes').click());
     const times = (await this.page.evaluate(() => window.guidesPage.latencies)).filter((l) => l.kind === 'button')
         .map((l) => l.ms).sort((a, b) => a - b);
     assert.ok(times.length >= 20, `${times.length} measures`);
@@ -455,29 +408,20 @@ export class Road {
   }
 
   async darkTheme() {
-    const colours = () => this.page.locator('#PANzoneMargeHaut').evaluate((e) => {
-      const input = e.querySelector('input') ?? e;
-      const style = getComputedStyle(input);
+    const colours = () => {
+      const e = document.getElementById('PANzoneMargeHaut'), style = getComputedStyle(e.querySelector('input') ?? e);
       return `${style.color} on ${style.backgroundColor}`;
-    });
-    const light = await colours();
-    await this.page.locator('[data-menu="Affichage"]').click();
-    await this.page.locator('[data-menu="Affichage"] [data-item="Thème sombre"]').click();
+    };
+    const light = await this.page.evaluate(colours);
+    await chooseMenu(this.page, 'Affichage', 'Thème sombre');
     await this.page.waitForFunction(() => document.body.dataset.theme === 'dark');
-    let dark = await colours();
-    for (let i = 0; i < 50 && dark === light; ++i) {
-      await this.page.waitForTimeout(50);
-      dark = await colours();
-    }
-    assert.notEqual(dark, light, 'the panel\'s field takes the dark theme\'s colours');
+    // The panel's field takes the dark theme's colours.
+    await this.page.waitForFunction(`(${colours})() !== ${JSON.stringify(light)}`);
   }
 
   // Naming a new set from the popup of sets: the name's field has the focus, its text selected.
   async startsNaming() {
-    const items = await this.popupItems('PANpopupSets');
-    const store = items.findIndex((text) => text.startsWith('Enregistrer') || text.startsWith('Nouveau'));
-    await this.page.locator('#PANpopupSets').click();
-    await this.page.locator(`[data-menu="PANpopupSets"] [data-index="${store >= 0 ? store : 2}"]`).click();
+    await this.chooseIn('PANpopupSets', 'Nouveau set…');
     await this.page.locator('#PANnomSet').waitFor({state: 'visible'});
     // The naming state: the panel grows to 184 points to show the name's field and buttons.
     await this.page.waitForFunction(() => window.guidesPage.state.panels.panels.some((p) => p.size[1] === 184));
@@ -489,7 +433,9 @@ export class Road {
     }), /^Mon set \d+$/);
   }
 
-  async namingEnds() {
+  // KEY ends the naming: the panel is back to its size.
+  async namingEnds(key) {
+    await this.page.keyboard.press(key);
     await this.page.waitForFunction(() => !window.guidesPage.state.panels.panels.some((p) => p.size[1] === 184));
   }
 
@@ -498,8 +444,7 @@ export class Road {
     const items = await this.popupItems('PANpopupSets');
     await this.startsNaming();
     if (screenshot) await this.page.screenshot({path: screenshot});
-    await this.page.keyboard.press('Escape');
-    await this.namingEnds();
+    await this.namingEnds('Escape');
     await this.startsNaming();
     for (const blank of ['', '   ']) {
       await this.page.keyboard.press('Backspace');
@@ -509,8 +454,7 @@ export class Road {
       assert.equal(await this.page.locator('#PANnomSet').isVisible(), true, 'the naming goes on');
       await this.page.locator('#PANnomSet').click();
     }
-    await this.page.keyboard.press('Escape');
-    await this.namingEnds();
+    await this.namingEnds('Escape');
     assert.deepEqual(await this.popupItems('PANpopupSets'), items);
   }
 
@@ -518,9 +462,8 @@ export class Road {
   async storesASet(name) {
     await this.startsNaming();
     await this.page.keyboard.type(name);
-    await this.page.keyboard.press('Enter');
+    await this.namingEnds('Enter');
     await this.page.waitForFunction((n) => document.querySelector('#PANpopupSets')?.textContent.includes(n), name);
-    await this.namingEnds();
   }
 
   async findsTheSet(address, name) {
@@ -536,7 +479,7 @@ export class Road {
     await this.storesASet(deleted);
     const top = await this.fieldText('PANzoneMargeHaut');
     await this.chooseIn('PANpopupSets', deleted, ['Alt']);
-    await this.popupShows('PANpopupSets', kept);
+    await this.textShows('PANpopupSets', kept);
     await this.page.waitForFunction((n) => !document.querySelector('#PANpopupSets').view.items.some((i) => i.title === n), deleted);
     assert.equal(await this.page.locator('#modalLayer [data-window], #modalLayer [role=alertdialog]').count(), 0, 'no dialog');
     assert.equal(await this.fieldText('PANzoneMargeHaut'), top);
@@ -551,26 +494,24 @@ export class Road {
   }
 
   async deletesTheSet(name) {
-    const remove = (await this.popupItems('PANpopupSets')).find((text) => text.startsWith('Supprimer'));
-    await this.chooseIn('PANpopupSets', remove);
-    await this.modalShown('SUPsetUn');
+    const opens = async () => {
+      await this.chooseIn('PANpopupSets', 'Supprimer des sets…');
+      await this.modalShown('SUPsetUn');
+    };
+    await opens();
     assert.match(await this.page.locator('#SUPsetUn').textContent(), new RegExp(name));
-    await this.page.keyboard.press('Escape');
-    await this.modalGone();
+    await this.closes('Escape');
     assert.ok((await this.popupItems('PANpopupSets')).includes(name), 'Esc deleted nothing');
-    await this.chooseIn('PANpopupSets', remove);
-    await this.modalShown('SUPsetUn');
+    await opens();
     await this.page.locator('#SUPsetUn input').click();
     await this.page.waitForFunction(() => document.querySelector('#SUPsetUn input').checked);
-    await this.page.keyboard.press('Enter');
-    await this.modalGone();
+    await this.closes('Enter');
     await this.page.waitForFunction((n) => !document.querySelector('#PANpopupSets').view.items.some((i) => i.title === n), name);
   }
 
   async newDocument() {
     const open = async () => {
-      await this.page.locator('[data-menu="Fichier"]').click();
-      await this.page.locator('[data-menu="Fichier"] [data-item="Nouveau document…"]').click();
+      await chooseMenu(this.page, 'Fichier', 'Nouveau document…');
       await this.page.locator('#newDocumentDialog').waitFor();
     };
     await open();
@@ -578,13 +519,12 @@ export class Road {
     await this.page.locator('#newDocumentDialog').waitFor({state: 'detached'});
     assert.equal((await this.state.read('session.documents')).length, 1, 'Esc opened nothing');
     await open();
-    await this.page.locator('#newDocumentDialog [name=width]').fill('10');
-    await this.page.locator('#newDocumentDialog [name=height]').fill('20');
-    await this.page.locator('#newDocumentDialog [name=artboards]').fill('3');
+    for (const [name, value] of [['width', '10'], ['height', '20'], ['artboards', '3']])
+      await this.page.locator(`#newDocumentDialog [name=${name}]`).fill(value);
     await this.page.locator('#newDocumentDialog [name=unit]').selectOption('cm');
     await this.page.keyboard.press('Enter');
-    await this.page.waitForFunction(() => window.guidesPage.state.session.documents.length === 2);
-    await this.page.waitForFunction(() => window.guidesPage.state.document.artboards.length === 3);
+    await this.page.waitForFunction(() => window.guidesPage.state.session.documents.length === 2 &&
+                                          window.guidesPage.state.document.artboards.length === 3);
     assert.equal(await this.state.read('document.rulerUnit'), 'cm');
     const [l, t, r, b] = (await this.artboards())[0].rect;
     assert.equal(r - l, Math.fround(10 * 72 / 2.54));

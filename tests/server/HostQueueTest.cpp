@@ -4,6 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <condition_variable>
+#include <future>
+#include <memory>
+#include <mutex>
 #include <thread>
 
 #include "server/HostQueue.h"
@@ -20,6 +24,31 @@ Reply answer(std::future<Reply>& future) {
   return future.get();
 }
 
+// Every test's queue is stopped if the test is not over within 10 s, so that a runNext()
+// waiting for a task that never comes returns false and fails instead of hanging.
+class HostQueueTest : public ::testing::Test {
+ protected:
+  ~HostQueueTest() override {
+    {
+      std::lock_guard lock(mutex_);
+      over_ = true;
+    }
+    done_.notify_one();
+    limit_.join();
+  }
+
+  HostQueue queue;
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable done_;
+  bool over_ = false;
+  std::thread limit_{[this] {
+    std::unique_lock lock(mutex_);
+    if (!done_.wait_for(lock, 10s, [this] { return over_; })) queue.stop();
+  }};
+};
+
 HostQueue::Work answering(std::vector<std::string>& ran, std::string name) {
   return [&ran, name] {
     ran.push_back(name);
@@ -29,8 +58,7 @@ HostQueue::Work answering(std::vector<std::string>& ran, std::string name) {
 
 }  // namespace
 
-TEST(HostQueue, TasksRunInOrderOnTheHostsThreadAndEachIsAnswered) {
-  HostQueue queue;
+TEST_F(HostQueueTest, TasksRunInOrderOnTheHostsThreadAndEachIsAnswered) {
   std::vector<std::string> ran;
   auto first = queue.post(answering(ran, "first"));
   auto second = queue.post(answering(ran, "second"));
@@ -47,8 +75,7 @@ TEST(HostQueue, TasksRunInOrderOnTheHostsThreadAndEachIsAnswered) {
             std::make_tuple("first", "second", 418));
 }
 
-TEST(HostQueue, AMoveWaitingIsReplacedByTheNextAndAnsweredAsMerged) {
-  HostQueue queue;
+TEST_F(HostQueueTest, AMoveWaitingIsReplacedByTheNextAndAnsweredAsMerged) {
   std::vector<std::string> ran;
   auto click = queue.post(answering(ran, "click"));
   auto move1 = queue.post(answering(ran, "move 1"), "move");
@@ -61,8 +88,7 @@ TEST(HostQueue, AMoveWaitingIsReplacedByTheNextAndAnsweredAsMerged) {
   EXPECT_EQ(answer(move2).body, "move 2");
 }
 
-TEST(HostQueue, ATaskRunningADialogIsAnsweredOnceTheHostWaitsForTheDialogsEvents) {
-  HostQueue queue;
+TEST_F(HostQueueTest, ATaskRunningADialogIsAnsweredOnceTheHostWaitsForTheDialogsEvents) {
   int idles = 0;
   queue.setIdle([&] { ++idles; });
   std::future<Reply> inner;
@@ -82,8 +108,7 @@ TEST(HostQueue, ATaskRunningADialogIsAnsweredOnceTheHostWaitsForTheDialogsEvents
   EXPECT_EQ(idles, 1);
 }
 
-TEST(HostQueue, AStoppedQueueRunsNothingAndAnswersEveryRequest) {
-  HostQueue queue;
+TEST_F(HostQueueTest, AStoppedQueueRunsNothingAndAnswersEveryRequest) {
   std::vector<std::string> ran;
   auto waiting = queue.post(answering(ran, "waiting"));
   std::thread([&] { queue.stop(); }).join();
@@ -95,18 +120,19 @@ TEST(HostQueue, AStoppedQueueRunsNothingAndAnswersEveryRequest) {
   EXPECT_TRUE(queue.stopped());
 }
 
+// The host waits on a thread of its own, left behind should the stop not wake it.
 TEST(HostQueue, AStopWakesTheHostWaitingForTasks) {
-  HostQueue queue;
-  std::thread stopper([&] {
-    std::this_thread::sleep_for(20ms);
-    queue.stop();
-  });
-  EXPECT_FALSE(queue.runNext());
-  stopper.join();
+  const auto queue = std::make_shared<HostQueue>();
+  std::packaged_task<bool()> host([queue] { return queue->runNext(); });
+  std::future<bool> woken = host.get_future();
+  std::thread(std::move(host)).detach();
+  std::this_thread::sleep_for(20ms);
+  queue->stop();
+  ASSERT_EQ(woken.wait_for(10s), std::future_status::ready);
+  EXPECT_FALSE(woken.get());
 }
 
-TEST(HostQueue, AFloodOfRequestsIsRefusedBeyondTheBoundAndTheRestRun) {
-  HostQueue queue;
+TEST_F(HostQueueTest, AFloodOfRequestsIsRefusedBeyondTheBoundAndTheRestRun) {
   std::vector<std::string> ran;
   std::vector<std::future<Reply>> answers;
   for (size_t i = 0; i <= HostQueue::kMaxWaiting; ++i) answers.push_back(queue.post(answering(ran, "t")));
@@ -115,8 +141,7 @@ TEST(HostQueue, AFloodOfRequestsIsRefusedBeyondTheBoundAndTheRestRun) {
   EXPECT_EQ(ran.size(), HostQueue::kMaxWaiting);
 }
 
-TEST(HostQueue, AnExceptionInATaskIsAnsweredAsTheHostsFault) {
-  HostQueue queue;
+TEST_F(HostQueueTest, AnExceptionInATaskIsAnsweredAsTheHostsFault) {
   auto answered = queue.post([]() -> Reply { throw std::runtime_error("boom"); });
   ASSERT_TRUE(queue.runNext());
   const Reply reply = answer(answered);

@@ -2,6 +2,7 @@
 // host as the artwork points under them; the host's own tools select, draw and delete art;
 // unknown controls are refused with a 4xx answer and the session goes on.
 #include <nlohmann/json.hpp>
+#include <algorithm>
 #include <cstring>
 #include <random>
 
@@ -10,7 +11,8 @@
 #include "kit/Application.h"
 #include "model/ArtWalk.h"
 #include "model/ViewGeometry.h"
-#include "server/HostTools.h"
+#include "exports/Exports.h"
+#include "model/UserInterface.h"
 #include "server/StatePublisher.h"
 #include "server/StateParts.h"
 #include "server/WebSession.h"
@@ -23,7 +25,10 @@ class WebSessionTest : public AppTest {
  protected:
   void SetUp() override {
     AppTest::SetUp();
-    host::addRectangleTool();
+    start();
+  }
+  // The host and the plug-in started, and the page's new document of two A4 artboards in mm.
+  void start() {
     application = std::make_unique<host::Application>(std::vector<std::filesystem::path>{GUIDES_MODULE});
     application->start();
     session = std::make_unique<host::WebSession>(*application);
@@ -79,7 +84,7 @@ class WebSessionTest : public AppTest {
 
 TEST_F(WebSessionTest, TheRectangleToolDrawsBetweenThePointsUnderTheMouse) {
   ASSERT_EQ(named(WebEventKind::Tool, host::kRectangleToolName).status, 200);
-  session->fitView();
+  ASSERT_EQ(send(WebEventKind::Fit, 0, 0).status, 200);
   rectangle({100, 700}, {300, 500});
   rectangle({400, 200}, {350, 260});  // dragged up and to the left
   rectangle({10, 10}, {10, 10});      // no width: nothing
@@ -114,7 +119,7 @@ TEST_F(WebSessionTest, ArtInALockedLayerIsNeitherSelectedNorDeleted) {
   ASSERT_EQ(clickAt({200, 600}).status, 200);
   ASSERT_TRUE(run(*application, "layer lock Calque 1\n"));
   const host::Reply deleted = named(WebEventKind::Key, "delete");
-  EXPECT_EQ(deleted.body, R"({"ok":true,"refused":["delete refused: art in a locked layer stays"]})");
+  EXPECT_EQ(deleted.body, R"({"ok":true,"refused":["selection delete refused: its layer is locked"]})");
   EXPECT_EQ(paths(true).size(), 1u);
   const host::Reply selected = clickAt({200, 600});
   EXPECT_EQ(selected.body, R"({"ok":true,"refused":["select refused: its layer is locked"]})");
@@ -141,7 +146,7 @@ TEST_F(WebSessionTest, AClickOfTheGuidesToolReachesThePluginAtTheArtworkPointUnd
 }
 
 TEST_F(WebSessionTest, TheFittedViewShowsEveryArtboard) {
-  session->fitView();
+  ASSERT_EQ(send(WebEventKind::Fit, 0, 0).status, 200);
   const host::Document& document = *host::model().front();
   const AIRealRect shown = host::viewBounds(document.views.front());
   for (const host::Artboard& artboard : document.artboards) {
@@ -209,4 +214,38 @@ TEST_F(WebSessionTest, ThePublisherPutsTheDocumentAndTheGuidesAgainOnceTheyChang
   ASSERT_EQ(named(WebEventKind::Tool, "Outil Guides").status, 200);
   ASSERT_EQ(send(WebEventKind::Click, 500, 400).status, 200);
   EXPECT_EQ(news()["guides"]["count"], 8);
+}
+
+// The page's events run session commands: the commands a page session ran, replayed as a
+// script on a host started afresh, leave the same document, art, selection and view.
+TEST_F(WebSessionTest, APageSessionReplayedAsTheCommandsItRanGivesTheSameDocument) {
+  std::ostringstream transcript;
+  session->recordTo(&transcript);
+  ASSERT_EQ(named(WebEventKind::Tool, host::kRectangleToolName).status, 200);
+  rectangle({100, 700}, {300, 500});
+  rectangle({350, 400}, {450, 300});
+  ASSERT_EQ(named(WebEventKind::Tool, kSelectToolName).status, 200);
+  ASSERT_EQ(clickAt({200, 600}).status, 200);
+  ASSERT_EQ(clickAt({400, 350}, true).status, 200);
+  host::WebEvent nudge;
+  nudge.kind = WebEventKind::SelectionMove, nudge.x = 10, nudge.y = -1;
+  ASSERT_EQ(session->run(nudge).status, 200);
+  rectangle({200, 600}, {220, 580});  // the selection tool's drag moves the selection by it
+  ASSERT_EQ(clickAt({400, 350}).status, 200);
+  ASSERT_EQ(named(WebEventKind::Key, "delete").status, 200);
+  ASSERT_EQ(send(WebEventKind::Pan, 30, -12).status, 200);
+  ASSERT_EQ(send(WebEventKind::Zoom, 2, 0).status, 200);
+  // The first rectangle moved by 10, -1 then by the drag, the second one deleted.
+  ASSERT_EQ(paths(), std::vector<std::string>{"129,679 329,479"});
+  const std::string document = host::documentJson(host::model()), page = host::documentPart();
+
+  session.reset();
+  application.reset();
+  host::resetModel();
+  start();
+  ASSERT_TRUE(run(*application, transcript.str())) << sessionErrors.str();
+  EXPECT_EQ(host::documentJson(host::model()), document);
+  EXPECT_EQ(host::documentPart(), page);
+  const std::string lines = transcript.str();
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 12);  // a command for every event
 }

@@ -201,6 +201,10 @@ TEST_F(ChampsPanneau, TheSetUnitReExpressesEachLengthFromItsOwnUnit) {
   ChoisitUnite(2);
   EXPECT_EQ(MargeHaut, 8.645668983459473);
   EXPECT_EQ(c().PANzoneMargeHaut->stringValue(), "8,65 pt");
+  // The factor too is single precision: 30 mm would be 85.03936767578125 pt with 72 / 25.4.
+  Tape(c().PANzoneMargeHaut, "30 mm");
+  ChoisitUnite(2);
+  EXPECT_EQ(MargeHaut, 85.03937530517578);
 
   // A field too large for the conversion keeps its value.
   const double tenue = GouttiereColonnes;

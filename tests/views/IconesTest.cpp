@@ -2,7 +2,6 @@
 // inactive, and how they answer the mouse depending on whether the tool is selected.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <variant>
 #include <vector>
@@ -58,26 +57,8 @@ class Icones : public ::testing::Test {
   }
 };
 
-// Each margin icon draws its accent first, along its own edge of the 18-point square, and
-// no icon draws outside its square.
-TEST_F(Icones, EachMarginIconAccentsItsOwnEdgeAndNoIconDrawsOutsideItsSquare) {
-  const auto dehors = [](kit::Point p) { return p.x < 0 || p.x > 18 || p.y < 0 || p.y > 18; };
-  for (auto& icone : LesDixIcones())
-    for (const auto& trait : Traits(*icone))
-      for (const auto& element : trait.elements) EXPECT_FALSE(dehors(element.point)) << icone->className();
-  // Top, bottom, left, right: the accent's points lie at the edge of the square, y up.
-  const std::function<bool(kit::Point)> aLeurBord[] = {[](kit::Point p) { return p.y >= 16; },
-                                                       [](kit::Point p) { return p.y <= 1; },
-                                                       [](kit::Point p) { return p.x <= 1; },
-                                                       [](kit::Point p) { return p.x >= 16; }};
-  auto marges = Faites<BoutonMargeHaut, BoutonMargeBas, BoutonMargeGauche, BoutonMargeDroite>();
-  for (std::size_t i = 0; i < marges.size(); ++i) {
-    const kit::StrokeRecord accent = Traits(*marges[i]).front();
-    EXPECT_EQ(accent.color, Rgba(0, 0, 1, 0.5)) << marges[i]->className();
-    for (const auto& element : accent.elements) EXPECT_TRUE(aLeurBord[i](element.point)) << marges[i]->className();
-  }
-}
-
+// Each pictogram stroke by stroke, where each icon sits and the margins' accents are the
+// panel_picture session's picture.
 TEST_F(Icones, EveryIconIsHalfTransparentUntilTheToolIsSelectedAndNeverAntialiased) {
   auto icones = LesDixIcones();
   for (auto& icone : icones) {

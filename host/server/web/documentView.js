@@ -1,5 +1,5 @@
-// The document window: the host's view of the front document (1000 x 800 pixels around its
-// centre at its zoom, y downwards) drawn as the SVG export draws the page: artboards, art in
+// The document window: the host's view of the front document (as many pixels as the host
+// says its view has, around its centre at its zoom, y downwards) drawn as the SVG export draws the page: artboards, art in
 // black outlines, guides as thin cyan lines, the annotators' overlay on top. Three canvases
 // stacked, each painted only when what it shows changed: the document, the guides (where
 // only the part of the view that changed is painted again when the guides changed a little),
@@ -10,8 +10,8 @@ const GUIDE_COLOR = '#00bfff';
 const FILE_GUIDE_COLOR = 'rgba(0, 0, 255, 0.5)';  // the file's own guides, as its program shows them
 const SELECTED_COLOR = '#1a73e8';
 const DRAG_THRESHOLD = 3;  // pixels the mouse moves before a press becomes a drag
+const ARROWS = {ArrowLeft: [-1, 0], ArrowRight: [1, 0], ArrowUp: [0, 1], ArrowDown: [0, -1]};
 const TILE = 25;  // view pixels: the guides are painted again tile by tile
-const TILES_ACROSS = 1000 / TILE, TILES_DOWN = 800 / TILE;
 
 export class DocumentView {
   // `layers`: the guides' canvas and the overlay's, over `canvas` and letting the mouse through.
@@ -20,10 +20,9 @@ export class DocumentView {
     this.connection = connection;
     this.marks = marks;
     this.scale = Math.max(1, window.devicePixelRatio || 1);
-    for (const each of [canvas, layers.guides, layers.overlay]) {
-      each.width = 1000 * this.scale;
-      each.height = 800 * this.scale;
-    }
+    this.canvases = [canvas, layers.guides, layers.overlay];
+    // The page's own first guess until the host's first state gives the view's size and zooms.
+    this.resize({width: canvas.width, height: canvas.height, minZoom: 1, maxZoom: 1});
     this.context = canvas.getContext('2d');
     this.guidesContext = layers.guides.getContext('2d');
     this.overlayContext = layers.overlay.getContext('2d');
@@ -35,12 +34,31 @@ export class DocumentView {
     this.listen();
   }
 
+  // The view's size in pixels and its zoom range, as the host sends them with the document.
+  resize(view) {
+    this.view = {width: view.width, height: view.height, minZoom: view.minZoom, maxZoom: view.maxZoom};
+    this.tilesAcross = Math.ceil(view.width / TILE);
+    this.tilesDown = Math.ceil(view.height / TILE);
+    for (const each of this.canvases) {
+      if (each.width === view.width * this.scale && each.height === view.height * this.scale) continue;
+      each.width = view.width * this.scale;
+      each.height = view.height * this.scale;
+      this.painted = null;
+    }
+  }
+
+  // A zoom held within the range the host allows.
+  zoomWithin(factor) {
+    return Math.min(this.view.maxZoom, Math.max(this.view.minZoom, factor));
+  }
+
   // View pixels of a mouse event, held inside the view.
   at(event) {
+    const {width, height} = this.view;
     const box = this.canvas.getBoundingClientRect();
-    const x = (event.clientX - box.left) * 1000 / box.width;
-    const y = (event.clientY - box.top) * 800 / box.height;
-    return {x: Math.min(1000, Math.max(0, Math.round(x))), y: Math.min(800, Math.max(0, Math.round(y)))};
+    const x = (event.clientX - box.left) * width / box.width;
+    const y = (event.clientY - box.top) * height / box.height;
+    return {x: Math.min(width, Math.max(0, Math.round(x))), y: Math.min(height, Math.max(0, Math.round(y)))};
   }
 
   listen() {
@@ -76,13 +94,20 @@ export class DocumentView {
       event.preventDefault();
       if (event.ctrlKey) {
         const zoom = this.state.document?.view?.zoom ?? 1;
-        const factor = Math.min(64, Math.max(1 / 64, zoom * (event.deltaY < 0 ? 1.25 : 0.8)));
-        this.connection.send({type: 'zoom', factor});
+        this.connection.send({type: 'zoom', factor: this.zoomWithin(zoom * (event.deltaY < 0 ? 1.25 : 0.8))});
       } else {
         this.connection.send({type: 'pan', dx: -event.deltaX, dy: -event.deltaY});
       }
     }, {passive: false});
     canvas.addEventListener('keydown', (event) => {
+      // Arrow keys move the selection a point, ten with Shift (artwork y grows upwards).
+      const arrow = ARROWS[event.key];
+      if (arrow) {
+        event.preventDefault();
+        const step = event.shiftKey ? 10 : 1;
+        this.connection.send({type: 'selectionMove', dx: arrow[0] * step, dy: arrow[1] * step});
+        return;
+      }
       const key = event.key === 'Enter' ? 'return' : event.key === 'Escape' ? 'escape'
         : (event.key === 'Delete' || event.key === 'Backspace') ? 'delete' : null;
       if (!key) return;
@@ -95,13 +120,17 @@ export class DocumentView {
   transform(view) {
     const zoom = view.zoom;
     const [h, v] = view.centre;
-    return {x: (ph) => (ph - h) * zoom + 500, y: (pv) => (v - pv) * zoom + 400};
+    const x0 = this.view.width / 2, y0 = this.view.height / 2;
+    return {x: (ph) => (ph - h) * zoom + x0, y: (pv) => (v - pv) * zoom + y0};
   }
 
   // Paints the layers whose parts changed (all of them when `changed` is not given).
   draw(state, changed = null) {
     this.state = state;
-    const all = !changed;
+    const view = state.document?.view;
+    const resized = view && (view.width !== this.view.width || view.height !== this.view.height);
+    if (view) this.resize(view);
+    const all = !changed || resized;
     if (all || changed.has('document')) this.drawDocument(state.document);
     if (all || changed.has('document') || changed.has('guides')) this.drawGuides(state.guides, state.document);
     if (all || changed.has('overlay')) this.drawOverlay(state.overlay);
@@ -111,7 +140,7 @@ export class DocumentView {
     const c = this.context;
     c.setTransform(this.scale, 0, 0, this.scale, 0, 0);
     c.fillStyle = '#e8e8e8';
-    c.fillRect(0, 0, 1000, 800);
+    c.fillRect(0, 0, this.view.width, this.view.height);
     if (!document || !document.open) return;
     const t = this.transform(document.view);
     this.drawArtboards(document, t);
@@ -158,7 +187,7 @@ export class DocumentView {
     const [h, v] = view.centre;
     c.beginPath();
     for (const [x, y, dx, dy] of guides) {
-      const reach = Math.hypot(x - h, y - v) + 1300 / view.zoom;  // past every corner of the view
+      const reach = Math.hypot(x - h, y - v) + Math.hypot(this.view.width, this.view.height) / view.zoom;  // past every corner
       c.moveTo(t.x(x - dx * reach), t.y(y - dy * reach));
       c.lineTo(t.x(x + dx * reach), t.y(y + dy * reach));
     }
@@ -212,7 +241,7 @@ export class DocumentView {
     const c = this.guidesContext;
     c.setTransform(this.scale, 0, 0, this.scale, 0, 0);
     if (!view || !guides) {
-      c.clearRect(0, 0, 1000, 800);
+      c.clearRect(0, 0, this.view.width, this.view.height);
       return;
     }
     const t = this.transform(view);
@@ -225,7 +254,7 @@ export class DocumentView {
   // Every guide in one path: 40,000 of them draw in one stroke.
   paintAllGuides(guides, t) {
     const c = this.guidesContext;
-    c.clearRect(0, 0, 1000, 800);
+    c.clearRect(0, 0, this.view.width, this.view.height);
     c.beginPath();
     for (const points of guides.p) this.traceGuide(points, t);
     this.strokeGuides();
@@ -246,27 +275,28 @@ export class DocumentView {
 
   // Calls visit(index) for each tile a guide's segments may cover (their bounds, a pixel and
   // a half wider for the line's width), until it answers true; true if one did.
-  static forTiles(points, t, visit) {
+  forTiles(points, t, visit) {
+    const across = this.tilesAcross, down = this.tilesDown;
     const n = points.length / 2;
     for (let k = 0; k < Math.max(1, n - 1); ++k) {
       const i = 2 * k, j = n > 1 ? i + 2 : i;
       const x0 = t.x(points[i]), x1 = t.x(points[j]), y0 = t.y(points[i + 1]), y1 = t.y(points[j + 1]);
       const left = Math.max(0, Math.floor((Math.min(x0, x1) - 1.5) / TILE));
-      const right = Math.min(TILES_ACROSS - 1, Math.floor((Math.max(x0, x1) + 1.5) / TILE));
+      const right = Math.min(across - 1, Math.floor((Math.max(x0, x1) + 1.5) / TILE));
       const top = Math.max(0, Math.floor((Math.min(y0, y1) - 1.5) / TILE));
-      const bottom = Math.min(TILES_DOWN - 1, Math.floor((Math.max(y0, y1) + 1.5) / TILE));
+      const bottom = Math.min(down - 1, Math.floor((Math.max(y0, y1) + 1.5) / TILE));
       for (let row = top; row <= bottom; ++row)
-        for (let column = left; column <= right; ++column) if (visit(row * TILES_ACROSS + column)) return true;
+        for (let column = left; column <= right; ++column) if (visit(row * across + column)) return true;
     }
     return false;
   }
 
   // The tiles the guides gone and come cross, or null when they are most of the view.
   tilesChanged(change, t) {
-    const tiles = new Uint8Array(TILES_ACROSS * TILES_DOWN);
+    const tiles = new Uint8Array(this.tilesAcross * this.tilesDown);
     const mark = (index) => { tiles[index] = 1; return false; };
-    for (const points of change.removed) DocumentView.forTiles(points, t, mark);
-    for (const points of change.added) DocumentView.forTiles(points, t, mark);
+    for (const points of change.removed) this.forTiles(points, t, mark);
+    for (const points of change.added) this.forTiles(points, t, mark);
     const count = tiles.reduce((sum, tile) => sum + tile, 0);
     return count * 2 > tiles.length ? null : tiles;
   }
@@ -277,14 +307,14 @@ export class DocumentView {
     c.beginPath();
     tiles.forEach((tile, index) => {
       if (!tile) return;
-      const x = (index % TILES_ACROSS) * TILE, y = Math.floor(index / TILES_ACROSS) * TILE;
+      const x = (index % this.tilesAcross) * TILE, y = Math.floor(index / this.tilesAcross) * TILE;
       c.clearRect(x, y, TILE, TILE);
       c.rect(x, y, TILE, TILE);
     });
     c.clip();
     c.beginPath();
     const touches = (index) => tiles[index] === 1;
-    for (const points of guides.p) if (DocumentView.forTiles(points, t, touches)) this.traceGuide(points, t);
+    for (const points of guides.p) if (this.forTiles(points, t, touches)) this.traceGuide(points, t);
     this.strokeGuides();
     c.restore();
   }
@@ -293,7 +323,7 @@ export class DocumentView {
   drawOverlay(overlay) {
     const c = this.overlayContext;
     c.setTransform(this.scale, 0, 0, this.scale, 0, 0);
-    c.clearRect(0, 0, 1000, 800);
+    c.clearRect(0, 0, this.view.width, this.view.height);
     for (const item of overlay?.items ?? []) {
       const [r, g, b] = item.color;
       const color = `rgb(${r},${g},${b})`;

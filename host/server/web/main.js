@@ -6,7 +6,7 @@
 import {Connection} from './connection.js';
 import {DocumentView} from './documentView.js';
 import {DialogWindows, PanelWindows} from './windows.js';
-import {MenuBar} from './menubar.js';
+import {MenuBar, editKeyEvent} from './menubar.js';
 import {Toolbox} from './toolbox.js';
 import {Feed} from './feed.js';
 
@@ -109,8 +109,9 @@ const lost = document.getElementById('connectionLost');
 connection.open(() => { lost.hidden = false; }, () => { lost.hidden = true; });
 
 const currentZoom = () => connection.state.document?.view?.zoom ?? 1;
-document.getElementById('zoomIn').addEventListener('click', () => host.send({type: 'zoom', factor: Math.min(64, currentZoom() * 1.25)}));
-document.getElementById('zoomOut').addEventListener('click', () => host.send({type: 'zoom', factor: Math.max(1 / 64, currentZoom() / 1.25)}));
+const zoomTo = (factor) => host.send({type: 'zoom', factor: documentView.zoomWithin(factor)});
+document.getElementById('zoomIn').addEventListener('click', () => zoomTo(currentZoom() * 1.25));
+document.getElementById('zoomOut').addEventListener('click', () => zoomTo(currentZoom() / 1.25));
 document.getElementById('zoomFit').addEventListener('click', () => host.send({type: 'fit'}));
 
 // Delete and Return over the page (not in a field) reach the document as they would on a desktop.
@@ -118,6 +119,14 @@ document.addEventListener('keydown', (event) => {
   if (event.target !== document.body || dialogs.modalOpen) return;
   const key = event.key === 'Enter' ? 'return' : (event.key === 'Delete' || event.key === 'Backspace') ? 'delete' : null;
   if (key) host.send({type: 'key', key});
+});
+
+// Undo and redo keys anywhere but in a text field, which keeps its own undo of what is typed.
+document.addEventListener('keydown', (event) => {
+  const edit = editKeyEvent(event);
+  if (!edit || dialogs.modalOpen || event.target.closest?.('input, textarea, [contenteditable]')) return;
+  event.preventDefault();
+  host.send(edit);
 });
 
 const page = {

@@ -1,7 +1,8 @@
 // The menu bar: a File menu of the page's own (a new document of a size, a number of
 // artboards and a unit; closing it), the host's menus with the items the plug-ins added
 // (updated by their plug-ins each time a menu opens), and a View menu (zoom, the light or
-// dark theme, the ruler unit).
+// dark theme, the ruler unit). The Edit menu and its keys undo and redo through the host,
+// which keeps the history; the page never undoes anything by itself.
 
 import {showMenu} from './popupMenu.js';
 import {askNewDocument} from './newDocument.js';
@@ -20,7 +21,7 @@ export class MenuBar {
 
   render(state) {
     this.state = state;
-    const names = ['Fichier', ...(state.menus?.menus ?? []).map((menu) => menu.name), 'Affichage'];
+    const names = ['Fichier', 'Édition', ...(state.menus?.menus ?? []).map((menu) => menu.name), 'Affichage'];
     if (names.join('\n') === this.menus.join('\n')) return;
     this.menus = names;
     this.bar.replaceChildren(...names.map((name) => {
@@ -37,6 +38,7 @@ export class MenuBar {
   async open(button, name) {
     if (name === 'Fichier') return showMenu(button, this.fileItems(), name);
     if (name === 'Affichage') return showMenu(button, this.viewItems(), name);
+    if (name === 'Édition') return showMenu(button, this.editItems(), name);
     // The plug-ins update their items first; the menu shows them as they are then.
     await this.host.send({type: 'menus'});
     await this.host.settled();
@@ -68,6 +70,14 @@ export class MenuBar {
     ];
   }
 
+  editItems() {
+    const document = this.state.document;
+    return [
+      {text: 'Annuler', enabled: document?.canUndo === true, choose: () => this.host.send({type: 'undo'})},
+      {text: 'Rétablir', enabled: document?.canRedo === true, choose: () => this.host.send({type: 'redo'})},
+    ];
+  }
+
   viewItems() {
     const document = this.state.document;
     const zoom = document?.view?.zoom ?? 1;
@@ -87,6 +97,14 @@ export class MenuBar {
       }))},
     ];
   }
+}
+
+// The event of an undo or redo key (⌘Z or Ctrl+Z; ⇧⌘Z, Ctrl+Shift+Z or Ctrl+Y), else null.
+export function editKeyEvent(event) {
+  if (!(event.ctrlKey || event.metaKey) || event.altKey) return null;
+  const key = event.key.toLowerCase();
+  if (key === 'z') return {type: event.shiftKey ? 'redo' : 'undo'};
+  return key === 'y' && !event.shiftKey ? {type: 'redo'} : null;
 }
 
 export {UNITS};

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/HostOptions.h"
+#include "session/HostOptions.h"
 
 namespace {
 

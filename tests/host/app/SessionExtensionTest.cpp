@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "AppFixture.h"
-#include "app/HostOptions.h"
+#include "session/HostOptions.h"
 #include "session/RandomSession.h"
 #include "session/SessionExtension.h"
 

@@ -1,9 +1,9 @@
 // One run of guides-host: preferences opened, plug-ins started, the session run, the
 // front document exported, plug-ins shut down.
-#ifndef GUIDES_HOST_APP_HOSTRUN_H
-#define GUIDES_HOST_APP_HOSTRUN_H
+#ifndef GUIDES_HOST_SESSION_HOSTRUN_H
+#define GUIDES_HOST_SESSION_HOSTRUN_H
 
-#include "app/HostOptions.h"
+#include "session/HostOptions.h"
 
 namespace host {
 

@@ -1,4 +1,4 @@
-#include "app/HostRun.h"
+#include "session/HostRun.h"
 
 #include <unistd.h>
 

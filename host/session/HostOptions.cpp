@@ -1,4 +1,4 @@
-#include "app/HostOptions.h"
+#include "session/HostOptions.h"
 
 #include <pwd.h>
 #include <unistd.h>

@@ -1,6 +1,6 @@
 // The command line of guides-host.
-#ifndef GUIDES_HOST_APP_HOSTOPTIONS_H
-#define GUIDES_HOST_APP_HOSTOPTIONS_H
+#ifndef GUIDES_HOST_SESSION_HOSTOPTIONS_H
+#define GUIDES_HOST_SESSION_HOSTOPTIONS_H
 
 #include <cstdint>
 #include <filesystem>

@@ -1,0 +1,63 @@
+// The slots of one table an event changed, each kept as it was before the event's first
+// change to it: what an undo step of the event brings back. Noting is O(1) per access; the
+// event's end keeps only the images of slots that really differ now. Nothing is noted until
+// the first step is marked: a model no one marks steps of (a test's) keeps no history.
+#ifndef GUIDES_HOST_MODEL_SLOTCHANGES_H
+#define GUIDES_HOST_MODEL_SLOTCHANGES_H
+
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "model/SlotTable.h"
+
+namespace host {
+
+template <class T>
+class SlotChanges {
+ public:
+  // The slot, live, is about to change.
+  void note(SlotTable<T>& table, uint32_t slot) {
+    if (!on_ || isNoted(slot)) return;
+    keep(table, table.image(slot));
+  }
+  // The slot was free and now holds a new object.
+  void noteMade(SlotTable<T>& table, uint32_t slot) {
+    if (!on_ || isNoted(slot)) return;
+    keep(table, SlotImage<T>{slot, 0, nullptr});
+  }
+
+  // The images of the slots that differ now, held for an undo step; the others are let go.
+  std::vector<SlotImage<T>> take(SlotTable<T>& table) {
+    on_ = true;
+    std::vector<SlotImage<T>> changed;
+    for (SlotImage<T>& image : images_) {
+      noted_[image.slot] = false;
+      if (table.matches(image))
+        table.release(image.slot);
+      else
+        changed.push_back(std::move(image));
+    }
+    images_.clear();
+    return changed;
+  }
+
+ private:
+  bool isNoted(uint32_t slot) {
+    if (slot >= noted_.size()) noted_.resize(slot + 1 + slot / 2, false);
+    return noted_[slot];
+  }
+  void keep(SlotTable<T>& table, SlotImage<T> image) {
+    noted_[image.slot] = true;
+    table.hold(image.slot);
+    images_.push_back(std::move(image));
+  }
+
+  std::vector<SlotImage<T>> images_;
+  std::vector<bool> noted_;  // by slot: already in images_
+  bool on_ = false;
+};
+
+}  // namespace host
+
+#endif
