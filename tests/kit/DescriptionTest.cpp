@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <sstream>
 
 #include "kit/Kit.h"
 
@@ -81,13 +80,6 @@ void expectDescribes(const Json& file, const Json& description, const std::strin
   }
 }
 
-Json read(const std::filesystem::path& path) {
-  std::ifstream in(path);
-  std::stringstream text;
-  text << in.rdbuf();
-  return Json::parse(text.str());
-}
-
 // Describes what the file loads, checks it against the file, loads the description again.
 void expectRoundTrip(const Json& file, const std::string& name) {
   AnyOwner owner(file);
@@ -104,7 +96,7 @@ TEST(Description, EveryLayoutOfThePluginIsDescribedByItsOwnKeysAndLoadsAgainTheS
   for (const auto& entry : std::filesystem::recursive_directory_iterator(GUIDES_PLUGIN_DIR)) {
     if (entry.path().extension() != ".json") continue;
     ++layouts;
-    expectRoundTrip(read(entry.path()), entry.path().filename().string());
+    expectRoundTrip(Json::parse(std::ifstream(entry.path())), entry.path().filename().string());
   }
   EXPECT_GT(layouts, 0);
   // The keys no layout of the plug-in gives.
