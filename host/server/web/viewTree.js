@@ -1,8 +1,9 @@
 // The toolkit's views as the page draws them, for the panels and the dialogs alike, read from
-// the toolkit's one description of them (the keys of its layout files, what a layout cannot
-// set under "live": kit/include/kit/Snapshot.h): each view a positioned element (its frame in its superview, the toolkit's y growing upwards),
-// each control the HTML control a person expects, carrying its outlet name as id and
-// data-outlet, its tool tip as title, its enabled and hidden states; the drawn views (the
+// the toolkit's one description of them (the keys of its layout files, and under "live" what
+// a layout cannot set: kit/include/kit/Snapshot.h): each view a positioned element (its frame
+// in its superview, the toolkit's y growing upwards), each control the HTML control a person
+// expects, carrying its outlet name as id and data-outlet, its tool tip as title, its enabled
+// and hidden states; a button showing the "lock" image is a padlock; the drawn views (the
 // icons, the field buttons) paint what they recorded. Every user action goes to the host as
 // the event it is, and the next state shows its outcome: nothing is decided here.
 
@@ -57,6 +58,11 @@ export class ViewTree {
         this.elements.delete(path);
       }
     this.followResponder = false;
+  }
+
+  // A window's views sit in its content view, which fills it.
+  renderWindow(window) {
+    this.render({class: 'View', frame: [0, 0, window.frame[2], window.frame[3]], subviews: window.subviews || []});
   }
 
   renderView(view, path, parentHeight, seen) {

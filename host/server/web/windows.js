@@ -92,8 +92,7 @@ export class DialogWindows {
       entry.body.style.width = `${window.frame[2]}px`;
       entry.body.style.height = `${window.frame[3]}px`;
       entry.element.classList.toggle('modal', window.modal);
-      // The window's views sit in its content view, which fills it.
-      entry.tree.render({class: 'View', frame: [0, 0, window.frame[2], window.frame[3]], subviews: window.subviews || []});
+      entry.tree.renderWindow(window);
     }
     for (const [key, entry] of this.shown)
       if (!live.has(key)) {
