@@ -84,9 +84,9 @@ void expectDescribes(const Json& file, const Json& description, const std::strin
 void expectRoundTrip(const Json& file, const std::string& name) {
   AnyOwner owner(file);
   const Json first = kit::describeLayout(*kit::Layout::loadString(file.dump(), name, owner.bindings));
-  for (const char* part : {"views", "windows"})
-    for (std::size_t i = 0; i < file.value(part, Json::array()).size(); ++i)
-      expectDescribes(file[part][i], first[part][i], name + " " + part);
+  for (const char* list : {"views", "windows"})
+    for (std::size_t i = 0; i < file.value(list, Json::array()).size(); ++i)
+      expectDescribes(file[list][i], first[list][i], name + " " + list);
   const Json again = kit::describeLayout(*kit::Layout::loadString(first.dump(), "description", owner.bindings));
   EXPECT_EQ(again, first) << name;
 }
