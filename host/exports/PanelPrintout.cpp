@@ -1,74 +1,60 @@
 #include <algorithm>
 #include <vector>
 
+#include "exports/InterfaceDescription.h"
 #include "exports/PanelExports.h"
-#include "kit/Application.h"
-#include "kit/Button.h"
-#include "kit/ComboBox.h"
-#include "kit/PopUpButton.h"
-#include "kit/TextField.h"
-#include "kit/TextView.h"
-#include "kit/Window.h"
 #include "model/NumberText.h"
-#include "model/Shell.h"
 #include "session/Quoting.h"
 
 namespace host {
 
 namespace {
 
-std::string rectText(const kit::Rect& r) {
-  return numberText(r.origin.x) + " " + numberText(r.origin.y) + " " + numberText(r.size.width) + " " +
-         numberText(r.size.height);
+using Json = nlohmann::json;
+
+std::string numbersText(const Json& numbers) {
+  std::string text;
+  for (const Json& n : numbers) text += (text.empty() ? "" : " ") + numberText(n.get<double>());
+  return text;
 }
 
-std::string itemsText(const std::vector<std::string>& titles, const std::vector<bool>& separators,
-                      const std::vector<bool>& enabled) {
-  std::string text = "items [";
-  for (size_t i = 0; i < titles.size(); ++i) {
-    if (i) text += ", ";
-    text += separators[i] ? "-" : jsonQuoted(titles[i]);
-    if (!separators[i] && !enabled[i]) text += " (disabled)";
+// A combo box's items are titles, a pop-up's are objects; '-' is a separator.
+std::string itemsText(const Json& view) {
+  std::string text = " items [";
+  for (const Json& item : view["items"]) {
+    if (text.back() != '[') text += ", ";
+    if (item.is_string()) {
+      text += jsonQuoted(item.get<std::string>());
+    } else if (item.value("separator", false)) {
+      text += "-";
+    } else {
+      text += jsonQuoted(item.value("title", ""));
+      if (!item.value("enabled", true)) text += " (disabled)";
+    }
   }
-  return text + "]";
+  return text + "] selected " + std::to_string(view.value("selectedIndex", -1));
 }
 
-std::string popupText(const kit::PopUpButton& popup) {
-  std::vector<std::string> titles;
-  std::vector<bool> separators, enabled;
-  for (int i = 0; i < popup.numberOfItems(); ++i) {
-    const kit::MenuItem* item = popup.itemAtIndex(i);
-    titles.push_back(item->title);
-    separators.push_back(item->separator);
-    enabled.push_back(item->enabled);
+std::string textOf(const Json& view, const char* key) { return jsonQuoted(view.value(key, "")); }
+
+// What the view's kind holds (a button has a type, a field is selectable or not, a pop-up
+// has items alone, a text view has text but no enabled state), then its state.
+std::string viewText(const Json& view) {
+  std::string line = view.value("identifier", "") + " " + view.value("class", "");
+  if (view.contains("buttonType")) {
+    line += " title " + textOf(view, "title") + " state " + std::to_string(view.value("state", 0));
+  } else if (view.contains("selectable")) {
+    line += " text " + textOf(view, "text");
+    if (view.contains("items")) line += itemsText(view);
+  } else if (view.contains("items")) {
+    line += itemsText(view);
+  } else if (view.contains("text") && !view.contains("enabled")) {
+    line += " text " + textOf(view, "text");
   }
-  return itemsText(titles, separators, enabled) + " selected " + std::to_string(popup.indexOfSelectedItem());
-}
-
-std::string comboText(const kit::ComboBox& combo) {
-  const std::vector<std::string>& titles = combo.items();
-  return " " + itemsText(titles, std::vector<bool>(titles.size(), false), std::vector<bool>(titles.size(), true)) +
-         " selected " + std::to_string(combo.indexOfSelectedItem());
-}
-
-// What the view's kind holds, then its state.
-std::string viewText(const kit::View& view) {
-  std::string line = view.identifier() + " " + view.className();
-  if (auto* popup = dynamic_cast<const kit::PopUpButton*>(&view)) {
-    line += " " + popupText(*popup);
-  } else if (auto* field = dynamic_cast<const kit::TextField*>(&view)) {
-    line += " text " + jsonQuoted(field->stringValue());
-    if (auto* combo = dynamic_cast<const kit::ComboBox*>(&view)) line += comboText(*combo);
-  } else if (auto* button = dynamic_cast<const kit::Button*>(&view)) {
-    line += " title " + jsonQuoted(button->title()) + " state " + std::to_string(button->state());
-  } else if (auto* text = dynamic_cast<const kit::TextView*>(&view)) {
-    line += " text " + jsonQuoted(text->string());
-  }
-  if (auto* control = dynamic_cast<const kit::Control*>(&view))
-    line += control->isEnabled() ? " enabled" : " disabled";
-  if (view.isHidden()) line += " hidden";
-  if (!view.toolTip().empty()) line += " tip " + jsonQuoted(view.toolTip());
-  return line + " frame " + rectText(view.frame());
+  if (view.contains("enabled")) line += view["enabled"].get<bool>() ? " enabled" : " disabled";
+  if (view.value("hidden", false)) line += " hidden";
+  if (view.contains("toolTip")) line += " tip " + textOf(view, "toolTip");
+  return line + " frame " + numbersText(view["frame"]);
 }
 
 // The names asked for (all when none), and those found so far.
@@ -85,22 +71,20 @@ struct Wanted {
   }
 };
 
-void appendNamedViews(std::vector<std::string>& lines, const kit::View& view, Wanted& wanted) {
-  if (!view.identifier().empty() && wanted.take(view.identifier())) lines.push_back("  " + viewText(view));
-  for (const kit::View* child : view.subviews()) appendNamedViews(lines, *child, wanted);
+void appendNamedViews(std::vector<std::string>& lines, const Json& view, Wanted& wanted) {
+  if (view.contains("identifier") && wanted.take(view["identifier"])) lines.push_back("  " + viewText(view));
+  for (const Json* child : kit::describedChildren(view)) appendNamedViews(lines, *child, wanted);
 }
 
-void appendFlyout(std::vector<std::string>& lines, const Panel& panel) {
-  const FlyoutMenu* menu = shell().ui.flyoutMenus.find(panel.flyout);
-  if (!menu) return;
-  for (const FlyoutItem& item : menu->items) {
-    std::string line = "  flyout " + std::to_string(item.id);
-    if (item.separator) {
+void appendFlyout(std::vector<std::string>& lines, const Json& flyout) {
+  for (const Json& item : flyout) {
+    std::string line = "  flyout " + std::to_string(item["id"].get<long long>());
+    if (item["separator"].get<bool>()) {
       lines.push_back(line + " separator");
       continue;
     }
-    line += " " + jsonQuoted(item.text) + (item.enabled ? " enabled" : " disabled");
-    if (item.mark == kAIPanelFlyoutMenuItemMark_CHECK) line += " checked";
+    line += " " + textOf(item, "text") + (item["enabled"].get<bool>() ? " enabled" : " disabled");
+    if (item["checked"].get<bool>()) line += " checked";
     lines.push_back(std::move(line));
   }
 }
@@ -110,28 +94,21 @@ void appendFlyout(std::vector<std::string>& lines, const Panel& panel) {
 std::vector<std::string> panelLines(const std::vector<std::string>& names) {
   std::vector<std::string> lines;
   Wanted wanted{names};
-  const SlotTable<Panel>& panels = shell().ui.panels;
-  for (uint32_t slot = 0; slot < panels.slotCount(); ++slot) {
-    if (!panels.isLive(panels.refAt(slot))) continue;
-    const Panel& panel = panels.at(slot);
-    if (wanted.take(panel.id)) {
-      lines.push_back("panel " + jsonQuoted(panel.title) + " id " + jsonQuoted(panel.id) + " size " +
-                      numberText(panel.size.width) + " " + numberText(panel.size.height) +
-                      (panel.isShown() ? " shown" : " hidden"));
-      appendFlyout(lines, panel);
+  for (const Panel* live : livePanels()) {
+    const Json panel = describePanel(*live, kit::Live::None);
+    if (wanted.take(panel["id"])) {
+      lines.push_back("panel " + textOf(panel, "title") + " id " + textOf(panel, "id") + " size " +
+                      numbersText(panel["size"]) + (panel["shown"].get<bool>() ? " shown" : " hidden"));
+      appendFlyout(lines, panel["flyout"]);
     }
-    if (panel.view()) appendNamedViews(lines, *panel.view(), wanted);
+    if (panel.contains("view")) appendNamedViews(lines, panel["view"], wanted);
   }
-  const kit::Application& application = kit::Application::shared();
-  for (const kit::Window* window : application.windows()) {
-    if (!window->isVisible() || shell().ui.isPanelWindow(window)) continue;
-    if (wanted.take(window->identifier())) {
-      std::string header = "window " + jsonQuoted(window->title()) + " id " + jsonQuoted(window->identifier()) +
-                           " frame " + rectText(window->frame());
-      if (window == application.modalWindow()) header += " modal";
-      lines.push_back(std::move(header));
+  for (const Json& window : describeDialogs(kit::Live::None)) {
+    if (wanted.take(window.value("identifier", ""))) {
+      lines.push_back("window " + textOf(window, "title") + " id " + textOf(window, "identifier") + " frame " +
+                      numbersText(window["frame"]) + (window["modal"].get<bool>() ? " modal" : ""));
     }
-    if (window->contentView()) appendNamedViews(lines, *window->contentView(), wanted);
+    for (const Json& view : window.value("subviews", Json::array())) appendNamedViews(lines, view, wanted);
   }
   for (size_t i = 0; i < names.size(); ++i)
     if (!wanted.found[i]) lines.push_back("no " + names[i]);

@@ -20,6 +20,7 @@
 #include "kit/TextView.h"
 #include "kit/View.h"
 #include "kit/Window.h"
+#include "LayoutNames.h"
 
 namespace kit {
 
@@ -159,29 +160,25 @@ class LayoutLoader {
     auto n = numbers(v, 4, key, where);
     return Color::colorWithCalibratedRed(n[0], n[1], n[2], n[3]);
   }
-  AutoresizingMask autoresizingMask(const Json& e, const std::string& where) const {
-    static const std::map<std::string, AutoresizingMask> names{
-        {"flexibleLeftMargin", ViewFlexibleLeftMargin}, {"flexibleWidth", ViewFlexibleWidth},
-        {"flexibleRightMargin", ViewFlexibleRightMargin}, {"flexibleBottomMargin", ViewFlexibleBottomMargin},
-        {"flexibleHeight", ViewFlexibleHeight}, {"flexibleTopMargin", ViewFlexibleTopMargin}};
-    const Json* v = find(e, "autoresizingMask");
-    if (!v) return ViewNotSizable;
-    if (!v->is_array()) fail(where, "'autoresizingMask' must be a list");
-    AutoresizingMask mask = ViewNotSizable;
+  // A list of flag names, each one of the table's.
+  template <class T, std::size_t N>
+  T flags(const Json& e, const char* key, const layoutNames::Name<T> (&table)[N], const std::string& where) const {
+    const Json* v = find(e, key);
+    if (!v) return T{};
+    if (!v->is_array()) fail(where, std::string("'") + key + "' must be a list");
+    T mask{};
     for (const Json& flag : *v) {
-      auto it = flag.is_string() ? names.find(flag.get<std::string>()) : names.end();
-      if (it == names.end()) fail(where, "unknown 'autoresizingMask' flag");
-      mask |= it->second;
+      const T* bit = flag.is_string() ? layoutNames::valueOf(table, flag.get<std::string>()) : nullptr;
+      if (!bit) fail(where, std::string("unknown '") + key + "' flag");
+      mask |= *bit;
     }
     return mask;
   }
-  TextAlignment alignment(const Json& e, const std::string& where) const {
-    static const std::map<std::string, TextAlignment> names{
-        {"left", TextAlignment::Left}, {"right", TextAlignment::Right}, {"center", TextAlignment::Center},
-        {"justified", TextAlignment::Justified}, {"natural", TextAlignment::Natural}};
-    auto it = names.find(string(e, "alignment", where));
-    if (it == names.end()) fail(where, "unknown 'alignment'");
-    return it->second;
+  template <class T, std::size_t N>
+  T named(const Json& e, const char* key, const layoutNames::Name<T> (&table)[N], const std::string& where) const {
+    const T* value = layoutNames::valueOf(table, string(e, key, where));
+    if (!value) fail(where, std::string("unknown '") + key + "'");
+    return *value;
   }
 
   // ---- objects and outlets ----
@@ -245,7 +242,7 @@ class LayoutLoader {
     auto view = makeView(className, frame(e, where), where);
     view->setFrame(frame(e, where));  // custom classes may not honour the frame they are given
     std::set<std::string> allowed{"class", "frame", "outlet", "identifier", "hidden", "toolTip", "autoresizingMask",
-                                  "subviews"};
+                                  "subviews", "live"};
     configureView(*view, e, where, allowed);
     checkKeys(e, where, allowed);
     nameObject(e, view.get(), where);
@@ -265,12 +262,12 @@ class LayoutLoader {
     view.setIdentifier(identifier.empty() ? outlet : identifier);
     view.setHidden(boolean(e, "hidden", false, where));
     view.setToolTip(string(e, "toolTip", where));
-    view.setAutoresizingMask(autoresizingMask(e, where));
+    view.setAutoresizingMask(flags(e, "autoresizingMask", layoutNames::autoresizingFlags, where));
     if (auto* control = dynamic_cast<Control*>(&view)) configureControl(*control, e, where, allowed);
     if (auto* textView = dynamic_cast<TextView*>(&view)) {
       allowed.insert({"text", "alignment", "editable"});
       textView->setString(string(e, "text", where));
-      if (find(e, "alignment")) textView->setAlignment(alignment(e, where));
+      if (find(e, "alignment")) textView->setAlignment(named(e, "alignment", layoutNames::alignments, where));
       textView->setEditable(boolean(e, "editable", textView->isEditable(), where));
     }
     if (dynamic_cast<ScrollView*>(&view)) allowed.insert("documentView");
@@ -280,7 +277,7 @@ class LayoutLoader {
     allowed.insert({"enabled", "action", "text", "alignment"});
     control.setEnabled(boolean(e, "enabled", true, where));
     if (find(e, "text")) control.setStringValue(string(e, "text", where));
-    if (find(e, "alignment")) control.setAlignment(alignment(e, where));
+    if (find(e, "alignment")) control.setAlignment(named(e, "alignment", layoutNames::alignments, where));
     std::string actionName = string(e, "action", where);
     if (!actionName.empty()) {
       const Action* action = bindings_.findAction(actionName);
@@ -324,34 +321,16 @@ class LayoutLoader {
   }
 
   void configureButton(Button& button, const Json& e, const std::string& where, std::set<std::string>& allowed) {
-    allowed.insert({"title", "state", "buttonType", "keyEquivalent", "keyEquivalentModifiers"});
+    allowed.insert({"title", "image", "state", "buttonType", "keyEquivalent", "keyEquivalentModifiers"});
     button.setTitle(string(e, "title", where));
+    button.setImageName(string(e, "image", where));
     if (const Json* s = find(e, "state")) {
       if (s->is_boolean()) button.setState(s->get<bool>() ? ControlStateOn : ControlStateOff);
       else button.setState(integer(e, "state", 0, where));
     }
-    if (find(e, "buttonType")) {
-      static const std::map<std::string, ButtonType> types{
-          {"momentaryPushIn", ButtonType::MomentaryPushIn}, {"pushOnPushOff", ButtonType::PushOnPushOff},
-          {"toggle", ButtonType::Toggle}, {"switch", ButtonType::Switch}, {"checkBox", ButtonType::Switch},
-          {"radio", ButtonType::Radio}};
-      auto it = types.find(string(e, "buttonType", where));
-      if (it == types.end()) fail(where, "unknown 'buttonType'");
-      button.setButtonType(it->second);
-    }
+    if (find(e, "buttonType")) button.setButtonType(named(e, "buttonType", layoutNames::buttonTypes, where));
     button.setKeyEquivalent(string(e, "keyEquivalent", where));
-    if (const Json* mods = find(e, "keyEquivalentModifiers")) {
-      static const std::map<std::string, ModifierFlags> flags{{"shift", EventModifierFlagShift},
-          {"control", EventModifierFlagControl}, {"option", EventModifierFlagOption}, {"command", EventModifierFlagCommand}};
-      ModifierFlags mask = 0;
-      if (!mods->is_array()) fail(where, "'keyEquivalentModifiers' must be a list");
-      for (const Json& m : *mods) {
-        auto it = m.is_string() ? flags.find(m.get<std::string>()) : flags.end();
-        if (it == flags.end()) fail(where, "unknown key equivalent modifier");
-        mask |= it->second;
-      }
-      button.setKeyEquivalentModifierMask(mask);
-    }
+    button.setKeyEquivalentModifierMask(flags(e, "keyEquivalentModifiers", layoutNames::modifierFlags, where));
   }
 
   void configurePopUp(PopUpButton& popup, const Json& e, const std::string& where, std::set<std::string>& allowed) {
@@ -381,7 +360,7 @@ class LayoutLoader {
   // ---- windows ----
   void loadWindow(const Json& e, const std::string& path) {
     const std::string where = describe(path, e);
-    checkKeys(e, where, {"class", "outlet", "identifier", "title", "frame", "visible", "subviews"});
+    checkKeys(e, where, {"class", "outlet", "identifier", "title", "frame", "visible", "subviews", "live"});
     std::string className = find(e, "class") ? string(e, "class", where) : "Window";
     std::unique_ptr<Window> window;
     if (className == "Window") {

@@ -118,8 +118,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   VerifieAppartient(*layout, "fenetre", sorties.fenetre);
   VerifieAppartient(*layout, "delegue", sorties.delegue);
 
+  // What loaded, described, loads again into the same description.
+  const nlohmann::json description = kit::describeLayout(*layout);
+  Sorties autres;
+  const kit::LayoutBindings memes = Liaisons(autres);
+  VERIFIE(kit::describeLayout(*kit::Layout::loadString(description.dump(), "description", memes)) == description,
+          "a description loads again into another one");
+
   layout->awakeFromNib();
-  for (const auto& vue : layout->views()) (void)kit::describeView(*vue).dump();
+  for (const auto& vue : layout->views()) (void)kit::describeView(*vue, kit::Live::Drawing).dump();
   for (const auto& fenetre : layout->windows()) (void)kit::describeWindow(*fenetre).dump();
   Utilise(sorties);
   layout.reset();

@@ -1,14 +1,16 @@
-// The toolkit's views as the page draws them, for the panels and the dialogs alike: each
-// view a positioned element (its frame in its superview, the toolkit's y growing upwards),
-// each control the HTML control a person expects, carrying its outlet name as id and
-// data-outlet, its tool tip as title, its enabled and hidden states; the drawn views (the
+// The toolkit's views as the page draws them, for the panels and the dialogs alike, read from
+// the toolkit's one description of them (the keys of its layout files, and under "live" what
+// a layout cannot set: kit/include/kit/Snapshot.h): each view a positioned element (its frame
+// in its superview, the toolkit's y growing upwards), each control the HTML control a person
+// expects, carrying its outlet name as id and data-outlet, its tool tip as title, its enabled
+// and hidden states; a button showing the "lock" image is a padlock; the drawn views (the
 // icons, the field buttons) paint what they recorded. Every user action goes to the host as
 // the event it is, and the next state shows its outcome: nothing is decided here.
 
 import {showMenu} from './popupMenu.js';
 import {iconOf} from './icons.js';
 
-const ALIGN = {left: 'left', right: 'right', center: 'center', justify: 'justify', start: 'left'};
+const ALIGN = {left: 'left', right: 'right', center: 'center', justified: 'justify', natural: 'left'};
 
 function cssColor(rgba) {
   const [r, g, b, a] = rgba;
@@ -18,6 +20,16 @@ function cssColor(rgba) {
 // The outlet name a control's element stands for (a combo box's text is inside its box).
 function outletOf(element) {
   return element.closest('[data-outlet]')?.dataset.outlet ?? '';
+}
+
+// What the view shows that its layout cannot set: the edit, the scroll, the drawing.
+function live(view) {
+  return view.live || {};
+}
+
+// A scroll view's document view comes after its other subviews, as a layout adds them.
+function children(view) {
+  return [...(view.subviews || []), ...(view.documentView ? [view.documentView] : [])];
 }
 
 function modifiers(event) {
@@ -48,6 +60,11 @@ export class ViewTree {
     this.followResponder = false;
   }
 
+  // A window's views sit in its content view, which fills it.
+  renderWindow(window) {
+    this.render({class: 'View', frame: [0, 0, window.frame[2], window.frame[3]], subviews: window.subviews || []});
+  }
+
   renderView(view, path, parentHeight, seen) {
     const kind = kindOf(view);
     let element = this.elements.get(path);
@@ -61,7 +78,7 @@ export class ViewTree {
     element.view = view;
     this.place(element, view, parentHeight);
     this.update(element, kind, view);
-    (view.subviews || []).forEach((child, index) => {
+    children(view).forEach((child, index) => {
       const childElement = this.renderView(child, `${path}/${index}`, view.frame[3], seen);
       if (childElement.parentElement !== element) element.append(childElement);
     });
@@ -75,12 +92,12 @@ export class ViewTree {
     });
     element.hidden = !!view.hidden;
     element.classList.add('kitView');
-    if (view.id) {
-      element.id = view.id;
-      element.dataset.outlet = view.id;
+    if (view.identifier) {
+      element.id = view.identifier;
+      element.dataset.outlet = view.identifier;
     }
     element.dataset.class = view.class;
-    if (view.tip) element.title = view.tip;
+    if (view.toolTip) element.title = view.toolTip;
     else element.removeAttribute('title');
   }
 
@@ -113,7 +130,7 @@ export class ViewTree {
         return;
       case 'combo': return this.updateField(element.querySelector('input'), view);
       case 'popup': {
-        const item = view.items[view.selected];
+        const item = view.items[view.selectedIndex];
         element.querySelector('span').textContent = item && !item.separator ? item.title : '';
         return;
       }
@@ -126,14 +143,14 @@ export class ViewTree {
           element.textContent = view.title;
           element.dataset.fitted = '0';
         }
-        element.setAttribute('aria-pressed', String(view.buttonType !== 'push' && view.state !== 0));
-        element.classList.toggle('lock', view.title === '' && view.buttonType === 'toggle');
+        element.setAttribute('aria-pressed', String(view.buttonType !== 'momentaryPushIn' && view.state !== 0));
+        element.classList.toggle('lock', view.image === 'lock');
         return;
       case 'text':
         element.textContent = view.text;
         element.style.textAlign = ALIGN[view.alignment] || 'left';
-        if (element.dataset.scrolls !== String(view.scrolls)) scrollToRange(element, view.scrolled);
-        element.dataset.scrolls = String(view.scrolls);
+        if (element.dataset.scrolls !== String(live(view).scrolls)) scrollToRange(element, live(view).scrolled);
+        element.dataset.scrolls = String(live(view).scrolls);
         return;
       case 'drawn': return this.paint(element, view);
       default:
@@ -170,10 +187,10 @@ export class ViewTree {
     if (!editingHere) input.dataset.dirty = '0';
     // The focus follows the host's first responder when it moves there (Tab, or a field the
     // plug-in selects, such as the name of a new set).
-    const editing = !!view.editing && !view.hidden;
+    const editing = !!live(view).editing && !view.hidden;
     const startsEditing = editing && input.dataset.editing !== 'true';
     input.dataset.editing = String(editing);
-    if ((this.followResponder || startsEditing) && view.editing && document.activeElement !== input) {
+    if ((this.followResponder || startsEditing) && live(view).editing && document.activeElement !== input) {
       input.focus();
       input.select();
     }
@@ -234,9 +251,9 @@ export class ViewTree {
     opener.addEventListener('click', () => {
       const view = box.view;
       showMenu(opener, view.items.map((text, index) => ({
-        text, checked: index === view.selected,
-        choose: (event) => this.choose(view.id, index, event),
-      })), view.id);
+        text, checked: index === view.selectedIndex,
+        choose: (event) => this.choose(view.identifier, index, event),
+      })), view.identifier);
     });
     box.append(input, opener);
     return box;
@@ -250,9 +267,9 @@ export class ViewTree {
     button.addEventListener('click', () => {
       const view = button.view;
       showMenu(button, view.items.map((item, index) => item.separator ? {separator: true} : {
-        text: item.title, enabled: item.enabled, checked: index === view.selected,
-        choose: (event) => this.choose(view.id, index, event),
-      }), view.id);
+        text: item.title, enabled: item.enabled, checked: index === view.selectedIndex,
+        choose: (event) => this.choose(view.identifier, index, event),
+      }), view.identifier);
     });
     return button;
   }
@@ -308,7 +325,8 @@ export class ViewTree {
     canvas.height = Math.max(1, Math.round(h * scale));
     const c = canvas.getContext('2d');
     c.setTransform(scale, 0, 0, -scale, 0, h * scale);
-    for (const record of view.draw || []) {
+    const drawing = live(view).drawing || [];
+    for (const record of drawing) {
       if (record.fill) {
         const [x, y, fw, fh] = record.fill;
         if (record.clear) c.clearRect(x, y, fw, fh);
@@ -328,7 +346,7 @@ export class ViewTree {
       c.lineWidth = record.width;
       c.stroke();
     }
-    canvas.dataset.strokes = String((view.draw || []).length);
+    canvas.dataset.strokes = String(drawing.length);
   }
 }
 
@@ -362,9 +380,9 @@ function kindOf(view) {
     case 'TextField': return view.editable === false ? 'label' : 'field';
     case 'ComboBox': return 'combo';
     case 'PopUpButton': return 'popup';
-    case 'Button': return view.buttonType === 'checkbox' || view.buttonType === 'radio' ? 'checkbox' : 'button';
+    case 'Button': return view.buttonType === 'switch' || view.buttonType === 'radio' ? 'checkbox' : 'button';
     case 'TextView': return 'text';
     case 'View': case 'ScrollView': return 'group';
-    default: return view.subviews ? 'group' : 'drawn';
+    default: return children(view).length ? 'group' : 'drawn';
   }
 }

@@ -81,8 +81,7 @@ export class DialogWindows {
   render(windows) {
     const live = new Set();
     for (const window of windows.windows) {
-      if (!window.view) continue;
-      const key = window.id || window.title;
+      const key = window.identifier || window.title;
       live.add(key);
       let entry = this.shown.get(key);
       if (!entry) {
@@ -93,7 +92,7 @@ export class DialogWindows {
       entry.body.style.width = `${window.frame[2]}px`;
       entry.body.style.height = `${window.frame[3]}px`;
       entry.element.classList.toggle('modal', window.modal);
-      entry.tree.render(window.view);
+      entry.tree.renderWindow(window);
     }
     for (const [key, entry] of this.shown)
       if (!live.has(key)) {

@@ -27,6 +27,11 @@ class Button : public Control {
   void setButtonType(ButtonType type) { type_ = type; }
   bool isCheckBox() const { return type_ == ButtonType::Switch; }
 
+  // The name of the template image the button shows beside or instead of its title ("lock":
+  // a padlock, open while off and closed while on); empty for none.
+  const std::string& imageName() const { return imageName_; }
+  void setImageName(std::string name) { imageName_ = std::move(name); }
+
   // "\r" for Return, "\x1b" for Escape, or a character with a modifier mask.
   const std::string& keyEquivalent() const { return keyEquivalent_; }
   void setKeyEquivalent(std::string key) { keyEquivalent_ = std::move(key); }
@@ -43,6 +48,7 @@ class Button : public Control {
   std::string title_;
   int state_ = ControlStateOff;
   ButtonType type_ = ButtonType::MomentaryPushIn;
+  std::string imageName_;
   std::string keyEquivalent_;
   ModifierFlags keyMask_ = 0;
 };

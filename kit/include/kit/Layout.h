@@ -31,13 +31,16 @@
 // a standalone object that is a TextFieldDelegate), "textColor" and "backgroundColor"
 // ([r, g, b, a]), "drawsBackground"; ComboBox and PopUpButton: "items" (titles; a
 // pop-up also takes {"separator": true} and {"title": t, "enabled": false}) and
-// "selectedIndex". Button: "title", "state" (0, 1, -1 or a boolean), "buttonType"
-// ("momentaryPushIn", "pushOnPushOff", "toggle", "switch" or "checkBox", "radio"),
-// "keyEquivalent", "keyEquivalentModifiers" (["shift", "control", "option", "command"]).
+// "selectedIndex". Button: "title", "image" (a template image's name: "lock"), "state"
+// (0, 1, -1 or a boolean), "buttonType" ("momentaryPushIn", "pushOnPushOff", "toggle",
+// "switch" or "checkBox", "radio"), "keyEquivalent", "keyEquivalentModifiers" (["shift",
+// "control", "option", "command"]).
 // TextView: "text", "alignment", "editable". ScrollView: "documentView" (one element).
 // Windows: "class" ("Window" or a custom window class), "outlet", "identifier",
 // "title", "frame", "visible" (default false), "subviews" (of the content view).
-// Standalone objects: "class" (a custom class), "outlet".
+// Standalone objects: "class" (a custom class), "outlet". Views and windows may carry
+// "live", what a description (kit/Snapshot.h) adds of the state a layout cannot set: it is
+// ignored, so a description loads as a layout.
 //
 // Every fault is a LayoutError naming the file and the element: malformed JSON, an
 // unknown key or class, a value of the wrong kind, an outlet or action the bindings do
