@@ -310,7 +310,7 @@ export class Road {
     const plus = () => this.page.locator('#PANstepPlusNbrColonnes').click();
     const keys = (combination) => () => this.page.keyboard.press(combination);
     const first = await this.state.read('guides.count');
-    const [, second] = await this.guideCountChangesAfter(plus);
+    const second = (await this.guidesAfter(plus)).count;
     await shows(keys('Control+z'), first);
     await shows(keys('Control+z'), 0);
     await shows(keys('Control+Shift+Z'), first);
