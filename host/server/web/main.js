@@ -92,7 +92,6 @@ function showSession(session) {
 }
 
 connection.onUpdate((changed, state) => {
-  if (changed.has('document')) rulers.draw(state.document);
   if (changed.has('document') || changed.has('guides') || changed.has('overlay') || changed.has('toolbox')) {
     documentView.draw(state, changed);
     if (changed.has('guides')) marks.guidesDrawn();
@@ -101,6 +100,7 @@ connection.onUpdate((changed, state) => {
   }
   if (changed.has('cursor')) documentView.showCursor(state.cursor);
   if (changed.has('session')) showSession(state.session);
+  if (changed.has('document') || changed.has('session')) rulers.draw(state.document);  // the theme's colours too
   if (changed.has('toolbox')) toolbox.render(state.toolbox);
   if (changed.has('menus') || changed.has('document') || changed.has('session')) menubar.render(state);
   if (changed.has('panels')) panels.render(state.panels);
