@@ -2,7 +2,6 @@
 // arrow keys), resized (a drag of one of its eight handles) and deleted. All of it is edited
 // or nothing: what the user may not pick (the model's one rule, whyNotPickable), locked art
 // inside a group, or a point that would leave the document's coordinates refuses the edit.
-#include <cmath>
 #include <functional>
 #include <set>
 

@@ -402,8 +402,8 @@ export class DocumentView {
   drawRubberBand() {
     const {from, to} = this.rubberBand;
     let [x0, y0, x1, y1] = [from.x, from.y, to.x, to.y];
-    if (from.handle) {
-      const corners = this.handles();
+    const corners = from.handle ? this.handles() : [];
+    if (corners.length) {
       [, x0, y0] = corners[0];
       [, x1, y1] = corners[4];
       const dx = to.x - from.x, dy = to.y - from.y, name = from.handle;
