@@ -352,13 +352,18 @@ std::string StepGenerator::viewStep() {
   return "fit";
 }
 
-// The selection moved as arrow keys and drags move it, or deleted; now and then while part
-// of it is locked, which must be refused.
+// The selection moved as arrow keys and drags move it, resized as a handle's drag resizes it
+// (past the opposite edge too, which must be refused), or deleted; now and then while part of
+// it is locked, which must be refused.
 std::string StepGenerator::selectionStep() {
   if (!model().front()) return {};
   if (random_.percent(20)) return "selection delete";
   const int step = random_.pick({1, 10, 100});
-  return "selection move " + std::to_string(step * random_.between(-2, 2)) + " " + std::to_string(step * random_.between(-2, 2));
+  const std::string by = std::to_string(step * random_.between(-2, 2)) + " " + std::to_string(step * random_.between(-2, 2));
+  if (random_.percent(30))
+    return std::string("selection resize ") + random_.pick({"nw", "n", "ne", "e", "se", "s", "sw", "w"}) + " " + by +
+           (random_.percent(30) ? " shift" : "");
+  return "selection move " + by;
 }
 
 // The menus are opened first: the items' texts are those the plug-ins update them to.

@@ -8,6 +8,7 @@
 #include "session/RulerUnits.h"
 #include "model/ArtWalk.h"
 #include "model/NumberText.h"
+#include "model/Resizing.h"
 #include "model/ViewGeometry.h"
 #include "server/Base64.h"
 #include "server/DrawnArt.h"
@@ -115,6 +116,7 @@ nlohmann::json documentFrame(const Document& document) {
   Json frame = {{"open", true},
           {"name", document.name},
           {"rulerUnit", rulerUnitName(document.rulerUnits)},
+          {"rulerUnitPoints", rulerUnitPoints(document.rulerUnits)},
           {"artboards", std::move(artboards)},
           {"activeArtboard", document.activeArtboard},
           {"view", std::move(shown)},
@@ -122,6 +124,10 @@ nlohmann::json documentFrame(const Document& document) {
           {"canUndo", model().canUndo()},
           {"canRedo", model().canRedo()}};
   addFileParts(frame, document);
+  // Where the page draws the selection's handles: the bounds `selection resize` scales.
+  AIRealRect selected;
+  if (boundsOfArts(model().arts(), model().selection(), &selected))
+    frame["selectionBounds"] = {selected.left, selected.top, selected.right, selected.bottom};
   return frame;
 }
 
@@ -173,6 +179,7 @@ DocumentFingerprint fingerprintFrontDocument() {
   }
   const View& view = document->views.front();
   frame.add(std::string_view(reinterpret_cast<const char*>(&view), sizeof view));
+  for (Ref selected : model().selection()) frame.add(selected.slot);
   layers.add(document->id);
   for (Ref ref : document->layers)
     if (const Layer* layer = model().findLayer(ref)) {

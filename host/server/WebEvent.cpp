@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "model/Resizing.h"
 #include "model/StringTable.h"
 #include "model/ViewGeometry.h"
 
@@ -152,6 +153,7 @@ constexpr Kind kKinds[] = {
     {"uiCommand", WebEventKind::UiCommand}, {"uiChoose", WebEventKind::UiChoose},
     {"uiHover", WebEventKind::UiHover},   {"uiLeave", WebEventKind::UiLeave},
     {"undo", WebEventKind::Undo},         {"redo", WebEventKind::Redo},
+    {"resize", WebEventKind::Resize},
 };
 
 #define GUIDES_UNITS "in", "cm", "pt", "pi", "mm", "px", "q", "ft", "yd", "m"
@@ -168,6 +170,15 @@ void readFields(FieldReader& fields, WebEvent& event) {
       readPoint(fields, &event.x2, &event.y2, "x2", "y2");
       fields.modifiers(event, false);
       break;
+    case WebEventKind::Resize: {
+      ResizeHandle handle;
+      event.name = fields.text("handle", 2);
+      if (!resizeHandleNamed(event.name, &handle)) throw Refused("'handle' must be nw, n, ne, e, se, s, sw or w");
+      readPoint(fields, &event.x, &event.y, "x", "y");
+      readPoint(fields, &event.x2, &event.y2, "x2", "y2");
+      event.shift = fields.flag("shift");
+      break;
+    }
     case WebEventKind::Key:
       event.name = keyName(fields);
       fields.modifiers(event, true);

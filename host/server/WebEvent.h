@@ -6,6 +6,7 @@
 //
 //   move, click       x y [alt] [shift]          view pixels, 0 <= x <= kViewWidth, 0 <= y <= kViewHeight
 //   drag              x y x2 y2 [alt] [shift]
+//   resize            handle x y x2 y2 [shift]   a handle of the selection dragged: nw, n, ..., w
 //   key               key [cmd] [alt] [shift]    "return", "escape", "delete" or one character
 //   tool              name
 //   zoom              factor                     kMinZoom to kMaxZoom (ViewGeometry.h)
@@ -39,7 +40,7 @@ namespace host {
 enum class WebEventKind {
   Move, Click, Drag, Key, Tool, Zoom, Pan, Fit, SelectionMove, Menus, Menu, Flyout, Theme, RulerUnit,
   DocumentNew, DocumentSwitch, DocumentClose, DocumentSave, UiClick, UiType, UiCommand, UiChoose, UiHover, UiLeave,
-  Undo, Redo
+  Undo, Redo, Resize
 };
 
 struct WebEvent {
@@ -47,7 +48,7 @@ struct WebEvent {
   double x = 0, y = 0, x2 = 0, y2 = 0;  // view pixels; pan offsets; the zoom factor in x
   double width = 0, height = 0;         // a new document's size in points
   bool alt = false, shift = false, cmd = false;
-  std::string name;  // control, tool, key, menu path, theme, unit or selector
+  std::string name;  // control, tool, key, menu path, theme, unit, selector or handle
   std::string text;  // the text typed in a field
   int32_t number = 0;  // item index, flyout id, artboard count, document index
 };

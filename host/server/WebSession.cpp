@@ -103,6 +103,13 @@ void WebSession::dispatch(CommandContext& context, const WebEvent& event) {
     }
     case WebEventKind::Fit:
       return runCommand(context, "fit", {});
+    case WebEventKind::Resize: {
+      // The handle follows the mouse: the drag's length in artwork points, as a drag moves art.
+      const AIRealPoint from = artworkAt(event.x, event.y), to = artworkAt(event.x2, event.y2);
+      Arguments arguments{event.name, floatText(to.h - from.h), floatText(to.v - from.v)};
+      if (event.shift) arguments.push_back("shift");
+      return runCommand(context, "selection resize", arguments);
+    }
     case WebEventKind::SelectionMove:
       return runCommand(context, "selection move", {numberText(event.x), numberText(event.y)});
     case WebEventKind::Menus:

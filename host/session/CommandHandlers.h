@@ -34,6 +34,7 @@ void zoom(CommandContext& context, const Arguments& arguments);
 // The selection and the view, as the page edits them.
 void selectionMove(CommandContext& context, const Arguments& arguments);
 void selectionDelete(CommandContext& context, const Arguments& arguments);
+void selectionResize(CommandContext& context, const Arguments& arguments);
 void pan(CommandContext& context, const Arguments& arguments);
 void fit(CommandContext& context, const Arguments& arguments);
 void printView(CommandContext& context, const Arguments& arguments);

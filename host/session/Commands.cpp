@@ -75,6 +75,11 @@ const Command kCommands[] = {
      "moves the selected art by DX DY points; refused, moving nothing, when part of it is "
      "locked or hidden or in a locked or hidden layer",
      2, 0, false, kEvent, selectionMove},
+    {"selection resize", "nw|n|ne|e|se|s|sw|w DX DY [shift]",
+     "drags a handle of the selection's bounds by DX DY points, the opposite edges staying, and "
+     "scales the selected art into the new bounds (shift: a corner keeps the proportions); "
+     "refused as a move is, and when a size would be zero or less",
+     3, 1, false, kEvent, selectionResize},
     {"selection delete", "",
      "deletes the selected art; what is locked or hidden, or in a locked or hidden layer, stays",
      0, 0, false, kEvent, selectionDelete},

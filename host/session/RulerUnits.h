@@ -12,6 +12,8 @@ namespace host {
 int16_t rulerUnitCode(std::string_view name);
 // The name of a host code, or "?" for a code that is not one.
 std::string_view rulerUnitName(int16_t code);
+// One unit of a host code in points (the rulers' scale); 1 for a code that is not one.
+double rulerUnitPoints(int16_t code);
 
 }  // namespace host
 

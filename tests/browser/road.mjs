@@ -20,6 +20,9 @@ await drive('browser tests', buildDir, async ({address, open, restart}) => {
   await step('the rectangle tool draws an object', () => road.drawsAnObject());
   await step('hovering the object with "Outil Guides" changes the cursor image', () => road.hoverChangesCursor());
   await step('a click lays the guides out, the hint goes, the sound is played', () => road.clickLaysGuidesOut());
+  await step('the selection tool moves and resizes the object by drag; the guides tool lays guides on its new bounds', () => road.movesAndResizes());
+  await step('V, M and I choose the host\'s tools; a v typed in a field does not', () => road.toolLetters());
+  await step('every button without a text has a tooltip or a label', () => road.iconButtonsNamed());
   await step('menus, lists and dialogs open inside the window at 1400x900, 1024x700 and 800x600', async () => {
     for (const [width, height] of [[1400, 900], [1024, 700], [800, 600]]) await opensInsideWindow(page, width, height);
     await page.setViewportSize({width: 1500, height: 950});
@@ -38,6 +41,7 @@ await drive('browser tests', buildDir, async ({address, open, restart}) => {
   await step('erase takes the guides away', () => road.erase());
   await step('Ctrl+Z twice, Ctrl+Shift+Z twice, then one more column: the guides of that layout alone', () => road.undoKeys());
   await step('zoom in and out change the view', () => road.zoom());
+  await step('the rulers\' labels follow the zoom; the pointer reads in the ruler unit', () => road.rulersFollowZoom());
   await step('from a stepper press to the new guides drawn (20 presses)', () => road.pressTimes());
   if (screenshot) await page.screenshot({path: screenshot});
   await step('the web buttons of the panel and of About show their page as a link, not fetched', () => road.webButtons());

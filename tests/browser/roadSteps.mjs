@@ -167,6 +167,82 @@ export class Road {
     assert.ok((await this.page.evaluate(() => window.guidesPage.played.length)) >= 1);
   }
 
+  // Presses at a screen point and releases BY pixels away, the mouse moving between.
+  async dragFrom([x, y], [dx, dy]) {
+    await this.page.mouse.move(x, y);
+    await this.page.mouse.down();
+    await this.page.mouse.move(x + dx / 2, y + dy / 2, {steps: 2});
+    await this.page.mouse.move(x + dx, y + dy, {steps: 2});
+    await this.page.mouse.up();
+  }
+
+  // The selection's bounds once an action changed them.
+  async boundsAfter(action) {
+    const before = JSON.stringify(await this.state.read('document.selectionBounds'));
+    await action();
+    await this.page.waitForFunction((b) => JSON.stringify(window.guidesPage.state.document.selectionBounds) !== b, before);
+    return this.state.read('document.selectionBounds');
+  }
+
+  // The object dragged 40 pixels right and 20 down at the fitted zoom, then its lower right
+  // handle 30 right and 15 down; the guides tool's click lays the guides on the new bounds.
+  async movesAndResizes() {
+    await this.page.locator('[data-tool="Adobe Select Tool"]').click();
+    const edge = await pixelOf(this.page, this.object.left, (3 * this.object.top + this.object.bottom) / 4);  // no handle
+    await this.boundsAfter(() => this.page.mouse.click(...edge));
+    assert.deepEqual(await this.boundsAfter(() => this.dragFrom(edge, [40, 20])),
+      [139.88592529296875, 730.3079223632812, 309.3630676269531, 502.99334716796875]);
+    const [, , right, bottom] = await this.state.read('document.selectionBounds');
+    const [left, top, r, b] = await this.boundsAfter(async () => this.dragFrom(await pixelOf(this.page, right, bottom), [30, 15]));
+    assert.deepEqual([left, top, r, b], [139.88592529296875, 730.3079223632812, 349.71478271484375, 482.8175048828125]);
+    this.object = {left, top, right: r, bottom: b};
+    await this.page.locator('[data-tool="Outil Guides"]').click();
+    const guides = await this.guidesAfter(async () => this.page.mouse.click(...await this.objectCentre()));
+    assert.deepEqual(['gauche', 'droite', 'haut', 'bas'].map((side, i) => Road.guideOf(guides, `Marges ${side}`)[i >> 1 ? 1 : 0]),
+      [148.38986206054688, 341.2108459472656, 721.803955078125, 491.3214416503906]);
+  }
+
+  // V, M and I choose the host's tools, named so in their tooltips; a v typed in a field does not.
+  async toolLetters() {
+    await this.canvas.focus();
+    for (const [letter, tool] of [['v', 'Adobe Select Tool'], ['m', 'Rectangle Tool'], ['i', 'Adobe Eyedropper Tool']]) {
+      await this.page.keyboard.press(letter);
+      await this.page.waitForFunction((t) => window.guidesPage.state.toolbox.selected === t, tool);
+    }
+    assert.equal(await this.page.locator('[data-tool="Adobe Select Tool"]').getAttribute('title'), 'Sélection (V)');
+    await this.page.locator('[data-tool="Outil Guides"]').click();
+    const input = this.field('PANzoneMargeHaut');
+    await input.click();  // once enabled, as the guides tool is selected
+    await input.press('End');
+    await input.press('v');
+    await this.page.waitForTimeout(300);
+    assert.equal(await this.state.read('toolbox.selected'), 'Outil Guides');
+    await input.press('Backspace');
+    await this.canvas.focus();
+  }
+
+  async iconButtonsNamed() {
+    const unnamed = await this.page.evaluate(() => [...document.querySelectorAll('button')]
+      .filter((b) => b.checkVisibility() && /^[-+−]?$/.test(b.textContent.trim()) && !b.title && !b.getAttribute('aria-label'))
+      .map((b) => b.id || b.outerHTML));
+    assert.deepEqual(unnamed, []);
+  }
+
+  // The fitted view zoomed in: the rulers' labels step by 20 mm instead of 50.
+  async rulersFollowZoom() {
+    const labels = () => this.page.evaluate(() => ['rulerTop', 'rulerLeft'].map((id) => document.getElementById(id).dataset.labels));
+    const fitted = await labels();
+    assert.deepEqual(fitted, ['0 50 100 150 200 250 300 350 400 450', '0 50 100 150 200 250 300']);
+    await this.page.locator('#zoomIn').click();
+    await this.page.waitForFunction((l) => document.getElementById('rulerTop').dataset.labels !== l, fitted[0]);
+    assert.deepEqual(await labels(), ['40 60 80 100 120 140 160 180 200 220 240 260 280 300 320 340 360 380 400',
+      '0 20 40 60 80 100 120 140 160 180 200 220 240 260 280 300']);
+    const box = await this.canvas.boundingBox();
+    await this.page.mouse.move(box.x + 100, box.y + 100);
+    await this.textShows('pointerText', 'x 61,686 mm   y 262,381 mm');
+    await this.page.locator('#zoomFit').click();
+  }
+
   async steppers() {
     const before = await this.state.read('guides.count');
     assert.ok((await this.guidesAfter(() => this.page.locator('#PANstepPlusNbrColonnes').click())).count > before, 'one more column');

@@ -83,6 +83,8 @@ TEST(WebEvent, TextsAreCheckedForWhatTheyHoldAndHowLongTheyAre) {
   EXPECT_EQ(refusal(R"({"type":"uiType","control":"F","text":"\ud800"})"), "the body is not valid JSON (in UTF-8)");
   EXPECT_EQ(refusal(R"({"type":"key","key":"F5"})"), "'key' must be return, escape, delete or one printable character");
   EXPECT_EQ(refusal(R"({"type":"theme","name":"blue"})"), "'name' must be one of dark, light");
+  EXPECT_EQ(refusal(R"({"type":"resize","handle":"x","x":1,"y":1,"x2":2,"y2":2})"),
+            "'handle' must be nw, n, ne, e, se, s, sw or w");
   EXPECT_EQ(refusal(R"({"type":"uiCommand","control":"F","selector":"deleteBackward:"})"),
             "'selector' must be one of moveUp:, moveDown:, insertTab:, insertBacktab:");
 }

@@ -5,6 +5,8 @@
 // only the part of the view that changed is painted again when the guides changed a little),
 // and the overlay with the rubber band. Mouse events over it go to the host in view pixels,
 // with their modifiers; the cursor is the toolkit's current cursor image, hot spot included.
+// With the host's selection tool, the selection's bounds show eight handles; a handle dragged
+// resizes the selection (`resize`, the host's `selection resize`).
 
 const GUIDE_COLOR = '#00bfff';
 const FILE_GUIDE_COLOR = 'rgba(0, 0, 255, 0.5)';  // the file's own guides, as its program shows them
@@ -12,6 +14,12 @@ const SELECTED_COLOR = '#1a73e8';
 const DRAG_THRESHOLD = 3;  // pixels the mouse moves before a press becomes a drag
 const ARROWS = {ArrowLeft: [-1, 0], ArrowRight: [1, 0], ArrowUp: [0, 1], ArrowDown: [0, -1]};
 const TILE = 25;  // view pixels: the guides are painted again tile by tile
+const SELECT_TOOL = 'Adobe Select Tool';
+const HANDLE_SIZE = 7;  // view pixels: a handle's square, and the reach of the mouse on it
+// The handles by their compass names, where they lie on the bounds (0 left or top, 1 right or
+// bottom, on the screen), and the browser's cursor over each.
+const HANDLES = [['nw', 0, 0, 'nwse'], ['n', 0.5, 0, 'ns'], ['ne', 1, 0, 'nesw'], ['e', 1, 0.5, 'ew'],
+  ['se', 1, 1, 'nwse'], ['s', 0.5, 1, 'ns'], ['sw', 0, 1, 'nesw'], ['w', 0, 0.5, 'ew']];
 
 export class DocumentView {
   // `layers`: the guides' canvas and the overlay's, over `canvas` and letting the mouse through.
@@ -29,6 +37,7 @@ export class DocumentView {
     this.press = null;
     this.rubberBand = null;
     this.cursorKey = '';
+    this.hostCursor = '';  // the toolkit's cursor, shown wherever no handle is under the mouse
     this.painted = null;  // the guides on their canvas: {view, guides}
     this.pictures = new Map();  // address -> Image of an opened file, drawn by the browser
     this.listen();
@@ -69,12 +78,17 @@ export class DocumentView {
         this.rubberBand = {from: this.press, to: point};
         this.drawOverlay(this.state?.overlay);
       }
+      const handle = this.press ? this.press.handle : this.handleAt(point);
+      canvas.style.cursor = handle ? `${HANDLES.find((h) => h[0] === handle)[3]}-resize` : this.hostCursor;
+      this.onPointer?.(point);
       this.connection.move({type: 'move', ...point, alt: event.altKey, shift: event.shiftKey});
     });
+    canvas.addEventListener('mouseleave', () => this.onPointer?.(null));
     canvas.addEventListener('mousedown', (event) => {
       if (event.button !== 0) return;
       canvas.focus();
-      this.press = this.at(event);
+      const point = this.at(event);
+      this.press = {...point, handle: this.handleAt(point)};
       event.preventDefault();
     });
     window.addEventListener('mouseup', (event) => {
@@ -86,9 +100,15 @@ export class DocumentView {
       this.drawOverlay(this.state?.overlay);
       const modifiers = {alt: event.altKey, shift: event.shiftKey};
       const dragged = Math.abs(to.x - from.x) > DRAG_THRESHOLD || Math.abs(to.y - from.y) > DRAG_THRESHOLD;
+      const point = {x: from.x, y: from.y};
+      if (from.handle) {
+        // A handle only resizes: a press on it that does not drag changes nothing.
+        if (dragged) this.connection.send({type: 'resize', handle: from.handle, ...point, x2: to.x, y2: to.y, shift: event.shiftKey});
+        return;
+      }
       this.marks.begin(dragged ? 'drag' : 'click');
-      if (dragged) this.connection.send({type: 'drag', ...from, x2: to.x, y2: to.y, ...modifiers});
-      else this.connection.send({type: 'click', ...from, ...modifiers});
+      if (dragged) this.connection.send({type: 'drag', ...point, x2: to.x, y2: to.y, ...modifiers});
+      else this.connection.send({type: 'click', ...point, ...modifiers});
     });
     canvas.addEventListener('wheel', (event) => {
       event.preventDefault();
@@ -116,6 +136,24 @@ export class DocumentView {
     });
   }
 
+  // The selection's handles in view pixels, [name, x, y], while the host's selection tool is
+  // selected and something is selected; else none.
+  handles() {
+    const bounds = this.state?.document?.selectionBounds;
+    if (!bounds || this.state.toolbox?.selected !== SELECT_TOOL) return [];
+    const t = this.transform(this.state.document.view);
+    const [l, top, r, b] = bounds;
+    const x0 = t.x(l), y0 = t.y(top), x1 = t.x(r), y1 = t.y(b);
+    return HANDLES.map(([name, fx, fy]) => [name, x0 + (x1 - x0) * fx, y0 + (y1 - y0) * fy]);
+  }
+
+  // The name of the handle under a view point, or null.
+  handleAt(point) {
+    const reach = HANDLE_SIZE / 2 + 1;
+    const found = this.handles().find(([, x, y]) => Math.abs(point.x - x) <= reach && Math.abs(point.y - y) <= reach);
+    return found ? found[0] : null;
+  }
+
   // The view's mapping of artwork points to view pixels.
   transform(view) {
     const zoom = view.zoom;
@@ -133,7 +171,8 @@ export class DocumentView {
     const all = !changed || resized;
     if (all || changed.has('document')) this.drawDocument(state.document);
     if (all || changed.has('document') || changed.has('guides')) this.drawGuides(state.guides, state.document);
-    if (all || changed.has('overlay')) this.drawOverlay(state.overlay);
+    // The handles lie on the overlay and follow the selection and the tool.
+    if (all || changed.has('overlay') || changed.has('document') || changed.has('toolbox')) this.drawOverlay(state.overlay);
   }
 
   drawDocument(document) {
@@ -342,17 +381,42 @@ export class DocumentView {
         c.setLineDash([]);
       }
     }
+    this.drawHandles();
     if (this.rubberBand) this.drawRubberBand();
   }
 
+  drawHandles() {
+    const c = this.overlayContext;
+    const half = HANDLE_SIZE / 2;
+    c.lineWidth = 1;
+    c.strokeStyle = SELECTED_COLOR;
+    c.fillStyle = '#ffffff';
+    for (const [, x, y] of this.handles()) {
+      const left = Math.round(x - half) + 0.5, top = Math.round(y - half) + 0.5;
+      c.fillRect(left, top, HANDLE_SIZE - 1, HANDLE_SIZE - 1);
+      c.strokeRect(left, top, HANDLE_SIZE - 1, HANDLE_SIZE - 1);
+    }
+  }
+
+  // The band from the press to the mouse, or while a handle is dragged the bounds it makes.
   drawRubberBand() {
     const {from, to} = this.rubberBand;
+    let [x0, y0, x1, y1] = [from.x, from.y, to.x, to.y];
+    const corners = from.handle ? this.handles() : [];
+    if (corners.length) {
+      [, x0, y0] = corners[0];
+      [, x1, y1] = corners[4];
+      const dx = to.x - from.x, dy = to.y - from.y, name = from.handle;
+      if (name.includes('w')) x0 += dx;
+      if (name.includes('e')) x1 += dx;
+      if (name.includes('n')) y0 += dy;
+      if (name.includes('s')) y1 += dy;
+    }
     const c = this.overlayContext;
     c.setLineDash([4, 3]);
     c.strokeStyle = SELECTED_COLOR;
     c.lineWidth = 1;
-    c.strokeRect(Math.min(from.x, to.x) + 0.5, Math.min(from.y, to.y) + 0.5,
-      Math.abs(to.x - from.x), Math.abs(to.y - from.y));
+    c.strokeRect(Math.min(x0, x1) + 0.5, Math.min(y0, y1) + 0.5, Math.abs(x1 - x0), Math.abs(y1 - y0));
     c.setLineDash([]);
   }
 
@@ -363,7 +427,7 @@ export class DocumentView {
     if (key === this.cursorKey) return;
     this.cursorKey = key;
     if (cursor.name) {
-      this.canvas.style.cursor = cursor.name === 'pointingHand' ? 'pointer' : 'default';
+      this.hostCursor = this.canvas.style.cursor = cursor.name === 'pointingHand' ? 'pointer' : 'default';
       this.canvas.dataset.cursor = cursor.name;
       return;
     }
@@ -373,7 +437,7 @@ export class DocumentView {
     const bytes = Uint8ClampedArray.from(atob(cursor.rgba), (ch) => ch.charCodeAt(0));
     image.getContext('2d').putImageData(new ImageData(bytes, cursor.width, cursor.height), 0, 0);
     const [hx, hy] = cursor.hot;
-    this.canvas.style.cursor = `url(${image.toDataURL('image/png')}) ${Math.round(hx)} ${Math.round(hy)}, crosshair`;
+    this.hostCursor = this.canvas.style.cursor = `url(${image.toDataURL('image/png')}) ${Math.round(hx)} ${Math.round(hy)}, crosshair`;
     this.canvas.dataset.cursor = `image ${cursor.width}x${cursor.height} hot ${hx} ${hy} ${hash(cursor.rgba)}`;
   }
 }

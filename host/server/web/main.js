@@ -9,6 +9,7 @@ import {DialogWindows, PanelWindows} from './windows.js';
 import {MenuBar, editKeyEvent} from './menubar.js';
 import {Toolbox} from './toolbox.js';
 import {Feed} from './feed.js';
+import {Rulers} from './rulers.js';
 
 // From a click or a control to the new guides drawn: a performance mark when the user acts,
 // another when the next guides part has been drawn, and their measure.
@@ -64,6 +65,9 @@ const panels = new PanelWindows(host, document.getElementById('panels'));
 const dialogs = new DialogWindows(host, document.getElementById('modalLayer'));
 const menubar = new MenuBar(host, document.getElementById('menubar'));
 const toolbox = new Toolbox(host, document.getElementById('toolbox'));
+const rulers = new Rulers(document.getElementById('rulerTop'), document.getElementById('rulerLeft'),
+  document.getElementById('rulerCorner'), document.getElementById('documentCanvas'));
+documentView.onPointer = (point) => { document.getElementById('pointerText').textContent = rulers.pointerText(point); };
 const feed = new Feed(document.getElementById('modalLayer'), document.getElementById('toasts'));
 
 function status(text, warning = false) {
@@ -88,7 +92,7 @@ function showSession(session) {
 }
 
 connection.onUpdate((changed, state) => {
-  if (changed.has('document') || changed.has('guides') || changed.has('overlay')) {
+  if (changed.has('document') || changed.has('guides') || changed.has('overlay') || changed.has('toolbox')) {
     documentView.draw(state, changed);
     if (changed.has('guides')) marks.guidesDrawn();
     const zoom = state.document?.view?.zoom;
@@ -96,6 +100,7 @@ connection.onUpdate((changed, state) => {
   }
   if (changed.has('cursor')) documentView.showCursor(state.cursor);
   if (changed.has('session')) showSession(state.session);
+  if (changed.has('document') || changed.has('session')) rulers.draw(state.document);  // the theme's colours too
   if (changed.has('toolbox')) toolbox.render(state.toolbox);
   if (changed.has('menus') || changed.has('document') || changed.has('session')) menubar.render(state);
   if (changed.has('panels')) panels.render(state.panels);

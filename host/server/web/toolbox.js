@@ -1,17 +1,30 @@
 // The toolbox: the host's tools and those the plug-ins registered, by group as the host
-// places them, each button named by its tool (data-tool) and showing its title.
+// places them, each button named by its tool (data-tool) and showing its title. The host's
+// tools have their usual letters (V, M, I), typed anywhere but in a text field or a dialog;
+// a plug-in's tools have none, the host's toolbox giving them no shortcut.
 
 import {iconOf} from './icons.js';
 
-// The host's own tools: a drawn icon (style.css) and a short title.
-const SHORT = {'Adobe Select Tool': ['select', 'Sélection'], 'Adobe Eyedropper Tool': ['eyedropper', 'Pipette'],
-  'Rectangle Tool': ['rectangle', 'Rectangle']};
+// The host's own tools: a drawn icon (style.css), a short title and the letter choosing it.
+const SHORT = {'Adobe Select Tool': ['select', 'Sélection', 'V'], 'Adobe Eyedropper Tool': ['eyedropper', 'Pipette', 'I'],
+  'Rectangle Tool': ['rectangle', 'Rectangle', 'M']};
 
 export class Toolbox {
   constructor(host, element) {
     this.host = host;
     this.element = element;
     this.key = '';
+    this.letters = new Map();  // letter -> tool name, of the tools shown
+    document.addEventListener('keydown', (event) => this.shortcut(event));
+  }
+
+  shortcut(event) {
+    if (event.ctrlKey || event.metaKey || event.altKey || event.repeat || document.body.dataset.modal) return;
+    if (event.target.closest?.('input, textarea, select, [contenteditable]')) return;
+    const tool = this.letters.get(event.key.toUpperCase());
+    if (!tool) return;
+    event.preventDefault();
+    this.host.send({type: 'tool', name: tool});
   }
 
   render(toolbox) {
@@ -25,6 +38,7 @@ export class Toolbox {
   }
 
   build(tools) {
+    this.letters.clear();
     const groups = new Map();
     for (const tool of tools) {
       if (!groups.has(tool.group)) groups.set(tool.group, []);
@@ -38,10 +52,14 @@ export class Toolbox {
         button.type = 'button';
         button.dataset.tool = tool.name;
         button.dataset.owner = tool.owner;
-        const [icon, title] = SHORT[tool.name] ?? [null, tool.title];
+        const [icon, title, letter] = SHORT[tool.name] ?? [null, tool.title, null];
         if (icon) button.append(iconOf(icon));
         button.append(title);
-        button.title = tool.tooltip || tool.title;
+        button.title = letter ? `${title} (${letter})` : tool.tooltip || tool.title;
+        if (letter) {
+          button.setAttribute('aria-keyshortcuts', letter);
+          this.letters.set(letter, tool.name);
+        }
         button.addEventListener('click', () => this.host.send({type: 'tool', name: tool.name}));
         box.append(button);
       }
