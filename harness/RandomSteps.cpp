@@ -172,7 +172,7 @@ std::string StepGenerator::anyStep() {
       {4, &StepGenerator::documentStep}, {3, &StepGenerator::artboardStep}, {5, &StepGenerator::artStep},
       {3, &StepGenerator::layerStep},    {4, &StepGenerator::deleteStep},   {4, &StepGenerator::toolStep},
       {12, &StepGenerator::mouseStep},   {2, &StepGenerator::keyStep},      {2, &StepGenerator::viewStep},
-      {2, &StepGenerator::selectionStep},
+      {2, &StepGenerator::selectionStep}, {3, &StepGenerator::historyStep},
       {2, &StepGenerator::menuStep},     {3, &StepGenerator::flyoutStep},   {4, &StepGenerator::notifyingStep},
       {45, &StepGenerator::panelStep},   {1, &StepGenerator::restartStep},
   };
@@ -364,6 +364,13 @@ std::string StepGenerator::selectionStep() {
     return std::string("selection resize ") + random_.pick({"nw", "n", "ne", "e", "se", "s", "sw", "w"}) + " " + by +
            (random_.percent(30) ? " shift" : "");
   return "selection move " + by;
+}
+
+// Undone and redone in runs, so that a run now and then goes back past a layout and the
+// plug-in's next one must still leave each kind's guides once.
+std::string StepGenerator::historyStep() {
+  if (!model().front()) return {};
+  return random_.percent(65) ? "undo" : "redo";
 }
 
 // The menus are opened first: the items' texts are those the plug-ins update them to.

@@ -44,6 +44,7 @@ class StepGenerator : public host::RandomSteps {
   std::string keyStep();
   std::string viewStep();
   std::string selectionStep();
+  std::string historyStep();
   std::string menuStep();
   std::string flyoutStep();
   std::string notifyingStep();
