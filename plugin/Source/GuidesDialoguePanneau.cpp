@@ -1,5 +1,4 @@
 // The panel's initial state and its buttons: artboard popup, erase, logo, web page.
-#include <cctype>
 #include <string>
 #include <vector>
 
@@ -20,23 +19,12 @@ constexpr double kLargeurTexteAide = 216;
 // The fifth unit of the popup: millimetres.
 constexpr int kIndexMillimetres = 4;
 
-// One quantity of the set: its icon, its field and the tooltip both show, and its steppers,
-// whose tooltips name the quantity they step.
+// One quantity of the set: its icon, its field and the tooltip both show.
 struct Quantite {
   kit::View* icone;
   kit::TextField* zone;
   const char* bulle;
-  kit::Button* plus;
-  kit::Button* moins;
 };
-
-// "Augmenter : marge du haut." from "Marge du haut.".
-std::string BulleDuPas(const char* verbe, const char* bulle) {
-  std::string texte = std::string(verbe) + " : " + bulle;
-  const size_t debut = std::char_traits<char>::length(verbe) + 3;
-  texte[debut] = static_cast<char>(std::tolower(static_cast<unsigned char>(texte[debut])));
-  return texte;
-}
 
 }  // namespace
 
@@ -49,26 +37,16 @@ void GuidesDialogue::PANinit() {
   BoutonReveilGuidesNSView->setFrame(kCadreReveil);
 
   const Quantite quantites[] = {
-      {PANmargeHautNSView, PANzoneMargeHaut, "Marge du haut.",
-       PANstepPlusMargeHaut, PANstepMoinsMargeHaut},
-      {PANmargeBasNSView, PANzoneMargeBas, "Marge du bas.",
-       PANstepPlusMargeBas, PANstepMoinsMargeBas},
-      {PANmargeGaucheNSView, PANzoneMargeGauche, "Marge de gauche.",
-       PANstepPlusMargeGauche, PANstepMoinsMargeGauche},
-      {PANmargeDroiteNSView, PANzoneMargeDroite, "Marge de droite.",
-       PANstepPlusMargeDroite, PANstepMoinsMargeDroite},
-      {PANnombreColonnesNSView, PANzoneNbrColonnes, "Nombre de colonnes.",
-       PANstepPlusNbrColonnes, PANstepMoinsNbrColonnes},
-      {PANnombreLignesNSView, PANzoneNbrLignes, "Nombre de lignes.",
-       PANstepPlusNbrLignes, PANstepMoinsNbrLignes},
-      {PANlargeurColonnesNSView, PANzoneLargeurColonne, "Largeur des colonnes.",
-       PANstepPlusLargeurColonne, PANstepMoinsLargeurColonne},
-      {PANhauteurLignesNSView, PANzoneHauteurLigne, "Hauteur des lignes.",
-       PANstepPlusHauteurLigne, PANstepMoinsHauteurLigne},
-      {PANgouttiereColonnesNSView, PANzoneGouttiereColonne, "Gouttière entre les colonnes.",
-       PANstepPlusGouttiereColonne, PANstepMoinsGouttiereColonne},
-      {PANgouttiereLignesNSView, PANzoneGouttiereLigne, "Gouttière entre les lignes.",
-       PANstepPlusGouttiereLigne, PANstepMoinsGouttiereLigne},
+      {PANmargeHautNSView, PANzoneMargeHaut, "Marge du haut."},
+      {PANmargeBasNSView, PANzoneMargeBas, "Marge du bas."},
+      {PANmargeGaucheNSView, PANzoneMargeGauche, "Marge de gauche."},
+      {PANmargeDroiteNSView, PANzoneMargeDroite, "Marge de droite."},
+      {PANnombreColonnesNSView, PANzoneNbrColonnes, "Nombre de colonnes."},
+      {PANnombreLignesNSView, PANzoneNbrLignes, "Nombre de lignes."},
+      {PANlargeurColonnesNSView, PANzoneLargeurColonne, "Largeur des colonnes."},
+      {PANhauteurLignesNSView, PANzoneHauteurLigne, "Hauteur des lignes."},
+      {PANgouttiereColonnesNSView, PANzoneGouttiereColonne, "Gouttière entre les colonnes."},
+      {PANgouttiereLignesNSView, PANzoneGouttiereLigne, "Gouttière entre les lignes."},
   };
   const kit::Color fond =
       kit::Color::colorWithCalibratedRed(RougeFondTheme, VertFondTheme, BleuFondTheme, AlphaFondTheme);
@@ -87,8 +65,6 @@ void GuidesDialogue::PANinit() {
   for (const Quantite& q : quantites) {
     q.icone->setToolTip(q.bulle);
     q.zone->setToolTip(q.bulle);
-    q.plus->setToolTip(BulleDuPas("Augmenter", q.bulle));
-    q.moins->setToolTip(BulleDuPas("Diminuer", q.bulle));
   }
   PANcadenas->setToolTip("Marges toutes égales ou différentes.");
   PANcadenasSombre->setToolTip("Marges toutes égales ou différentes.");
