@@ -10,6 +10,7 @@
 import {showMenu} from './popupMenu.js';
 import {iconOf} from './icons.js';
 
+const SIGN_NAMES = {'+': 'Plus', '-': 'Moins', '−': 'Moins'};
 const ALIGN = {left: 'left', right: 'right', center: 'center', justified: 'justify', natural: 'left'};
 
 function cssColor(rgba) {
@@ -145,6 +146,8 @@ export class ViewTree {
         }
         element.setAttribute('aria-pressed', String(view.buttonType !== 'momentaryPushIn' && view.state !== 0));
         element.classList.toggle('lock', view.image === 'lock');
+        // A title that is a lone sign is read by its name, as the platform's accessibility does.
+        if (SIGN_NAMES[view.title]) element.setAttribute('aria-label', SIGN_NAMES[view.title]);
         return;
       case 'text':
         element.textContent = view.text;
