@@ -1,0 +1,59 @@
+#!/usr/bin/env python3
+"""Makes each slip below in a scratch checkout, rebuilds it, runs its whole ctest suite, prints
+the tests that fail, and puts the file back: a slip no test catches prints NONE FAILED.
+
+The slips are one-line mistakes the suite once let through; each must now fail a test.
+  git worktree add --detach ../slips HEAD && (cd ../slips && ./guides test)   # once, to configure
+  python3 tools/check_slips.py ../slips [NAME...]
+Never run it on the checkout you work in: a slip is written into the sources while its tests run.
+"""
+import pathlib
+import subprocess
+import sys
+
+if len(sys.argv) < 2:
+    sys.exit(__doc__)
+top = pathlib.Path(sys.argv[1]).resolve()
+slips = [
+    ("sets-restore-skipped", "plugin/Source/GuidesDialogueSets.cpp",
+     'AlerteSets("Suppression impossible.");\n      RetablitSetAffiche(PANpopupSets);', 'AlerteSets("Suppression impossible.");'),
+    ("lock-tip-dropped", "plugin/Source/GuidesDialoguePreferences.cpp",
+     "  PREverrouille->setToolTip(BulleVerrouille(ReperesVerrouillesProv));\n", ""),
+    ("readonly-moves-aside", "host/model/PreferenceStore.cpp",
+     "if (!readOnlyReason_.empty())\n    return {\"the preferences file is damaged", "if (false)\n    return {\"the preferences file is damaged"),
+    ("failed-write-leaves-temp", "host/model/FileWriting.cpp",
+     "  if (!ok) {\n    ::unlink(name.data());", "  if (!ok) {\n"),
+    ("within-ignores-hidden-group", "host/model/HitTest.cpp",
+     "if (isHidden(arts.at(slot))) return false;", "if (within == kNoSlot && isHidden(arts.at(slot))) return false;"),
+    ("within-ignores-hidden-layer", "host/model/HitTest.cpp",
+     "!model.findLayer(art.layer)->visible ||", "(within.isNull() && !model.findLayer(art.layer)->visible) ||"),
+    ("utf8-surrogate", "plugin/Source/EcritLitPrefs.cpp", "    if (tete == 0xED) max2 = 0x9F;\n", ""),
+    ("utf8-overlong", "plugin/Source/EcritLitPrefs.cpp", "    if (tete == 0xE0) min2 = 0xA0;\n", ""),
+    ("popup-restore-lt", "plugin/Source/GuidesDialogueSets.cpp", "avant >= 0 && avant <= nombreDeSets", "avant >= 0 && avant < nombreDeSets"),
+    ("publisher-document-not-resent", "host/server/StatePublisher.cpp",
+     "if (!published_ || published_->document != now.document) board_.put", "if (!published_) board_.put"),
+    ("art-stamp-misses-an-edit", "host/model/ArtTree.h",
+     "    if (!arts_.isLive(ref)) return nullptr;\n    ++revision_;\n", "    if (!arts_.isLive(ref)) return nullptr;\n"),
+]
+only = sys.argv[2:]
+uncaught = []
+for name, rel, old, new in slips:
+    if only and name not in only: continue
+    path = top / rel
+    text = path.read_text()
+    if text.count(old) != 1:
+        print(f"{name}: pattern found {text.count(old)} times", flush=True); continue
+    path.write_text(text.replace(old, new))
+    try:
+        b = subprocess.run(['nice', 'cmake', '--build', 'build', '-j2'], cwd=top, capture_output=True, text=True)
+        if b.returncode:
+            print(f"{name}: BUILD FAILED\n{b.stdout[-2000:]}", flush=True); continue
+        t = subprocess.run(['ctest', '-j2', '--timeout', '120'], cwd=top / 'build', capture_output=True, text=True)
+        tail = t.stdout[t.stdout.find('The following tests FAILED'):] if 'FAILED' in t.stdout else 'NONE FAILED'
+        if tail == 'NONE FAILED':
+            uncaught.append(name)
+        print(f"{name}: {tail.strip()[:1500]}", flush=True)
+    finally:
+        path.write_text(text)
+subprocess.run(['nice', 'cmake', '--build', 'build', '-j2'], cwd=top, capture_output=True)
+sys.exit(1 if uncaught else 0)
