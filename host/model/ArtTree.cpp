@@ -91,23 +91,28 @@ void ArtTree::unlink(uint32_t slot) {
   a.parent = a.prevSibling = a.nextSibling = kNoSlot;
 }
 
-// Frees leaves first without recursion: go down to a childless art, free it, step back up
-// to its parent and go down again. Every link is followed once down and once up.
+// Frees the subtree after its children, without recursion: down to the first leaf, then each
+// art freed is followed by its next sibling's first leaf, or by its parent once it was the
+// last child. Only the root is unlinked (from a parent outside the subtree); the links inside
+// are read, never rewritten, so an undo step keeps each freed art as it was, moved, not copied.
 void ArtTree::disposeSubtree(uint32_t root) {
   ++revision_;
   unlink(root);
-  uint32_t current = root;
+  const auto firstLeaf = [this](uint32_t slot) {
+    while (arts_.at(slot).firstChild != kNoSlot) slot = arts_.at(slot).firstChild;
+    return slot;
+  };
+  uint32_t current = firstLeaf(root);
   for (;;) {
-    while (at(current).firstChild != kNoSlot) current = at(current).firstChild;
+    const Art& art = arts_.at(current);
+    const uint32_t next = current == root               ? kNoSlot
+                          : art.nextSibling != kNoSlot ? firstLeaf(art.nextSibling)
+                                                       : art.parent;
     index_.touch(current);
-    if (current == root) {
-      arts_.erase(refAt(root));
-      return;
-    }
-    const uint32_t parent = at(current).parent;
-    unlink(current);
+    changes_.noteErased(arts_, current);
     arts_.erase(refAt(current));
-    current = parent;
+    if (next == kNoSlot) return;
+    current = next;
   }
 }
 

@@ -21,6 +21,12 @@ class SlotChanges {
     if (!on_ || isNoted(slot)) return;
     keep(table, table.image(slot));
   }
+  // The live slot is about to be erased: its object goes into the image unchanged, moved
+  // rather than copied.
+  void noteErased(SlotTable<T>& table, uint32_t slot) {
+    if (!on_ || isNoted(slot)) return;
+    keep(table, table.imageMovedOut(slot));
+  }
   // The slot was free and now holds a new object.
   void noteMade(SlotTable<T>& table, uint32_t slot) {
     if (!on_ || isNoted(slot)) return;

@@ -79,6 +79,12 @@ class SlotTable {
     const Entry& entry = entries_[slot];
     return SlotImage<T>{slot, entry.generation, entry.live ? std::make_unique<T>(entry.value) : nullptr};
   }
+  // The slot as it is now, its object moved into the image and left moved-from (its plain
+  // fields kept): for a slot about to be erased, which needs no copy.
+  SlotImage<T> imageMovedOut(uint32_t slot) {
+    Entry& entry = entries_[slot];
+    return SlotImage<T>{slot, entry.generation, entry.live ? std::make_unique<T>(std::move(entry.value)) : nullptr};
+  }
   // Whether the slot is now as the image shows it.
   bool matches(const SlotImage<T>& image) const {
     const Entry& entry = entries_[image.slot];
