@@ -39,6 +39,10 @@ void pan(CommandContext& context, const Arguments& arguments);
 void fit(CommandContext& context, const Arguments& arguments);
 void printView(CommandContext& context, const Arguments& arguments);
 
+// The front document's last step undone or redone; a refusal when there is none.
+void undo(CommandContext& context, const Arguments& arguments);
+void redo(CommandContext& context, const Arguments& arguments);
+
 // Menus, flyout menus, theme.
 void menu(CommandContext& context, const Arguments& arguments);
 void flyout(CommandContext& context, const Arguments& arguments);

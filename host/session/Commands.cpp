@@ -4,7 +4,6 @@
 
 #include "app/Application.h"
 #include "session/CommandHandlers.h"
-#include "session/UndoCommands.h"
 
 namespace host {
 

@@ -1,6 +1,6 @@
-#include "session/UndoCommands.h"
-
+// The session commands `undo` and `redo`.
 #include "model/Model.h"
+#include "session/CommandHandlers.h"
 #include "session/CommandSupport.h"
 
 namespace host {

@@ -39,7 +39,7 @@ export class Rulers {
   }
 
   // One axis of the view in screen pixels of the canvas: its length, the unit's value at a
-  // screen pixel and the pixel of a value.
+  // screen pixel (or at a view pixel) and the screen pixel of a value.
   axis(view, direction) {
     const across = direction === 'h';
     const length = across ? this.canvas.clientWidth : this.canvas.clientHeight;
@@ -47,10 +47,12 @@ export class Rulers {
     const perPixel = length / pixels;  // screen pixels per view pixel
     const unit = this.document.rulerUnitPoints;
     const centre = view.centre[across ? 0 : 1], sign = across ? 1 : -1;
+    const valueAtViewPixel = (p) => (centre + sign * (p - pixels / 2) / view.zoom) / unit;
     return {
       length,
       screenPerUnit: unit * view.zoom * perPixel,
-      valueAt: (x) => (centre + sign * (x / perPixel - pixels / 2) / view.zoom) / unit,
+      valueAtViewPixel,
+      valueAt: (x) => valueAtViewPixel(x / perPixel),
       pixelOf: (value) => (sign * (value * unit - centre) * view.zoom + pixels / 2) * perPixel,
     };
   }
@@ -104,9 +106,8 @@ export class Rulers {
   pointerText(point) {
     const document = this.document;
     if (!point || !document?.open) return '';
-    const view = document.view, unit = document.rulerUnitPoints;
-    const h = view.centre[0] + (point.x - view.width / 2) / view.zoom;
-    const v = view.centre[1] - (point.y - view.height / 2) / view.zoom;
-    return `x ${unitText(h / unit)} ${document.rulerUnit}   y ${unitText(v / unit)} ${document.rulerUnit}`;
+    const h = this.axis(document.view, 'h').valueAtViewPixel(point.x);
+    const v = this.axis(document.view, 'v').valueAtViewPixel(point.y);
+    return `x ${unitText(h)} ${document.rulerUnit}   y ${unitText(v)} ${document.rulerUnit}`;
   }
 }
