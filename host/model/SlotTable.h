@@ -8,20 +8,22 @@
 #define GUIDES_HOST_MODEL_SLOTTABLE_H
 
 #include <cstddef>
-#include <deque>
 #include <memory>
+#include <optional>
+#include <vector>
 #include <utility>
 
 #include "model/Ref.h"
 
 namespace host {
 
-// What one slot held at one moment: a live object and its generation, or nothing (null).
+// What one slot held at one moment: a live object and its generation, or nothing. The
+// object is held in place: a step of tens of thousands of images makes no allocation each.
 template <class T>
 struct SlotImage {
   uint32_t slot = kNoSlot;
   uint64_t generation = 0;
-  std::unique_ptr<T> value;
+  std::optional<T> value;
 };
 
 template <class T>
@@ -31,14 +33,15 @@ class SlotTable {
   Ref insert(T value) {
     uint32_t slot = freeHead_;
     if (slot != kNoSlot) {
-      freeHead_ = entries_[slot].nextFree;
-      entries_[slot].value = std::move(value);
+      freeHead_ = entry(slot).nextFree;
+      entry(slot).value = std::move(value);
     } else {
-      if (entries_.size() >= kMaxSlots) return Ref{};
-      slot = static_cast<uint32_t>(entries_.size());
-      entries_.push_back(Entry{std::move(value), 0, false, kNoSlot, 0});
+      if (size_ >= kMaxSlots) return Ref{};
+      if ((size_ & kChunkMask) == 0) chunks_.push_back(std::make_unique<Entry[]>(kChunkSize));
+      slot = size_++;
+      entry(slot).value = std::move(value);
     }
-    Entry& entry = entries_[slot];
+    Entry& entry = this->entry(slot);
     entry.generation = nextGeneration();
     entry.live = true;
     ++liveCount_;
@@ -46,28 +49,29 @@ class SlotTable {
   }
 
   // The object the reference designates, or null when it is stale.
-  T* find(Ref ref) { return isLive(ref) ? &entries_[ref.slot].value : nullptr; }
-  const T* find(Ref ref) const { return isLive(ref) ? &entries_[ref.slot].value : nullptr; }
+  T* find(Ref ref) { return isLive(ref) ? &entry(ref.slot).value : nullptr; }
+  const T* find(Ref ref) const { return isLive(ref) ? &entry(ref.slot).value : nullptr; }
 
   bool isLive(Ref ref) const {
-    return ref.slot < entries_.size() && entries_[ref.slot].live &&
-           entries_[ref.slot].generation == ref.generation;
+    if (ref.slot >= size_) return false;
+    const Entry& found = entry(ref.slot);
+    return found.live && found.generation == ref.generation;
   }
 
-  bool isLiveSlot(uint32_t slot) const { return slot < entries_.size() && entries_[slot].live; }
+  bool isLiveSlot(uint32_t slot) const { return slot < size_ && entry(slot).live; }
 
   // Direct access to a slot known to be live (links inside the model).
-  T& at(uint32_t slot) { return entries_[slot].value; }
-  const T& at(uint32_t slot) const { return entries_[slot].value; }
+  T& at(uint32_t slot) { return entry(slot).value; }
+  const T& at(uint32_t slot) const { return entry(slot).value; }
   Ref refAt(uint32_t slot) const {
     if (slot == kNoSlot) return Ref{};
-    return Ref{slot, entries_[slot].generation};
+    return Ref{slot, entry(slot).generation};
   }
 
   // Frees the slot; the object is destroyed. Does nothing for a stale reference.
   void erase(Ref ref) {
     if (!isLive(ref)) return;
-    Entry& entry = entries_[ref.slot];
+    Entry& entry = this->entry(ref.slot);
     entry.value = T{};
     entry.live = false;
     --liveCount_;
@@ -76,60 +80,69 @@ class SlotTable {
 
   // The slot as it is now.
   SlotImage<T> image(uint32_t slot) const {
-    const Entry& entry = entries_[slot];
-    return SlotImage<T>{slot, entry.generation, entry.live ? std::make_unique<T>(entry.value) : nullptr};
+    const Entry& entry = this->entry(slot);
+    return SlotImage<T>{slot, entry.generation, entry.live ? std::optional<T>(entry.value) : std::nullopt};
   }
   // The slot as it is now, its object moved into the image and left moved-from (its plain
   // fields kept): for a slot about to be erased, which needs no copy.
   SlotImage<T> imageMovedOut(uint32_t slot) {
-    Entry& entry = entries_[slot];
-    return SlotImage<T>{slot, entry.generation, entry.live ? std::make_unique<T>(std::move(entry.value)) : nullptr};
+    Entry& entry = this->entry(slot);
+    return SlotImage<T>{slot, entry.generation, entry.live ? std::optional<T>(std::move(entry.value)) : std::nullopt};
   }
   // Whether the slot is now as the image shows it.
   bool matches(const SlotImage<T>& image) const {
-    const Entry& entry = entries_[image.slot];
+    const Entry& entry = this->entry(image.slot);
     if (!image.value) return !entry.live;
     return entry.live && entry.generation == image.generation && entry.value == *image.value;
   }
   // The slot takes the image's state and the image the slot's: an undo, then a redo.
   void swapImage(SlotImage<T>& image) {
-    Entry& entry = entries_[image.slot];
-    std::unique_ptr<T> now = entry.live ? std::make_unique<T>(std::move(entry.value)) : nullptr;
+    Entry& entry = this->entry(image.slot);
+    std::optional<T> now = entry.live ? std::optional<T>(std::move(entry.value)) : std::nullopt;
     const uint64_t generation = entry.generation;
     if (entry.live) --liveCount_;
     if (image.value) ++liveCount_;
-    entry.live = image.value != nullptr;
+    entry.live = image.value.has_value();
     entry.value = image.value ? std::move(*image.value) : T{};
     if (entry.live) entry.generation = image.generation;
     image.value = std::move(now);
     image.generation = generation;
   }
   // A held slot is not reused once freed; the last release of a free slot makes it reusable.
-  void hold(uint32_t slot) { ++entries_[slot].holds; }
+  void hold(uint32_t slot) { ++entry(slot).holds; }
   void release(uint32_t slot) {
-    Entry& entry = entries_[slot];
+    Entry& entry = this->entry(slot);
     if (--entry.holds == 0 && !entry.live) makeFree(slot);
   }
 
   size_t liveCount() const { return liveCount_; }
   // Slots ever used, live or free: the bound of a walk over refAt(slot).
-  size_t slotCount() const { return entries_.size(); }
+  size_t slotCount() const { return size_; }
 
  private:
   struct Entry {
-    T value;
-    uint64_t generation;
-    bool live;
-    uint32_t nextFree;
-    uint32_t holds;  // undo steps keeping an image of the slot
+    T value{};
+    uint64_t generation = 0;
+    bool live = false;
+    uint32_t nextFree = kNoSlot;
+    uint32_t holds = 0;  // undo steps keeping an image of the slot
   };
 
+  // Entries live in chunks of a power of two that never move: growing adds a chunk, and a
+  // slot's entry is found with a shift and a mask.
+  static constexpr uint32_t kChunkBits = 10;
+  static constexpr uint32_t kChunkSize = 1u << kChunkBits;
+  static constexpr uint32_t kChunkMask = kChunkSize - 1;
+  Entry& entry(uint32_t slot) { return chunks_[slot >> kChunkBits][slot & kChunkMask]; }
+  const Entry& entry(uint32_t slot) const { return chunks_[slot >> kChunkBits][slot & kChunkMask]; }
+
   void makeFree(uint32_t slot) {
-    entries_[slot].nextFree = freeHead_;
+    entry(slot).nextFree = freeHead_;
     freeHead_ = slot;
   }
 
-  std::deque<Entry> entries_;  // growing at the end moves no entry
+  std::vector<std::unique_ptr<Entry[]>> chunks_;
+  uint32_t size_ = 0;  // slots ever used
   uint32_t freeHead_ = kNoSlot;
   size_t liveCount_ = 0;
 };

@@ -137,27 +137,29 @@ namespace {
 
 // The walk over every drawn path is the costly part of a fingerprint (a hover over 100,000
 // objects would pay it at each move): it is done again only when the art changed, or the
-// document or the layers that show it did.
+// document or the layers that show it did. The same walk lists the guides.
 struct ArtPrints {
   ArtTree::Stamp stamp{};
   uint64_t layers = 0;
-  uint64_t art = 0, guides = 0;
+  uint64_t art = 0;
+  std::shared_ptr<const GuideList> guides;
 };
 
 ArtPrints artPrints(const ArtTree::Stamp& stamp, uint64_t layers) {
   thread_local ArtPrints last;
   if (last.stamp == stamp && last.layers == layers && last.stamp.tree != 0) return last;
-  Fingerprint art, guides;
+  Fingerprint art;
+  GuideListMaker guides;
   walkFrontDocument(model(), [&](const std::string& prefix, uint32_t slot, const Art& drawn) {
     if (!isDrawn(model(), slot, drawn)) return;
-    Fingerprint& into = drawn.guide ? guides : art;
-    into.add(slot);
-    into.add(prefix);
-    into.add(drawn.name);
-    into.add(uint64_t(drawn.closed) | uint64_t(drawn.userAttributes) << 1);
-    for (const AIPathSegment& segment : drawn.segments) into.add(segment);
+    if (drawn.guide) return guides.add(prefix, drawn);
+    art.add(slot);
+    art.add(prefix);
+    art.add(drawn.name);
+    art.add(uint64_t(drawn.closed) | uint64_t(drawn.userAttributes) << 1);
+    for (const AIPathSegment& segment : drawn.segments) art.add(segment);
   });
-  last = {stamp, layers, art.value(), guides.value()};
+  last = {stamp, layers, art.value(), std::make_shared<const GuideList>(guides.take())};
   return last;
 }
 

@@ -85,8 +85,6 @@ uint64_t firstFrame() { return uint64_t{std::random_device{}() & 0xFFFFFFu} << 2
 
 GuideFrames::GuideFrames() : frame_(firstFrame()) {}
 
-GuideFrame GuideFrames::next() { return next(frontGuides()); }
-
 GuideFrame GuideFrames::next(GuideList list) {
   ++frame_;
   const std::string frame = std::to_string(frame_);

@@ -31,9 +31,7 @@ class GuideFrames {
  public:
   GuideFrames();
 
-  // The host's thread: the next frame from the front document's guides.
-  GuideFrame next();
-  // The same from a given list (the tests' way in).
+  // The next frame, of these guides.
   GuideFrame next(GuideList list);
 
  private:

@@ -1,5 +1,6 @@
 #include "server/GuideList.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <type_traits>
@@ -19,21 +20,37 @@ bool GuideList::same(uint32_t a, const GuideList& other, uint32_t b) const {
          std::memcmp(&points[mine.first], &other.points[theirs.first], 8 * size_t{mine.count}) == 0;
 }
 
-GuideList frontGuides() {
+void GuideListMaker::add(const std::string& prefix, const Art& guide) {
   static_assert(std::is_same_v<AIReal, float>, "the page reads the guides as float32");
-  GuideList list;
-  std::unordered_map<std::string, uint32_t> nameIndex;
+  const std::string_view shown = shownName(guide);
+  if (nameAt_ == kNoSlot || name_.size() != prefix.size() + 1 + shown.size() ||
+      name_.compare(0, prefix.size(), prefix) != 0 || name_.compare(prefix.size() + 1, shown.size(), shown) != 0) {
+    name_ = prefix + "/" + std::string(shown);
+    nameAt_ = nameIndex_.try_emplace(name_, static_cast<uint32_t>(list_.names.size())).first->second;
+    if (nameAt_ == list_.names.size()) list_.names.push_back(name_);
+  }
+  list_.guides.push_back({nameAt_, static_cast<uint32_t>(list_.points.size()),
+                          static_cast<uint32_t>(guide.segments.size())});
+  for (const AIPathSegment& s : guide.segments) list_.points.insert(list_.points.end(), {s.p.h, s.p.v});
+}
+
+bool GuideList::operator==(const GuideList& other) const {
+  const auto sameGuide = [](const Guide& a, const Guide& b) {
+    return a.name == b.name && a.first == b.first && a.count == b.count;
+  };
+  return names == other.names &&
+         std::equal(guides.begin(), guides.end(), other.guides.begin(), other.guides.end(), sameGuide) &&
+         points.size() == other.points.size() &&
+         (points.empty() || std::memcmp(points.data(), other.points.data(), 4 * points.size()) == 0);
+}
+
+GuideList frontGuides() {
+  GuideListMaker maker;
   const Model& model = host::model();
   walkFrontDocument(model, [&](const std::string& prefix, uint32_t slot, const Art& art) {
-    if (!art.guide || !isDrawn(model, slot, art)) return;
-    std::string name = prefix + "/" + std::string(shownName(art));
-    const auto [entry, added] = nameIndex.try_emplace(name, static_cast<uint32_t>(list.names.size()));
-    if (added) list.names.push_back(std::move(name));
-    list.guides.push_back({entry->second, static_cast<uint32_t>(list.points.size()),
-                           static_cast<uint32_t>(art.segments.size())});
-    for (const AIPathSegment& s : art.segments) list.points.insert(list.points.end(), {s.p.h, s.p.v});
+    if (art.guide && isDrawn(model, slot, art)) maker.add(prefix, art);
   });
-  return list;
+  return maker.take();
 }
 
 std::string guideBytes(const GuideList& list, std::string_view more, const std::vector<uint32_t>& words,

@@ -7,7 +7,10 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
+
+#include "model/Art.h"
 
 namespace host {
 
@@ -23,6 +26,22 @@ struct GuideList {
 
   // Whether guide a of this list and guide b of `other` have the same name and points.
   bool same(uint32_t a, const GuideList& other, uint32_t b) const;
+  // The same names, guides and points, bit for bit.
+  bool operator==(const GuideList& other) const;
+};
+
+// Makes a list from guides given in the walk's order (walkFrontDocument's prefix and art).
+// Guides come in runs of one group and one name: a name is looked up once per run.
+class GuideListMaker {
+ public:
+  void add(const std::string& prefix, const Art& guide);
+  GuideList take() { return std::move(list_); }
+
+ private:
+  GuideList list_;
+  std::unordered_map<std::string, uint32_t> nameIndex_;
+  std::string name_;  // of the last guide added
+  uint32_t nameAt_ = kNoSlot;
 };
 
 // The guides drawn in the front document (visible, in visible layers and groups).

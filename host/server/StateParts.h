@@ -5,14 +5,18 @@
 #define GUIDES_HOST_SERVER_STATEPARTS_H
 
 #include <cstdint>
+#include <memory>
 #include <string>
+
+#include "server/GuideList.h"
 
 namespace host {
 
-// A cheap summary of the front document, to tell whether its parts must be made again.
+// A cheap summary of the front document, to tell whether its parts must be made again, and
+// the guides it draws (the same list while the art and its layers are unchanged).
 struct DocumentFingerprint {
   uint64_t document = 0;  // artboards, view, layers, unit, the art that is not a guide
-  uint64_t guides = 0;
+  std::shared_ptr<const GuideList> guides;
 };
 DocumentFingerprint fingerprintFrontDocument();
 
