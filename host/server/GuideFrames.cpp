@@ -1,8 +1,8 @@
 #include "server/GuideFrames.h"
 
-#include <algorithm>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <random>
 #include <string_view>
 
@@ -36,6 +36,41 @@ std::vector<uint64_t> nameHashes(const GuideList& list) {
   return hashes;
 }
 
+// The base frame's guides by key, in a table of open addressing: building it costs a
+// probe a guide where sorting them cost a comparison sort, and equal keys lie along one
+// probe sequence, which a lookup follows to the first empty place.
+class KeyTable {
+ public:
+  explicit KeyTable(const GuideList& list) {
+    size_t size = 16;
+    while (size < 2 * list.guides.size()) size *= 2;
+    places_.assign(size, Place{});
+    mask_ = size - 1;
+    const std::vector<uint64_t> hashes = nameHashes(list);
+    for (uint32_t i = 0; i < list.guides.size(); ++i) {
+      const uint64_t key = keyOf(list, i, hashes);
+      size_t at = key & mask_;
+      while (places_[at].index != kNewGuides) at = (at + 1) & mask_;
+      places_[at] = {key, i};
+    }
+  }
+  // The first index with this key that `accept` takes, or kNewGuides.
+  template <class Accept>
+  uint32_t find(uint64_t key, Accept accept) const {
+    for (size_t at = key & mask_; places_[at].index != kNewGuides; at = (at + 1) & mask_)
+      if (places_[at].key == key && accept(places_[at].index)) return places_[at].index;
+    return kNewGuides;
+  }
+
+ private:
+  struct Place {
+    uint64_t key = 0;
+    uint32_t index = kNewGuides;  // empty
+  };
+  std::vector<Place> places_;
+  size_t mask_ = 0;
+};
+
 // Finds, for each guide of the new frame, an unused equal guide of the base frame: the one
 // after the last found when it is equal (a kept stretch costs one comparison a guide), else
 // the first unused one with its key.
@@ -45,12 +80,11 @@ class Matcher {
 
   uint32_t find(uint32_t index) {
     if (next_ < base_.guides.size() && !used_[next_] && now_.same(index, base_, next_)) return take(next_);
-    if (byKey_.empty() && !base_.guides.empty()) sortBase();
-    const uint64_t key = keyOf(now_, index, nowHashes());
-    auto it = std::lower_bound(byKey_.begin(), byKey_.end(), std::pair<uint64_t, uint32_t>{key, 0});
-    for (; it != byKey_.end() && it->first == key; ++it)
-      if (!used_[it->second] && now_.same(index, base_, it->second)) return take(it->second);
-    return kNewGuides;
+    if (!byKey_) byKey_ = std::make_unique<KeyTable>(base_);
+    const uint32_t found = byKey_->find(keyOf(now_, index, nowHashes()), [&](uint32_t candidate) {
+      return !used_[candidate] && now_.same(index, base_, candidate);
+    });
+    return found == kNewGuides ? kNewGuides : take(found);
   }
 
  private:
@@ -58,11 +92,6 @@ class Matcher {
     used_[index] = true;
     next_ = index + 1;
     return index;
-  }
-  void sortBase() {
-    const std::vector<uint64_t> hashes = nameHashes(base_);
-    for (uint32_t i = 0; i < base_.guides.size(); ++i) byKey_.emplace_back(keyOf(base_, i, hashes), i);
-    std::sort(byKey_.begin(), byKey_.end());
   }
   const std::vector<uint64_t>& nowHashes() {
     if (nowHashes_.empty()) nowHashes_ = nameHashes(now_);
@@ -73,7 +102,7 @@ class Matcher {
   const GuideList& now_;
   std::vector<bool> used_;
   uint32_t next_ = 0;
-  std::vector<std::pair<uint64_t, uint32_t>> byKey_;
+  std::unique_ptr<KeyTable> byKey_;  // made at the first guide out of its place
   std::vector<uint64_t> nowHashes_;
 };
 
