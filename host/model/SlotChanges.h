@@ -30,7 +30,7 @@ class SlotChanges {
   // The slot was free and now holds a new object.
   void noteMade(SlotTable<T>& table, uint32_t slot) {
     if (!on_ || isNoted(slot)) return;
-    keep(table, SlotImage<T>{slot, 0, std::nullopt});
+    keep(table, SlotImage<T>{slot, 0, nullptr});
   }
 
   // The images of the slots that differ now, held for an undo step; the others are let go.
@@ -48,7 +48,7 @@ class SlotChanges {
     }
     images_.resize(kept);
     std::vector<SlotImage<T>> changed = std::move(images_);
-    images_ = {};
+    images_ = std::vector<SlotImage<T>>();
     images_.reserve(changed.size());  // the next event is often like this one
     return changed;
   }

@@ -9,7 +9,6 @@
 
 #include <cstddef>
 #include <memory>
-#include <optional>
 #include <vector>
 #include <utility>
 
@@ -17,13 +16,12 @@
 
 namespace host {
 
-// What one slot held at one moment: a live object and its generation, or nothing. The
-// object is held in place: a step of tens of thousands of images makes no allocation each.
+// What one slot held at one moment: a live object and its generation, or nothing (null).
 template <class T>
 struct SlotImage {
   uint32_t slot = kNoSlot;
   uint64_t generation = 0;
-  std::optional<T> value;
+  std::unique_ptr<T> value;
 };
 
 template <class T>
@@ -81,13 +79,13 @@ class SlotTable {
   // The slot as it is now.
   SlotImage<T> image(uint32_t slot) const {
     const Entry& entry = this->entry(slot);
-    return SlotImage<T>{slot, entry.generation, entry.live ? std::optional<T>(entry.value) : std::nullopt};
+    return SlotImage<T>{slot, entry.generation, entry.live ? std::make_unique<T>(entry.value) : nullptr};
   }
   // The slot as it is now, its object moved into the image and left moved-from (its plain
   // fields kept): for a slot about to be erased, which needs no copy.
   SlotImage<T> imageMovedOut(uint32_t slot) {
     Entry& entry = this->entry(slot);
-    return SlotImage<T>{slot, entry.generation, entry.live ? std::optional<T>(std::move(entry.value)) : std::nullopt};
+    return SlotImage<T>{slot, entry.generation, entry.live ? std::make_unique<T>(std::move(entry.value)) : nullptr};
   }
   // Whether the slot is now as the image shows it.
   bool matches(const SlotImage<T>& image) const {
@@ -98,11 +96,11 @@ class SlotTable {
   // The slot takes the image's state and the image the slot's: an undo, then a redo.
   void swapImage(SlotImage<T>& image) {
     Entry& entry = this->entry(image.slot);
-    std::optional<T> now = entry.live ? std::optional<T>(std::move(entry.value)) : std::nullopt;
+    std::unique_ptr<T> now = entry.live ? std::make_unique<T>(std::move(entry.value)) : nullptr;
     const uint64_t generation = entry.generation;
     if (entry.live) --liveCount_;
     if (image.value) ++liveCount_;
-    entry.live = image.value.has_value();
+    entry.live = image.value != nullptr;
     entry.value = image.value ? std::move(*image.value) : T{};
     if (entry.live) entry.generation = image.generation;
     image.value = std::move(now);
