@@ -96,9 +96,9 @@ ArtIndex& ArtIndex::operator=(ArtIndex&&) noexcept = default;
 
 void ArtIndex::touch(uint32_t slot) {
   Tree& tree = *tree_;
-  if (slot >= tree.flags.size()) {
-    tree.flags.resize(slot + 1, 0);
-    tree.held.resize(slot + 1);
+  if (slot >= tree.flags.size()) {  // by half again, as the art table grows
+    tree.flags.resize(slot + 1 + slot / 2, 0);
+    tree.held.resize(slot + 1 + slot / 2);
   }
   if (tree.flags[slot] & kPending) return;
   tree.flags[slot] |= kPending;
