@@ -51,12 +51,6 @@ AIErr Model::closeDocument(size_t index) {
   return kNoErr;
 }
 
-Document* Model::front() { return front_ < documents_.size() ? documents_[front_].get() : nullptr; }
-
-const Document* Model::front() const {
-  return front_ < documents_.size() ? documents_[front_].get() : nullptr;
-}
-
 // Never destroyed: a plug-in's static objects may still call the host while the process
 // exits, and memory reachable from a static pointer is not a leak.
 Model& model() {

@@ -36,8 +36,9 @@ class Model {
   AIErr closeDocument(size_t index);
   size_t documentCount() const { return documents_.size(); }
   const Document& documentAt(size_t index) const { return *documents_[index]; }
-  Document* front();
-  const Document* front() const;
+  // Asked by nearly every suite call: inline.
+  Document* front() { return front_ < documents_.size() ? documents_[front_].get() : nullptr; }
+  const Document* front() const { return front_ < documents_.size() ? documents_[front_].get() : nullptr; }
 
   // Art of the front document. Paint orders are those of AITypes.h; a null prep with the
   // inside orders means the current layer's group. Art in a non-editable layer cannot be
