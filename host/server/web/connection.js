@@ -141,12 +141,10 @@ function readBytes(buffer) {
   const sizes = new Uint32Array(buffer, offset, count);
   offset += 4 * count;
   const coordinates = new Float32Array(buffer, offset);
+  // Each guide's points are a view on the bytes read, not a copy: 40,000 guides cost 40,000
+  // small views, no copying of their numbers.
   const p = new Array(count);
-  for (let i = 0, k = 0; i < count; ++i) {
-    const points = new Array(2 * sizes[i]);
-    for (let j = 0; j < points.length; ++j) points[j] = coordinates[k++];
-    p[i] = points;
-  }
+  for (let i = 0, k = 0; i < count; k += 2 * sizes[i++]) p[i] = coordinates.subarray(k, k + 2 * sizes[i]);
   return {header, runs, g, p};
 }
 
