@@ -38,6 +38,7 @@ PreferenceStore::Report PreferenceStore::reload() {
     return {"the preferences that could not be saved are kept; the file is not read again", file_.string()};
   }
   sections_.clear();
+  texts_.clear();
   pending_ = false;
   unsaved_ = false;
   readOnlyReason_.clear();
@@ -111,6 +112,7 @@ AIErr PreferenceStore::put(std::string_view section, std::string_view key, Value
   if (const auto* real = std::get_if<double>(&value); real && !std::isfinite(*real))
     return kNotFiniteErr;
   sections_[std::string(section)][std::string(key)] = std::move(value);
+  if (const auto text = texts_.find(section); text != texts_.end()) texts_.erase(text);
   pending_ = true;
   return kNoErr;
 }
@@ -120,7 +122,7 @@ PreferenceStore::Saving PreferenceStore::save() {
   pending_ = false;
   std::string reason = readOnlyReason_;
   if (reason.empty() && keepFileRead(&reason) &&
-      writeFileAtomically(target_, serialize(sections_), &reason)) {
+      writeFileAtomically(target_, serialize(sections_, texts_), &reason)) {
     unsaved_ = false;
     saveError_.clear();
     ++writes_;

@@ -27,6 +27,9 @@
 
 namespace host {
 
+// Each section's text in the file, by section name.
+using SectionTexts = std::map<std::string, std::string, std::less<>>;
+
 class PreferenceStore {
  public:
   using Value = std::variant<bool, int32_t, double, std::string>;
@@ -80,6 +83,7 @@ class PreferenceStore {
   bool keepFileRead(std::string* reason);
 
   Sections sections_;
+  SectionTexts texts_;  // of the sections unchanged since the last save
   std::filesystem::path file_;
   std::filesystem::path target_;
   FileLock lock_;
@@ -96,6 +100,9 @@ class PreferenceStore {
 // The store as JSON text, and back. parse returns false, with the reason, for text that
 // is not JSON of the expected shapes.
 std::string serialize(const PreferenceStore::Sections& sections);
+// The same, taking each section's text from `texts` when it is there and keeping there those
+// it writes: a save writes again only the sections put since the one before.
+std::string serialize(const PreferenceStore::Sections& sections, SectionTexts& texts);
 bool parse(std::string_view text, PreferenceStore::Sections* sections, std::string* reason);
 
 }  // namespace host

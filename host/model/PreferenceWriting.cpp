@@ -17,11 +17,22 @@ class Writer {
  public:
   explicit Writer(std::string& out) : out_(out) {}
 
-  void sections(const PreferenceStore::Sections& all) {
-    object(all, 0, [this](const PreferenceStore::Section& section) {
-      object(section, 1, [this](const PreferenceStore::Value& value) { typed(value); });
+  // Each section's text is taken from `texts` when there, else written and kept there.
+  void sections(const PreferenceStore::Sections& all, SectionTexts& texts) {
+    object(all, 0, [this, &texts](const std::string& name, const PreferenceStore::Section& section) {
+      auto found = texts.find(name);
+      if (found == texts.end()) {
+        std::string text;
+        Writer(text).section(section);
+        found = texts.emplace(name, std::move(text)).first;
+      }
+      out_ += found->second;
     });
     out_ += '\n';
+  }
+
+  void section(const PreferenceStore::Section& section) {
+    object(section, 1, [this](const std::string&, const PreferenceStore::Value& value) { typed(value); });
   }
 
  private:
@@ -40,7 +51,7 @@ class Writer {
       indent(depth + 1);
       string(key);
       out_ += ": ";
-      writeValue(value);
+      writeValue(key, value);
     }
     out_ += '\n';
     indent(depth);
@@ -110,11 +121,19 @@ class Writer {
 }  // namespace
 
 std::string serialize(const PreferenceStore::Sections& sections) {
+  SectionTexts texts;
+  return serialize(sections, texts);
+}
+
+std::string serialize(const PreferenceStore::Sections& sections, SectionTexts& texts) {
   std::string out;
-  size_t values = 0;
-  for (const auto& [name, section] : sections) values += section.size();
-  out.reserve(64 * values + 64);
-  Writer(out).sections(sections);
+  size_t size = 64;
+  for (const auto& [name, section] : sections) {
+    const auto text = texts.find(name);
+    size += text == texts.end() ? 64 * section.size() : text->second.size() + name.size() + 8;
+  }
+  out.reserve(size);
+  Writer(out).sections(sections, texts);
   return out;
 }
 

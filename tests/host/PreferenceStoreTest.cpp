@@ -69,12 +69,15 @@ TEST_F(PreferenceFileTest, PutsWaitForTheSaveThatWritesThemAllAtOnce) {
   PreferenceStore store = reopened(nested);
   EXPECT_TRUE(store.sections().empty());
   ASSERT_EQ(store.put("S", "a", 1), kNoErr);
+  ASSERT_EQ(store.put("T", "b", 2.5), kNoErr);
   ASSERT_EQ(store.save(), Saving::Saved);
   const std::string before = contentOf(nested);
   for (int i = 0; i < 14; ++i) ASSERT_EQ(store.put("S", "k" + std::to_string(i), i), kNoErr);
   EXPECT_EQ(contentOf(nested), before);
   EXPECT_EQ(store.save(), Saving::Saved);
   EXPECT_EQ(integer(reopened(nested), "k13"), 13);
+  // The section put since the last save written again, the other one as it was.
+  EXPECT_EQ(contentOf(nested), host::serialize(store.sections()));
   EXPECT_EQ(store.save(), Saving::NothingNew);  // with nothing put since, nothing is written
   // No file was read: there is nothing to keep a copy of.
   EXPECT_FALSE(std::filesystem::exists(nested.parent_path() / "prefs.json.bak"));
