@@ -145,18 +145,6 @@ TEST_F(WebSessionTest, AClickOfTheGuidesToolReachesThePluginAtTheArtworkPointUnd
   EXPECT_EQ(std::memcmp(data.bytes.data() + 368, stored.data(), 32 * sizeof(float)), 0);
 }
 
-TEST_F(WebSessionTest, TheFittedViewShowsEveryArtboard) {
-  ASSERT_EQ(send(WebEventKind::Fit, 0, 0).status, 200);
-  const host::Document& document = *host::model().front();
-  const AIRealRect shown = host::viewBounds(document.views.front());
-  for (const host::Artboard& artboard : document.artboards) {
-    EXPECT_LE(shown.left, artboard.rect.left);
-    EXPECT_GE(shown.right, artboard.rect.right);
-    EXPECT_GE(shown.top, artboard.rect.top);
-    EXPECT_LE(shown.bottom, artboard.rect.bottom);
-  }
-}
-
 // Thousands of requests the page could be made to send (random bytes, bad fields, unknown
 // controls, tools and menus) are all refused with a 4xx answer, and leave the document, the
 // panel and the guides as they were; the session then goes on. A disabled control is
