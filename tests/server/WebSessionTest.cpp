@@ -112,19 +112,6 @@ TEST_F(WebSessionTest, TheSelectionToolSelectsShiftAddsAndDeleteRemovesTheSelect
   EXPECT_EQ(paths().size(), 1u);
 }
 
-TEST_F(WebSessionTest, ArtInALockedLayerIsNeitherSelectedNorDeleted) {
-  ASSERT_EQ(named(WebEventKind::Tool, host::kRectangleToolName).status, 200);
-  rectangle({100, 700}, {300, 500});
-  ASSERT_EQ(named(WebEventKind::Tool, kSelectToolName).status, 200);
-  ASSERT_EQ(clickAt({200, 600}).status, 200);
-  ASSERT_TRUE(run(*application, "layer lock Calque 1\n"));
-  const host::Reply deleted = named(WebEventKind::Key, "delete");
-  EXPECT_EQ(deleted.body, R"({"ok":true,"refused":["selection delete refused: its layer is locked"]})");
-  EXPECT_EQ(paths(true).size(), 1u);
-  const host::Reply selected = clickAt({200, 600});
-  EXPECT_EQ(selected.body, R"({"ok":true,"refused":["select refused: its layer is locked"]})");
-}
-
 TEST_F(WebSessionTest, AClickOfTheGuidesToolReachesThePluginAtTheArtworkPointUnderTheMouse) {
   ASSERT_EQ(named(WebEventKind::Tool, "Outil Guides").status, 200);
   ASSERT_EQ(send(WebEventKind::Click, 500, 400).status, 200);
