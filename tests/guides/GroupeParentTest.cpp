@@ -36,37 +36,4 @@ TEST_F(GroupeParent, EmptiedParentsStayUnlessEmptyAtTheNextClick) {
   EXPECT_EQ(TitreDuCalque(1), "Calque 1");
 }
 
-TEST_F(GroupeParent, LockedGuidesLayerRefusesTheClickAndChangesNothing) {
-  testhost::newDocument(595, 842);
-  Clic();
-  const Lignes avant = testhost::artLines();
-  const size_t objetsAvant = testhost::liveArtCount();
-  testhost::setLayerEditable("Ralto-Guides", false);
-  NombreDeColonnes = 4;
-  EXPECT_EQ(Clic(), kLayerLockedErr);
-  EXPECT_EQ(testhost::alerts(), (Lignes{"Tracé impossible, le calque est verrouillé."}));
-  EXPECT_EQ(testhost::artLines(), avant);
-  EXPECT_EQ(testhost::liveArtCount(), objetsAvant);
-}
-
-TEST_F(GroupeParent, LockedCurrentLayerRefusesTheParentButNotAnEarlierOne) {
-  testhost::newDocument(595, 842);
-  testhost::setLayerEditable("Calque 1", false);
-  GroupeCree = false;
-  EXPECT_EQ(CreationGroupe(), kLayerLockedErr);
-  EXPECT_FALSE(GroupeCree);
-  EXPECT_EQ(TitreDuCalque(0), "Ralto-Guides");  // made before the current layer is looked at
-  EXPECT_EQ(Redessine(), kNoErr);
-  EXPECT_TRUE(testhost::artLines().empty());
-  // With a parent from an earlier click the guides still go there.
-  testhost::setLayerEditable("Calque 1", true);
-  Clic();
-  testhost::setLayerEditable("Calque 1", false);
-  NombreDeColonnes = 3;
-  Clic();
-  EXPECT_EQ(testhost::alerts(), (Lignes(2, "Tracé impossible, le calque est verrouillé.")));
-  EXPECT_EQ(Parents(), (Lignes{kRep + " group 6"}));
-  EXPECT_EQ(Guides(kRep + "/Colonnes1 "), 4u);
-}
-
 }  // namespace
