@@ -43,6 +43,12 @@ slips = [
      '  if (layer && !layer->editable) return "its layer is locked";\n', ""),
     ("page-refusals-not-replied", "host/server/WebSession.cpp",
      "    if (!line.empty()) refused.push_back(line);", "    (void)line;"),
+    ("locked-guides-layer-not-refused", "plugin/Source/GuidesTraces.cpp",
+     "    if (resultat != kNoErr) return resultat;\n    if (!modifiable) return RefusCalqueVerrouille();\n  } else {",
+     "    if (resultat != kNoErr) return resultat;\n  } else {"),
+    ("locked-current-layer-not-refused", "plugin/Source/GuidesTraces.cpp",
+     "  if (resultat != kNoErr) return resultat;\n  if (!modifiable) return RefusCalqueVerrouille();\n  // A null reference",
+     "  if (resultat != kNoErr) return resultat;\n  // A null reference"),
 ]
 only = sys.argv[2:]
 uncaught = []
