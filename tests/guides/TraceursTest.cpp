@@ -31,21 +31,6 @@ TEST_F(Traceurs, ObjectAndFirstArtboardShareTheirGroups) {
   EXPECT_EQ(Objets(kGr + "Marges droite2 "), 1u);
 }
 
-TEST_F(Traceurs, NamesNumberTheArtboardAndTheLockOptionAppliesToNewGuides) {
-  testhost::newDocument(100, 100, 10);
-  Clic(0);
-  ReperesVerrouilles = false;
-  Clic(9);
-  for (const char* sorte : {"Marges haut", "Marges bas", "Marges gauche", "Marges droite", "Colonnes", "Lignes"}) {
-    EXPECT_EQ(Objets(kGr + sorte + "10 group"), 1u) << sorte;
-    for (const std::string& ligne : Commencant(testhost::guideLines(), kGr + sorte + "1 "))
-      EXPECT_TRUE(ligne.ends_with(" locked")) << ligne;
-    for (const std::string& ligne : Commencant(testhost::guideLines(), kGr + sorte + "10 "))
-      EXPECT_TRUE(ligne.ends_with(" unlocked")) << ligne;
-  }
-  EXPECT_EQ(PlanActif(), 9);
-}
-
 TEST_F(Traceurs, AllArtboardsInOrderLeaveTheLastOneActive) {
   testhost::newDocument(595, 842, 3);
   TousLesPlans = true;
