@@ -9,28 +9,6 @@ class Traceurs : public ClicOutil {};
 
 const std::string kGr = kRep + "/";
 
-TEST_F(Traceurs, ObjectAndFirstArtboardShareTheirGroups) {
-  testhost::newDocument(595, 842, 2);
-  const AIArtHandle objet = testhost::addRect({100, 300, 200, 200}, "Cadre");
-  MargeHaut = MargeBas = MargeGauche = MargeDroite = 10;
-  TousLesPlans = true;  // an object click ignores it
-  EXPECT_EQ(Clic(0, objet), kNoErr);
-  EXPECT_EQ(Commencant(testhost::guideLines(), kGr + "Marges"),
-            (Lignes{kGr + "Marges haut 110 290 190 290 locked", kGr + "Marges bas 110 210 190 210 locked",
-                    kGr + "Marges gauche 110 290 110 210 locked", kGr + "Marges droite 190 290 190 210 locked"}));
-  EXPECT_EQ(testhost::guideLines().size(), 8u);
-  TousLesPlans = false;
-  Clic(0);
-  EXPECT_EQ(Objets(kGr + "Marges droite "), 0u);
-  EXPECT_EQ(Objets(kGr + "Colonnes "), 0u);
-  EXPECT_EQ(Objets(kGr + "Marges droite1 "), 1u);
-  Clic(0, objet);
-  Clic(1);  // artboard 2 has its own entries
-  EXPECT_EQ(Objets(kGr + "Marges droite "), 1u);
-  EXPECT_EQ(Objets(kGr + "Marges droite1"), 0u);
-  EXPECT_EQ(Objets(kGr + "Marges droite2 "), 1u);
-}
-
 TEST_F(Traceurs, AllArtboardsInOrderLeaveTheLastOneActive) {
   testhost::newDocument(595, 842, 3);
   TousLesPlans = true;
