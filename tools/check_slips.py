@@ -49,6 +49,14 @@ slips = [
     ("locked-current-layer-not-refused", "plugin/Source/GuidesTraces.cpp",
      "  if (resultat != kNoErr) return resultat;\n  if (!modifiable) return RefusCalqueVerrouille();\n  // A null reference",
      "  if (resultat != kNoErr) return resultat;\n  // A null reference"),
+    ("artboard-numbers-of-one-digit", "plugin/Source/GuidesTraces.cpp",
+     "NombreEnChaine(static_cast<float>(k + 1), 0, textes[k].data(), textes[k].size());",
+     "NombreEnChaine(static_cast<float>(k + 1), 0, textes[k].data(), 2);"),
+    ("cursor-hot-spot", "plugin/Source/Curseurs.cpp", "kit::Point kPointChaud{7, 8};", "kit::Point kPointChaud{8, 8};"),
+    ("dialog-sound-box-not-from-option", "plugin/Source/GuidesDialogueDialogues.cpp", "  SonProv = SonDefaut;\n",
+     "  SonProv = false;\n"),
+    ("inches-to-centimetres", "plugin/Source/ReexpressionUnites.cpp",
+     "    case kUniteCentimetres: return x * kCentimetresParPouce;", "    case kUniteCentimetres: return x * 2.5;"),
 ]
 only = sys.argv[2:]
 uncaught = []
