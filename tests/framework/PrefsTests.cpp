@@ -90,39 +90,35 @@ class Prefs : public testing::Test {
   }
 };
 
-TEST_F(Prefs, AFreshStoreGetsTheFirstLaunchDefaults) {
-  LitPrefs();
-  EXPECT_EQ(gPuts, (std::vector<std::string>{"PanneauVisible", "OutilsGroupe", "Son", "TousPlans",
-                                                    "Verrouille", "NbrSets", "kADM_DPVisibleStr"}));
-  // The values written are printed by the first_launch_prefs session.
-  EXPECT_EQ(Options(), std::tuple(false, true, true, false));
-}
-
-TEST_F(Prefs, LaterLaunchesReadTheOptionsAndWriteNothing) {
-  setPref("TousPlans", true);
-  setPref("Verrouille", false);
-  setPref("Son", true);
-  setPref("OutilsGroupe", true);
-  LitPrefs();
-  EXPECT_EQ(Options(), std::tuple(true, false, true, true));
-  EXPECT_TRUE(gPuts.empty());
-}
-
-TEST_F(Prefs, AbsentOptionsKeepTheirPresets) {
-  setPref("TousPlans", true);
-  OutilsGroupe = true;
-  ReperesVerrouilles = false;
-  LitPrefs();
-  EXPECT_EQ(Options(), std::tuple(true, true, false, false));  // no "Son": the sound stays off
-}
-
-TEST_F(Prefs, ACountWithoutTheOptionsIsAFirstLaunch) {
-  setPref("NbrSets", int32_t{5});
-  LitPrefs();
-  int32_t count = -1;
-  EXPECT_TRUE(pref("NbrSets", count));
-  EXPECT_EQ(count, 0);
-  EXPECT_TRUE(LitTitresDesSets().empty());
+// A store without "TousPlans" is a first launch, which writes the defaults (a count found
+// there counts no set; the values written are printed by the first_launch_prefs session).
+// A later launch reads the options and writes nothing: an absent one takes its default,
+// but the sound keeps what it was.
+TEST_F(Prefs, TheOptionsAreReadOrAFirstLaunchWritesItsDefaults) {
+  using Stored = std::vector<std::pair<const char*, PrefValue>>;
+  const std::vector<std::string> defaults = {"PanneauVisible", "OutilsGroupe", "Son", "TousPlans",
+                                             "Verrouille", "NbrSets", "kADM_DPVisibleStr"};
+  const struct { Stored stored; std::tuple<bool, bool, bool, bool> options; std::vector<std::string> puts;
+                 int32_t count; } cases[] = {
+      {{}, {false, true, true, false}, defaults, 0},
+      {{{"NbrSets", int32_t{5}}}, {false, true, true, false}, defaults, 0},
+      {{{"TousPlans", true}, {"Verrouille", false}, {"Son", true}, {"OutilsGroupe", true}}, {true, false, true, true}, {},
+       -1},
+      {{{"TousPlans", true}}, {true, true, false, false}, {}, -1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.stored.size());
+    host::resetShell();
+    for (const auto& [key, value] : c.stored) setPref(key, value);
+    gPuts.clear();
+    std::tie(TousLesPlans, ReperesVerrouilles, SonDefaut, OutilsGroupe) = std::tuple(true, false, false, true);
+    LitPrefs();
+    EXPECT_EQ(Options(), c.options);
+    EXPECT_EQ(gPuts, c.puts);
+    int32_t count = -1;
+    pref("NbrSets", count);
+    EXPECT_EQ(count, c.count);
+  }
 }
 
 TEST_F(Prefs, AppendingTheFirstSetWritesTheCountThenItsRecord) {

@@ -112,19 +112,6 @@ TEST_F(WebSessionTest, TheSelectionToolSelectsShiftAddsAndDeleteRemovesTheSelect
   EXPECT_EQ(paths().size(), 1u);
 }
 
-TEST_F(WebSessionTest, ArtInALockedLayerIsNeitherSelectedNorDeleted) {
-  ASSERT_EQ(named(WebEventKind::Tool, host::kRectangleToolName).status, 200);
-  rectangle({100, 700}, {300, 500});
-  ASSERT_EQ(named(WebEventKind::Tool, kSelectToolName).status, 200);
-  ASSERT_EQ(clickAt({200, 600}).status, 200);
-  ASSERT_TRUE(run(*application, "layer lock Calque 1\n"));
-  const host::Reply deleted = named(WebEventKind::Key, "delete");
-  EXPECT_EQ(deleted.body, R"({"ok":true,"refused":["selection delete refused: its layer is locked"]})");
-  EXPECT_EQ(paths(true).size(), 1u);
-  const host::Reply selected = clickAt({200, 600});
-  EXPECT_EQ(selected.body, R"({"ok":true,"refused":["select refused: its layer is locked"]})");
-}
-
 TEST_F(WebSessionTest, AClickOfTheGuidesToolReachesThePluginAtTheArtworkPointUnderTheMouse) {
   ASSERT_EQ(named(WebEventKind::Tool, "Outil Guides").status, 200);
   ASSERT_EQ(send(WebEventKind::Click, 500, 400).status, 200);
@@ -143,18 +130,6 @@ TEST_F(WebSessionTest, AClickOfTheGuidesToolReachesThePluginAtTheArtworkPointUnd
   // Its length, its 298-byte header padded to 300, 64 bytes before the points, the 32 floats.
   ASSERT_EQ(std::make_pair(data.bytes.size(), stored.size()), std::make_pair(size_t{496}, size_t{32}));
   EXPECT_EQ(std::memcmp(data.bytes.data() + 368, stored.data(), 32 * sizeof(float)), 0);
-}
-
-TEST_F(WebSessionTest, TheFittedViewShowsEveryArtboard) {
-  ASSERT_EQ(send(WebEventKind::Fit, 0, 0).status, 200);
-  const host::Document& document = *host::model().front();
-  const AIRealRect shown = host::viewBounds(document.views.front());
-  for (const host::Artboard& artboard : document.artboards) {
-    EXPECT_LE(shown.left, artboard.rect.left);
-    EXPECT_GE(shown.right, artboard.rect.right);
-    EXPECT_GE(shown.top, artboard.rect.top);
-    EXPECT_LE(shown.bottom, artboard.rect.bottom);
-  }
 }
 
 // Thousands of requests the page could be made to send (random bytes, bad fields, unknown

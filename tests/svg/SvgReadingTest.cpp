@@ -12,38 +12,31 @@ namespace {
 // 210 × 297 mm, a user unit of 2 mm (5.669291338582678 pt), the viewBox offset by (10, 20).
 const std::string kMillimetres = "width=\"210mm\" height=\"297mm\" viewBox=\"10 20 105 148.5\"";
 
-TEST(SvgPages, AViewBoxInMillimetresOffsetFromTheOriginGivesOnePageOfPoints) {
-  const SvgDocument document =
-      read(svgFile(kMillimetres, "<rect id=\"r\" x=\"20\" y=\"30\" width=\"10\" height=\"5\"/>"));
-  ASSERT_EQ(document.pages.size(), 1u);
-  EXPECT_BOX_NEAR(document.pages[0].bounds, 0, 841.8897637795277, 595.2755905511812, 0, 1e-9);
-  EXPECT_BOX_NEAR(object(document, "r").bounds, 56.69291338582678, 785.1968503937009, 113.38582677165356,
-                  756.8503937007874, 1e-9);
-}
-
-TEST(SvgPages, PixelsWithNoViewBoxAreThreeQuartersOfAPoint) {
-  const SvgDocument document =
-      read(svgFile("width=\"200\" height=\"100\"", "<rect id=\"r\" x=\"10\" y=\"10\" width=\"20\" height=\"10\"/>"));
-  EXPECT_BOX_NEAR(document.pages[0].bounds, 0, 75, 150, 0, 0);
-  EXPECT_BOX_NEAR(object(document, "r").bounds, 7.5, 67.5, 22.5, 60, 0);
-}
-
-TEST(SvgPages, AViewBoxOfTheSameNumberOfPointsGivesExactlyOnePointAUserUnit) {
-  const SvgDocument document = read(svgFile("width=\"612pt\" height=\"792pt\" viewBox=\"0 0 612 792\"", ""));
-  EXPECT_EQ(document.space.scaleX, 1);
-  EXPECT_EQ(document.space.scaleY, 1);
-  EXPECT_EQ(document.pages[0].bounds.top, 792);
-}
-
-TEST(SvgPages, AViewBoxOfAnotherShapeIsCentredAndMeetsThePage) {
-  const SvgDocument document = read(svgFile("width=\"200pt\" height=\"100pt\" viewBox=\"0 0 100 100\"",
-                                            "<rect id=\"r\" width=\"10\" height=\"10\"/>"));
-  EXPECT_BOX_NEAR(document.pages[0].bounds, 0, 100, 200, 0, 1e-12);
-  EXPECT_BOX_NEAR(object(document, "r").bounds, 50, 100, 60, 90, 1e-12);
-  const SvgDocument stretched =
-      read(svgFile("width=\"200pt\" height=\"100pt\" viewBox=\"0 0 100 100\" preserveAspectRatio=\"none\"",
-                   "<rect id=\"r\" width=\"10\" height=\"10\"/>"));
-  EXPECT_BOX_NEAR(object(stretched, "r").bounds, 0, 100, 20, 90, 1e-12);
+// The page and a rectangle "r" in host points, for each way a file gives its size.
+TEST(SvgPages, TheRootsSizeAndViewBoxGiveOnePageOfPoints) {
+  const struct { std::string root, rect; Box page, r; double tolerance; } cases[] = {
+      // A viewBox in millimetres offset from the origin.
+      {kMillimetres, "x=\"20\" y=\"30\" width=\"10\" height=\"5\"", {0, 841.8897637795277, 595.2755905511812, 0},
+       {56.69291338582678, 785.1968503937009, 113.38582677165356, 756.8503937007874}, 1e-9},
+      // Pixels with no viewBox are three quarters of a point.
+      {"width=\"200\" height=\"100\"", "x=\"10\" y=\"10\" width=\"20\" height=\"10\"", {0, 75, 150, 0},
+       {7.5, 67.5, 22.5, 60}, 0},
+      // A viewBox of the same number of points: exactly one point a user unit.
+      {"width=\"612pt\" height=\"792pt\" viewBox=\"0 0 612 792\"", "x=\"0.1\" width=\"10\" height=\"10\"",
+       {0, 792, 612, 0}, {0.1, 792, 10.1, 782}, 0},
+      // A viewBox of another shape is centred and meets the page, unless told not to keep it.
+      {"width=\"200pt\" height=\"100pt\" viewBox=\"0 0 100 100\"", "width=\"10\" height=\"10\"", {0, 100, 200, 0},
+       {50, 100, 60, 90}, 1e-12},
+      {"width=\"200pt\" height=\"100pt\" viewBox=\"0 0 100 100\" preserveAspectRatio=\"none\"",
+       "width=\"10\" height=\"10\"", {0, 100, 200, 0}, {0, 100, 20, 90}, 1e-12},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.root);
+    const SvgDocument document = read(svgFile(c.root, "<rect id=\"r\" " + c.rect + "/>"));
+    ASSERT_EQ(document.pages.size(), 1u);
+    EXPECT_BOX_NEAR(document.pages[0].bounds, c.page.left, c.page.top, c.page.right, c.page.bottom, c.tolerance);
+    EXPECT_BOX_NEAR(object(document, "r").bounds, c.r.left, c.r.top, c.r.right, c.r.bottom, c.tolerance);
+  }
 }
 
 TEST(SvgPages, InkscapePagesAreArtboardsInOrderFromTheFirstPagesCorner) {

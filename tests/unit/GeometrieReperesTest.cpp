@@ -28,7 +28,7 @@ void ExpectSegments(const Segments& s, std::vector<std::vector<float>> attendus)
     EXPECT_EQ((std::vector<float>{s[k].debut.h, s[k].debut.v, s[k].fin.h, s[k].fin.v}), attendus[k]) << k;
 }
 
-// The default set on A4, to the last bit, is GroupeParentTest's (the whole click's guides).
+// The default set's guides, to the last bit, are printed by the tool_click_artboard session.
 
 TEST(Geometrie, FixedSizesLeaveTheRestToTheLastColumnOrRow) {
   ValeursDuSet v;

@@ -14,17 +14,15 @@
 
 namespace {
 
+// About four screen pixels, never under one artwork unit; a zoom that is no zoom counts as
+// full size, and the result stays finite.
 TEST(ToleranceDeSurvol, AboutFourScreenPixelsButNeverUnderOneArtworkUnit) {
-  for (const auto& [zoom, tolerance] : {std::pair{1.0f, 4.0f}, {8.0f, 1.0f}, {0.25f, 16.0f}, {4.0f, 1.0f},
-                                        {3.0f, 4.0f / 3.0f}, {1.0f / 64, 256.0f}})
+  constexpr float nan = std::numeric_limits<float>::quiet_NaN(), inf = std::numeric_limits<float>::infinity();
+  for (const auto& [zoom, tolerance] :
+       {std::pair{1.0f, 4.0f}, {8.0f, 1.0f}, {0.25f, 16.0f}, {4.0f, 1.0f}, {3.0f, 4.0f / 3.0f}, {1.0f / 64, 256.0f},
+        {0.0f, 4.0f}, {-2.0f, 4.0f}, {nan, 4.0f}, {inf, 4.0f}, {-inf, 4.0f},
+        {std::numeric_limits<float>::denorm_min(), std::numeric_limits<float>::max()}})
     EXPECT_EQ(ToleranceDeSurvol(zoom), tolerance) << zoom;
-}
-
-TEST(ToleranceDeSurvol, AZoomThatIsNoZoomCountsAsFullSizeAndTheResultStaysFinite) {
-  constexpr float nan = std::numeric_limits<float>::quiet_NaN();
-  constexpr float inf = std::numeric_limits<float>::infinity();
-  for (float zoom : {0.0f, -2.0f, nan, inf, -inf}) EXPECT_EQ(ToleranceDeSurvol(zoom), 4.0f) << zoom;
-  EXPECT_EQ(ToleranceDeSurvol(std::numeric_limits<float>::denorm_min()), std::numeric_limits<float>::max());
 }
 
 TEST(UniteDeLaRegle, LengthUnitsKeepTheirCodePixelsArePointsTheRestMillimetres) {
@@ -48,19 +46,13 @@ TEST(NomDuSon, PopAndBruitHaveTheirCodesEveryOtherCodeIsTink) {
   for (int16_t autre : {9001, 0, -1, 32767}) EXPECT_EQ(std::string(NomDuSon(autre)), "Tink") << autre;
 }
 
+// The fraction in single precision times full scale, truncated: 0.1 as a float times 65535 is
+// 6553.5, which truncates to 6553. Stored values out of range are brought back.
 TEST(ComposanteDeCouleur, FractionInSinglePrecisionTimesFullScaleTruncated) {
-  EXPECT_EQ(ComposanteDeCouleur(0.0), 0);
-  EXPECT_EQ(ComposanteDeCouleur(1.0), 65535);
-  EXPECT_EQ(ComposanteDeCouleur(0.25), 16383);  // 16383.75
-  EXPECT_EQ(ComposanteDeCouleur(0.5), 32767);   // 32767.5
-  // Single precision first: 0.1 as a float times 65535 is 6553.5, which truncates to 6553.
-  EXPECT_EQ(ComposanteDeCouleur(0.1), 6553);
-}
-
-TEST(ComposanteDeCouleur, StoredValuesOutOfRangeAreBroughtBack) {
   constexpr double inf = std::numeric_limits<double>::infinity();
   for (const auto& [valeur, composante] :
-       {std::pair{-0.5, 0}, {1.5, 65535}, {1e300, 65535}, {std::nan(""), 0}, {-inf, 0}, {inf, 65535}})
+       {std::pair{0.0, 0}, {1.0, 65535}, {0.25, 16383}, {0.5, 32767}, {0.1, 6553}, {-0.5, 0}, {1.5, 65535},
+        {1e300, 65535}, {std::nan(""), 0}, {-inf, 0}, {inf, 65535}})
     EXPECT_EQ(ComposanteDeCouleur(valeur), composante) << valeur;
 }
 

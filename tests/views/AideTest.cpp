@@ -11,22 +11,17 @@ namespace {
 
 std::string PremiereLigne(const std::string& texte) { return texte.substr(0, texte.find('\n')); }
 
+// The first two pages' first lines; from the third, a title line, an empty line, then the
+// paragraphs. What each page says is its file's: the test does not copy the files.
 TEST(PagesAide, ElevenPagesInFrenchWithTheirTitleLines) {
   EXPECT_EQ(PremiereLigne(TexteDePageAide(1)), "Ralto-Guides sert à créer des repères automatiquement.");
   EXPECT_EQ(PremiereLigne(TexteDePageAide(2)), "À l'ouverture, c'est le set par défaut qui est actif.");
-  const char* titres[] = {"ALT-CLIC", "BOUTON RALTO", "PRÉFÉRENCES (1)", "PRÉFÉRENCES (2)", "COMPOSITION D'UN SET",
-                          "AJOUTER/SUPPRIMER UN SET", "SUPPRIMER DES SETS", "LARGEUR DES COLONNES",
-                          "HAUTEUR DES LIGNES"};
-  for (int page = 3; page <= kNombrePagesAide; ++page) {
-    SCOPED_TRACE(page);
-    const std::string& texte = TexteDePageAide(page);
-    EXPECT_EQ(PremiereLigne(texte), titres[page - 3]);
-    // A title line, an empty line, then the paragraphs.
-    EXPECT_EQ(texte.find("\n\n"), PremiereLigne(texte).size());
-  }
   for (int page = 1; page <= kNombrePagesAide; ++page) {
     SCOPED_TRACE(page);
     const std::string& texte = TexteDePageAide(page);
+    if (page >= 3) {
+      EXPECT_EQ(texte.find("\n\n"), PremiereLigne(texte).size());
+    }
     EXPECT_GT(texte.size(), 60u);
     EXPECT_NE(texte.back(), '\n');
     EXPECT_EQ(texte.find("\n\n\n"), std::string::npos);

@@ -189,20 +189,6 @@ TEST_F(ControleurPanneau, LogoBringsBackTheDefaultSetAndTheLockedGuidesMark) {
 // Naming a new set and leaving it, with the erase buttons hidden and shown again, is printed
 // whole by sets_first_set.
 
-// The dialogs' boxes, titles, buttons and frames are the layout file's, printed by the sets
-// and preferences sessions; here, the options in force and the copies a cancel goes back to.
-TEST_F(ControleurPanneau, DialogsStartFromTheOptionsInForce) {
-  TousLesPlans = true;
-  ReperesVerrouilles = false;
-  SonDefaut = true;
-  OutilsGroupe = false;
-  GuidesDialogue& c = Charge();
-  EXPECT_EQ(c.PREson->state(), kit::ControlStateOn);
-  EXPECT_EQ(std::tuple(TousLesPlansProv, ReperesVerrouillesProv, SonProv, OutilsGroupeProv),
-            std::tuple(true, false, true, false));
-  for (kit::Window* dialogue : {c.ABOdialogue, c.PREdialogue, c.SUPdialogue}) EXPECT_FALSE(dialogue->isVisible());
-}
-
 // ---- The layout file as the controller loads it.
 
 // The actions of the table of the panel's controls, by the names the layout gives them.

@@ -8,32 +8,19 @@
 using host::MessageKind;
 using host::PluginState;
 
+// Whether each kind of message is in order in each state: a row a state (loaded, started,
+// application started, shut down), a column a kind (start-up, application started, any
+// other message, shutdown), '1' for in order.
 TEST(LifeCycle, OnlyTheStepsInOrderPassUnremarked) {
-  struct Case {
-    PluginState state;
-    MessageKind kind;
-    bool inOrder;
-  };
-  const Case cases[] = {
-      {PluginState::Loaded, MessageKind::Startup, true},
-      {PluginState::Loaded, MessageKind::ApplicationStarted, false},
-      {PluginState::Loaded, MessageKind::Other, false},
-      {PluginState::Loaded, MessageKind::Shutdown, false},
-      {PluginState::Started, MessageKind::Startup, false},
-      {PluginState::Started, MessageKind::ApplicationStarted, true},
-      {PluginState::Started, MessageKind::Other, true},
-      {PluginState::Started, MessageKind::Shutdown, true},
-      {PluginState::ApplicationStarted, MessageKind::ApplicationStarted, false},
-      {PluginState::ApplicationStarted, MessageKind::Other, true},
-      {PluginState::ApplicationStarted, MessageKind::Shutdown, true},
-      {PluginState::ShutDown, MessageKind::Startup, true},
-      {PluginState::ShutDown, MessageKind::Other, false},
-      {PluginState::ShutDown, MessageKind::Shutdown, false},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(host::stateName(c.state)) + " / " + std::to_string(static_cast<int>(c.kind)));
-    EXPECT_EQ(host::outOfOrder(c.state, c.kind) == nullptr, c.inOrder);
-  }
+  using enum PluginState;
+  const PluginState states[] = {Loaded, Started, ApplicationStarted, ShutDown};
+  const MessageKind kinds[] = {MessageKind::Startup, MessageKind::ApplicationStarted, MessageKind::Other,
+                               MessageKind::Shutdown};
+  const char* const inOrder[] = {"1000", "0111", "0011", "1000"};
+  for (int s = 0; s < 4; ++s)
+    for (int k = 0; k < 4; ++k)
+      EXPECT_EQ(host::outOfOrder(states[s], kinds[k]) == nullptr, inOrder[s][k] == '1')
+          << host::stateName(states[s]) << " / kind " << k;
 }
 
 TEST(LifeCycle, AFailedStartUpLeavesThePlugInLoadedAndOtherResultsChangeNoStep) {
