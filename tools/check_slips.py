@@ -57,6 +57,11 @@ slips = [
      "  SonProv = false;\n"),
     ("inches-to-centimetres", "plugin/Source/ReexpressionUnites.cpp",
      "    case kUniteCentimetres: return x * kCentimetresParPouce;", "    case kUniteCentimetres: return x * 2.5;"),
+    ("destroyed-view-stays-focused", "kit/src/View.cpp",
+     "  GraphicsContext::forgetDestination(&displayList_);\n  if (Window* w = window()) w->forgetViewTree(*this);\n",
+     "  GraphicsContext::forgetDestination(&displayList_);\n"),
+    ("section-text-kept-after-a-put", "host/model/PreferenceStore.cpp",
+     "  if (const auto text = texts_.find(section); text != texts_.end()) texts_.erase(text);\n", ""),
 ]
 only = sys.argv[2:]
 uncaught = []

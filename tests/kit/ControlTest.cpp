@@ -123,6 +123,14 @@ TEST(FieldFocus, SelectTextMakesTheFieldFirstResponderWithTheWholeTextSelected) 
   // A field that leaves the window stops being its first responder.
   auto removed = w.bottom->removeFromSuperview();
   EXPECT_EQ(w.window.firstResponder(), nullptr);
+
+  // So does a field owned elsewhere, destroyed while it is shown and focused.
+  auto borrowed = std::make_unique<kit::TextField>(kit::makeRect(0, 0, 80, 20));
+  w.window.contentView()->addSubview(*borrowed);
+  borrowed->selectText();
+  ASSERT_EQ(w.window.firstResponder(), borrowed.get());
+  borrowed.reset();
+  EXPECT_EQ(w.window.firstResponder(), nullptr);
 }
 
 TEST(FieldFocus, TabMovesAlongTheFieldsSkippingThoseThatTakeNoFocus) {
