@@ -34,8 +34,7 @@ class SlotChanges {
   }
 
   // The images of the slots that differ now, held for an undo step; the others are let go.
-  // The images stay where they were made (the changed ones close ranks), so that a step of
-  // tens of thousands of images moves none of them twice.
+  // The changed images close ranks where they were made, then move once into the step.
   std::vector<SlotImage<T>> take(SlotTable<T>& table) {
     on_ = true;
     size_t kept = 0;
@@ -47,9 +46,10 @@ class SlotChanges {
         images_[kept - 1] = std::move(image);
     }
     images_.resize(kept);
-    std::vector<SlotImage<T>> changed = std::move(images_);
-    images_ = std::vector<SlotImage<T>>();
-    images_.reserve(changed.size());  // the next event is often like this one
+    std::vector<SlotImage<T>> changed = std::exchange(images_, {});
+    // A step may be kept for long: it holds about the room its images need, no more.
+    if (changed.capacity() > 2 * kept + 16) changed.shrink_to_fit();
+    images_.reserve(kept);  // the next event is often like this one
     return changed;
   }
 
