@@ -15,16 +15,9 @@ Document* Model::openDocument(uint64_t id) {
 
 void Model::markStep() {
   std::map<uint64_t, UndoStep> steps;
-  std::vector<SlotImage<Art>> arts = arts_.takeChanges();
-  const auto documentOf = [&](const SlotImage<Art>& image) {
-    return image.value ? image.value->document : std::as_const(arts_).at(image.slot).document;
-  };
-  // An event's changes mostly lie in one document: its step then takes them all at once.
-  const uint64_t first = arts.empty() ? 0 : documentOf(arts.front());
-  if (std::all_of(arts.begin(), arts.end(), [&](const SlotImage<Art>& image) { return documentOf(image) == first; })) {
-    if (!arts.empty()) steps[first].arts = std::move(arts);
-  } else {
-    for (SlotImage<Art>& image : arts) steps[documentOf(image)].arts.push_back(std::move(image));
+  for (SlotImage<Art>& image : arts_.takeChanges()) {
+    const uint64_t id = image.value ? image.value->document : std::as_const(arts_).at(image.slot).document;
+    steps[id].arts.push_back(std::move(image));
   }
   for (SlotImage<Layer>& image : layerChanges_.take(layers_)) {
     const uint64_t id = image.value ? image.value->document : layers_.at(image.slot).document;

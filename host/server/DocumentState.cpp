@@ -168,7 +168,10 @@ ArtPrints artPrints(const ArtTree::Stamp& stamp, uint64_t layers) {
 DocumentFingerprint fingerprintFrontDocument() {
   DocumentFingerprint fingerprint;
   const Document* document = model().front();
-  if (!document) return fingerprint;
+  if (!document) {
+    fingerprint.guides = std::make_shared<const GuideList>();
+    return fingerprint;
+  }
   Fingerprint frame, layers;
   frame.add(document->id);
   if (const OpenedFile* file = openedFile(document->id)) frame.add(file->path.native());

@@ -16,7 +16,7 @@ namespace host {
 // the guides it draws (the same list while the art and its layers are unchanged).
 struct DocumentFingerprint {
   uint64_t document = 0;  // artboards, view, layers, unit, the art that is not a guide
-  std::shared_ptr<const GuideList> guides;
+  std::shared_ptr<const GuideList> guides;  // never null
 };
 DocumentFingerprint fingerprintFrontDocument();
 

@@ -2,22 +2,12 @@
 
 namespace host {
 
-namespace {
-
-bool sameGuides(const std::shared_ptr<const GuideList>& a, const std::shared_ptr<const GuideList>& b) {
-  if (a == b) return true;
-  const GuideList none;
-  return (a ? *a : none) == (b ? *b : none);
-}
-
-}  // namespace
-
 void StatePublisher::publish() {
   const DocumentFingerprint now = fingerprintFrontDocument();
   if (!published_ || published_->document != now.document) board_.put("document", documentPart());
   // A list made again from unchanged art is the same list: no new frame for it.
-  if (!published_ || !sameGuides(published_->guides, now.guides)) {
-    GuideFrame frame = guides_.next(now.guides ? *now.guides : GuideList{});
+  if (!published_ || (published_->guides != now.guides && !(*published_->guides == *now.guides))) {
+    GuideFrame frame = guides_.next(*now.guides);
     board_.putData("guides", std::move(frame.bytes));  // before the part that names it
     board_.put("guides", std::move(frame.part));
   }
