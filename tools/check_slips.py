@@ -60,6 +60,11 @@ slips = [
     ("destroyed-view-stays-focused", "kit/src/View.cpp",
      "  GraphicsContext::forgetDestination(&displayList_);\n  if (Window* w = window()) w->forgetViewTree(*this);\n",
      "  GraphicsContext::forgetDestination(&displayList_);\n"),
+    ("freed-held-art-destroyed", "host/model/SlotTable.h",
+     "    if (entry.holds != 0) return;\n    entry.value = T{};\n    makeFree(ref.slot);",
+     "    entry.value = T{};\n    if (entry.holds != 0) return;\n    makeFree(ref.slot);"),
+    ("undone-art-not-kept-in-its-slot", "host/model/SlotTable.h",
+     "    entry.live = image.live();\n", "    if (!image.live()) entry.value = T{};\n    entry.live = image.live();\n"),
     ("section-text-kept-after-a-put", "host/model/PreferenceStore.cpp",
      "  if (const auto text = texts_.find(section); text != texts_.end()) texts_.erase(text);\n", ""),
 ]

@@ -35,7 +35,8 @@ Box boxOf(const Art& path) {
 
 struct ArtIndex::Tree {
   RTree entries;
-  std::vector<Box> held;       // by slot, the box of its entry while kHeld
+  std::vector<Box> held;       // by slot, the box of its entry while kHeld; as far as the last held
+                               // slot, so that guides made by the thousand make it no longer
   std::vector<uint8_t> flags;  // by slot
   std::vector<uint32_t> pending;
   std::vector<uint32_t> found;
@@ -43,6 +44,11 @@ struct ArtIndex::Tree {
   void catchUp(const ArtTree& arts);
   void update(const ArtTree& arts, uint32_t slot);
   void rebuild(const ArtTree& arts);
+  void hold(uint32_t slot, const Box& box) {
+    if (slot >= held.size()) held.resize(slot + 1 + slot / 2);
+    held[slot] = box;
+    flags[slot] |= kHeld;
+  }
 };
 
 // Only slots in the tree or due in it need work: guides made and freed by the thousand need
@@ -69,9 +75,8 @@ void ArtIndex::Tree::update(const ArtTree& arts, uint32_t slot) {
     flags[slot] &= ~kHeld;
   }
   if (!isIndexed(arts, slot)) return;
-  held[slot] = boxOf(arts.at(slot));
+  hold(slot, boxOf(arts.at(slot)));
   entries.insert(Entry(held[slot], slot));
-  flags[slot] |= kHeld;
 }
 
 void ArtIndex::Tree::rebuild(const ArtTree& arts) {
@@ -81,8 +86,7 @@ void ArtIndex::Tree::rebuild(const ArtTree& arts) {
     if (flags[slot] & kPending) {
       flags[slot] &= ~kHeld;
       if (!isIndexed(arts, slot)) continue;
-      held[slot] = boxOf(arts.at(slot));
-      flags[slot] |= kHeld;
+      hold(slot, boxOf(arts.at(slot)));
     }
     if (flags[slot] & kHeld) kept.emplace_back(held[slot], slot);
   }
@@ -96,10 +100,7 @@ ArtIndex& ArtIndex::operator=(ArtIndex&&) noexcept = default;
 
 void ArtIndex::touch(uint32_t slot) {
   Tree& tree = *tree_;
-  if (slot >= tree.flags.size()) {  // by half again, as the art table grows
-    tree.flags.resize(slot + 1 + slot / 2, 0);
-    tree.held.resize(slot + 1 + slot / 2);
-  }
+  if (slot >= tree.flags.size()) tree.flags.resize(slot + 1 + slot / 2, 0);  // by half again, as the art table grows
   if (tree.flags[slot] & kPending) return;
   tree.flags[slot] |= kPending;
   tree.pending.push_back(slot);

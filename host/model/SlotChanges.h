@@ -21,22 +21,22 @@ class SlotChanges {
     if (!on_ || isNoted(slot)) return;
     keep(table, table.image(slot));
   }
-  // The live slot is about to be erased: its object goes into the image unchanged, moved
-  // rather than copied.
+  // The live slot is about to be erased: held, it keeps its object, which is the image.
   void noteErased(SlotTable<T>& table, uint32_t slot) {
     if (!on_ || isNoted(slot)) return;
-    keep(table, table.imageMovedOut(slot));
+    keep(table, table.imageKeptInSlot(slot));
   }
   // The slot was free and now holds a new object.
   void noteMade(SlotTable<T>& table, uint32_t slot) {
     if (!on_ || isNoted(slot)) return;
-    keep(table, SlotImage<T>{slot, 0, nullptr});
+    keep(table, SlotImage<T>{slot, false, 0, nullptr});
   }
 
   // The images of the slots that differ now, held for an undo step; the others are let go.
   // The changed images close ranks where they were made, then move once into the step.
   std::vector<SlotImage<T>> take(SlotTable<T>& table) {
     on_ = true;
+    const size_t noted = images_.size();
     size_t kept = 0;
     for (SlotImage<T>& image : images_) {
       noted_[image.slot] = false;
@@ -49,7 +49,7 @@ class SlotChanges {
     std::vector<SlotImage<T>> changed = std::exchange(images_, {});
     // A step may be kept for long: it holds about the room its images need, no more.
     if (changed.capacity() > 2 * kept + 16) changed.shrink_to_fit();
-    images_.reserve(kept);  // the next event is often like this one
+    images_.reserve(noted);  // the next event is often like this one
     return changed;
   }
 

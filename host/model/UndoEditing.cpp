@@ -13,16 +13,33 @@ Document* Model::openDocument(uint64_t id) {
   return nullptr;
 }
 
+namespace {
+
+// The images of one table, each under the document its object belongs to. An event mostly
+// changes one document: its images then go into its step whole, not moved one by one.
+template <class T, class DocumentOf>
+void groupByDocument(std::vector<SlotImage<T>> images, std::map<uint64_t, UndoStep>& steps,
+                     std::vector<SlotImage<T>> UndoStep::*list, DocumentOf documentOf) {
+  if (images.empty()) return;
+  const uint64_t first = documentOf(images.front());
+  if (std::all_of(images.begin(), images.end(), [&](const SlotImage<T>& image) { return documentOf(image) == first; })) {
+    steps[first].*list = std::move(images);
+    return;
+  }
+  for (SlotImage<T>& image : images) (steps[documentOf(image)].*list).push_back(std::move(image));
+}
+
+}  // namespace
+
 void Model::markStep() {
   std::map<uint64_t, UndoStep> steps;
-  for (SlotImage<Art>& image : arts_.takeChanges()) {
-    const uint64_t id = image.value ? image.value->document : std::as_const(arts_).at(image.slot).document;
-    steps[id].arts.push_back(std::move(image));
-  }
-  for (SlotImage<Layer>& image : layerChanges_.take(layers_)) {
-    const uint64_t id = image.value ? image.value->document : layers_.at(image.slot).document;
-    steps[id].layers.push_back(std::move(image));
-  }
+  // A freed object kept in its slot is read there.
+  groupByDocument(arts_.takeChanges(), steps, &UndoStep::arts, [this](const SlotImage<Art>& image) {
+    return image.value ? image.value->document : std::as_const(arts_).at(image.slot).document;
+  });
+  groupByDocument(layerChanges_.take(layers_), steps, &UndoStep::layers, [this](const SlotImage<Layer>& image) {
+    return image.value ? image.value->document : std::as_const(layers_).at(image.slot).document;
+  });
   if (const Document* framed = openDocument(framedDocument_); framed && !(frameOf(*framed) == frameAtMark_))
     steps[framedDocument_].frame = std::move(frameAtMark_);
   for (auto& [id, step] : steps) keepStep(id, std::move(step));

@@ -149,7 +149,7 @@ ArtPrints artPrints(const ArtTree::Stamp& stamp, uint64_t layers) {
   thread_local ArtPrints last;
   if (last.stamp == stamp && last.layers == layers && last.stamp.tree != 0) return last;
   Fingerprint art;
-  GuideListMaker guides;
+  GuideListMaker guides = last.guides ? GuideListMaker(*last.guides) : GuideListMaker();
   walkFrontDocument(model(), [&](const std::string& prefix, uint32_t slot, const Art& drawn) {
     if (!isDrawn(model(), slot, drawn)) return;
     if (drawn.guide) return guides.add(prefix, drawn);

@@ -36,12 +36,15 @@ std::vector<uint64_t> nameHashes(const GuideList& list) {
   return hashes;
 }
 
+}  // namespace
+
 // The base frame's guides by key, in a table of open addressing: building it costs a
 // probe a guide where sorting them cost a comparison sort, and equal keys lie along one
-// probe sequence, which a lookup follows to the first empty place.
+// probe sequence, which a lookup follows to the first empty place. The frames keep one
+// table, filled again for each base, so that its megabytes are not new memory each time.
 class KeyTable {
  public:
-  explicit KeyTable(const GuideList& list) {
+  void fill(const GuideList& list) {
     size_t size = 16;
     while (size < 2 * list.guides.size()) size *= 2;
     places_.assign(size, Place{});
@@ -71,17 +74,23 @@ class KeyTable {
   size_t mask_ = 0;
 };
 
+namespace {
+
 // Finds, for each guide of the new frame, an unused equal guide of the base frame: the one
 // after the last found when it is equal (a kept stretch costs one comparison a guide), else
 // the first unused one with its key.
 class Matcher {
  public:
-  Matcher(const GuideList& base, const GuideList& now) : base_(base), now_(now), used_(base.guides.size(), false) {}
+  Matcher(const GuideList& base, const GuideList& now, KeyTable& byKey)
+      : base_(base), now_(now), used_(base.guides.size(), false), byKey_(byKey) {}
 
   uint32_t find(uint32_t index) {
     if (next_ < base_.guides.size() && !used_[next_] && now_.same(index, base_, next_)) return take(next_);
-    if (!byKey_) byKey_ = std::make_unique<KeyTable>(base_);
-    const uint32_t found = byKey_->find(keyOf(now_, index, nowHashes()), [&](uint32_t candidate) {
+    if (!filled_) {
+      byKey_.fill(base_);
+      filled_ = true;
+    }
+    const uint32_t found = byKey_.find(keyOf(now_, index, nowHashes()), [&](uint32_t candidate) {
       return !used_[candidate] && now_.same(index, base_, candidate);
     });
     return found == kNewGuides ? kNewGuides : take(found);
@@ -102,7 +111,8 @@ class Matcher {
   const GuideList& now_;
   std::vector<bool> used_;
   uint32_t next_ = 0;
-  std::unique_ptr<KeyTable> byKey_;  // made at the first guide out of its place
+  KeyTable& byKey_;
+  bool filled_ = false;  // at the first guide out of its place
   std::vector<uint64_t> nowHashes_;
 };
 
@@ -112,7 +122,8 @@ uint64_t firstFrame() { return uint64_t{std::random_device{}() & 0xFFFFFFu} << 2
 
 }  // namespace
 
-GuideFrames::GuideFrames() : frame_(firstFrame()) {}
+GuideFrames::GuideFrames() : frame_(firstFrame()), byKey_(std::make_unique<KeyTable>()) {}
+GuideFrames::~GuideFrames() = default;
 
 GuideFrame GuideFrames::next(GuideList list) {
   ++frame_;
@@ -133,8 +144,8 @@ GuideFrame GuideFrames::next(GuideList list) {
 }
 
 // Empty when the changes would not fit in the part: the page then reads the whole frame.
-std::string GuideFrames::changesFrom(const GuideList& base, const GuideList& now) const {
-  Matcher matcher(base, now);
+std::string GuideFrames::changesFrom(const GuideList& base, const GuideList& now) {
+  Matcher matcher(base, now, *byKey_);
   std::vector<uint32_t> runs, added;
   for (uint32_t i = 0; i < now.guides.size(); ++i) {
     const uint32_t found = matcher.find(i);

@@ -13,6 +13,7 @@
 #define GUIDES_HOST_SERVER_GUIDEFRAMES_H
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,18 +28,24 @@ struct GuideFrame {
   std::string bytes;  // the whole frame's bytes
 };
 
+class KeyTable;
+
 class GuideFrames {
  public:
   GuideFrames();
+  ~GuideFrames();
+  GuideFrames(const GuideFrames&) = delete;
+  GuideFrames& operator=(const GuideFrames&) = delete;
 
   // The next frame, of these guides.
   GuideFrame next(GuideList list);
 
  private:
-  std::string changesFrom(const GuideList& base, const GuideList& now) const;
+  std::string changesFrom(const GuideList& base, const GuideList& now);
 
   uint64_t frame_;
   GuideList last_;
+  std::unique_ptr<KeyTable> byKey_;  // the base frame's guides by key, filled when needed
 };
 
 }  // namespace host

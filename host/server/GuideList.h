@@ -34,6 +34,13 @@ struct GuideList {
 // Guides come in runs of one group and one name: a name is looked up once per run.
 class GuideListMaker {
  public:
+  GuideListMaker() = default;
+  // Room for as many guides and points as `like` has: the list made after a change is
+  // mostly as long as the one before.
+  explicit GuideListMaker(const GuideList& like) {
+    list_.guides.reserve(like.guides.size());
+    list_.points.reserve(like.points.size());
+  }
   void add(const std::string& prefix, const Art& guide);
   GuideList take() { return std::move(list_); }
 

@@ -7,6 +7,7 @@
 #include "app/Application.h"
 #include "session/CommandHandlers.h"
 #include "app/EventSourceScope.h"
+#include "session/HeapWarming.h"
 #include "session/HostRun.h"
 #include "files/DocumentFiles.h"
 #include "session/Session.h"
@@ -76,7 +77,11 @@ int serve(const HostOptions& options, Application& application, HostQueue& queue
   StateBoard board;
   StatePublisher publisher(board);
   publisher.publish();
-  queue.setIdle([&] { publisher.publish(); });
+  HeapWarming warming;
+  queue.setIdle([&] {
+    publisher.publish();
+    warming.warm();
+  });
   WebServer server(queue, board, assets, [&](const WebEvent& event) { return session.run(event); });
   server.serveDocumentFiles(PageFiles{
       [&](std::string bytes, const std::string& name) { return session.openUpload(std::move(bytes), name); },
