@@ -301,20 +301,22 @@ AIErr Repartit(AIErr (*pourPlan)(int), AIErr (*pourObjet)()) {
 // Whether the kind's guides at this place fit the document's coordinates. A place that
 // cannot be read, a margin of 0, a single column or row and a count beyond the geometry's
 // limit are left to the tracers, which lay nothing out for them.
-bool SorteTracable(const Sorte& sorte, const Reference& reference, const ValeursDuSet& valeurs) {
+bool SorteTracable(const Sorte& sorte, const Reference& reference, const AIRealRect& rectangle,
+                   const ValeursDuSet& valeurs) {
   if (sorte.listeDeChemins == nullptr && MargeDeLaSorte(sorte.sorte, valeurs) == 0.0) return true;
   const int32_t nombre = sorte.sorte == SorteDeRepere::Colonnes ? valeurs.nombreDeColonnes : valeurs.nombreDeLignes;
   if (sorte.listeDeChemins != nullptr && nombre <= 1) return true;
-  AIRealRect rectangle = {0, 0, 0, 0};
-  if (!PlanConnu(reference.plan) || reference.LitPosition(rectangle) != kNoErr) return true;
   const ModeDeTrace mode = reference.objet ? ModeDeTrace::PourObjet : ModeDeTrace::PourPlan;
   std::vector<SegmentDeRepere>& segments = SegmentsEnCours();
   return !SegmentsDuRepere(sorte.sorte, rectangle, valeurs, mode, segments) || SegmentsFinis(segments);
 }
 
+// The place is read once for its six kinds.
 bool ReferenceTracable(const Reference& reference, const ValeursDuSet& valeurs) {
+  AIRealRect rectangle = {0, 0, 0, 0};
+  if (!PlanConnu(reference.plan) || reference.LitPosition(rectangle) != kNoErr) return true;
   for (const Sorte* sorte : {&kMargeDroite, &kMargeGauche, &kMargeBas, &kMargeHaut, &kColonnes, &kLignes})
-    if (!SorteTracable(*sorte, reference, valeurs)) return false;
+    if (!SorteTracable(*sorte, reference, rectangle, valeurs)) return false;
   return true;
 }
 
