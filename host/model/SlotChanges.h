@@ -16,10 +16,10 @@ namespace host {
 template <class T>
 class SlotChanges {
  public:
-  // The slot, live, is about to change.
+  // The slot, live, is about to change. Inline and cheap when there is nothing to note:
+  // every write to the art tree asks.
   void note(SlotTable<T>& table, uint32_t slot) {
-    if (!on_ || isNoted(slot)) return;
-    keep(table, table.image(slot));
+    if (on_ && !isNoted(slot)) keepCopy(table, slot);
   }
   // The live slot is about to be erased: held, it keeps its object, which is the image.
   void noteErased(SlotTable<T>& table, uint32_t slot) {
@@ -54,11 +54,10 @@ class SlotChanges {
   }
 
  private:
-  bool isNoted(uint32_t slot) {
-    if (slot >= noted_.size()) noted_.resize(slot + 1 + slot / 2, false);
-    return noted_[slot];
-  }
+  bool isNoted(uint32_t slot) const { return slot < noted_.size() && noted_[slot]; }
+  [[gnu::noinline]] void keepCopy(SlotTable<T>& table, uint32_t slot) { keep(table, table.image(slot)); }
   void keep(SlotTable<T>& table, SlotImage<T> image) {
+    if (image.slot >= noted_.size()) noted_.resize(image.slot + 1 + image.slot / 2, false);
     noted_[image.slot] = true;
     table.hold(image.slot);
     images_.push_back(std::move(image));
