@@ -7,7 +7,7 @@
 #include "app/Application.h"
 #include "session/CommandHandlers.h"
 #include "app/EventSourceScope.h"
-#include "session/HeapWarming.h"
+#include "session/HostMemory.h"
 #include "session/HostRun.h"
 #include "files/DocumentFiles.h"
 #include "session/Session.h"

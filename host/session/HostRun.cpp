@@ -1,18 +1,17 @@
 #include "session/HostRun.h"
 
-#include <malloc.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <fstream>
 #include <iostream>
-#include <limits>
 
 #include "app/Application.h"
 #include "exports/Exports.h"
 #include "model/FileWriting.h"
 #include "model/PreferenceSaving.h"
 #include "model/Shell.h"
+#include "session/HostMemory.h"
 #include "session/Prompt.h"
 #include "session/RandomSession.h"
 #include "session/Session.h"
@@ -59,15 +58,6 @@ void addCompanions(const HostOptions& options) {
   for (const std::string& name : options.menuGroups)
     if (!shell().ui.addCompanionMenuGroup(name))
       std::cerr << "guides-host: --menu-group: \"" << name << "\" is taken" << std::endl;
-}
-
-// A redraw of tens of thousands of guides frees as much memory as it makes, and an undo step
-// keeps megabytes that go when the step goes: memory given back to the system at each free
-// costs a page fault per 4 kB when it is taken again. The host keeps what it freed, and
-// takes blocks up to 32 MB (the most the allocator allows) from the heap it reuses.
-void keepFreedMemory() {
-  mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
-  mallopt(M_TRIM_THRESHOLD, std::numeric_limits<int>::max());
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "session/HeapWarming.h"
+#include "session/HostMemory.h"
 
 #include <malloc.h>
 #include <sys/mman.h>
@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
 
 namespace host {
 
@@ -17,6 +18,11 @@ constexpr size_t kPage = 4096;
 constexpr size_t kMostWarmed = 31 * 1024 * 1024;
 
 }  // namespace
+
+void keepFreedMemory() {
+  mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
+  mallopt(M_TRIM_THRESHOLD, std::numeric_limits<int>::max());
+}
 
 void HeapWarming::warm() {
   const struct mallinfo2 now = mallinfo2();
