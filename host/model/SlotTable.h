@@ -114,7 +114,8 @@ class SlotTable {
     }
     entry.live = image.live();
     if (entry.live) entry.generation = image.generation;
-    liveCount_ += static_cast<size_t>(entry.live) - static_cast<size_t>(wasLive);
+    if (wasLive) --liveCount_;
+    if (entry.live) ++liveCount_;
     image.inSlot = wasLive && !now;
     image.value = std::move(now);
     image.generation = generation;
