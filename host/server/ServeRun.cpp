@@ -78,9 +78,15 @@ int serve(const HostOptions& options, Application& application, HostQueue& queue
   StatePublisher publisher(board);
   publisher.publish();
   HeapWarming warming;
+  ArtTree::Stamp warmedAfter{};
   queue.setIdle([&] {
     publisher.publish();
-    warming.warm();
+    // Only an event that changed the art takes memory worth making ready: a hover, which
+    // changes none, does not pay for reading the allocator's state.
+    if (const ArtTree::Stamp art = model().arts().stamp(); !(art == warmedAfter)) {
+      warming.warm();
+      warmedAfter = art;
+    }
   });
   WebServer server(queue, board, assets, [&](const WebEvent& event) { return session.run(event); });
   server.serveDocumentFiles(PageFiles{
