@@ -6,12 +6,17 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
-#include <vector>
+
+#include <boost/container/small_vector.hpp>
 
 #include "AITypes.h"
 #include "model/Ref.h"
 
 namespace host {
+
+// A path's segments: a guide's two sit in the art record itself, so that the thousands of
+// guides a layout makes cost no allocation of their own.
+using PathSegments = boost::container::small_vector<AIPathSegment, 2>;
 
 struct Art {
   int16_t type = kUnknownArt;
@@ -29,7 +34,7 @@ struct Art {
   int64_t order = 0;
   std::string name;  // empty: the art has its default name
   int32_t userAttributes = 0;
-  std::vector<AIPathSegment> segments;
+  PathSegments segments;
   bool closed = false;
   bool guide = false;
 

@@ -28,7 +28,12 @@ AIErr Model::readableArt(Ref art, const Art** found) const {
 AIErr Model::editableArt(Ref art, Art** found) {
   const Art* readable = nullptr;
   if (const AIErr error = readableArt(art, &readable)) return error;
-  const Layer* layer = layers_.find(readable->layer);
+  return editableIn(art, *readable, found);
+}
+
+// The art found readable, for a change when its layer is editable.
+AIErr Model::editableIn(Ref art, const Art& readable, Art** found) {
+  const Layer* layer = layers_.find(readable.layer);
   if (!layer || !layer->editable) return kLayerLockedErr;
   *found = &arts_.at(art.slot);
   return kNoErr;

@@ -127,6 +127,7 @@ class Model {
   AIErr readLink(Ref art, Ref* out, Link link) const;
   AIErr layerToChange(Ref layer, Layer** found);
   AIErr editableArt(Ref art, Art** found);
+  AIErr editableIn(Ref art, const Art& readable, Art** found);
   AIErr editablePath(Ref path, Art** found);
   AIErr readablePath(Ref path, const Art** found) const;
   AIErr placementOf(int16_t paintOrder, Ref prep, uint32_t* anchor) const;

@@ -22,7 +22,7 @@ AIErr Model::readablePath(Ref path, const Art** found) const {
 AIErr Model::editablePath(Ref path, Art** found) {
   const Art* readable = nullptr;
   if (const AIErr error = readablePath(path, &readable)) return error;
-  return editableArt(path, found);
+  return editableIn(path, *readable, found);
 }
 
 AIErr Model::pathSegmentCount(Ref path, int16_t* count) const {

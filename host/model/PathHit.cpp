@@ -97,7 +97,7 @@ HitPart testPath(const Art& path, double x, double y, double tolerance) {
   if (x < b.left - tolerance || x > b.right + tolerance || y < b.bottom - tolerance || y > b.top + tolerance)
     return HitPart::None;
   Probe probe(at, tolerance);
-  const std::vector<AIPathSegment>& s = path.segments;
+  const PathSegments& s = path.segments;
   if (s.size() == 1) probe.edge(pointOf(s[0].p), pointOf(s[0].p));
   for (size_t i = 1; i < s.size(); ++i) probe.segment(s[i - 1], s[i]);
   if (path.closed && s.size() > 1) probe.segment(s.back(), s.front());

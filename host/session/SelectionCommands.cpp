@@ -34,7 +34,7 @@ bool collectPaths(uint32_t slot, std::set<uint32_t>& paths) {
 }
 
 // Every point of the path mapped, or false when one would leave the document's coordinates.
-bool mappedSegments(const Art& path, const PointMap& map, std::vector<AIPathSegment>* segments) {
+bool mappedSegments(const Art& path, const PointMap& map, PathSegments* segments) {
   *segments = path.segments;
   for (AIPathSegment& s : *segments) {
     s.p = map(s.p), s.in = map(s.in), s.out = map(s.out);
@@ -50,14 +50,14 @@ void transformSelection(CommandContext& context, const std::string& what, const 
     if (const char* reason = whyNotPickable(model(), art.slot)) return reportRefusal(context, what, reason);
     if (!collectPaths(art.slot, paths)) return reportRefusal(context, what, "it holds locked art");
   }
-  std::vector<std::vector<AIPathSegment>> segments(paths.size());
+  std::vector<PathSegments> segments(paths.size());
   size_t n = 0;
   for (uint32_t slot : paths)
     if (!mappedSegments(model().arts().at(slot), map, &segments[n++]))
       return reportRefusal(context, what, "the art would leave the document's coordinates");
   n = 0;
   for (uint32_t slot : paths) {
-    const std::vector<AIPathSegment>& points = segments[n++];
+    const PathSegments& points = segments[n++];
     check(model().setPathSegments(model().arts().refAt(slot), 0, static_cast<int16_t>(points.size()), points.data()));
   }
 }
