@@ -3,8 +3,9 @@
 // decides them):
 //   1. 100 artboards x 100 columns x 100 rows with the same guides on every artboard (40,000
 //      guides): from a press of the columns' plus or minus button to the new guides painted,
-//      read from the page's performance marks; every column moves at each press, then, with
-//      the columns' width fixed, one column comes or goes on each artboard;
+//      read from the page's performance marks, with the page's own share (the frame got, the
+//      guides painted); every column moves at each press, then, with the columns' width
+//      fixed, one column comes or goes on each artboard;
 //   2. hover over 10,000 and over 100,000 objects: bursts of mouse moves, the moves the page
 //      sent and the host served, and the time from the last move of a burst to the right
 //      cursor shown.
@@ -72,11 +73,33 @@ async function withPage(script, body) {
   }
 }
 
+// Times the page's own share of each new frame: getting it (the changes applied, or the whole
+// frame fetched and decoded) and painting it.
+async function probeGuides(page) {
+  await page.evaluate(() => {
+    const view = window.guidesPage.view, connection = view.connection;
+    const probe = window.guidesProbe = {frame: [], paint: []};
+    const timed = (object, name, into) => {
+      const original = object[name].bind(object);
+      object[name] = (...args) => {
+        const started = performance.now();
+        const result = original(...args);
+        if (result instanceof Promise) return result.finally(() => into.push(performance.now() - started));
+        into.push(performance.now() - started);
+        return result;
+      };
+    };
+    timed(connection, 'guidesOf', probe.frame);
+    timed(view, 'drawGuides', probe.paint);
+  });
+}
+
 // Presses of the columns' plus and minus buttons in turn; the times from the page's marks.
 async function columnPresses(page, what) {
   const state = pageState(page);
   const presses = Number(pressCount);
   const before = (await page.evaluate(() => window.guidesPage.latencies)).length;
+  await page.evaluate(() => { window.guidesProbe.frame.length = 0; window.guidesProbe.paint.length = 0; });
   for (let i = 0; i < presses; ++i) {
     const count = await state.read('guides.count');
     await page.locator(i % 2 ? '#PANstepMoinsNbrColonnes' : '#PANstepPlusNbrColonnes').click();
@@ -87,11 +110,15 @@ async function columnPresses(page, what) {
   assert.equal(times.length, presses);
   console.log(`speed: 40,000 guides, ${what}, press to guides painted: median ${median(times).toFixed(1)} ms, ` +
               `best ${Math.min(...times).toFixed(1)}, worst ${Math.max(...times).toFixed(1)} over ${times.length} presses`);
+  const probe = await page.evaluate(() => window.guidesProbe);
+  console.log(`speed:   in the page, median: frame read or applied ${median(probe.frame).toFixed(1)} ms, ` +
+              `guides painted ${median(probe.paint).toFixed(1)} ms`);
 }
 
 async function largeLayoutPresses(page) {
   const state = pageState(page);
   await page.waitForFunction(() => window.guidesPage.state.guides?.count >= 40000);
+  await probeGuides(page);
   console.log(`speed: ${await state.read('document.artboards.length')} artboards, ${await state.read('guides.count')} guides`);
   await columnPresses(page, 'every column moves');
   // Columns of a fixed width: a step adds or takes the last column of each artboard.

@@ -9,14 +9,14 @@ import {execFileSync} from 'node:child_process';
 import {existsSync, statSync} from 'node:fs';
 import {dirname, join} from 'node:path';
 import {fileURLToPath} from 'node:url';
-import {chooseMenu, pageState, pixelOf, road, step} from './host.mjs';
+import {chooseMenu, pageState, pixelOf, pointsOf, road, step} from './host.mjs';
 
 const EXAMPLE = '/usr/share/inkscape/examples/gradient.svg';
 const INKEX_GUIDES = join(dirname(fileURLToPath(import.meta.url)), 'inkex_guides.py');
 const [buildDir, screenshot] = process.argv.slice(2);
 
 // The guides the page holds, as host lines: each two-point guide's point and unit normal.
-const hostLines = (guides) => guides.p.map(([x1, y1, x2, y2]) => {
+const hostLines = (guides) => pointsOf(guides).map(([x1, y1, x2, y2]) => {
   const length = Math.hypot(x2 - x1, y2 - y1);
   return [x1, y1, -(y2 - y1) / length, (x2 - x1) / length];
 });

@@ -54,6 +54,12 @@ export function pageState(page) {
   };
 }
 
+// Each guide's points (h, v, h, v, ...) of the page's guides as read back: the frame holds
+// them flat, guide i's from xy[start[i]] to xy[start[i + 1]] (see the page's connection.js).
+export function pointsOf(guides) {
+  return Array.from({length: guides.count}, (_, i) => guides.xy.subarray(guides.start[i], guides.start[i + 1]));
+}
+
 // One browser road: NAME's skip, failure and success told on one line each; the host started in
 // a fresh folder (running the session file SCRIPT first when given) and stopped with Ctrl-C, which
 // must end it with 0, whatever happens. BODY gets {folder, address, open, restart}:

@@ -2,7 +2,7 @@
 // what the user then sees. Coordinates read back from the page are the stored floats, so
 // guides are compared exactly.
 import assert from 'node:assert/strict';
-import {chooseMenu, pixelOf} from './host.mjs';
+import {chooseMenu, pixelOf, pointsOf} from './host.mjs';
 
 const MM = 72 / 25.4;
 
@@ -19,7 +19,7 @@ export class Road {
   static guideOf(guides, name) {
     const index = guides.g.findIndex((n) => guides.names[n].includes(name));
     assert.ok(index >= 0, `no guide of ${name}`);
-    return guides.p[index];
+    return pointsOf(guides)[index];
   }
 
   async artboards() {
@@ -286,7 +286,7 @@ export class Road {
     const guides = await this.guidesAfterClick();
     assert.ok(guides.count > before, 'the click laid guides out');
     const [l, t, r, b] = (await this.artboards())[1].rect;
-    for (const points of guides.p.slice(0, guides.count - before))  // each click's groups come first
+    for (const points of pointsOf(guides).slice(0, guides.count - before))  // each click's groups come first
       for (let i = 0; i < points.length; i += 2)
         assert.ok(points[i] >= l && points[i] <= r && points[i + 1] <= t && points[i + 1] >= b, 'on the second artboard');
     assert.equal(Road.guideOf(guides, 'Marges haut')[1], Math.fround(t - 36));
@@ -326,7 +326,7 @@ export class Road {
     // The click lays the set out again on each artboard, in groups of each.
     const guides = await this.guidesAfterClick();
     const [left1] = (await this.artboards())[1].rect;
-    const lefts = guides.p.map((p) => p[0]);
+    const lefts = pointsOf(guides).map((p) => p[0]);
     assert.ok(lefts.some((x) => x < left1) && lefts.some((x) => x >= left1), 'guides on both artboards');
     // The refusal is gone once events go through.
     await this.page.waitForFunction(() => document.getElementById('statusText').textContent === '');

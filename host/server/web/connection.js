@@ -3,7 +3,8 @@
 // guides come as numbered frames of bytes: in the part when they are few; else the part
 // carries the changes from the frame before, which the page applies to the frame it holds,
 // and names the whole frame, which a page holding another frame reads apart (tens of
-// thousands of guides are read without parsing text);
+// thousands of guides are read without parsing text, into a few flat typed arrays, no object
+// per guide, and changes are applied with one copy per run of guides kept or added);
 // events go out one POST each. Mouse moves are merged: one is in flight at a time and only
 // the latest of those that came meanwhile follows it.
 
@@ -18,6 +19,7 @@ export class Connection {
     this.pendingMove = null;
     this.moveInFlight = false;
     this.sent = 0;
+    this.stores = [new FrameStore(), new FrameStore()];
   }
 
   // listener(changedNames, state), after every message.
@@ -56,7 +58,7 @@ export class Connection {
     if (held && held.frame === part.frame) return held;
     if (part.bytes !== undefined) return decodeGuides(bytesOf(part.bytes));
     if (part.changes !== undefined && held && held.frame === part.base) {
-      const changed = applyChanges(held, bytesOf(part.changes));
+      const changed = applyChanges(held, bytesOf(part.changes), this.stores.find((store) => !store.holds(held)));
       if (changed) return changed;
     }
     return readGuides(part.data);
@@ -114,14 +116,27 @@ export class Connection {
   }
 }
 
-// Guides are {count, frame, names, g: [name index of each guide], p: [[h, v, h, v, ...], ...],
-// change}: the stored float32 values, exactly, front first. `change` is null for a frame read
-// whole, else {base, removed, added}: the points of the guides gone since frame `base` and
-// of those come, for the page to paint only what changed.
+// Guides are {count, frame, names, g, xy, start, change}, front first: `xy` holds every
+// guide's points as h, v, h, v, ... (the stored float32 values, exactly), guide i's from
+// xy[start[i]] up to xy[start[i + 1]] (`start` has count + 1 offsets, in floats), g[i] is the
+// index of its name. No object per guide: 40,000 guides are three typed arrays. `change` is
+// null for a frame read whole, else {base, removed, added}: the guides gone since frame
+// `base` and those come, each {xy, start, indexes}: the guides of those arrays it lists (the
+// frame base's for the removed, this frame's for the added), for the page to paint only what
+// changed. A frame made from changes is written over two frames later (see FrameStore): keep
+// a copy of what must outlast the frame after it.
 async function readGuides(address) {
   const response = await fetch(address, {credentials: 'same-origin'});
-  if (!response.ok) return {count: 0, frame: 0, names: [], g: [], p: [], change: null};
+  if (!response.ok) {
+    return {count: 0, frame: 0, names: [], g: new Uint32Array(0), xy: new Float32Array(0), start: new Uint32Array(1), change: null};
+  }
   return decodeGuides(await response.arrayBuffer());
+}
+
+// Guide i's points, a view on the frame's coordinates: for the tests and whoever wants one
+// guide; painting walks `xy` itself.
+export function guidePoints(guides, i) {
+  return guides.xy.subarray(guides.start[i], guides.start[i + 1]);
 }
 
 // Natively where the browser can; else a plain loop over the decoded text (mapping each
@@ -134,7 +149,9 @@ function bytesOf(text) {
   return bytes.buffer;
 }
 
-// The bytes of the host's GuideList.h: a JSON header, `runs` pairs of uint32, then the guides.
+// The bytes of the host's GuideList.h: a JSON header, `runs` pairs of uint32, then the guides:
+// their name indexes and point counts, read in place, and their coordinates, a view on the
+// bytes (no copy); `start` is made by summing the counts.
 function readBytes(buffer) {
   const headerSize = new Uint32Array(buffer, 0, 1)[0];
   const header = JSON.parse(new TextDecoder().decode(new Uint8Array(buffer, 4, headerSize)));
@@ -146,53 +163,124 @@ function readBytes(buffer) {
   offset += 4 * count;
   const sizes = new Uint32Array(buffer, offset, count);
   offset += 4 * count;
-  const coordinates = new Float32Array(buffer, offset);
-  // Each guide's points are a view on the bytes read, not a copy: 40,000 guides cost 40,000
-  // small views, no copying of their numbers.
-  const p = new Array(count);
-  for (let i = 0, k = 0; i < count; k += 2 * sizes[i++]) p[i] = coordinates.subarray(k, k + 2 * sizes[i]);
-  return {header, runs, g, p};
+  const start = new Uint32Array(count + 1);
+  for (let i = 0; i < count; ++i) start[i + 1] = start[i] + 2 * sizes[i];
+  const xy = new Float32Array(buffer, offset, start[count]);
+  return {header, runs, g, xy, start};
 }
 
 export function decodeGuides(buffer) {
-  const {header, g, p} = readBytes(buffer);
-  return {count: header.count, frame: header.frame, names: header.names, g, p, change: null};
+  const {header, g, xy, start} = readBytes(buffer);
+  return {count: header.count, frame: header.frame, names: header.names, g, xy, start, change: null};
 }
 
 // A run's start that takes the next added guides instead of guides of the frame held.
 const NEW_GUIDES = 0xFFFFFFFF;
 
-// The frame held with the changes applied (see the host's GuideFrames.h), or null when they
-// do not fit it, for the whole frame to be read instead.
-function applyChanges(held, buffer) {
-  const {header, runs, g: addedNames, p: added} = readBytes(buffer);
-  const index = new Map(header.names.map((name, i) => [name, i]));
-  const rename = held.names.map((name) => index.get(name));
-  let total = 0;
-  for (let r = 1; r < runs.length; r += 2) total += runs[r];
-  if (total !== header.count) return null;
-  const g = new Array(total), p = new Array(total);
+// The frame held with the changes applied (see the host's GuideFrames.h), built in `store`,
+// or null when they do not fit it, for the whole frame to be read instead. Each run is
+// copied whole.
+function applyChanges(held, buffer, store) {
+  const {header, runs, g: addedNames, xy: addedXy, start: addedStart} = readBytes(buffer);
+  const added = {count: addedNames.length, g: addedNames, xy: addedXy, start: addedStart};
+  const rename = renaming(held.names, header.names);
+  const size = sizeOfRuns(held, added, runs);
+  if (!size || size.count !== header.count) return null;
+  const frame = {count: size.count, frame: header.frame, names: header.names, ...store.take(size.count, size.floats), change: null};
   const kept = new Uint8Array(held.count);
+  const come = new Uint32Array(added.count);
   let next = 0, at = 0;
   for (let r = 0; r < runs.length; r += 2) {
-    const start = runs[r], length = runs[r + 1];
-    if (start === NEW_GUIDES) {
-      if (next + length > added.length) return null;
-      for (let k = 0; k < length; ++k, ++next, ++at) {
-        g[at] = addedNames[next];
-        p[at] = added[next];
-      }
-      continue;
+    const first = runs[r], length = runs[r + 1];
+    if (first === NEW_GUIDES) {
+      copyGuides(frame, at, added, next, next + length);
+      frame.g.set(added.g.subarray(next, next + length), at);
+      for (let k = 0; k < length; ++k) come[next + k] = at + k;
+      next += length;
+    } else {
+      copyGuides(frame, at, held, first, first + length);
+      if (!copyNames(frame.g, at, held.g.subarray(first, first + length), rename)) return null;
+      kept.fill(1, first, first + length);
     }
-    if (start + length > held.count) return null;
-    kept.fill(1, start, start + length);
-    for (let k = start; k < start + length; ++k, ++at) {
-      g[at] = rename[held.g[k]];
-      p[at] = held.p[k];
-    }
+    at += length;
   }
-  if (next !== added.length || g.some((n) => n === undefined)) return null;
-  const removed = [];
-  for (let i = 0; i < held.count; ++i) if (!kept[i]) removed.push(held.p[i]);
-  return {count: header.count, frame: header.frame, names: header.names, g, p, change: {base: held.frame, removed, added}};
+  frame.change = {base: held.frame, removed: {xy: held.xy, start: held.start, indexes: unkept(kept)},
+    added: {xy: frame.xy, start: frame.start, indexes: come}};
+  return frame;
+}
+
+// The guides and floats the runs make, or null when a run reaches past the guides it takes
+// from or the added guides are not all taken.
+function sizeOfRuns(held, added, runs) {
+  let count = 0, floats = 0, next = 0;
+  for (let r = 0; r < runs.length; r += 2) {
+    const first = runs[r], length = runs[r + 1];
+    const from = first === NEW_GUIDES ? added : held;
+    const at = first === NEW_GUIDES ? next : first;
+    if (at + length > from.count) return null;
+    floats += from.start[at + length] - from.start[at];
+    count += length;
+    if (first === NEW_GUIDES) next += length;
+  }
+  return next === added.count ? {count, floats} : null;
+}
+
+// The new index of each held name, or null when the held names keep their indexes (the
+// names' indexes are then copied as they are).
+function renaming(heldNames, names) {
+  if (heldNames.every((name, i) => names[i] === name)) return null;
+  const index = new Map(names.map((name, i) => [name, i]));
+  return heldNames.map((name) => index.get(name));
+}
+
+// Copies `names` into g at `at` through `rename`; false when a name is no longer in the frame.
+function copyNames(g, at, names, rename) {
+  if (!rename) {
+    g.set(names, at);
+    return true;
+  }
+  for (let k = 0; k < names.length; ++k) {
+    const name = rename[names[k]];
+    if (name === undefined) return false;
+    g[at + k] = name;
+  }
+  return true;
+}
+
+// Copies the points of guides [first, end) of `from` into `to` as its guides from `at` on;
+// to.start[at] is where they go, already set by the guides before.
+function copyGuides(to, at, from, first, end) {
+  const starts = from.start, into = to.start, base = starts[first], shift = into[at] - base;
+  to.xy.set(from.xy.subarray(base, starts[end]), into[at]);
+  for (let i = first + 1, k = at + 1; i <= end; ++i, ++k) into[k] = starts[i] + shift;
+}
+
+// The indexes of the guides no run kept.
+function unkept(kept) {
+  let count = 0;
+  for (let i = 0; i < kept.length; ++i) count += 1 - kept[i];
+  const indexes = new Uint32Array(count);
+  for (let i = 0, at = 0; i < kept.length; ++i) if (!kept[i]) indexes[at++] = i;
+  return indexes;
+}
+
+// Where the frames made by applying changes are built, two stores used in turn: a frame is
+// built in the store the frame held does not use, over the frame before the one held, which
+// the page no longer shows. Written again, their pages are already the process's: fresh
+// arrays for 40,000 guides cost a megabyte of page faults at every change, more than the copy.
+class FrameStore {
+  // Arrays for `count` guides of `floats` coordinates in all, grown by a quarter when short.
+  take(count, floats) {
+    if (!(this.xy?.length >= floats)) this.xy = new Float32Array(Math.ceil(floats * 1.25));
+    if (!(this.g?.length >= count)) {
+      this.g = new Uint32Array(Math.ceil(count * 1.25));
+      this.start = new Uint32Array(this.g.length + 1);
+    }
+    this.start[0] = 0;
+    return {xy: this.xy.subarray(0, floats), start: this.start.subarray(0, count + 1), g: this.g.subarray(0, count)};
+  }
+
+  holds(frame) {
+    return frame.xy.buffer === this.xy?.buffer;
+  }
 }

@@ -3,10 +3,13 @@
 // black outlines, guides as thin cyan lines, the annotators' overlay on top. Three canvases
 // stacked, each painted only when what it shows changed: the document, the guides (where
 // only the part of the view that changed is painted again when the guides changed a little),
-// and the overlay with the rubber band. Mouse events over it go to the host in view pixels,
-// with their modifiers; the cursor is the toolkit's current cursor image, hot spot included.
-// With the host's selection tool, the selection's bounds show eight handles; a handle dragged
-// resizes the selection (`resize`, the host's `selection resize`).
+// and the overlay with the rubber band. The guides are painted straight from their frame's
+// flat arrays (see connection.js) with the view's mapping as plain numbers; the tiles to paint
+// again are kept with a summed-area table, so each guide is tested against them in a few
+// reads. Mouse events over it go to the host in view pixels, with their modifiers; the cursor
+// is the toolkit's current cursor image, hot spot included. With the host's selection tool,
+// the selection's bounds show eight handles; a handle dragged resizes the selection
+// (`resize`, the host's `selection resize`).
 
 const GUIDE_COLOR = '#00bfff';
 const FILE_GUIDE_COLOR = 'rgba(0, 0, 255, 0.5)';  // the file's own guides, as its program shows them
@@ -283,26 +286,27 @@ export class DocumentView {
       c.clearRect(0, 0, this.view.width, this.view.height);
       return;
     }
-    const t = this.transform(view);
+    const m = this.mapping(view);
     const following = guides.change && painted?.view === viewKey && painted.guides?.frame === guides.change.base;
-    const tiles = following ? this.tilesChanged(guides.change, t) : null;
-    if (tiles) this.paintTiles(guides, tiles, t);
-    else this.paintAllGuides(guides, t);
+    const tiles = following ? this.tilesChanged(guides.change, m) : null;
+    if (tiles) this.paintTiles(guides, tiles, m);
+    else this.paintAllGuides(guides, m);
+  }
+
+  // transform() as plain numbers, for the loops over tens of thousands of points: the same
+  // arithmetic, so the guides land on the pixels the art's mapping gives.
+  mapping(view) {
+    return {zoom: view.zoom, h: view.centre[0], v: view.centre[1], x0: this.view.width / 2, y0: this.view.height / 2};
   }
 
   // Every guide in one path: 40,000 of them draw in one stroke.
-  paintAllGuides(guides, t) {
+  paintAllGuides(guides, m) {
     const c = this.guidesContext;
     c.clearRect(0, 0, this.view.width, this.view.height);
     c.beginPath();
-    for (const points of guides.p) this.traceGuide(points, t);
+    const {xy, start, count} = guides;
+    for (let i = 0; i < count; ++i) traceGuide(c, xy, start[i], start[i + 1], m);
     this.strokeGuides();
-  }
-
-  traceGuide(points, t) {
-    const c = this.guidesContext;
-    c.moveTo(t.x(points[0]), t.y(points[1]));
-    for (let i = 2; i < points.length; i += 2) c.lineTo(t.x(points[i]), t.y(points[i + 1]));
   }
 
   strokeGuides() {
@@ -312,48 +316,29 @@ export class DocumentView {
     c.stroke();
   }
 
-  // Calls visit(index) for each tile a guide's segments may cover (their bounds, a pixel and
-  // a half wider for the line's width), until it answers true; true if one did.
-  forTiles(points, t, visit) {
-    const across = this.tilesAcross, down = this.tilesDown;
-    const n = points.length / 2;
-    for (let k = 0; k < Math.max(1, n - 1); ++k) {
-      const i = 2 * k, j = n > 1 ? i + 2 : i;
-      const x0 = t.x(points[i]), x1 = t.x(points[j]), y0 = t.y(points[i + 1]), y1 = t.y(points[j + 1]);
-      const left = Math.max(0, Math.floor((Math.min(x0, x1) - 1.5) / TILE));
-      const right = Math.min(across - 1, Math.floor((Math.max(x0, x1) + 1.5) / TILE));
-      const top = Math.max(0, Math.floor((Math.min(y0, y1) - 1.5) / TILE));
-      const bottom = Math.min(down - 1, Math.floor((Math.max(y0, y1) + 1.5) / TILE));
-      for (let row = top; row <= bottom; ++row)
-        for (let column = left; column <= right; ++column) if (visit(row * across + column)) return true;
-    }
-    return false;
-  }
-
   // The tiles the guides gone and come cross, or null when they are most of the view.
-  tilesChanged(change, t) {
-    const tiles = new Uint8Array(this.tilesAcross * this.tilesDown);
-    const mark = (index) => { tiles[index] = 1; return false; };
-    for (const points of change.removed) this.forTiles(points, t, mark);
-    for (const points of change.added) this.forTiles(points, t, mark);
-    const count = tiles.reduce((sum, tile) => sum + tile, 0);
-    return count * 2 > tiles.length ? null : tiles;
+  tilesChanged(change, m) {
+    const tiles = new ChangedTiles(this.tilesAcross, this.tilesDown);
+    return tiles.mark(change.removed, m) && tiles.mark(change.added, m) ? tiles.summed() : null;
   }
 
-  paintTiles(guides, tiles, t) {
+  paintTiles(guides, tiles, m) {
     const c = this.guidesContext;
     c.save();
     c.beginPath();
-    tiles.forEach((tile, index) => {
-      if (!tile) return;
+    for (let index = 0; index < tiles.marks.length; ++index) {
+      if (!tiles.marks[index]) continue;
       const x = (index % this.tilesAcross) * TILE, y = Math.floor(index / this.tilesAcross) * TILE;
       c.clearRect(x, y, TILE, TILE);
       c.rect(x, y, TILE, TILE);
-    });
+    }
     c.clip();
     c.beginPath();
-    const touches = (index) => tiles[index] === 1;
-    for (const points of guides.p) if (this.forTiles(points, t, touches)) this.traceGuide(points, t);
+    const {xy, start, count} = guides;
+    for (let i = 0; i < count; ++i) {
+      const first = start[i], end = start[i + 1];
+      if (tiles.crossedBy(xy, first, end, m)) traceGuide(c, xy, first, end, m);
+    }
     this.strokeGuides();
     c.restore();
   }
@@ -440,6 +425,98 @@ export class DocumentView {
     this.hostCursor = this.canvas.style.cursor = `url(${image.toDataURL('image/png')}) ${Math.round(hx)} ${Math.round(hy)}, crosshair`;
     this.canvas.dataset.cursor = `image ${cursor.width}x${cursor.height} hot ${hx} ${hy} ${hash(cursor.rgba)}`;
   }
+}
+
+// Adds the guide whose points are xy[first..end) to the path.
+function traceGuide(c, xy, first, end, {zoom, h, v, x0, y0}) {
+  if (first === end) return;
+  c.moveTo((xy[first] - h) * zoom + x0, (v - xy[first + 1]) * zoom + y0);
+  for (let k = first + 2; k < end; k += 2) c.lineTo((xy[k] - h) * zoom + x0, (v - xy[k + 1]) * zoom + y0);
+}
+
+// The tiles of the view that changed guides cross. Once marked, a summed-area table of them
+// tells whether a segment's box holds a marked tile in four reads, whatever its size.
+class ChangedTiles {
+  constructor(across, down) {
+    this.across = across;
+    this.down = down;
+    this.marks = new Uint8Array(across * down);
+    this.count = 0;
+    this.box = new Float64Array(4);  // left, top, right, bottom: the tiles of one segment
+  }
+
+  // Marks the tiles the segments of the guides listed may cover ({xy, start, indexes}, see
+  // connection.js); false once they are more than half the view.
+  mark({xy, start, indexes}, m) {
+    const box = this.box, marks = this.marks, across = this.across;
+    for (const g of indexes) {
+      const first = start[g], end = start[g + 1];
+      const stop = lastSegment(first, end), next = end - first > 2 ? 2 : 0;
+      for (let i = first; i < stop; i += 2) {
+        if (!this.boxOf(xy, i, i + next, m)) continue;
+        for (let row = box[1]; row <= box[3]; ++row) {
+          for (let index = row * across + box[0]; index <= row * across + box[2]; ++index) {
+            this.count += 1 - marks[index];
+            marks[index] = 1;
+          }
+        }
+      }
+      if (this.count * 2 > marks.length) return false;
+    }
+    return true;
+  }
+
+  // Sums of the marks above and left of each corner of the tiles' grid; the tiles, for chaining.
+  summed() {
+    const width = this.across + 1;
+    const sums = new Int32Array(width * (this.down + 1));
+    for (let row = 0; row < this.down; ++row) {
+      let line = 0;
+      for (let column = 0; column < this.across; ++column) {
+        line += this.marks[row * this.across + column];
+        sums[(row + 1) * width + column + 1] = sums[row * width + column + 1] + line;
+      }
+    }
+    this.sums = sums;
+    return this;
+  }
+
+  // Whether one of the segments of the guide xy[first..end) may cover a marked tile. Its tiles
+  // are boxOf's, worked out in place: this runs for every guide of the frame.
+  crossedBy(xy, first, end, {zoom, h, v, x0, y0}) {
+    const sums = this.sums, width = this.across + 1, lastColumn = this.across - 1, lastRow = this.down - 1;
+    const stop = lastSegment(first, end), next = end - first > 2 ? 2 : 0;
+    for (let i = first; i < stop; i += 2) {
+      const ax = (xy[i] - h) * zoom + x0, bx = (xy[i + next] - h) * zoom + x0;
+      const ay = (v - xy[i + 1]) * zoom + y0, by = (v - xy[i + next + 1]) * zoom + y0;
+      const left = Math.max(0, Math.floor((Math.min(ax, bx) - 1.5) / TILE));
+      const right = Math.min(lastColumn, Math.floor((Math.max(ax, bx) + 1.5) / TILE)) + 1;
+      const top = Math.max(0, Math.floor((Math.min(ay, by) - 1.5) / TILE)) * width;
+      const below = (Math.min(lastRow, Math.floor((Math.max(ay, by) + 1.5) / TILE)) + 1) * width;
+      if (!(left < right && top < below)) continue;
+      if (sums[below + right] - sums[top + right] - sums[below + left] + sums[top + left] > 0) return true;
+    }
+    return false;
+  }
+
+  // The tiles the segment from point xy[i] to point xy[j] may cover (its bounds, a pixel and a
+  // half wider for the line's width, within the view) into this.box; false when none.
+  boxOf(xy, i, j, {zoom, h, v, x0, y0}) {
+    const ax = (xy[i] - h) * zoom + x0, bx = (xy[j] - h) * zoom + x0;
+    const ay = (v - xy[i + 1]) * zoom + y0, by = (v - xy[j + 1]) * zoom + y0;
+    const box = this.box;
+    box[0] = Math.max(0, Math.floor((Math.min(ax, bx) - 1.5) / TILE));
+    box[1] = Math.max(0, Math.floor((Math.min(ay, by) - 1.5) / TILE));
+    box[2] = Math.min(this.across - 1, Math.floor((Math.max(ax, bx) + 1.5) / TILE));
+    box[3] = Math.min(this.down - 1, Math.floor((Math.max(ay, by) + 1.5) / TILE));
+    return box[0] <= box[2] && box[1] <= box[3];
+  }
+}
+
+// Past the last segment's first point, for a guide of points xy[first..end): each point but
+// the last starts a segment; a guide of one point is one segment, from it to itself.
+function lastSegment(first, end) {
+  return end - first > 2 ? end - 2 : end;
 }
 
 // A short fingerprint of a text, for tests and people to tell cursors apart.
