@@ -5,7 +5,8 @@
 //      guides): from a press of the columns' plus or minus button to the new guides painted,
 //      read from the page's performance marks, with the page's own share (the frame got, the
 //      guides painted); every column moves at each press, then, with the columns' width
-//      fixed, one column comes or goes on each artboard;
+//      fixed, one column comes or goes on each artboard; both also as ratios to the same
+//      press on the default layout's 8 guides, measured first in the same run;
 //   2. hover over 10,000 and over 100,000 objects: bursts of mouse moves, the moves the page
 //      sent and the host served, and the time from the last move of a burst to the right
 //      cursor shown.
@@ -40,6 +41,9 @@ const largeLayout = [
   'ui type PANzoneNbrLignes 100',
   'click 50 50',
 ].join('\n');
+
+// One artboard and the default set's guides.
+const defaultLayout = ['document new 210 297 unit mm', 'tool Outil Guides', 'click 50 50'].join('\n');
 
 // Columns x rows of squares of 20 points, 60 apart (farther than the tool's hit test
 // reaches), on one large artboard.
@@ -108,11 +112,25 @@ async function columnPresses(page, what) {
   const times = (await page.evaluate(() => window.guidesPage.latencies)).slice(before)
       .filter((l) => l.kind === 'button').map((l) => l.ms);
   assert.equal(times.length, presses);
-  console.log(`speed: 40,000 guides, ${what}, press to guides painted: median ${median(times).toFixed(1)} ms, ` +
+  console.log(`speed: ${what}, press to guides painted: median ${median(times).toFixed(1)} ms, ` +
               `best ${Math.min(...times).toFixed(1)}, worst ${Math.max(...times).toFixed(1)} over ${times.length} presses`);
   const probe = await page.evaluate(() => window.guidesProbe);
   console.log(`speed:   in the page, median: frame read or applied ${median(probe.frame).toFixed(1)} ms, ` +
               `guides painted ${median(probe.paint).toFixed(1)} ms`);
+  return median(times);
+}
+
+// The baseline of the same run: a press on the default layout's 8 guides, what the click,
+// the request, the host's event and the paint cost with next to no guides.
+let pressFloor = null;
+async function defaultLayoutPresses(page) {
+  await page.waitForFunction(() => window.guidesPage.state.guides?.count >= 8);
+  await probeGuides(page);
+  pressFloor = await columnPresses(page, 'the default layout (8 guides)');
+}
+
+function againstFloor(ms) {
+  return pressFloor ? `, ${(ms / pressFloor).toFixed(2)} times a press on 8 guides` : '';
 }
 
 async function largeLayoutPresses(page) {
@@ -120,14 +138,16 @@ async function largeLayoutPresses(page) {
   await page.waitForFunction(() => window.guidesPage.state.guides?.count >= 40000);
   await probeGuides(page);
   console.log(`speed: ${await state.read('document.artboards.length')} artboards, ${await state.read('guides.count')} guides`);
-  await columnPresses(page, 'every column moves');
+  const everyColumn = await columnPresses(page, '40,000 guides, every column moves');
   // Columns of a fixed width: a step adds or takes the last column of each artboard.
   const count = await state.read('guides.count');
   const frame = await state.read('guides.frame');
   await page.evaluate(() => window.guidesPage.send({type: 'uiType', control: 'PANzoneLargeurColonne', text: '1'}));
   await page.waitForFunction((f) => window.guidesPage.state.guides.frame !== f, frame);
   assert.equal(await state.read('guides.count'), count);
-  await columnPresses(page, 'one column comes or goes');
+  const oneColumn = await columnPresses(page, '40,000 guides, one column comes or goes');
+  console.log(`speed: 40,000 guides against the baseline: every column${againstFloor(everyColumn)}; ` +
+              `one column${againstFloor(oneColumn)}`);
 }
 
 const hoverBursts = (columns, rows) => async (page) => {
@@ -205,6 +225,7 @@ const hoverBursts = (columns, rows) => async (page) => {
               `over ${delays.length} bursts`);
 };
 
+if (only !== 'hover') await withPage(defaultLayout, defaultLayoutPresses);
 if (only !== 'hover') await withPage(largeLayout, largeLayoutPresses);
 if (only !== 'guides') await withPage(manyObjects(100, 100), hoverBursts(100, 100));
 if (only !== 'guides') await withPage(manyObjects(400, 250), hoverBursts(400, 250));
